@@ -1,0 +1,183 @@
+// Compact JSON writer: number layout, string escapes, member order, nesting.
+#include "chart/json.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+
+namespace zentaric {
+namespace {
+
+std::string number_text(double value) {
+    std::string out;
+    append_json_number(out, value);
+    return out;
+}
+
+std::string string_text(std::string_view text) {
+    std::string out;
+    append_json_string(out, text);
+    return out;
+}
+
+struct NumberCase {
+    double value;
+    const char* text;
+};
+
+class NumberLayout : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberLayout, WritesShortestDigitsInTheFixedOrScientificLayout) {
+    EXPECT_EQ(number_text(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Json, NumberLayout,
+    ::testing::Values(
+        // whole numbers keep ".0"; k = 15 is the last fixed exponent, 16 the first scientific one
+        NumberCase{2451545.0, "2451545.0"}, NumberCase{1e15, "1000000000000000.0"}, NumberCase{1e16, "1e+16"},
+        NumberCase{9007199254740993.0, "9007199254740992.0"}, NumberCase{1.2345678901234567e15, "1234567890123456.8"},
+        NumberCase{1.5e16, "1.5e+16"}, NumberCase{2.5e20, "2.5e+20"}, NumberCase{1e100, "1e+100"},
+        NumberCase{7305.0, "7305.0"}, NumberCase{1.0, "1.0"}, NumberCase{10.0, "10.0"},
+        // point inside the digits
+        NumberCase{23.856, "23.856"}, NumberCase{0.5, "0.5"}, NumberCase{2454101.75, "2454101.75"},
+        NumberCase{0.5000000000000007, "0.5000000000000007"}, NumberCase{13.333333333333334, "13.333333333333334"},
+        // below one; k = -5 is the last fixed exponent, -6 the first scientific one
+        NumberCase{0.001234, "0.001234"}, NumberCase{1.5e-5, "0.000015"}, NumberCase{1e-5, "0.00001"},
+        NumberCase{1e-6, "1e-6"}, NumberCase{1.234e-7, "1.234e-7"}, NumberCase{0.1, "0.1"},
+        NumberCase{1.0 / 3.0, "0.3333333333333333"}, NumberCase{2.0 / 3.0, "0.6666666666666666"},
+        // signs and zeros
+        NumberCase{0.0, "0.0"}, NumberCase{-0.0, "-0.0"}, NumberCase{-0.0000123, "-0.0000123"},
+        NumberCase{-0.00000123, "-1.23e-6"}, NumberCase{-2451545.0, "-2451545.0"}, NumberCase{-1e16, "-1e+16"},
+        // extremes
+        NumberCase{1e308, "1e+308"}, NumberCase{DBL_MAX, "1.7976931348623157e+308"},
+        NumberCase{-DBL_MAX, "-1.7976931348623157e+308"}, NumberCase{DBL_MIN, "2.2250738585072014e-308"},
+        NumberCase{5e-324, "5e-324"}, NumberCase{4.9406564584124654e-324, "5e-324"},
+        NumberCase{2.2250738585072009e-308, "2.225073858507201e-308"},
+        // non-finite
+        NumberCase{std::numeric_limits<double>::quiet_NaN(), "null"},
+        NumberCase{std::numeric_limits<double>::infinity(), "null"},
+        NumberCase{-std::numeric_limits<double>::infinity(), "null"}));
+
+// Structural reading of a written number: what the layout rules say about its shape.
+void expect_layout_follows_exponent(const std::string& text, double value) {
+    const std::size_t e_position = text.find('e');
+    if (e_position == std::string::npos) {
+        ASSERT_NE(text.find('.'), std::string::npos) << text;
+        EXPECT_NE(text.back(), '.') << text;
+    } else {
+        const int exponent = std::atoi(text.c_str() + e_position + 1);
+        EXPECT_TRUE(exponent < -5 || exponent > 15) << text;
+        EXPECT_TRUE(text[e_position + 1] == '+' || text[e_position + 1] == '-') << text;
+        EXPECT_NE(text[e_position - 1], '0') << text;  // no trailing zero in the mantissa
+    }
+    EXPECT_EQ(text[0] == '-', std::signbit(value)) << text;
+}
+
+TEST(Json, RandomDoublesReadBackExactlyAndFollowTheLayout) {
+    std::mt19937_64 generator(20240501);
+    std::uniform_real_distribution<double> ordinary(-1e7, 1e7);
+    for (int trial = 0; trial < 200000; ++trial) {
+        double value;
+        if (trial % 2 == 0) {
+            const std::uint64_t bits = generator();
+            std::memcpy(&value, &bits, sizeof value);  // any bit pattern, subnormals included
+            if (!std::isfinite(value)) continue;
+        } else {
+            value = ordinary(generator);
+        }
+        const std::string text = number_text(value);
+        const double read_back = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::memcmp(&read_back, &value, sizeof value), 0) << text;
+        expect_layout_follows_exponent(text, value);
+    }
+}
+
+TEST(Json, NumbersAreShortest) {
+    // 17 significant digits would also round-trip; the writer must choose fewer when they suffice.
+    EXPECT_EQ(number_text(0.3), "0.3");
+    EXPECT_EQ(number_text(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(number_text(74.571875), "74.571875");
+    EXPECT_EQ(number_text(2451545.0 + 74.571875), "2451619.571875");
+}
+
+TEST(Json, StringEscapes) {
+    EXPECT_EQ(string_text(""), "\"\"");
+    EXPECT_EQ(string_text("Ashwini"), "\"Ashwini\"");
+    EXPECT_EQ(string_text("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(string_text("\b\t\n\f\r"), "\"\\b\\t\\n\\f\\r\"");
+    EXPECT_EQ(string_text(std::string_view("\0\x01\x1f\x0b", 4)), "\"\\u0000\\u0001\\u001f\\u000b\"");
+    EXPECT_EQ(string_text("/ \x7f"), "\"/ \x7f\"");  // slash and DEL are not escaped
+    EXPECT_EQ(string_text("Mūla मूल"), "\"Mūla मूल\"");
+    EXPECT_EQ(string_text("x\ny"), "\"x\\ny\"");
+}
+
+TEST(Json, ObjectMembersAreWrittenInByteOrderOfKeys) {
+    JsonValue object = JsonValue::object();
+    object.set("speed", JsonValue::number(1.0));
+    object.set("sign_index", JsonValue::integer(3));
+    object.set("sign", JsonValue::string("Aries"));
+    object.set("Z", JsonValue::null());
+    object.set("dignity", JsonValue::string("Peregrine"));
+    object.set("é", JsonValue::boolean(false));
+    EXPECT_EQ(to_json(object),
+              "{\"Z\":null,\"dignity\":\"Peregrine\",\"sign\":\"Aries\",\"sign_index\":3,\"speed\":1.0,\"é\":false}");
+}
+
+TEST(Json, SettingAnExistingKeyReplacesItsValue) {
+    JsonValue object = JsonValue::object();
+    object.set("b", JsonValue::integer(1));
+    object.set("a", JsonValue::integer(2));
+    object.set("b", JsonValue::string("again"));
+    EXPECT_EQ(object.size(), 2u);
+    EXPECT_EQ(to_json(object), "{\"a\":2,\"b\":\"again\"}");
+    ASSERT_NE(object.find("b"), nullptr);
+    EXPECT_EQ(object.find("b")->as_string(), "again");
+    EXPECT_EQ(object.find("c"), nullptr);
+}
+
+TEST(Json, NestedValuesAreCompact) {
+    JsonValue cusps = JsonValue::array();
+    for (double cusp : {0.5, 30.0, 1e-7}) cusps.push_back(JsonValue::number(cusp));
+    JsonValue houses = JsonValue::object();
+    houses.set("polar_fallback", JsonValue::boolean(true));
+    houses.set("cusps", std::move(cusps));
+    houses.set("empty", JsonValue::array());
+    houses.set("nothing", JsonValue::object());
+    JsonValue document = JsonValue::object();
+    document.set("houses", std::move(houses));
+    document.set("aspects", JsonValue::array());
+    document.set("julian_day", JsonValue::number(std::numeric_limits<double>::quiet_NaN()));
+    document.set("max", JsonValue::integer(std::numeric_limits<std::uint64_t>::max()));
+    EXPECT_EQ(to_json(document),
+              "{\"aspects\":[],\"houses\":{\"cusps\":[0.5,30.0,1e-7],\"empty\":[],\"nothing\":{},"
+              "\"polar_fallback\":true},\"julian_day\":null,\"max\":18446744073709551615}");
+}
+
+TEST(Json, NonFiniteDoubleBecomesNullWhenPutIntoTheTree) {
+    EXPECT_EQ(JsonValue::number(std::numeric_limits<double>::infinity()).kind(), JsonKind::Null);
+    EXPECT_EQ(JsonValue::number(-0.0).kind(), JsonKind::Number);
+    EXPECT_EQ(to_json(JsonValue::number(-0.0)), "-0.0");
+    EXPECT_EQ(to_json(JsonValue()), "null");
+}
+
+TEST(Json, WrongKindOperationsChangeNothing) {
+    JsonValue array = JsonValue::array();
+    EXPECT_FALSE(array.set("key", JsonValue::integer(1)));
+    JsonValue object = JsonValue::object();
+    EXPECT_FALSE(object.push_back(JsonValue::integer(1)));
+    JsonValue number = JsonValue::number(2.0);
+    EXPECT_FALSE(number.push_back(JsonValue::null()));
+    EXPECT_EQ(to_json(array), "[]");
+    EXPECT_EQ(to_json(object), "{}");
+    EXPECT_EQ(to_json(number), "2.0");
+    EXPECT_EQ(number.find("key"), nullptr);
+}
+
+}  // namespace
+}  // namespace zentaric
