@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "vedic/aspects.hpp"
+
+namespace zentaric {
+namespace {
+
+constexpr std::array<AspectKind, 5> MAJOR = {AspectKind::Conjunction, AspectKind::Sextile, AspectKind::Square,
+                                             AspectKind::Trine, AspectKind::Opposition};
+
+std::vector<Aspect> major_aspects(std::vector<AspectPosition> positions, double orb_factor = 1.0) {
+    return find_aspects(positions, MAJOR, orb_factor);
+}
+
+TEST(AspectKinds, TextAngleAndDefaultOrb) {
+    struct Row {
+        AspectKind kind;
+        std::string_view name;
+        double angle, orb;
+    };
+    const Row rows[] = {
+        {AspectKind::Conjunction, "Conjunction", 0, 8},      {AspectKind::Sextile, "Sextile", 60, 6},
+        {AspectKind::Square, "Square", 90, 7},               {AspectKind::Trine, "Trine", 120, 8},
+        {AspectKind::Opposition, "Opposition", 180, 8},      {AspectKind::SemiSextile, "SemiSextile", 30, 2},
+        {AspectKind::Quincunx, "Quincunx", 150, 2},          {AspectKind::SemiSquare, "SemiSquare", 45, 2},
+        {AspectKind::Sesquiquadrate, "Sesquiquadrate", 135, 2}, {AspectKind::Quintile, "Quintile", 72, 2},
+        {AspectKind::BiQuintile, "BiQuintile", 144, 2},
+    };
+    for (std::size_t value = 0; value < std::size(rows); ++value) {
+        const Row& row = rows[value];
+        EXPECT_EQ(static_cast<std::size_t>(row.kind), value);
+        EXPECT_EQ(aspect_kind_name(row.kind), row.name);
+        EXPECT_EQ(aspect_angle(row.kind), row.angle) << row.name;
+        EXPECT_EQ(aspect_default_orb(row.kind), row.orb) << row.name;
+    }
+}
+
+TEST(FindAspects, SeparationThroughZeroAndOrbStrength) {
+    struct Case {
+        double longitude1, longitude2;
+        AspectKind kind;
+        double orb, strength;
+    };
+    const Case cases[] = {
+        {0.0, 359.0, AspectKind::Conjunction, 1.0, 0.875},   // D = 1
+        {359.0, 0.0, AspectKind::Conjunction, 1.0, 0.875},   // D = 359, S = 1
+        {0.0, 175.0, AspectKind::Opposition, 5.0, 0.375},    // D = 185, S = 175
+        {180.0, 0.0, AspectKind::Opposition, 0.0, 1.0},      // D exactly 180
+        {8.0, 0.0, AspectKind::Conjunction, 8.0, 0.0},       // on the edge of the orb
+        {0.0, 66.0, AspectKind::Sextile, 6.0, 0.0},
+        {300.0, 30.0, AspectKind::Square, 0.0, 1.0},         // D = 270
+        {10.0, 246.5, AspectKind::Trine, 3.5, 0.5625},       // D = 123.5
+    };
+    for (const Case& c : cases) {
+        const auto aspects = major_aspects({{c.longitude1, 0.0}, {c.longitude2, 0.0}});
+        ASSERT_EQ(aspects.size(), 1u) << c.longitude1 << " " << c.longitude2;
+        EXPECT_EQ(aspects[0].kind, c.kind);
+        EXPECT_NEAR(aspects[0].orb, c.orb, 1e-12);
+        EXPECT_NEAR(aspects[0].strength, c.strength, 1e-12);
+        EXPECT_EQ(aspects[0].body1, 0u);
+        EXPECT_EQ(aspects[0].body2, 1u);
+    }
+}
+
+TEST(FindAspects, OutsideEveryOrbGivesNothing) {
+    for (auto [first, second] : std::array<std::pair<double, double>, 4>{
+             {{10.0, 350.0}, {0.0, 8.000001}, {0.0, 171.9999}, {0.0, 45.0}}}) {
+        EXPECT_TRUE(major_aspects({{first, 0.0}, {second, 0.0}}).empty()) << first << " " << second;
+    }
+}
+
+TEST(FindAspects, ApplyingWhenDeviationShrinks) {
+    struct Case {
+        AspectPosition a, b;
+        bool applying;
+    };
+    const Case cases[] = {
+        {{272.0, 1.0}, {0.0, 0.0}, false},    // Square at S = 88, difference growing moves away from 90
+        {{88.0, 1.0}, {0.0, 0.0}, true},      // Square at S = 88, difference growing moves toward 90
+        {{88.0, 0.0}, {0.0, 1.0}, false},     // same pair, the other body moving
+        {{359.0, 1.0}, {0.0, 0.0}, true},     // conjunction closing through 0°
+        {{1.0, 1.0}, {0.0, 0.0}, false},      // conjunction separating
+        {{88.0, 0.5}, {0.0, 0.5}, false},     // equal speeds: deviation unchanged is not applying
+        {{180.0, 1.0}, {0.0, 0.0}, false},    // exact opposition can only separate
+    };
+    for (const Case& c : cases) {
+        const auto aspects = major_aspects({c.a, c.b});
+        ASSERT_EQ(aspects.size(), 1u);
+        EXPECT_EQ(aspects[0].applying, c.applying) << c.a.longitude << "/" << c.a.speed << " " << c.b.longitude;
+    }
+}
+
+TEST(FindAspects, PairOrderThenKindOrder) {
+    // Three bodies in mutual conjunction: pairs (0,1), (0,2), (1,2).
+    const auto conjunctions = major_aspects({{10.0, 0.0}, {11.0, 0.0}, {12.0, 0.0}});
+    ASSERT_EQ(conjunctions.size(), 3u);
+    const std::pair<std::uint64_t, std::uint64_t> pairs[] = {{0, 1}, {0, 2}, {1, 2}};
+    for (std::size_t index = 0; index < 3; ++index) {
+        EXPECT_EQ(conjunctions[index].body1, pairs[index].first);
+        EXPECT_EQ(conjunctions[index].body2, pairs[index].second);
+    }
+    // Widened orbs overlap: S = 30 lies within a 10× Conjunction and Sextile; order follows the kinds list,
+    // and a kind listed twice is found twice.
+    const std::array<AspectKind, 3> kinds = {AspectKind::Sextile, AspectKind::Conjunction, AspectKind::Sextile};
+    const std::vector<AspectPosition> pair = {{0.0, 0.0}, {30.0, 0.0}};
+    const auto overlapping = find_aspects(pair, kinds, 10.0);
+    ASSERT_EQ(overlapping.size(), 3u);
+    EXPECT_EQ(overlapping[0].kind, AspectKind::Sextile);
+    EXPECT_EQ(overlapping[1].kind, AspectKind::Conjunction);
+    EXPECT_EQ(overlapping[2].kind, AspectKind::Sextile);
+    EXPECT_NEAR(overlapping[1].strength, 1.0 - 30.0 / 80.0, 1e-15);
+}
+
+TEST(FindAspects, IndicesArePositionsInTheInput) {
+    const auto forward = major_aspects({{0.0, 0.0}, {200.0, 0.0}, {90.0, 0.0}});
+    const auto reordered = major_aspects({{90.0, 0.0}, {200.0, 0.0}, {0.0, 0.0}});
+    ASSERT_EQ(forward.size(), 1u);  // 0° and 90°: Square
+    ASSERT_EQ(reordered.size(), 1u);
+    EXPECT_EQ(forward[0].body1, 0u);
+    EXPECT_EQ(forward[0].body2, 2u);
+    EXPECT_EQ(reordered[0].body1, 0u);
+    EXPECT_EQ(reordered[0].body2, 2u);
+    EXPECT_EQ(major_aspects({{200.0, 0.0}, {0.0, 0.0}, {90.0, 0.0}})[0].body1, 1u);
+}
+
+TEST(FindAspects, TooFewPositionsOrNoKindsGiveNothing) {
+    EXPECT_TRUE(major_aspects({}).empty());
+    EXPECT_TRUE(major_aspects({{0.0, 0.0}}).empty());
+    const std::vector<AspectPosition> pair = {{0.0, 0.0}, {0.0, 0.0}};
+    EXPECT_TRUE(find_aspects(pair, std::span<const AspectKind>{}, 1.0).empty());
+}
+
+TEST(FindAspects, NonFiniteInputsGiveNumbersNotGarbage) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    // A non-finite longitude difference counts as 0: an exact conjunction that cannot be applying.
+    for (double bad : {nan, inf}) {
+        const auto aspects = major_aspects({{bad, 0.0}, {123.0, 0.0}});
+        ASSERT_EQ(aspects.size(), 1u);
+        EXPECT_EQ(aspects[0].kind, AspectKind::Conjunction);
+        EXPECT_EQ(aspects[0].orb, 0.0);
+        EXPECT_EQ(aspects[0].strength, 1.0);
+        EXPECT_FALSE(aspects[0].applying);
+    }
+    // A NaN speed leaves the aspect in place; the look-ahead difference counts as 0°.
+    const auto with_nan_speed = major_aspects({{88.0, nan}, {0.0, 0.0}});
+    ASSERT_EQ(with_nan_speed.size(), 1u);
+    EXPECT_EQ(with_nan_speed[0].kind, AspectKind::Square);
+    EXPECT_FALSE(with_nan_speed[0].applying);
+}
+
+TEST(FindAspects, DegenerateOrbFactors) {
+    const std::vector<AspectPosition> exact = {{0.0, 0.0}, {90.0, 0.0}};
+    const std::vector<AspectPosition> near = {{0.0, 0.0}, {91.0, 0.0}};
+    // A NaN or negative factor allows no orb at all.
+    EXPECT_TRUE(find_aspects(exact, MAJOR, std::numeric_limits<double>::quiet_NaN()).empty());
+    EXPECT_TRUE(find_aspects(exact, MAJOR, -1.0).empty());
+    // A zero factor admits only exact aspects, at full strength (not 1 − 0/0).
+    const auto zero = find_aspects(exact, MAJOR, 0.0);
+    ASSERT_EQ(zero.size(), 1u);
+    EXPECT_EQ(zero[0].strength, 1.0);
+    EXPECT_TRUE(find_aspects(near, MAJOR, 0.0).empty());
+}
+
+}  // namespace
+}  // namespace zentaric

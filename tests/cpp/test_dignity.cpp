@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "vedic/dignity.hpp"
+
+namespace zentaric {
+namespace {
+
+// Expected dignities, one row per planet, one letter per sign Aries..Pisces, written from the classical
+// rulership and exaltation tables: D domicile, E exaltation, d detriment, F fall, P peregrine.
+constexpr std::array<std::string_view, 10> TRADITIONAL_EXPECTED = {
+    "EPPPDPFPPPdP",  // Sun
+    "PEPDPPPFPdPP",  // Moon
+    "PPDPPDPPdPPd",  // Mercury: Virgo domicile beats exaltation, Pisces detriment beats fall
+    "dDPPPFDdPPPE",  // Venus
+    "DdPFPPdDPEPP",  // Mars
+    "PPdEPdPPDFPD",  // Jupiter
+    "FPPddPEPPDDP",  // Saturn
+    "PPPPPPPPPPPP",  // Uranus
+    "PPPPPPPPPPPP",  // Neptune
+    "PPPPPPPPPPPP",  // Pluto
+};
+constexpr std::array<std::string_view, 10> MODERN_EXPECTED = {
+    "EPPPDPFPPPdP",  // Sun
+    "PEPDPPPFPdPP",  // Moon
+    "PPDPPDPPdPPd",  // Mercury
+    "dDPPPFDdPPPE",  // Venus
+    "DPPFPPdPPEPP",  // Mars loses Scorpio to Pluto
+    "PPdEPPPPDFPP",  // Jupiter loses Pisces to Neptune
+    "FPPdPPEPPDPP",  // Saturn loses Aquarius to Uranus
+    "PPPPdPPPPPDP",  // Uranus
+    "PPPPPdPPPPPD",  // Neptune
+    "PdPPPPPDPPPP",  // Pluto
+};
+
+Dignity dignity_of_letter(char letter) {
+    switch (letter) {
+        case 'D': return Dignity::Domicile;
+        case 'E': return Dignity::Exaltation;
+        case 'd': return Dignity::Detriment;
+        case 'F': return Dignity::Fall;
+        default: return Dignity::Peregrine;
+    }
+}
+
+void expect_table(Rulership scheme, const std::array<std::string_view, 10>& expected) {
+    for (std::size_t planet = 0; planet < expected.size(); ++planet) {
+        for (std::uint8_t sign = 0; sign < 12; ++sign) {
+            EXPECT_EQ(dignity_of(static_cast<Planet>(planet), sign, scheme), dignity_of_letter(expected[planet][sign]))
+                << rulership_name(scheme) << " planet " << planet << " sign " << int(sign);
+        }
+    }
+}
+
+TEST(Dignity, TraditionalTableForEveryPlanetAndSign) { expect_table(Rulership::Traditional, TRADITIONAL_EXPECTED); }
+
+TEST(Dignity, ModernTableForEveryPlanetAndSign) { expect_table(Rulership::Modern, MODERN_EXPECTED); }
+
+TEST(Dignity, SignBeyondPiscesWrapsInsteadOfReadingPastTable) {
+    EXPECT_EQ(dignity_of(Planet::Sun, 12, Rulership::Traditional), Dignity::Exaltation);
+    EXPECT_EQ(dignity_of(Planet::Saturn, 255, Rulership::Traditional), Dignity::Detriment);  // 255 % 12: Cancer
+}
+
+TEST(Dignity, TextForms) {
+    EXPECT_EQ(dignity_name(Dignity::Domicile), "Domicile");
+    EXPECT_EQ(dignity_name(Dignity::Exaltation), "Exaltation");
+    EXPECT_EQ(dignity_name(Dignity::Detriment), "Detriment");
+    EXPECT_EQ(dignity_name(Dignity::Fall), "Fall");
+    EXPECT_EQ(dignity_name(Dignity::Peregrine), "Peregrine");
+    EXPECT_EQ(rulership_name(Rulership::Traditional), "Traditional");
+    EXPECT_EQ(rulership_name(Rulership::Modern), "Modern");
+}
+
+TEST(PlanetFromName, MatchesAnyCaseOfTheTenNames) {
+    const std::array<std::string_view, 10> names = {"Sun",     "MOON",   "mercury", "VeNuS",   "mars",
+                                                    "JUPITER", "sAtUrN", "Uranus",  "NEPTUNE", "pluto"};
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        const auto planet = planet_from_name(names[index]);
+        ASSERT_TRUE(planet.has_value()) << names[index];
+        EXPECT_EQ(*planet, static_cast<Planet>(index)) << names[index];
+    }
+}
+
+TEST(PlanetFromName, RejectsNodesPaddingAndNearMisses) {
+    for (std::string_view name : {"MeanNode", "TrueNode", "Rahu", "Sun ", " Sun", "", "Suns", "Earth",
+                                  "JUP\xC4\xB0TER" /* dotted capital I lower-cases outside ASCII */}) {
+        EXPECT_FALSE(planet_from_name(name).has_value()) << name;
+    }
+    EXPECT_FALSE(planet_from_name(std::string_view("Sun\0", 4)).has_value());
+}
+
+TEST(ChartBodyDignity, SignFromSiderealLongitude) {
+    struct Case {
+        std::string_view name;
+        double longitude;
+        Rulership scheme;
+        std::string_view expected;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {"Sun", 0.0, Rulership::Traditional, "Exaltation"},
+        {"Sun", 29.999999, Rulership::Traditional, "Exaltation"},
+        {"Sun", 30.0, Rulership::Traditional, "Peregrine"},          // Taurus
+        {"SUN", 120.0, Rulership::Traditional, "Domicile"},          // Leo
+        {"Sun", 359.999999, Rulership::Traditional, "Peregrine"},    // Pisces
+        {"Sun", 360.0, Rulership::Traditional, "Exaltation"},        // normalised to Aries
+        {"Sun", -45.0, Rulership::Traditional, "Detriment"},         // 315, Aquarius
+        {"Sun", nan, Rulership::Traditional, "Exaltation"},          // NaN normalises to 0
+        {"Mars", 215.0, Rulership::Traditional, "Domicile"},         // Scorpio
+        {"Mars", 215.0, Rulership::Modern, "Peregrine"},
+        {"Pluto", 215.0, Rulership::Modern, "Domicile"},
+        {"Sun ", 0.0, Rulership::Traditional, "Peregrine"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(chart_body_dignity(c.name, c.longitude, c.scheme), c.expected) << c.name << " " << c.longitude;
+    }
+}
+
+TEST(ChartBodyDignity, NodesArePeregrineEverywhere) {
+    for (std::string_view node : {"MeanNode", "TrueNode"}) {
+        for (Rulership scheme : {Rulership::Traditional, Rulership::Modern}) {
+            for (int sign = 0; sign < 12; ++sign) {
+                EXPECT_EQ(chart_body_dignity(node, sign * 30.0 + 15.0, scheme), "Peregrine") << node << sign;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentaric
