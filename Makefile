@@ -1,0 +1,54 @@
+# zentaric: `make demo` shows a natal chart; `make test` runs every C++ and Python test.
+SHELL := /bin/bash
+.SHELLFLAGS := -eu -o pipefail -c
+
+# CPython 3.12: from PATH, else from pyenv's versions.
+PYTHON312 ?= $(shell for p in python3.12 $$HOME/.pyenv/versions/3.12*/bin/python3.12 /usr/bin/python3.12; do \
+                 "$$p" -c 'import sys; assert sys.version_info[:2] == (3, 12)' >/dev/null 2>&1 && { echo "$$p"; break; }; \
+               done)
+VENV := .venv
+PY := $(VENV)/bin/python
+CPP_BUILD := build/cpp
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: demo test test-cpp test-python install venv test-deps bench check-tables clean
+
+$(PY):
+	@test -n "$(PYTHON312)" || { echo "python3.12 not found (install it or set PYTHON312=...)"; exit 1; }
+	$(PYTHON312) -m venv $(VENV)
+
+venv: $(PY)
+
+install: $(PY)
+	$(PY) -m pip install --quiet --disable-pip-version-check .
+
+demo: install
+	$(PY) examples/demo.py
+
+test-deps: $(PY)
+	@dpkg -s libgtest-dev >/dev/null 2>&1 || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq libgtest-dev; }
+	$(PY) -m pip install --quiet --disable-pip-version-check ".[test]"
+
+$(CPP_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(CPP_BUILD) -DCMAKE_BUILD_TYPE=Release -DZENTARIC_BUILD_TESTS=ON -DZENTARIC_BUILD_MODULE=OFF
+
+test-cpp: $(CPP_BUILD)/CMakeCache.txt
+	cmake --build $(CPP_BUILD) -j $(JOBS)
+	ctest --test-dir $(CPP_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
+
+test-python:
+	ZENTARIC_PROBE_LIB=$(abspath $(CPP_BUILD))/libzentaric_probe.so $(PY) -m pytest tests/python -q
+
+test: test-deps test-cpp test-python
+
+bench: install $(CPP_BUILD)/CMakeCache.txt
+	cmake --build $(CPP_BUILD) -j $(JOBS)
+	for b in $(CPP_BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
+	$(PY) bench/run.py
+
+check-tables:
+	$(PY) tools/check_tables.py
+
+clean:
+	rm -rf build $(VENV)

@@ -1,0 +1,39 @@
+// Localised names of the nine Vedic planets, the twelve signs and the 27 nakshatras in seven languages.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "common/result.hpp"
+
+namespace zentaric::locale {
+
+// Column order of every table: English, Hindi (Devanagari), Sanskrit (IAST), Tamil, Telugu, Kannada, Bengali.
+enum class Language : std::uint8_t { En, Hi, Sa, Ta, Te, Kn, Bn };
+inline constexpr std::size_t LANGUAGE_COUNT = 7;
+
+using NameRow = std::array<std::string_view, LANGUAGE_COUNT>;
+
+// Planets in the order Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu.
+extern const std::array<NameRow, 9> PLANET_ROWS;
+// Signs Aries .. Pisces.
+extern const std::array<NameRow, 12> SIGN_ROWS;
+// Nakshatras Ashwini .. Revati.
+extern const std::array<NameRow, 27> NAKSHATRA_ROWS;
+
+enum class NameTable : std::uint8_t { Planets, Signs, Nakshatras };
+
+// Number of rows of a table (9, 12, 27).
+std::size_t row_count(NameTable table) noexcept;
+
+// The name in row `index`, or nothing when the index is not below the row count.
+std::optional<std::string_view> localized_name(NameTable table, std::uint64_t index, Language language) noexcept;
+
+// "en"/"english", "hi"/"hindi", "sa"/"sanskrit", "ta"/"tamil", "te"/"telugu", "kn"/"kannada",
+// "bn"/"bengali", in any case; otherwise "Unknown language: " and the text as given.
+Result<Language> parse_language(std::string_view name);
+
+}  // namespace zentaric::locale

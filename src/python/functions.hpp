@@ -1,0 +1,38 @@
+// The eleven module functions (vectorcall with keywords) and their docstrings.
+#pragma once
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+namespace zentaric::python {
+
+#define ZENTARIC_FUNCTION(name) \
+    PyObject* name(PyObject* module, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames)
+
+ZENTARIC_FUNCTION(compute_dasha);
+ZENTARIC_FUNCTION(get_nakshatra);
+ZENTARIC_FUNCTION(compute_varga);
+ZENTARIC_FUNCTION(compute_houses);
+ZENTARIC_FUNCTION(tropical_to_sidereal);
+ZENTARIC_FUNCTION(get_ayanamsha);
+ZENTARIC_FUNCTION(calendar_to_jd);
+ZENTARIC_FUNCTION(planet_name);
+ZENTARIC_FUNCTION(sign_name);
+ZENTARIC_FUNCTION(nakshatra_name_i18n);
+ZENTARIC_FUNCTION(compute_natal_chart);
+
+#undef ZENTARIC_FUNCTION
+
+extern const char COMPUTE_DASHA_DOC[];
+extern const char GET_NAKSHATRA_DOC[];
+extern const char COMPUTE_VARGA_DOC[];
+extern const char COMPUTE_HOUSES_DOC[];
+extern const char TROPICAL_TO_SIDEREAL_DOC[];
+extern const char GET_AYANAMSHA_DOC[];
+extern const char CALENDAR_TO_JD_DOC[];
+extern const char PLANET_NAME_DOC[];
+extern const char SIGN_NAME_DOC[];
+extern const char NAKSHATRA_NAME_I18N_DOC[];
+extern const char COMPUTE_NATAL_CHART_DOC[];
+
+}  // namespace zentaric::python

@@ -1,0 +1,80 @@
+#include "python/objects.hpp"
+
+#include "vedic/nakshatra.hpp"
+
+namespace zentaric::python {
+namespace {
+
+// Interned dictionary keys, created once by init_objects (the module refuses sub-interpreters).
+struct Keys {
+    PyObject* nakshatra;
+    PyObject* index;
+    PyObject* pada;
+    PyObject* dasha_lord;
+    PyObject* start_longitude;
+    PyObject* end_longitude;
+};
+Keys keys{};
+
+PyObject* intern(const char* text) { return PyUnicode_InternFromString(text); }
+
+}  // namespace
+
+bool init_objects() {
+    if (keys.nakshatra != nullptr) return true;
+    Keys made{intern("nakshatra"),  intern("index"),           intern("pada"),
+              intern("dasha_lord"), intern("start_longitude"), intern("end_longitude")};
+    if (!made.nakshatra || !made.index || !made.pada || !made.dasha_lord || !made.start_longitude ||
+        !made.end_longitude) {
+        Py_XDECREF(made.nakshatra);
+        Py_XDECREF(made.index);
+        Py_XDECREF(made.pada);
+        Py_XDECREF(made.dasha_lord);
+        Py_XDECREF(made.start_longitude);
+        Py_XDECREF(made.end_longitude);
+        return false;
+    }
+    keys = made;
+    return true;
+}
+
+PyObject* raise_error(const Error& error) {
+    PyObject* message = PyUnicode_DecodeUTF8(error.message.data(), static_cast<Py_ssize_t>(error.message.size()),
+                                             "surrogateescape");
+    if (message != nullptr) {
+        PyErr_SetObject(PyExc_ValueError, message);
+        Py_DECREF(message);
+    }
+    return nullptr;
+}
+
+PyObject* new_text(std::string_view utf8) {
+    return PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()), nullptr);
+}
+
+// Sets dict[key] = value, taking ownership of value; false with an exception set.
+static bool set_owned(PyObject* dict, PyObject* key, PyObject* value) {
+    if (value == nullptr) return false;
+    const int status = PyDict_SetItem(dict, key, value);
+    Py_DECREF(value);
+    return status == 0;
+}
+
+PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
+    PyObject* dict = PyDict_New();
+    if (dict == nullptr) return nullptr;
+    const double index = static_cast<double>(nakshatra);
+    const bool ok = set_owned(dict, keys.nakshatra, new_text(nakshatra_display_name(nakshatra))) &&
+                    set_owned(dict, keys.index, PyLong_FromLong(nakshatra)) &&
+                    set_owned(dict, keys.pada, PyLong_FromLong(pada)) &&
+                    set_owned(dict, keys.dasha_lord, new_text(dasha_lord_name(nakshatra_lord(nakshatra)))) &&
+                    set_owned(dict, keys.start_longitude, PyFloat_FromDouble(index * NAKSHATRA_SPAN)) &&
+                    set_owned(dict, keys.end_longitude, PyFloat_FromDouble((index + 1.0) * NAKSHATRA_SPAN));
+    if (!ok) {
+        Py_DECREF(dict);
+        return nullptr;
+    }
+    return dict;
+}
+
+}  // namespace zentaric::python

@@ -1,0 +1,26 @@
+// Python result objects and the one place where an error value becomes a Python exception.
+#pragma once
+
+#define PY_SSIZE_T_CLEAN
+#include <Python.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "common/result.hpp"
+
+namespace zentaric::python {
+
+// Creates the interned key strings and cached objects the result builders use; false with an exception set.
+bool init_objects();
+
+// Raises the Python exception of an error value (ValueError with its message); always returns nullptr.
+PyObject* raise_error(const Error& error);
+
+// A new str from UTF-8 text.
+PyObject* new_text(std::string_view utf8);
+
+// The get_nakshatra dictionary for nakshatra index 0..26 and pada 1..4.
+PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada);
+
+}  // namespace zentaric::python
