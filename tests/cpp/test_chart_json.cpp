@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "chart/chart_json.hpp"
+
+namespace zentaric {
+namespace {
+
+ChartAnalysis one_planet_analysis() {
+    HouseCusps houses{{0.0, 30.0, 60.0, 90.0, 120.0, 150.0, 180.0, 210.0, 240.0, 270.0, 300.0, 330.0},
+                      0.0, 270.0, HouseSystem::Equal, false};
+    ChartPlanet sun{"Sun", "Aries", "Exaltation", 0.5, 0.0, 0.983, 1.0, false, 0, 1};
+    Aspect conjunction{0, 1, 1.0, 0.875, AspectKind::Conjunction, true};
+    return ChartAnalysis{{sun}, {conjunction}, "Houses: Equal, Zodiac: Tropical, Rulership: Traditional", houses};
+}
+
+// True when no space, tab or line break occurs outside a string value.
+bool compact_outside_strings(const std::string& text) {
+    bool in_string = false;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        const char c = text[index];
+        if (in_string) {
+            if (c == '\\') ++index;
+            else if (c == '"') in_string = false;
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == ' ' || c == '\n' || c == '\t' || c == '\r') {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(ChartJson, WholeDocumentInKeyOrder) {
+    EXPECT_EQ(chart_json(one_planet_analysis(), 0.0, 2451545.0),
+              R"({"aspects":[{"applying":true,"body1":0,"body2":1,"orb":1.0,"strength":0.875,"type":"Conjunction"}],)"
+              R"("ayanamsha_value":0.0,"config_summary":"Houses: Equal, Zodiac: Tropical, Rulership: Traditional",)"
+              R"("houses":{"asc":0.0,"cusps":[0.0,30.0,60.0,90.0,120.0,150.0,180.0,210.0,240.0,270.0,300.0,330.0],)"
+              R"("mc":270.0,"polar_fallback":false,"system":"Equal"},"julian_day":2451545.0,)"
+              R"("planets":[{"dignity":"Exaltation","distance":0.983,"house":1,"latitude":0.0,"longitude":0.5,)"
+              R"("name":"Sun","retrograde":false,"sign":"Aries","sign_index":0,"speed":1.0}]})");
+}
+
+TEST(ChartJson, NoAspectsIsAnEmptyArray) {
+    ChartAnalysis analysis = one_planet_analysis();
+    analysis.aspects.clear();
+    const std::string text = chart_json(analysis, 23.856, 2451545.0);
+    EXPECT_EQ(text.rfind(R"({"aspects":[],"ayanamsha_value":23.856,)", 0), 0u) << text;
+}
+
+TEST(ChartJson, NonFiniteNumbersBecomeNullAndArraysKeepTheirLength) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    ChartAnalysis analysis = one_planet_analysis();
+    analysis.houses.cusps[5] = nan;
+    analysis.houses.mc = -inf;
+    analysis.planets[0].speed = inf;
+    analysis.aspects[0].strength = nan;
+    const std::string text = chart_json(analysis, nan, 2451545.0);
+    EXPECT_NE(text.find(R"("cusps":[0.0,30.0,60.0,90.0,120.0,null,180.0,)"), std::string::npos) << text;
+    EXPECT_NE(text.find(R"("mc":null,)"), std::string::npos);
+    EXPECT_NE(text.find(R"("speed":null})"), std::string::npos);
+    EXPECT_NE(text.find(R"("strength":null,)"), std::string::npos);
+    EXPECT_NE(text.find(R"("ayanamsha_value":null,)"), std::string::npos);
+}
+
+TEST(ChartJson, NumberLayoutOfSmallSpeedsAndPolarFallback) {
+    ChartAnalysis analysis = one_planet_analysis();
+    analysis.planets.push_back(analysis.planets[0]);
+    analysis.planets[0].speed = -0.0000123;
+    analysis.planets[0].retrograde = true;
+    analysis.planets[1].speed = -0.00000123;
+    analysis.houses.system = HouseSystem::Placidus;
+    analysis.houses.polar_fallback = true;
+    const std::string text = chart_json(analysis, 24.0, 2816788.0);
+    EXPECT_NE(text.find(R"("retrograde":true,"sign":"Aries","sign_index":0,"speed":-0.0000123})"), std::string::npos);
+    EXPECT_NE(text.find(R"("speed":-1.23e-6})"), std::string::npos);
+    EXPECT_NE(text.find(R"("polar_fallback":true,"system":"Placidus"})"), std::string::npos);
+    EXPECT_NE(text.find(R"("julian_day":2816788.0,)"), std::string::npos);
+}
+
+TEST(ChartJson, FullChartIsCompactWithNinePlanets) {
+    std::vector<TropicalPosition> bodies;
+    for (const char* name : {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "MeanNode", "TrueNode"}) {
+        bodies.push_back({name, 40.0 * bodies.size() + 3.0, 0.5, 1.0, 0.1 * bodies.size() - 0.35});
+    }
+    const auto analysis = analyze_chart(bodies, natal_chart_config(HouseSystem::Placidus, Ayanamsha::Lahiri), 45.0,
+                                        40.0, 23.44, 2451545.0);
+    const std::string text = chart_json(analysis, ayanamsha_degrees(Ayanamsha::Lahiri, 2451545.0), 2451545.0);
+    EXPECT_TRUE(compact_outside_strings(text)) << text;
+    std::size_t planets = 0;
+    for (std::size_t at = text.find("\"dignity\":"); at != std::string::npos; at = text.find("\"dignity\":", at + 1)) {
+        ++planets;
+    }
+    EXPECT_EQ(planets, 9u);
+    EXPECT_EQ(text.rfind("{\"aspects\":[{", 0), 0u);
+    EXPECT_NE(text.find(R"("config_summary":"Houses: Placidus, Zodiac: Lahiri, Rulership: Traditional")"),
+              std::string::npos);
+    EXPECT_NE(text.find(R"("name":"TrueNode")"), std::string::npos);
+    EXPECT_EQ(text.back(), '}');
+    EXPECT_EQ(text.substr(text.size() - 3), "}]}");
+}
+
+}  // namespace
+}  // namespace zentaric
