@@ -20,17 +20,31 @@ double calendar_to_jd(std::int32_t year, std::uint32_t month, double day) noexce
 }
 
 // Meeus ch. 7, inverse conversion (Julian calendar before 1582 October 15); the day is not formed.
+namespace {
+
+// floor(x) as a signed 64-bit integer, saturating; NaN gives 0.
+std::int64_t floor_to_int64(double x) noexcept {
+    const double f = std::floor(x);
+    if (!(f == f)) return 0;
+    if (f <= -9.2e18) return -9'200'000'000'000'000'000;
+    if (f >= 9.2e18) return 9'200'000'000'000'000'000;
+    return static_cast<std::int64_t>(f);
+}
+
+}  // namespace
+
 CalendarMonth calendar_month_of(double jd) noexcept {
-    const auto z = static_cast<std::int64_t>(std::floor(jd + 0.5));
+    // Beyond ±1e15 days the integer steps below would overflow; such days have no calendar meaning anyway.
+    const std::int64_t z = floor_to_int64(std::fmin(std::fmax(jd + 0.5, -1e15), 1e15));
     std::int64_t a = z;
     if (z >= 2299161) {
-        const auto alpha = static_cast<std::int64_t>(std::floor((static_cast<double>(z) - 1867216.25) / 36524.25));
+        const std::int64_t alpha = floor_to_int64((static_cast<double>(z) - 1867216.25) / 36524.25);
         a = z + 1 + alpha - alpha / 4;
     }
     const std::int64_t k = a + 1524;
-    const auto n = static_cast<std::int64_t>(std::floor((static_cast<double>(k) - 122.1) / 365.25));
-    const auto d = static_cast<std::int64_t>(std::floor(365.25 * static_cast<double>(n)));
-    const auto e = static_cast<std::int64_t>(std::floor(static_cast<double>(k - d) / 30.6001));
+    const std::int64_t n = floor_to_int64((static_cast<double>(k) - 122.1) / 365.25);
+    const std::int64_t d = floor_to_int64(365.25 * static_cast<double>(n));
+    const std::int64_t e = floor_to_int64(static_cast<double>(k - d) / 30.6001);
     const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
     const std::int64_t year = month > 2 ? n - 4716 : n - 4715;
     return CalendarMonth{year, month};

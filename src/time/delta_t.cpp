@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "time/calendar.hpp"
 
@@ -39,7 +40,7 @@ double interpolate(const DeltaTRow& r0, const DeltaTRow& r1, double y) noexcept 
 // Long-term parabola of Morrison & Stephenson as used by Espenak & Meeus, seconds.
 double parabola(double y) noexcept {
     const double u = (y - 1820.0) / 100.0;
-    return -20.0 + 32.0 * (u * u);
+    return 32.0 * u * u - 20.0;
 }
 
 double table_value(double y) noexcept {
@@ -54,6 +55,7 @@ double table_value(double y) noexcept {
 
 // Espenak & Meeus (2006) expressions outside the table, Horner form from the highest power.
 double delta_t(double jd_ut) noexcept {
+    if (!std::isfinite(jd_ut)) return std::numeric_limits<double>::quiet_NaN();
     const CalendarMonth cm = calendar_month_of(jd_ut);
     const double y = static_cast<double>(cm.year) + (cm.month - 0.5) / 12.0;
     if (y >= 1620.0 && y <= 2150.0) return table_value(y);
@@ -72,7 +74,7 @@ double delta_t(double jd_ut) noexcept {
         const double t = y - 1600.0;
         return (((1.0 / 7129.0) * t - 0.01532) * t - 0.9808) * t + 120.0;
     }
-    return parabola(y);  // y > 2150, or NaN
+    return parabola(y);  // y > 2150
 }
 
 double to_terrestrial_time(double jd_ut) noexcept { return jd_ut + delta_t(jd_ut) / SECONDS_PER_DAY; }

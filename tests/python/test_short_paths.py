@@ -1,0 +1,176 @@
+"""The short paths: calendar, ayanamsha, nakshatra, varga and localised names, end to end."""
+import math
+import sys
+
+import pytest
+
+import zentaric
+
+LAHIRI_J2000 = 23.855988395833336
+
+
+@pytest.mark.parametrize("year, month, day, jd", [
+    (2000, 1, 1.5, 2451545.0), (1957, 10, 4.81, 2436116.31), (1582, 10, 4.0, 2299149.5),
+    (-4712, 1, 1.5, 38.0), (2000, 13, 1.0, 2451910.5), (2000, 0, 1.0, 2451513.5), (3000, 1, 1.5, 2816788.0),
+])
+def test_calendar_to_jd(year, month, day, jd):
+    assert zentaric.calendar_to_jd(year, month, day) == pytest.approx(jd, abs=1e-9)
+
+
+@pytest.mark.parametrize("name, jd, value", [
+    ("Lahiri", 2451545.0, LAHIRI_J2000),
+    ("LAHIRI", 2451545.0, LAHIRI_J2000),
+    ("lAhIrI", 2451545.0, LAHIRI_J2000),
+    ("Fagan_Bradley", 2488070.0, 26.135999420781445),
+    ("FAGANBRADLEY", 2488070.0, 26.135999420781445),
+    ("Lahiri", 2415020.5, 22.4568622910173),
+    ("Raman", 2451545.0, 22.375 - 0.041775 / 3600),
+    ("Krishnamurti", 2451545.0, 23.763 - 0.041775 / 3600),
+    ("Tropical", 1e7, 0.0),
+])
+def test_get_ayanamsha(name, jd, value):
+    assert zentaric.get_ayanamsha(name, jd) == pytest.approx(value, abs=1e-12)
+
+
+@pytest.mark.parametrize("name", ["Yukteshwar", " Lahiri", "Lahiri ", "", "lahiri\0", "Fagan Bradley"])
+def test_unknown_ayanamsha_keeps_the_name_as_given(name):
+    for call in (lambda: zentaric.get_ayanamsha(name), lambda: zentaric.tropical_to_sidereal(1.0, name)):
+        with pytest.raises(ValueError) as caught:
+            call()
+        assert str(caught.value) == "Unknown ayanamsha: " + name
+
+
+@pytest.mark.parametrize("longitude, ayanamsha, jd, expected", [
+    (10.0, "Lahiri", 2451545.0, 346.1440116041667),
+    (LAHIRI_J2000, "Lahiri", 2451545.0, 0.0),
+    (-1e-17, "Tropical", 2451545.0, 0.0),
+    (360.0, "Tropical", 2451545.0, 0.0),
+    (math.nan, "Lahiri", 2451545.0, 0.0),
+    (math.inf, "Lahiri", 2451545.0, 0.0),
+    (-math.inf, "Tropical", 2451545.0, 0.0),
+    (100.0, "Lahiri", math.nan, 0.0),
+])
+def test_tropical_to_sidereal(longitude, ayanamsha, jd, expected):
+    result = zentaric.tropical_to_sidereal(longitude, ayanamsha, jd)
+    assert result == pytest.approx(expected, abs=1e-12)
+    assert 0.0 <= result < 360.0
+
+
+def test_get_ayanamsha_is_not_normalised():
+    assert math.isnan(zentaric.get_ayanamsha("Lahiri", math.nan))
+    assert zentaric.get_ayanamsha("Lahiri", 2451545.0 - 36525.0 * 1e3) < -360.0
+
+
+@pytest.mark.parametrize("longitude, index, pada, name, lord", [
+    (0.0, 0, 1, "Ashwini", "Ketu"),
+    (3.34, 0, 2, "Ashwini", "Ketu"),
+    (3.3333333333333335, 0, 1, "Ashwini", "Ketu"),
+    (10.0, 0, 3, "Ashwini", "Ketu"),
+    (13.333333333333334, 1, 1, "Bharani", "Venus"),
+    (140.0, 10, 2, "Purva Phalguni", "Venus"),
+    (359.999999, 26, 4, "Revati", "Mercury"),
+    (360.0, 0, 1, "Ashwini", "Ketu"),
+    (720.5, 0, 1, "Ashwini", "Ketu"),
+    (-0.5, 26, 4, "Revati", "Mercury"),
+    (math.nan, 0, 1, "Ashwini", "Ketu"),
+    (-math.inf, 0, 1, "Ashwini", "Ketu"),
+])
+def test_get_nakshatra(longitude, index, pada, name, lord):
+    result = zentaric.get_nakshatra(longitude)
+    assert list(result) == ["nakshatra", "index", "pada", "dasha_lord", "start_longitude", "end_longitude"]
+    assert (result["nakshatra"], result["index"], result["pada"], result["dasha_lord"]) == (name, index, pada, lord)
+    assert result["start_longitude"] == index * 13.333333333333334
+    assert result["end_longitude"] == (index + 1) * 13.333333333333334
+
+
+def test_padas_follow_each_other_in_every_nakshatra():
+    for n in range(27):
+        start = n * 13.333333333333334
+        assert zentaric.get_nakshatra(start + 1e-6)["pada"] == 1
+        for p in range(1, 4):
+            inside = zentaric.get_nakshatra(start + p * 10 / 3 + 1e-6)
+            assert (inside["index"], inside["pada"]) == (n, p + 1)
+
+
+@pytest.mark.parametrize("longitude, signs", [
+    (0.0, (0, 0, 0, 0, 0)), (3.5, (0, 1, 1, 1, 7)), (33.5, (1, 10, 10, 2, 8)), (65.0, (2, 7, 3, 4, 0)),
+    (123.4, (4, 1, 5, 5, 10)), (359.9, (11, 11, 4, 10, 10)), (29.999999999999996, (0, 8, 9, 11, 11)),
+    (30.0, (1, 9, 9, 1, 1)), (-30.0, (11, 3, 7, 11, 11)), (math.nan, (0, 0, 0, 0, 0)),
+])
+def test_compute_varga(longitude, signs):
+    spellings = (("rashi", "D1", "d-1"), ("Navamsha", "NAVAMSHA", "D9", "d-9"), ("dashamsha", "d10", "D-10"),
+                 ("dwadashamsha", "d12", "d-12"), ("shashtiamsha", "D60", "d-60"))
+    for names, expected in zip(spellings, signs):
+        for name in names:
+            assert zentaric.compute_varga(longitude, name) == expected, name
+
+
+@pytest.mark.parametrize("name", ["Foo", "navamsa", "d 9", " d9", "Hora", "d-2", ""])
+def test_unknown_varga(name):
+    with pytest.raises(ValueError) as caught:
+        zentaric.compute_varga(1.0, name)
+    assert str(caught.value) == "Unknown varga: " + name
+
+
+@pytest.mark.parametrize("function, index, language, expected", [
+    (zentaric.planet_name, 2, "en", "Mars"),
+    (zentaric.planet_name, 2, "sa", "Maṅgala"),
+    (zentaric.planet_name, 2, "SANSKRIT", "Maṅgala"),
+    (zentaric.planet_name, 8, "bn", "কেতু"),
+    (zentaric.sign_name, 11, "en", "Pisces"),
+    (zentaric.sign_name, 11, "ta", "மீனம்"),
+    (zentaric.sign_name, 0, "Telugu", "మేషం"),
+    (zentaric.nakshatra_name_i18n, 10, "en", "Purva Phalguni"),
+    (zentaric.nakshatra_name_i18n, 10, "hi", "पूर्व फाल्गुनी"),
+    (zentaric.nakshatra_name_i18n, 26, "\u212an", "ರೇವತಿ"),
+    (zentaric.nakshatra_name_i18n, 0, "English", "Ashwini"),
+])
+def test_localised_names(function, index, language, expected):
+    assert function(index, language) == expected
+
+
+def test_default_language_is_english_and_english_names_match_the_nakshatra_names():
+    assert zentaric.planet_name(2) == "Mars"
+    for n in range(27):
+        assert zentaric.nakshatra_name_i18n(n) == zentaric.get_nakshatra(n * 13.333333333333334 + 1)["nakshatra"]
+
+
+@pytest.mark.parametrize("function, size", [
+    (zentaric.planet_name, 9), (zentaric.sign_name, 12), (zentaric.nakshatra_name_i18n, 27)])
+def test_index_beyond_the_table_is_rejected_after_the_language(function, size):
+    function(size - 1, "kn")
+    for index in (size, size + 1, 2**64 - 1):
+        with pytest.raises(IndexError) as caught:
+            function(index)
+        assert str(index) in str(caught.value) and str(size - 1) in str(caught.value)
+    with pytest.raises(ValueError, match="^Unknown language: xx$"):
+        function(size, "xx")
+
+
+@pytest.mark.parametrize("language", [" en", "eng", "EN ", "", "hin"])
+def test_unknown_language(language):
+    with pytest.raises(ValueError) as caught:
+        zentaric.sign_name(0, language)
+    assert str(caught.value) == "Unknown language: " + language
+
+
+LANGUAGE_SPELLINGS = {"en", "hi", "sa", "ta", "te", "kn", "bn"}
+
+
+def test_name_matching_equals_full_unicode_lowercasing_for_every_code_point():
+    # Each code point followed by "n": it matches a language exactly when Python's full lower-casing
+    # of the text is an accepted spelling ("en", "kn", the Kelvin sign + "n", ...).
+    mismatches = []
+    for code_point in range(sys.maxunicode + 1):
+        if 0xD800 <= code_point <= 0xDFFF:
+            continue
+        text = chr(code_point) + "n"
+        expected = text.lower() in LANGUAGE_SPELLINGS
+        try:
+            zentaric.sign_name(0, text)
+            matched = True
+        except ValueError:
+            matched = False
+        if matched != expected:
+            mismatches.append(hex(code_point))
+    assert mismatches == []
