@@ -188,7 +188,11 @@ bool convert(const Parameter& parameter, PyObject* object, Argument& out) {
 bool parse_arguments(const Signature& signature, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames,
                      Argument* out) {
     PyObject* bound[MAX_PARAMETERS];
-    if (!bind(signature, args, nargsf, kwnames, bound)) return false;
+    if (kwnames == nullptr && PyVectorcall_NARGS(nargsf) == signature.count) {
+        for (int i = 0; i < signature.count; ++i) bound[i] = args[i];  // all given by position: nothing to bind
+    } else if (!bind(signature, args, nargsf, kwnames, bound)) {
+        return false;
+    }
     for (int i = 0; i < signature.count; ++i) {
         out[i].present = bound[i] != nullptr;
         if (!out[i].present) continue;

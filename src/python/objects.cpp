@@ -53,14 +53,20 @@ PyObject* new_text(std::string_view utf8) {
 }
 
 // Sets dict[key] = value, taking ownership of value; false with an exception set.
-static bool set_owned(PyObject* dict, PyObject* key, PyObject* value) {
+namespace {
+bool set_owned(PyObject* dict, PyObject* key, PyObject* value) {
     if (value == nullptr) return false;
     const int status = PyDict_SetItem(dict, key, value);
     Py_DECREF(value);
     return status == 0;
 }
+}  // namespace
 
-PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
+namespace {
+
+// The dictionary for one (nakshatra, pada): every value is immutable, so one made dictionary per pair
+// serves as the template that each call copies.
+PyObject* make_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
     PyObject* dict = PyDict_New();
     if (dict == nullptr) return nullptr;
     const double index = static_cast<double>(nakshatra);
@@ -75,6 +81,23 @@ PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
         return nullptr;
     }
     return dict;
+}
+
+PyObject* nakshatra_templates[NAKSHATRA_COUNT][4] = {};
+
+}  // namespace
+
+PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
+    if (nakshatra >= NAKSHATRA_COUNT || pada < 1 || pada > 4) {
+        PyErr_SetString(PyExc_SystemError, "nakshatra or pada out of range");
+        return nullptr;
+    }
+    PyObject*& slot = nakshatra_templates[nakshatra][pada - 1];
+    if (slot == nullptr) {
+        slot = make_nakshatra_dict(nakshatra, pada);  // made once, under the interpreter lock
+        if (slot == nullptr) return nullptr;
+    }
+    return PyDict_Copy(slot);
 }
 
 }  // namespace zentaric::python
