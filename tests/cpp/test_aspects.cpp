@@ -17,29 +17,6 @@ std::vector<Aspect> major_aspects(std::vector<AspectPosition> positions, double 
     return find_aspects(positions, MAJOR, orb_factor);
 }
 
-TEST(AspectKinds, TextAngleAndDefaultOrb) {
-    struct Row {
-        AspectKind kind;
-        std::string_view name;
-        double angle, orb;
-    };
-    const Row rows[] = {
-        {AspectKind::Conjunction, "Conjunction", 0, 8},      {AspectKind::Sextile, "Sextile", 60, 6},
-        {AspectKind::Square, "Square", 90, 7},               {AspectKind::Trine, "Trine", 120, 8},
-        {AspectKind::Opposition, "Opposition", 180, 8},      {AspectKind::SemiSextile, "SemiSextile", 30, 2},
-        {AspectKind::Quincunx, "Quincunx", 150, 2},          {AspectKind::SemiSquare, "SemiSquare", 45, 2},
-        {AspectKind::Sesquiquadrate, "Sesquiquadrate", 135, 2}, {AspectKind::Quintile, "Quintile", 72, 2},
-        {AspectKind::BiQuintile, "BiQuintile", 144, 2},
-    };
-    for (std::size_t value = 0; value < std::size(rows); ++value) {
-        const Row& row = rows[value];
-        EXPECT_EQ(static_cast<std::size_t>(row.kind), value);
-        EXPECT_EQ(aspect_kind_name(row.kind), row.name);
-        EXPECT_EQ(aspect_angle(row.kind), row.angle) << row.name;
-        EXPECT_EQ(aspect_default_orb(row.kind), row.orb) << row.name;
-    }
-}
-
 TEST(FindAspects, SeparationThroughZeroAndOrbStrength) {
     struct Case {
         double longitude1, longitude2;

