@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "houses/house_cusps.hpp"
 #include "locale/names.hpp"
 #include "python/arguments.hpp"
 #include "python/objects.hpp"
@@ -109,8 +110,9 @@ PyObject* compute_varga(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyO
 PyObject* compute_houses(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) {
     Argument a[4];
     if (!parse_arguments(COMPUTE_HOUSES_SIGNATURE, args, nargsf, kwnames, a)) return nullptr;
-    (void)text_or(a[3], DEFAULT_HOUSE_SYSTEM);
-    return not_implemented("compute_houses()");
+    const Result<HouseSystem> system = parse_house_system(text_or(a[3], DEFAULT_HOUSE_SYSTEM));
+    if (!system) return raise_error(system.error());
+    return new_houses_dict(house_cusps(system.value(), a[0].number, a[1].number, a[2].number));
 }
 
 PyObject* tropical_to_sidereal(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) {

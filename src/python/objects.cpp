@@ -1,5 +1,6 @@
 #include "python/objects.hpp"
 
+#include "houses/house_cusps.hpp"
 #include "vedic/nakshatra.hpp"
 
 namespace zentaric::python {
@@ -13,6 +14,11 @@ struct Keys {
     PyObject* dasha_lord;
     PyObject* start_longitude;
     PyObject* end_longitude;
+    PyObject* cusps;
+    PyObject* asc;
+    PyObject* mc;
+    PyObject* system;
+    PyObject* polar_fallback;
 };
 Keys keys{};
 
@@ -22,16 +28,16 @@ PyObject* intern(const char* text) { return PyUnicode_InternFromString(text); }
 
 bool init_objects() {
     if (keys.nakshatra != nullptr) return true;
-    Keys made{intern("nakshatra"),  intern("index"),           intern("pada"),
-              intern("dasha_lord"), intern("start_longitude"), intern("end_longitude")};
-    if (!made.nakshatra || !made.index || !made.pada || !made.dasha_lord || !made.start_longitude ||
-        !made.end_longitude) {
-        Py_XDECREF(made.nakshatra);
-        Py_XDECREF(made.index);
-        Py_XDECREF(made.pada);
-        Py_XDECREF(made.dasha_lord);
-        Py_XDECREF(made.start_longitude);
-        Py_XDECREF(made.end_longitude);
+    Keys made{intern("nakshatra"),       intern("index"),         intern("pada"), intern("dasha_lord"),
+              intern("start_longitude"), intern("end_longitude"), intern("cusps"), intern("asc"),
+              intern("mc"),              intern("system"),        intern("polar_fallback")};
+    PyObject** const all[] = {&made.nakshatra, &made.index,         &made.pada,  &made.dasha_lord,
+                              &made.start_longitude, &made.end_longitude, &made.cusps, &made.asc,
+                              &made.mc,        &made.system,        &made.polar_fallback};
+    bool complete = true;
+    for (PyObject** key : all) complete = complete && *key != nullptr;
+    if (!complete) {
+        for (PyObject** key : all) Py_XDECREF(*key);
         return false;
     }
     keys = made;
@@ -98,6 +104,31 @@ PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
         if (slot == nullptr) return nullptr;
     }
     return PyDict_Copy(slot);
+}
+
+PyObject* new_houses_dict(const HouseCusps& houses) {
+    PyObject* dict = PyDict_New();
+    PyObject* cusps = PyList_New(static_cast<Py_ssize_t>(houses.cusps.size()));
+    bool ok = dict != nullptr && cusps != nullptr;
+    for (std::size_t k = 0; ok && k < houses.cusps.size(); ++k) {
+        PyObject* cusp = PyFloat_FromDouble(houses.cusps[k]);
+        ok = cusp != nullptr;
+        if (ok) PyList_SET_ITEM(cusps, static_cast<Py_ssize_t>(k), cusp);  // steals `cusp`
+    }
+    if (!ok) {
+        Py_XDECREF(cusps);
+        Py_XDECREF(dict);
+        return nullptr;
+    }
+    ok = set_owned(dict, keys.cusps, cusps) && set_owned(dict, keys.asc, PyFloat_FromDouble(houses.asc)) &&
+         set_owned(dict, keys.mc, PyFloat_FromDouble(houses.mc)) &&
+         set_owned(dict, keys.system, new_text(house_system_name(houses.system))) &&
+         set_owned(dict, keys.polar_fallback, PyBool_FromLong(houses.polar_fallback));
+    if (!ok) {
+        Py_DECREF(dict);
+        return nullptr;
+    }
+    return dict;
 }
 
 }  // namespace zentaric::python

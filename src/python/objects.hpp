@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "houses/house_cusps.hpp"
 
 namespace zentaric::python {
 
@@ -22,5 +23,8 @@ PyObject* new_text(std::string_view utf8);
 
 // The get_nakshatra dictionary for nakshatra index 0..26 and pada 1..4.
 PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada);
+
+// The compute_houses dictionary: cusps (list of 12 floats), asc, mc, system, polar_fallback.
+PyObject* new_houses_dict(const HouseCusps& houses);
 
 }  // namespace zentaric::python
