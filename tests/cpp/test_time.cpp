@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "time/angles.hpp"
 #include "time/calendar.hpp"
@@ -18,6 +19,8 @@ struct CalendarCase {
     double day;
     double jd;
 };
+
+void PrintTo(const CalendarCase& c, std::ostream* out) { *out << c.year << "-" << c.month << "-" << c.day; }
 
 class CalendarToJd : public ::testing::TestWithParam<CalendarCase> {};
 
