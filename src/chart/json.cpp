@@ -82,71 +82,51 @@ const JsonValue* JsonValue::find(std::string_view key) const noexcept {
     return &place->value;
 }
 
+namespace {
+
+// Decimal exponents -5..15 are written in fixed notation: exactly the finite doubles with |x| in [1e-5, 1e16), since
+// the shortest digits of a double read back to that double and rounding preserves order.
+constexpr double SMALLEST_FIXED_MAGNITUDE = 1e-5;
+constexpr double FIRST_SCIENTIFIC_MAGNITUDE = 1e16;
+
+// Scientific layout "d[.ddd]e±k" from the shortest digits of a nonzero magnitude.
+char* write_scientific(char* out, double magnitude) {
+    char shortest[32];
+    const char* const shortest_end =
+        std::to_chars(shortest, shortest + sizeof shortest, magnitude, std::chars_format::scientific).ptr;
+    // to_chars writes "d[.ddd]e±dd": the mantissa is already in place; the exponent loses its leading zeros.
+    const char* read = shortest;
+    while (*read != 'e') *out++ = *read++;
+    *out++ = *read++;  // 'e'
+    *out++ = *read++;  // sign
+    while (read + 1 < shortest_end && *read == '0') ++read;
+    while (read < shortest_end) *out++ = *read++;
+    return out;
+}
+
+}  // namespace
+
+char* write_json_number(char* out, double value) {
+    if (!std::isfinite(value)) return std::copy_n("null", 4, out);
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0 || (magnitude >= SMALLEST_FIXED_MAGNITUDE && magnitude < FIRST_SCIENTIFIC_MAGNITUDE)) {
+        // Shortest fixed notation has the same digits as the shortest scientific form in this range (a double
+        // below 1e16 whose shortest digits are whole is itself whole); only a whole number lacks its ".0".
+        char* const start = out;
+        out = std::to_chars(out, out + JSON_NUMBER_MAX_CHARS, value, std::chars_format::fixed).ptr;
+        if (std::find(start, out, '.') == out) {
+            *out++ = '.';
+            *out++ = '0';
+        }
+        return out;
+    }
+    if (std::signbit(value)) *out++ = '-';
+    return write_scientific(out, magnitude);
+}
+
 void append_json_number(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out.append("null", 4);
-        return;
-    }
-    char text[40];
-    char* cursor = text;
-    if (std::signbit(value)) *cursor++ = '-';
-    if (value == 0.0) {
-        *cursor++ = '0';
-        *cursor++ = '.';
-        *cursor++ = '0';
-        out.append(text, static_cast<std::size_t>(cursor - text));
-        return;
-    }
-
-    // Shortest round-trip digits d1.d2..dn and exponent k, read from the scientific form "d[.ddd]e±kk".
-    char scientific[32];
-    const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
-                                       std::chars_format::scientific);
-    const char* const scientific_end = written.ptr;
-    char digits[20];
-    int digit_count = 0;
-    const char* read = scientific;
-    while (*read != 'e') {
-        if (*read != '.') digits[digit_count++] = *read;
-        ++read;
-    }
-    ++read;  // 'e'
-    const bool negative_exponent = (*read == '-');
-    ++read;  // exponent sign
-    int exponent = 0;
-    while (read < scientific_end) exponent = exponent * 10 + (*read++ - '0');
-    if (negative_exponent) exponent = -exponent;
-
-    if (exponent >= -5 && exponent <= 15) {
-        if (exponent >= digit_count - 1) {
-            // Whole number: all digits, trailing zeros, ".0".
-            cursor = std::copy(digits, digits + digit_count, cursor);
-            cursor = std::fill_n(cursor, exponent - digit_count + 1, '0');
-            *cursor++ = '.';
-            *cursor++ = '0';
-        } else if (exponent >= 0) {
-            // Point inside the digits.
-            cursor = std::copy(digits, digits + exponent + 1, cursor);
-            *cursor++ = '.';
-            cursor = std::copy(digits + exponent + 1, digits + digit_count, cursor);
-        } else {
-            // Below one: "0.", leading zeros, digits.
-            *cursor++ = '0';
-            *cursor++ = '.';
-            cursor = std::fill_n(cursor, -exponent - 1, '0');
-            cursor = std::copy(digits, digits + digit_count, cursor);
-        }
-    } else {
-        *cursor++ = digits[0];
-        if (digit_count > 1) {
-            *cursor++ = '.';
-            cursor = std::copy(digits + 1, digits + digit_count, cursor);
-        }
-        *cursor++ = 'e';
-        *cursor++ = negative_exponent ? '-' : '+';
-        cursor = std::to_chars(cursor, text + sizeof text, negative_exponent ? -exponent : exponent).ptr;
-    }
-    out.append(text, static_cast<std::size_t>(cursor - text));
+    char text[JSON_NUMBER_MAX_CHARS];
+    out.append(text, static_cast<std::size_t>(write_json_number(text, value) - text));
 }
 
 void append_json_integer(std::string& out, std::uint64_t value) {

@@ -76,6 +76,10 @@ void append_json(std::string& out, const JsonValue& value);
 // Appends a double in the number layout above (null when non-finite).
 void append_json_number(std::string& out, double value);
 
+// The same text written at out, which must have room for JSON_NUMBER_MAX_CHARS characters; returns its end.
+inline constexpr std::size_t JSON_NUMBER_MAX_CHARS = 32;  // longest text: "-1.2345678901234567e-308", 24
+char* write_json_number(char* out, double value);
+
 // Appends an unsigned integer in decimal.
 void append_json_integer(std::string& out, std::uint64_t value);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -96,6 +97,43 @@ TEST(Json, RandomDoublesReadBackExactlyAndFollowTheLayout) {
         ASSERT_EQ(std::memcmp(&read_back, &value, sizeof value), 0) << text;
         expect_layout_follows_exponent(text, value);
     }
+}
+
+// The layout rules applied literally to the shortest scientific digits d1.d2..dn × 10^k.
+std::string layout_from_scientific_digits(double value) {
+    if (!std::isfinite(value)) return "null";
+    std::string text = std::signbit(value) ? "-" : "";
+    if (value == 0.0) return text + "0.0";
+    char scientific[40];
+    *std::to_chars(scientific, scientific + 39, std::fabs(value), std::chars_format::scientific).ptr = '\0';
+    std::string digits;
+    const char* read = scientific;
+    for (; *read != 'e'; ++read)
+        if (*read != '.') digits += *read;
+    const int k = std::atoi(read + 1);
+    const int n = static_cast<int>(digits.size());
+    if (k >= -5 && k <= 15) {
+        if (k >= n - 1) return text + digits + std::string(k - n + 1, '0') + ".0";
+        if (k >= 0) return text + digits.substr(0, k + 1) + "." + digits.substr(k + 1);
+        return text + "0." + std::string(-k - 1, '0') + digits;
+    }
+    text += digits.substr(0, 1);
+    if (n > 1) text += "." + digits.substr(1);
+    return text + (k >= 0 ? "e+" : "e-") + std::to_string(std::abs(k));
+}
+
+TEST(Json, WriterAgreesWithTheLayoutAppliedToShortestScientificDigits) {
+    std::mt19937_64 generator(7);
+    std::uniform_int_distribution<int> decade(-25, 25);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    for (int trial = 0; trial < 200000; ++trial) {
+        double value = mantissa(generator) * std::pow(10.0, decade(generator));
+        if (trial % 4 == 0) value = std::nearbyint(value);  // whole numbers, up to 1e26
+        if (trial % 4 == 1) value = std::nextafter(std::pow(10.0, decade(generator)), trial % 8 == 1 ? 0.0 : 1e300);
+        ASSERT_EQ(number_text(value), layout_from_scientific_digits(value)) << value;
+    }
+    for (double value : {1e-5, 1e16, 9999999999999998.0, 9.999999999999999e-6, 0.0, -0.0})
+        EXPECT_EQ(number_text(value), layout_from_scientific_digits(value)) << value;
 }
 
 TEST(Json, NumbersAreShortest) {

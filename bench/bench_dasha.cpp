@@ -1,0 +1,61 @@
+// Timing of the dasha tree, its JSON text, and the text written without the tree, at depths 1..5.
+//   bench_dasha [repetitions]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "vedic/dasha.hpp"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Best of `repetitions` runs of `work`, in milliseconds.
+template <class Work>
+double best_milliseconds(int repetitions, Work&& work) {
+    double best = 1e300;
+    for (int run = 0; run < repetitions; ++run) {
+        const auto started = Clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> elapsed = Clock::now() - started;
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    constexpr double moon_longitude = 123.4;
+    constexpr double birth_jd = 2451545.0;
+    std::printf("moon %.1f, birth %.1f, best of %d\n", moon_longitude, birth_jd, repetitions);
+    std::printf("%6s %10s %10s %12s %12s %12s\n", "levels", "periods", "bytes", "tree ms", "tree+json ms",
+                "direct ms");
+    for (std::uint8_t levels = 1; levels <= zentaric::DASHA_MAX_LEVELS; ++levels) {
+        std::size_t bytes = 0;
+        std::size_t periods = 0;
+        const double tree_ms = best_milliseconds(repetitions, [&] {
+            const auto dasha = zentaric::compute_dasha_tree(levels, moon_longitude, birth_jd);
+            periods = dasha.maha_dashas.size();
+        });
+        const double tree_json_ms = best_milliseconds(repetitions, [&] {
+            const std::string text = zentaric::dasha_json(zentaric::compute_dasha_tree(levels, moon_longitude, birth_jd));
+            bytes = text.size();
+        });
+        std::string direct;
+        const double direct_ms = best_milliseconds(repetitions, [&] {
+            direct = zentaric::compute_dasha_json(levels, moon_longitude, birth_jd);
+        });
+        // count the period objects in the text
+        periods = 0;
+        for (std::size_t at = direct.find("\"lord\""); at != std::string::npos; at = direct.find("\"lord\"", at + 1))
+            ++periods;
+        std::printf("%6d %10zu %10zu %12.3f %12.3f %12.3f  (capacity %zu)\n", levels, periods, bytes, tree_ms,
+                    tree_json_ms, direct_ms, direct.capacity());
+    }
+    return 0;
+}

@@ -1,0 +1,57 @@
+// Vimshottari dasha: the 120-year cycle of the nine lords, divided into periods to a depth of up to five levels.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "vedic/nakshatra.hpp"
+
+namespace zentaric {
+
+// Period of each lord in years (they add up to 120) and in days (years × 365.25, exact doubles), in DashaLord order.
+inline constexpr std::array<double, DASHA_LORD_COUNT> DASHA_YEARS{6.0, 10.0, 7.0, 18.0, 16.0, 19.0, 17.0, 7.0, 20.0};
+inline constexpr std::array<double, DASHA_LORD_COUNT> DASHA_DAYS{2191.5, 3652.5, 2556.75, 6574.5, 5844.0,
+                                                                 6939.75, 6209.25, 2556.75, 7305.0};
+inline constexpr double DASHA_CYCLE_YEARS = 120.0;
+inline constexpr std::uint8_t DASHA_MAX_LEVELS = 5;
+
+struct DashaPeriod {
+    DashaLord lord;
+    std::uint8_t level;  // 1 for a maha dasha, 2 for its sub-periods, ... up to 5
+    double start_jd;
+    double end_jd;
+    double duration_days;
+    std::vector<DashaPeriod> sub_periods;  // in cycle order; empty at the deepest level
+};
+
+struct VimshottariDasha {
+    std::uint8_t moon_nakshatra;              // nakshatra index 0..26 of the Moon
+    double initial_balance;                   // fraction of the first maha dasha still to run at birth
+    std::vector<DashaPeriod> maha_dashas;     // exactly nine, level 1
+};
+
+// Levels 0 → 1 and above 5 → 5.
+std::uint8_t clamp_dasha_levels(unsigned levels) noexcept;
+
+// The dasha tree from the Moon's sidereal longitude (degrees) and the birth Julian Day; levels is clamped to 1..5.
+// The periods running at birth are cut at birth: every period lies within the life, the one in progress at birth
+// starts at birth, and its sub-periods are those of the full period that have not yet ended.
+// A non-finite longitude is taken as 0°; a non-finite birth Julian Day makes every start and end non-finite.
+VimshottariDasha compute_dasha_tree(std::uint8_t levels, double moon_longitude, double birth_jd);
+
+// The nine sub-periods of a period that starts at parent_start_jd and lasts parent_duration_days, each with its own
+// sub-periods down to max_level. The first belongs to the parent's own lord; the durations are in the lords' years.
+std::vector<DashaPeriod> build_sub_periods(DashaLord parent_lord, std::uint8_t level, std::uint8_t max_level,
+                                           double parent_start_jd, double parent_duration_days);
+
+// Compact JSON text of a dasha tree: {"moon_nakshatra","initial_balance","maha_dashas"}, each period
+// {"lord","level","start_jd","end_jd","duration_days","sub_periods"}, members in that order.
+std::string dasha_json(const VimshottariDasha& dasha);
+
+// The same text as dasha_json(compute_dasha_tree(levels, moon_longitude, birth_jd)), written while the periods
+// are generated, without building the tree.
+std::string compute_dasha_json(std::uint8_t levels, double moon_longitude, double birth_jd);
+
+}  // namespace zentaric
