@@ -1,0 +1,52 @@
+// Cost of one house_cusps call per house system, in nanoseconds.
+//   bench_houses [calls per system]
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "houses/house_cusps.hpp"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::array<zentaric::HouseSystem, 10> SYSTEMS = {
+    zentaric::HouseSystem::Placidus,   zentaric::HouseSystem::Koch,     zentaric::HouseSystem::Equal,
+    zentaric::HouseSystem::WholeSign,  zentaric::HouseSystem::Campanus, zentaric::HouseSystem::Regiomontanus,
+    zentaric::HouseSystem::Porphyry,   zentaric::HouseSystem::Morinus,  zentaric::HouseSystem::Alcabitius,
+    zentaric::HouseSystem::Sripathi,
+};
+
+// Nanoseconds per call, best of several timed loops over varying RAMC and latitude.
+double nanoseconds_per_call(zentaric::HouseSystem system, int calls, double& checksum) {
+    double best = 1e300;
+    for (int repeat = 0; repeat < 7; ++repeat) {
+        const auto started = Clock::now();
+        for (int i = 0; i < calls; ++i) {
+            const double ramc = 0.37 * (i % 971);
+            const double latitude = -60.0 + 0.011 * (i % 10007);
+            const zentaric::HouseCusps houses = zentaric::house_cusps(system, ramc, latitude, 23.44);
+            checksum += houses.cusps[1] + houses.cusps[11];
+        }
+        const std::chrono::duration<double, std::nano> elapsed = Clock::now() - started;
+        best = std::min(best, elapsed.count() / calls);
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int calls = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200000;
+    double checksum = 0.0;
+    std::printf("%-14s %10s\n", "system", "ns/call");
+    for (zentaric::HouseSystem system : SYSTEMS) {
+        const double ns = nanoseconds_per_call(system, calls, checksum);
+        std::printf("%-14.*s %10.1f\n", static_cast<int>(zentaric::house_system_name(system).size()),
+                    zentaric::house_system_name(system).data(), ns);
+    }
+    std::printf("(checksum %.3f)\n", checksum);
+    return 0;
+}
