@@ -1,0 +1,184 @@
+"""compute_dasha: the JSON text, the maha dasha table, the cut at birth, checked against plain Python."""
+
+import json
+import math
+import sys
+from pathlib import Path
+
+import pytest
+from hypothesis import given, settings, strategies as st
+
+import zentaric
+
+sys.path.insert(0, str(Path(__file__).parent))
+from dasha_reference import as_json_values, reference_dasha  # noqa: E402
+
+J2000 = 2451545.0
+PERIOD_KEYS = ["lord", "level", "start_jd", "end_jd", "duration_days", "sub_periods"]
+
+
+def dasha(moon_longitude, birth_jd=J2000, levels=3):
+    return json.loads(zentaric.compute_dasha(moon_longitude, birth_jd, levels))
+
+
+def walk(periods):
+    for period in periods:
+        yield period
+        yield from walk(period["sub_periods"])
+
+
+def number_text(x):
+    """A double in the library's JSON layout, built from Python's shortest repr digits."""
+    if not math.isfinite(x):
+        return "null"
+    sign = "-" if math.copysign(1.0, x) < 0 else ""
+    if x == 0:
+        return sign + "0.0"
+    digits_text = repr(abs(x))
+    if "e" in digits_text:
+        significand, _, power = digits_text.partition("e")
+        digits, k = significand.replace(".", ""), int(power)
+    else:
+        whole, _, fraction = digits_text.partition(".")
+        all_digits = (whole + fraction).lstrip("0")
+        k = len(whole) - 1 if whole != "0" else -(len(fraction) - len(fraction.lstrip("0")) + 1)
+        digits = all_digits
+    digits = digits.rstrip("0") or "0"
+    n = len(digits)
+    if -5 <= k <= 15:
+        if k >= n - 1:
+            return sign + digits + "0" * (k - n + 1) + ".0"
+        if k >= 0:
+            return sign + digits[: k + 1] + "." + digits[k + 1:]
+        return sign + "0." + "0" * (-k - 1) + digits
+    return sign + digits[0] + ("." + digits[1:] if n > 1 else "") + ("e+" if k >= 0 else "e-") + str(abs(k))
+
+
+def document_text(document):
+    """The compact text of a reference document, members in the documented order."""
+    def period_text(period):
+        subs = ",".join(period_text(sub) for sub in period["sub_periods"])
+        return (f'{{"lord":"{period["lord"]}","level":{period["level"]},'
+                f'"start_jd":{number_text(period["start_jd"])},"end_jd":{number_text(period["end_jd"])},'
+                f'"duration_days":{number_text(period["duration_days"])},"sub_periods":[{subs}]}}')
+    mahas = ",".join(period_text(period) for period in document["maha_dashas"])
+    return (f'{{"moon_nakshatra":"{document["moon_nakshatra"]}",'
+            f'"initial_balance":{number_text(document["initial_balance"])},"maha_dashas":[{mahas}]}}')
+
+
+def test_moon_at_zero_gives_the_maha_dasha_table():
+    result = dasha(0.0, J2000, 1)
+    assert result["moon_nakshatra"] == "Ashwini"
+    assert result["initial_balance"] == 1.0
+    table = [
+        ("Ketu", 2451545.0, 2454101.75, 2556.75), ("Venus", 2454101.75, 2461406.75, 7305.0),
+        ("Sun", 2461406.75, 2463598.25, 2191.5), ("Moon", 2463598.25, 2467250.75, 3652.5),
+        ("Mars", 2467250.75, 2469807.5, 2556.75), ("Rahu", 2469807.5, 2476382.0, 6574.5),
+        ("Jupiter", 2476382.0, 2482226.0, 5844.0), ("Saturn", 2482226.0, 2489165.75, 6939.75),
+        ("Mercury", 2489165.75, 2495375.0, 6209.25),
+    ]
+    assert [(p["lord"], p["start_jd"], p["end_jd"], p["duration_days"]) for p in result["maha_dashas"]] == table
+    assert all(p["level"] == 1 and p["sub_periods"] == [] for p in result["maha_dashas"])
+
+
+@pytest.mark.parametrize("moon, nakshatra, first_lord, balance", [
+    (100.0, "Pushya", "Saturn", 0.5000000000000007),
+    (370.0, "Ashwini", "Ketu", 0.25),
+    (6.666666666666667, "Ashwini", "Ketu", 0.5),
+    (140.0, "PurvaPhalguni", "Venus", 1.0 - (140.0 - 10 * 13.333333333333334) / 13.333333333333334),
+    (float("nan"), "Ashwini", "Ketu", 1.0),
+])
+def test_nakshatra_first_lord_and_balance(moon, nakshatra, first_lord, balance):
+    result = dasha(moon, J2000, 1)
+    assert result["moon_nakshatra"] == nakshatra
+    assert result["initial_balance"] == balance
+    assert result["maha_dashas"][0]["lord"] == first_lord
+
+
+@pytest.mark.parametrize("levels, count", [(0, 9), (1, 9), (2, 90), (3, 819), (4, 7380), (5, 66429), (9, 66429)])
+def test_uncut_tree_sizes_and_levels(levels, count):
+    periods = list(walk(dasha(0.0, J2000, levels)["maha_dashas"]))
+    assert len(periods) == count
+    depth = min(max(levels, 1), 5)
+    assert max(p["level"] for p in periods) == depth
+    assert all((p["sub_periods"] == []) == (p["level"] == depth) for p in periods)
+
+
+def test_default_levels_is_three():
+    assert zentaric.compute_dasha(123.4, J2000) == zentaric.compute_dasha(123.4, J2000, 3)
+    assert zentaric.compute_dasha(moon_longitude=123.4, birth_jd=J2000, levels=2) == \
+        zentaric.compute_dasha(123.4, J2000, 2)
+
+
+@pytest.mark.parametrize("levels", [256, -1])
+def test_levels_outside_eight_bits_overflow(levels):
+    with pytest.raises(OverflowError):
+        zentaric.compute_dasha(0.0, J2000, levels)
+
+
+def test_sub_period_running_at_birth_is_the_true_one():
+    # Middle of Ashwini: half of Ketu's 2556.75 days are gone; Rahu runs at birth with 170.45 days left.
+    result = dasha(6.666666666666667, J2000, 2)
+    ketu = result["maha_dashas"][0]
+    assert (ketu["lord"], ketu["start_jd"], ketu["duration_days"]) == ("Ketu", J2000, 1278.375)
+    assert [p["lord"] for p in ketu["sub_periods"]] == ["Rahu", "Jupiter", "Saturn", "Mercury"]
+    rahu = ketu["sub_periods"][0]
+    assert rahu["start_jd"] == J2000
+    assert rahu["duration_days"] == pytest.approx(170.45, abs=1e-9)
+    assert [len(p["sub_periods"]) for p in result["maha_dashas"][1:]] == [9] * 8
+
+
+@pytest.mark.parametrize("levels", [3, 4])
+def test_cut_repeats_level_by_level(levels):
+    result = dasha(6.666666666666667, J2000, levels)
+    line = result["maha_dashas"][0]
+    for level in range(2, levels + 1):
+        line = line["sub_periods"][0]
+        assert line["start_jd"] == J2000 and line["level"] == level
+    assert [p["lord"] for p in result["maha_dashas"][0]["sub_periods"][0]["sub_periods"]] == \
+        ["Mercury", "Ketu", "Venus", "Sun", "Moon", "Mars"]
+    assert result == as_json_values(reference_dasha(6.666666666666667, J2000, levels))
+
+
+@pytest.mark.parametrize("moon, birth, levels", [
+    (6.666666666666667, J2000, 5), (123.4, J2000, 4), (13.333333333333332, J2000, 5),
+    (226.66666666666666, 0.0, 3), (359.99999999999994, -1.0e6, 4), (77.7, float("nan"), 3),
+    (300.0, float("inf"), 2), (45.0, 5.0e15, 3),
+])
+def test_periods_tile_their_parent_and_last_end_minus_start(moon, birth, levels):
+    result = dasha(moon, birth, levels)
+    assert result == as_json_values(reference_dasha(moon, birth, levels))
+    if not math.isfinite(birth):
+        assert all(p["start_jd"] is None and p["end_jd"] is None for p in walk(result["maha_dashas"]))
+        return
+    for period in walk(result["maha_dashas"]):
+        ulp = math.ulp(period["end_jd"])
+        assert abs(period["duration_days"] - (period["end_jd"] - period["start_jd"])) <= ulp
+        subs = period["sub_periods"]
+        if subs:
+            assert subs[0]["start_jd"] == period["start_jd"]
+            assert all(later["start_jd"] == earlier["end_jd"] for earlier, later in zip(subs, subs[1:]))
+            # repeated addition drifts by a few units in the last place of the Julian Day (1 day at 5e15)
+            assert abs(subs[-1]["end_jd"] - period["end_jd"]) <= max(1e-6, 8 * ulp)
+
+
+@settings(max_examples=150, deadline=None)
+@given(moon=st.floats(allow_nan=True, allow_infinity=True, width=64),
+       birth=st.one_of(st.floats(-1e8, 1e8), st.sampled_from([J2000, 0.0, float("nan")])),
+       levels=st.integers(0, 255))
+def test_agrees_with_plain_python(moon, birth, levels):
+    levels = levels if levels < 4 else levels % 4  # keep the plain-Python side quick
+    assert dasha(moon, birth, levels) == as_json_values(reference_dasha(moon, birth, levels))
+
+
+@pytest.mark.parametrize("moon, birth, levels", [
+    (0.0, J2000, 2), (6.666666666666667, J2000, 4), (123.4, J2000, 3), (100.0, 1e-7, 2), (77.7, float("nan"), 2),
+    (300.0, -2.5e20, 2),
+])
+def test_text_is_compact_in_member_order_with_the_number_layout(moon, birth, levels):
+    text = zentaric.compute_dasha(moon, birth, levels)
+    assert text == document_text(reference_dasha(moon, birth, levels))
+    assert " " not in text and "\n" not in text
+    parsed = json.loads(text)
+    assert list(parsed) == ["moon_nakshatra", "initial_balance", "maha_dashas"]
+    assert all(list(p) == PERIOD_KEYS for p in walk(parsed["maha_dashas"]))
