@@ -1,13 +1,15 @@
 """House cusps of the core against the Swiss Ephemeris (pyswisseph, `houses_armc`), which takes RAMC,
 latitude and obliquity directly. Tolerance 1e-6 degrees for every cusp, the ascendant and the midheaven.
 
-Compared only where neither side treats the place as polar:
+The main grid compares only where neither side treats the place as polar:
 - the core replaces Placidus and Koch by Equal cusps (polar_fallback);
 - the Swiss Ephemeris, for |latitude| >= 90 - obliquity, replaces Placidus and Koch by Porphyry and turns
   an ascendant that lies west of the meridian by 180 degrees in every system; the core keeps the
   ascendant of the formula there.
 Whole-sign cusps are skipped where the ascendant sits on a sign boundary (RAMC 90 and 270), where a last-bit
 difference in the ascendant legitimately selects the neighbouring sign.
+A second grid inside the polar circle checks that the systems without a fallback differ from the Swiss
+Ephemeris only by its turn of the ascendant.
 """
 import ctypes
 import math
@@ -141,3 +143,40 @@ def test_placidus_agrees_with_exact_solution_and_swiss_ephemeris(core_houses):
                 assert arc_deg(core[0][house], swiss[0][house]) < TOLERANCE_DEG, (house + 1, ramc, latitude)
         compared += 1
     assert compared > 3000
+
+
+# Inside the polar circle the Swiss Ephemeris turns an ascendant that lies west of the meridian by 180
+# degrees, and builds its wheel on the turned angles; the core keeps the ascendant of the formula. Where the
+# ascendant is not turned the two agree; where it is, the differences follow from the turn alone.
+# Cusp offsets (degrees) from the Swiss Ephemeris where it turned the ascendant:
+TURNED_WHEEL_OFFSETS = {
+    "Equal": [180.0] * 12,
+    "WholeSign": [180.0] * 12,
+    "Regiomontanus": [180.0] * 12,
+    # The division point of every intermediate cusp is on the eastern side in both: only the angles move.
+    "Campanus": [180.0, 0.0, 0.0] * 4,
+    # The equator is divided from the RAMC: no angle involved.
+    "Morinus": [0.0] * 12,
+}
+POLAR_LATITUDES = (67.0, 69.65, 75.0, 82.5, -70.0, -80.0)
+
+
+@pytest.mark.parametrize("system", [s for s in SYSTEMS if s[1] not in ("Placidus", "Koch")], ids=lambda s: s[1])
+def test_polar_circle_differs_only_by_the_turned_ascendant(core_houses, system):
+    index, name, letter = system
+    turned = kept = 0
+    for ramc in np.arange(0.0, 360.0, 2.5):
+        for latitude in POLAR_LATITUDES:
+            cusps, asc, mc, fallback = core_houses(index, ramc, latitude, 23.44)
+            assert not fallback
+            swiss_cusps, swiss_angles = swisseph.houses_armc(ramc, latitude, 23.44, letter)
+            if arc_deg(asc, swiss_angles[0]) < TOLERANCE_DEG:
+                kept += 1
+                assert largest_difference((cusps, asc, mc), (list(swiss_cusps), *swiss_angles[:2])) < TOLERANCE_DEG
+                continue
+            turned += 1
+            assert arc_deg(asc, swiss_angles[0]) == pytest.approx(180.0, abs=TOLERANCE_DEG)
+            if name in TURNED_WHEEL_OFFSETS:
+                for ours, theirs, offset in zip(cusps, swiss_cusps, TURNED_WHEEL_OFFSETS[name]):
+                    assert arc_deg(ours, theirs) == pytest.approx(offset, abs=TOLERANCE_DEG), (ramc, latitude)
+    assert turned > 100 and kept > 300
