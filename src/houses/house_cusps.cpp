@@ -12,9 +12,9 @@ Angles compute_angles(double ramc, double latitude, double obliquity) noexcept {
     const double r = ramc * DEG_TO_RAD;
     const double phi = latitude * DEG_TO_RAD;
     const double epsilon = obliquity * DEG_TO_RAD;
-    // Ascendant: tan λ = cos θ / −(sin θ cos ε + sin ε tan φ) (Meeus ch. 14 / standard spherical astronomy)
+    // Ascendant, the ecliptic crossing the horizon: tan λ = cos θ / −(sin θ cos ε + sin ε tan φ), θ the RAMC
     const double asc = std::atan2(std::cos(r), -(std::sin(r) * std::cos(epsilon) + std::sin(epsilon) * std::tan(phi)));
-    // Midheaven: tan λ = tan θ / cos ε
+    // Midheaven, the ecliptic crossing the meridian: tan λ = tan θ / cos ε
     const double mc = std::atan2(std::sin(r), std::cos(r) * std::cos(epsilon));
     return Angles{normalize_degrees(asc * RAD_TO_DEG), normalize_degrees(mc * RAD_TO_DEG)};
 }
