@@ -105,9 +105,7 @@ LunarSpherical lunar_spherical(const LunarArguments& a, double t) noexcept {
     return LunarSpherical{longitude, latitude, distance};
 }
 
-MoonPosition moon_position(double jd_tt) noexcept {
-    const double t = julian_centuries(jd_tt);
-    const LunarSpherical s = lunar_spherical(lunar_arguments(t), t);
+MoonPosition moon_position_from_spherical(const LunarSpherical& s, double t) noexcept {
     // Rectangular, mean ecliptic and equinox of date.
     const double x = s.distance * std::cos(s.latitude) * std::cos(s.longitude);
     const double y = s.distance * std::cos(s.latitude) * std::sin(s.longitude);
@@ -121,6 +119,11 @@ MoonPosition moon_position(double jd_tt) noexcept {
     return MoonPosition{(1.0 - 2.0 * p * p) * x + 2.0 * p * q * y + 2.0 * p * s_pq * z,
                         2.0 * p * q * x + (1.0 - 2.0 * q * q) * y - 2.0 * q * s_pq * z,
                         -2.0 * p * s_pq * x + 2.0 * q * s_pq * y + (1.0 - 2.0 * p * p - 2.0 * q * q) * z};
+}
+
+MoonPosition moon_position(double jd_tt) noexcept {
+    const double t = julian_centuries(jd_tt);
+    return moon_position_from_spherical(lunar_spherical(lunar_arguments(t), t), t);
 }
 
 MoonState moon_state(double jd_tt) noexcept {

@@ -55,4 +55,7 @@ struct MoonPosition {
 };
 MoonPosition moon_position(double jd_tt) noexcept;
 
+// Geocentric J2000 ecliptic position (km) from (V, U, r) of date at T Julian centuries (the P, Q rotation).
+MoonPosition moon_position_from_spherical(const LunarSpherical& spherical, double t) noexcept;
+
 }  // namespace zentaric

@@ -1,0 +1,51 @@
+// Apparent geocentric positions referred to the true ecliptic and equinox of date, and daily speeds:
+// light time, frame bias, IAU 2006 precession, IAU 2000B nutation, annual aberration.
+#pragma once
+
+#include <cstddef>
+
+#include "common/result.hpp"
+#include "ephemeris/ephemeris_provider.hpp"
+#include "time/earth_orientation.hpp"
+
+namespace zentaric {
+
+// Longitude in [0, 2π) and latitude in radians, distance in AU; true ecliptic and equinox of date.
+struct ApparentPosition {
+    double longitude;
+    double latitude;
+    double distance;
+};
+
+// An apparent position with its speed in longitude, degrees per day.
+struct BodyPosition {
+    double longitude;
+    double latitude;
+    double distance;
+    double speed;
+};
+
+// A state retarded by the light time (days) from a body to an observer.
+struct LightTimeState {
+    StateVector state;
+    double light_time;
+};
+
+// State of a body at jd_tt − τ, with τ the light time to the observer (AU, equatorial J2000), iterated to 1e-12 day.
+Result<LightTimeState, EphemerisError> light_time_state(const EphemerisProvider& provider, Body body,
+                                                        const Vector3& observer, double jd_tt);
+
+// Apparent geocentric position of a body at a UT Julian Day (TT = UT + ΔT).
+Result<ApparentPosition, EphemerisError> apparent_position(const EphemerisProvider& provider, Body body, double jd_ut);
+
+// Apparent position at a UT Julian Day and the speed in longitude from the positions half a day either side.
+Result<BodyPosition, EphemerisError> position_and_speed(const EphemerisProvider& provider, Body body, double jd_ut);
+
+// position_and_speed for several bodies at one UT Julian Day, written to out[0..count). With the built-in
+// provider the Earth, nutation and frame matrices are shared by all bodies and the series are summed by the
+// fast kernels (within 1e-9° of position_and_speed); the result of any other provider is position_and_speed's.
+// Returns the first failure in body order; out holds the bodies before it.
+Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& provider, const Body* bodies,
+                                                    std::size_t count, double jd_ut, BodyPosition* out);
+
+}  // namespace zentaric

@@ -1,0 +1,84 @@
+// Ephemeris bodies, state vectors, ephemeris errors and the provider interface, with the built-in provider
+// (VSOP87A planets, ELP/MPP02 Moon, Meeus lunar nodes).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/result.hpp"
+
+namespace zentaric {
+
+enum class Body : std::uint8_t {
+    Sun = 0,
+    Moon = 1,
+    Mercury = 2,
+    Venus = 3,
+    Earth = 4,
+    Mars = 5,
+    Jupiter = 6,
+    Saturn = 7,
+    Uranus = 8,
+    Neptune = 9,
+    Pluto = 10,
+    MeanNode = 11,
+    TrueNode = 12,
+};
+
+inline constexpr int BODY_COUNT = 13;
+
+// The variant name of a body ("Sun" .. "TrueNode"); "" outside the enumeration.
+const char* body_name(Body body) noexcept;
+
+// Position (AU) and velocity (AU per day) in the equatorial frame of J2000 (the J2000 ecliptic of the series
+// rotated about x by the J2000 obliquity): heliocentric for the planets, geocentric for the Moon and the nodes.
+struct StateVector {
+    double x, y, z, vx, vy, vz;
+};
+
+struct EphemerisError {
+    enum class Kind : std::uint8_t { JulianDayOutOfRange, BodyNotAvailable, InvalidFormat, Io };
+
+    Kind kind = Kind::JulianDayOutOfRange;
+    double jd = 0.0;  // JulianDayOutOfRange: the instant asked for and the accepted range
+    double min = 0.0;
+    double max = 0.0;
+    std::uint32_t body_id = 0;  // BodyNotAvailable
+    std::string message;        // InvalidFormat, Io
+
+    static EphemerisError julian_day_out_of_range(double jd, double min, double max);
+    static EphemerisError body_not_available(std::uint32_t id);
+    static EphemerisError invalid_format(std::string message);
+    static EphemerisError io(std::string message);
+
+    // "Julian Day {} out of range [{}, {}]", "Body with ID {} not available in ephemeris",
+    // "Invalid ephemeris format: {}", "I/O error: {}".
+    std::string text() const;
+
+    bool operator==(const EphemerisError&) const = default;
+};
+
+// A double in the shortest decimal form that reads back as the same double, never with an exponent and
+// without a fractional part when integral ("990575", "2816788.051342531").
+std::string shortest_decimal(double value);
+
+class EphemerisProvider {
+public:
+    virtual ~EphemerisProvider() = default;
+    // State of a body at a TT Julian Day, or why it cannot be given.
+    virtual Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const = 0;
+};
+
+// The built-in provider: VSOP87A planets, the ELP/MPP02 Moon and the Meeus lunar nodes; no state.
+class AnalyticalEphemeris final : public EphemerisProvider {
+public:
+    Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const override;
+};
+
+// Whether a TT Julian Day lies in [JD_MIN, JD_MAX].
+bool in_ephemeris_range(double jd_tt) noexcept;
+
+// Heliocentric ecliptic-J2000 (x, y, z) to the equatorial J2000 frame.
+void ecliptic_to_equatorial_j2000(double& y, double& z) noexcept;
+
+}  // namespace zentaric
