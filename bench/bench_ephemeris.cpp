@@ -1,12 +1,17 @@
-// Timing of the series and Earth-orientation models: ns per call of vsop87_state for each planet,
-// moon_state, moon_position, nutation and precession_matrix (best of several runs over varying dates).
+// Timing of the series, the Earth-orientation models and the apparent positions: ns per call of
+// vsop87_state for each planet, moon_state, moon_position, nutation, precession_matrix, the fast-kernel
+// vsop87_expansion and moon_position_fast, and µs per natal chart (the nine chart bodies) by
+// position_and_speed body by body and by chart_positions (best of 7 runs over varying dates).
 //   bench_ephemeris [calls per run]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+#include "ephemeris/apparent.hpp"
 #include "ephemeris/elp_mpp02.hpp"
+#include "ephemeris/fast_series.hpp"
+#include "ephemeris/series_kernel.hpp"
 #include "ephemeris/vsop87.hpp"
 #include "time/earth_orientation.hpp"
 
@@ -37,6 +42,7 @@ int main(int argc, char** argv) {
     using namespace zentaric;
     const int calls = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     const char* names[8] = {"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune"};
+    std::printf("vector kernels: %s\n", vector_kernels_available() ? "AVX2+FMA" : "portable");
     std::printf("%-28s %10s\n", "call", "ns");
     for (int planet = 0; planet < 8; ++planet) {
         const double ns = best_nanoseconds_per_call(calls, [planet](double jd) { return vsop87_state(planet, jd).x; });
@@ -50,5 +56,33 @@ int main(int argc, char** argv) {
                 best_nanoseconds_per_call(calls, [](double jd) { return nutation(jd).longitude; }));
     std::printf("%-28s %10.0f\n", "precession_matrix",
                 best_nanoseconds_per_call(calls, [](double jd) { return precession_matrix(jd).m[0][1]; }));
+    for (int planet = 0; planet < 8; ++planet) {
+        const double ns =
+            best_nanoseconds_per_call(calls, [planet](double jd) { return vsop87_expansion(planet, jd).position[0]; });
+        std::printf("vsop87_expansion(%-8s)    %10.0f\n", names[planet], ns);
+    }
+    std::printf("%-28s %10.0f\n", "moon_position_fast",
+                best_nanoseconds_per_call(calls, [](double jd) { return moon_position_fast(jd).x; }));
+
+    const AnalyticalEphemeris ephemeris;
+    const Body chart[9] = {Body::Sun,     Body::Moon,   Body::Mercury,  Body::Venus,   Body::Mars,
+                           Body::Jupiter, Body::Saturn, Body::MeanNode, Body::TrueNode};
+    const int charts = std::max(1, calls / 100);
+    const double per_body = best_nanoseconds_per_call(charts, [&](double jd) {
+        double sum = 0.0;
+        for (Body body : chart) {
+            const Result<BodyPosition, EphemerisError> p = position_and_speed(ephemeris, body, jd);
+            sum += p.ok() ? p.value().longitude : 0.0;
+        }
+        return sum;
+    });
+    std::printf("%-28s %10.1f\n", "chart by position_and_speed", per_body / 1000.0);
+    const double batch = best_nanoseconds_per_call(calls / 10 + 1, [&](double jd) {
+        BodyPosition out[9];
+        const Result<std::size_t, EphemerisError> done = chart_positions(ephemeris, chart, 9, jd, out);
+        return done.ok() ? out[0].longitude : 0.0;
+    });
+    std::printf("%-28s %10.1f\n", "chart by chart_positions", batch / 1000.0);
+    std::printf("(chart rows in us)\n");
     return 0;
 }

@@ -1,0 +1,108 @@
+// Planetary series with their time derivatives, and the lunar series, through the fast kernels.
+#include "ephemeris/fast_series.hpp"
+
+#include <cmath>
+#include <cstddef>
+
+#include "ephemeris/constants.hpp"
+#include "ephemeris/data/elp_mpp02_tables.hpp"
+#include "ephemeris/series_kernel.hpp"
+#include "ephemeris/vsop87.hpp"
+#include "time/calendar.hpp"
+
+namespace zentaric {
+
+namespace {
+
+// Value and first three derivatives (per millennium^k) of Σ_α t^α S_α(t), with S_α′ = −Σ A K sin φ,
+// S_α″ = −Σ A K² cos φ, S_α‴ = Σ A K³ sin φ.
+void coordinate_derivatives(const VsopSeries (&series)[6], double t, double out[4]) noexcept {
+    double power[6] = {1.0, t, t * t, 0.0, 0.0, 0.0};
+    power[3] = power[2] * t;
+    power[4] = power[2] * power[2];
+    power[5] = power[4] * t;
+    auto p = [&power](int k) { return k >= 0 ? power[k] : 0.0; };
+    out[0] = out[1] = out[2] = out[3] = 0.0;
+    for (int a = 0; a < 6; ++a) {
+        if (series[a].count == 0) continue;
+        const VsopSums sums = vsop_sums(series[a], t);
+        const double s0 = sums.cosine;
+        const double s1 = -sums.sine_k;
+        const double s2 = -sums.cosine_k2;
+        const double s3 = sums.sine_k3;
+        const double alpha = a;
+        out[0] += p(a) * s0;
+        out[1] += alpha * p(a - 1) * s0 + p(a) * s1;
+        out[2] += alpha * (alpha - 1.0) * p(a - 2) * s0 + 2.0 * alpha * p(a - 1) * s1 + p(a) * s2;
+        out[3] += alpha * (alpha - 1.0) * (alpha - 2.0) * p(a - 3) * s0 + 3.0 * alpha * (alpha - 1.0) * p(a - 2) * s1 +
+                  3.0 * alpha * p(a - 1) * s2 + p(a) * s3;
+    }
+}
+
+template <std::size_t N>
+double main_sum(const MainTerm (&terms)[N], const LunarArguments& a, bool sine) noexcept {
+    double amplitude[N];
+    double argument[N];
+    for (std::size_t i = 0; i < N; ++i) {
+        const MainTerm& term = terms[i];
+        amplitude[i] = term.amplitude;
+        argument[i] = a.elongation * term.multipliers[0] + a.argument_of_latitude * term.multipliers[1] +
+                      a.mean_anomaly_moon * term.multipliers[2] + a.mean_anomaly_barycentre * term.multipliers[3];
+    }
+    return sine ? sum_of_sines(amplitude, argument, N) : sum_of_cosines(amplitude, argument, N);
+}
+
+template <std::size_t N>
+double perturbation_sum(const PerturbationTerm (&terms)[N], const LunarArguments& a) noexcept {
+    const double arguments[13] = {a.elongation, a.argument_of_latitude, a.mean_anomaly_moon,
+                                  a.mean_anomaly_barycentre, a.mercury, a.venus, a.earth_moon_barycentre,
+                                  a.mars, a.jupiter, a.saturn, a.uranus, a.neptune, a.zeta};
+    double amplitude[N];
+    double argument[N];
+    for (std::size_t i = 0; i < N; ++i) {
+        const PerturbationTerm& term = terms[i];
+        double phase = term.phase;
+        for (int k = 0; k < 13; ++k) phase += arguments[k] * term.multipliers[k];
+        amplitude[i] = term.amplitude;
+        argument[i] = phase;
+    }
+    return sum_of_sines(amplitude, argument, N);
+}
+
+}  // namespace
+
+PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept {
+    PlanetExpansion e{};
+    if (planet < 0 || planet >= VSOP_PLANET_COUNT) return e;
+    const double t = julian_millennia(jd_tt);
+    constexpr double d = DAYS_PER_JULIAN_MILLENNIUM;
+    for (int coordinate = 0; coordinate < 3; ++coordinate) {
+        double value[4];
+        coordinate_derivatives(VSOP_PLANETS[planet][coordinate], t, value);
+        e.position[coordinate] = value[0];
+        e.velocity[coordinate] = value[1] / d;
+        e.acceleration[coordinate] = value[2] / (d * d);
+        e.jerk[coordinate] = value[3] / (d * d * d);
+    }
+    return e;
+}
+
+void expansion_position_before(const PlanetExpansion& e, double days, double out[3]) noexcept {
+    for (int i = 0; i < 3; ++i)
+        out[i] = e.position[i] - days * (e.velocity[i] - days * (0.5 * e.acceleration[i] - days * e.jerk[i] / 6.0));
+}
+
+MoonPosition moon_position_fast(double jd_tt) noexcept {
+    const double t = julian_centuries(jd_tt);
+    const LunarArguments a = lunar_arguments(t);
+    const double longitude = main_sum(ELP_MAIN_LONGITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LONGITUDE_T0, a) +
+                             t * perturbation_sum(ELP_PERTURBATION_LONGITUDE_T1, a) + a.w1;
+    const double latitude = main_sum(ELP_MAIN_LATITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LATITUDE_T0, a) +
+                            t * perturbation_sum(ELP_PERTURBATION_LATITUDE_T1, a);
+    const double distance = (main_sum(ELP_MAIN_DISTANCE, a, false) + perturbation_sum(ELP_PERTURBATION_DISTANCE_T0, a) +
+                             t * perturbation_sum(ELP_PERTURBATION_DISTANCE_T1, a)) *
+                            ELP_DISTANCE_SCALE;
+    return moon_position_from_spherical(LunarSpherical{longitude, latitude, distance}, t);
+}
+
+}  // namespace zentaric

@@ -1,0 +1,26 @@
+// The planetary and lunar series summed by the fast kernels, for the chart batch. Each agrees with
+// vsop87_state / moon_position to rounding (a few 1e-16 relative).
+#pragma once
+
+#include "ephemeris/elp_mpp02.hpp"
+
+namespace zentaric {
+
+// A planet's heliocentric ecliptic-J2000 position (AU) and its first three time derivatives (AU/day,
+// AU/day², AU/day³) at one instant: enough for the positions a light time (≤ 0.2 day) earlier to 1e-15 AU.
+struct PlanetExpansion {
+    double position[3];
+    double velocity[3];
+    double acceleration[3];
+    double jerk[3];
+};
+
+PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept;
+
+// Position of the expansion `days` days before its instant (third-order Taylor polynomial), AU.
+void expansion_position_before(const PlanetExpansion& expansion, double days, double out[3]) noexcept;
+
+// moon_position with the fast kernels.
+MoonPosition moon_position_fast(double jd_tt) noexcept;
+
+}  // namespace zentaric
