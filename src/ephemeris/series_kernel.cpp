@@ -120,7 +120,11 @@ ZENTARIC_AVX2 inline void accumulate_terms(const double* p, __m256d time, VsopAc
     __m256d a, b, k;
     load_terms(p, a, b, k);
     __m256d s, c;
-    sine_cosine(_mm256_fmadd_pd(k, time, b), s, c);
+    // φ = B + t·K with the product rounded first, as the term-by-term sum forms it: the empty asm keeps the
+    // compiler from fusing the two into one FMA (a third of an ulp of φ, 1e-12 AU for |t| of several millennia).
+    __m256d product = _mm256_mul_pd(time, k);
+    __asm__("" : "+x"(product));
+    sine_cosine(_mm256_add_pd(b, product), s, c);
     const __m256d ak = _mm256_mul_pd(a, k);
     const __m256d ak2 = _mm256_mul_pd(ak, k);
     sums.cosine = _mm256_fmadd_pd(a, c, sums.cosine);

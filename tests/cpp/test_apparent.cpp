@@ -1,0 +1,311 @@
+// Apparent positions, nodes and speeds: the provider, error texts, light time, the pipeline with the mended
+// observer / Moon / nodes, the range failures and the chart batch against the per-body pipeline.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "ephemeris/apparent.hpp"
+#include "ephemeris/apparent_frame.hpp"
+#include "ephemeris/constants.hpp"
+#include "ephemeris/elp_mpp02.hpp"
+#include "ephemeris/lunar_nodes.hpp"
+#include "ephemeris/vsop87.hpp"
+#include "time/angles.hpp"
+#include "time/delta_t.hpp"
+
+namespace zentaric {
+namespace {
+
+constexpr double DEG = 57.29577951308232;
+const AnalyticalEphemeris EPHEMERIS;
+constexpr Body CHART_BODIES[9] = {Body::Sun,     Body::Moon,   Body::Mercury,  Body::Venus,   Body::Mars,
+                                  Body::Jupiter, Body::Saturn, Body::MeanNode, Body::TrueNode};
+
+TEST(EphemerisErrorText, EveryVariantHasItsExactTextForm) {
+    struct Case {
+        EphemerisError error;
+        std::string text;
+    };
+    const Case cases[] = {
+        {EphemerisError::julian_day_out_of_range(2816788.051342531, JD_MIN, JD_MAX),
+         "Julian Day 2816788.051342531 out of range [990575, 2816788]"},
+        {EphemerisError::julian_day_out_of_range(990574.9, JD_MIN, JD_MAX), "Julian Day 990574.9 out of range [990575, 2816788]"},
+        {EphemerisError::julian_day_out_of_range(-1e16, 0.1, 1.5e-7), "Julian Day -10000000000000000 out of range [0.1, 0.00000015]"},
+        {EphemerisError::body_not_available(9), "Body with ID 9 not available in ephemeris"},
+        {EphemerisError::body_not_available(4294967295u), "Body with ID 4294967295 not available in ephemeris"},
+        {EphemerisError::invalid_format("bad header"), "Invalid ephemeris format: bad header"},
+        {EphemerisError::io("no such file"), "I/O error: no such file"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.error.text(), c.text);
+}
+
+TEST(ShortestDecimal, RoundTripsWithoutExponentOrTrailingPointZero) {
+    for (double value : {990575.0, 2816788.051342531, 0.1, -0.5, 1e-300, 1.7976931348623157e308, 123456789.125}) {
+        const std::string text = shortest_decimal(value);
+        EXPECT_EQ(text.find_first_of("eE"), std::string::npos) << text;
+        EXPECT_EQ(std::stod(text), value) << text;
+    }
+    EXPECT_EQ(shortest_decimal(990575.0), "990575");
+    EXPECT_EQ(shortest_decimal(0.0), "0");
+}
+
+TEST(AnalyticalEphemeris, RangeIsInclusiveAndPlutoIsNotAvailable) {
+    EXPECT_TRUE(EPHEMERIS.state_vector(Body::Mars, JD_MIN).ok());
+    EXPECT_TRUE(EPHEMERIS.state_vector(Body::Mars, JD_MAX).ok());
+    for (int body = 0; body < BODY_COUNT; ++body) {
+        const auto low = EPHEMERIS.state_vector(static_cast<Body>(body), 990574.9);
+        ASSERT_FALSE(low.ok());
+        EXPECT_EQ(low.error(), EphemerisError::julian_day_out_of_range(990574.9, JD_MIN, JD_MAX));
+        EXPECT_FALSE(EPHEMERIS.state_vector(static_cast<Body>(body), std::nan("")).ok());
+    }
+    const auto pluto = EPHEMERIS.state_vector(Body::Pluto, 2451545.0);
+    ASSERT_FALSE(pluto.ok());
+    EXPECT_EQ(pluto.error().text(), "Body with ID 9 not available in ephemeris");
+    const auto unknown = EPHEMERIS.state_vector(static_cast<Body>(200), 2451545.0);
+    ASSERT_FALSE(unknown.ok());
+    EXPECT_EQ(unknown.error().body_id, 200u);
+}
+
+TEST(AnalyticalEphemeris, StatesAreTheSeriesRotatedToTheEquator) {
+    const double jd = 2455000.5;
+    const StateVector sun = EPHEMERIS.state_vector(Body::Sun, jd).value();
+    EXPECT_EQ(sun.x, 0.0);
+    EXPECT_EQ(sun.vz, 0.0);
+
+    const VsopState mars = vsop87_state(3, jd);
+    const StateVector m = EPHEMERIS.state_vector(Body::Mars, jd).value();
+    EXPECT_EQ(m.x, mars.x);
+    EXPECT_EQ(m.y, mars.y * J2000_OBLIQUITY_COS - mars.z * J2000_OBLIQUITY_SIN);
+    EXPECT_EQ(m.vz, mars.vy / 365250.0 * J2000_OBLIQUITY_SIN + mars.vz / 365250.0 * J2000_OBLIQUITY_COS);
+
+    // The Moon is geocentric and unscaled: its distance is the lunar series' distance in AU.
+    const MoonState lunar = moon_state(jd);
+    const StateVector moon = EPHEMERIS.state_vector(Body::Moon, jd).value();
+    // The stored cosine and sine of the J2000 obliquity are orthonormal to 1e-11 only.
+    EXPECT_NEAR(std::hypot(moon.x, moon.y, moon.z), std::hypot(lunar.x, lunar.y, lunar.z) / AU_KM, 1e-14);
+    EXPECT_EQ(moon.x, lunar.x / AU_KM);
+
+    const StateVector node = EPHEMERIS.state_vector(Body::MeanNode, jd).value();
+    EXPECT_NEAR(std::hypot(node.x, node.y, node.z), 1.0, 1e-11);
+    EXPECT_NEAR(std::atan2(node.y * J2000_OBLIQUITY_COS + node.z * J2000_OBLIQUITY_SIN, node.x) * DEG + 360.0,
+                mean_node_longitude(jd), 1e-9);
+}
+
+TEST(LunarNodes, MeeusFormulasAtKnownInstants) {
+    EXPECT_NEAR(mean_node_longitude(2451545.0), 125.0445479, 1e-12);
+    // Meeus example 47.a era check: a century moves the mean node back by 1934.1362891° (mod 360).
+    EXPECT_NEAR(mean_node_longitude(2488070.0), std::fmod(125.0445479 - 1934.1362891 + 0.0020754 + 1.0 / 467441.0 -
+                                                              1.649729444371123e-08 + 2160.0,
+                                                          360.0),
+                1e-9);
+    for (double jd = 2415020.0; jd < 2488070.0; jd += 1111.1) {
+        double difference = true_node_longitude(jd) - mean_node_longitude(jd);
+        if (difference > 180.0) difference -= 360.0;
+        if (difference < -180.0) difference += 360.0;
+        EXPECT_LE(std::fabs(difference), 1.4979 + 0.15 + 0.1226 + 0.1176 + 0.0801 + 1e-12) << jd;
+        EXPECT_GE(true_node_longitude(jd), 0.0);
+        EXPECT_LT(true_node_longitude(jd), 360.0);
+    }
+}
+
+// Counts provider calls and can move its body away faster than light to defeat the light-time iteration.
+class CountingProvider final : public EphemerisProvider {
+public:
+    explicit CountingProvider(bool runaway) : runaway_(runaway) {}
+    Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const override {
+        ++calls;
+        if (!runaway_) return EPHEMERIS.state_vector(body, jd_tt);
+        const double x = 1.0 + 2.0 * LIGHT_SPEED_AU_PER_DAY * (2451545.0 - jd_tt);
+        return StateVector{x, 0.0, 0.0, 0.0, 0.0, 0.0};
+    }
+    mutable int calls = 0;
+
+private:
+    bool runaway_;
+};
+
+TEST(LightTimeState, SunConvergesOnTheSecondPassAndPlanetsInAFew) {
+    const Vector3 observer{0.5, 0.8, 0.3};
+    CountingProvider provider(false);
+    const auto sun = light_time_state(provider, Body::Sun, observer, 2451545.0);
+    ASSERT_TRUE(sun.ok());
+    EXPECT_EQ(provider.calls, 2);
+    EXPECT_EQ(sun.value().light_time, std::sqrt(0.25 + 0.64 + 0.09) / LIGHT_SPEED_AU_PER_DAY);
+
+    provider.calls = 0;
+    const auto saturn = light_time_state(provider, Body::Saturn, observer, 2451545.0);
+    ASSERT_TRUE(saturn.ok());
+    EXPECT_LE(provider.calls, 5);
+    const StateVector& s = saturn.value().state;
+    const double tau = std::hypot(s.x - observer.x, s.y - observer.y, s.z - observer.z) / LIGHT_SPEED_AU_PER_DAY;
+    EXPECT_NEAR(saturn.value().light_time, tau, 1e-12);
+    EXPECT_EQ(s.x, EPHEMERIS.state_vector(Body::Saturn, 2451545.0 - saturn.value().light_time).value().x);
+}
+
+TEST(LightTimeState, AfterTenPassesReturnsAnEleventhEvaluation) {
+    CountingProvider provider(true);
+    const auto result = light_time_state(provider, Body::Sun, Vector3{0.0, 0.0, 0.0}, 2451545.0);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(provider.calls, 11);
+    EXPECT_NEAR(result.value().state.x, 1.0 + 2.0 * LIGHT_SPEED_AU_PER_DAY * result.value().light_time,
+                1e-9 * result.value().state.x);
+}
+
+TEST(LightTimeState, FailureOfAnyPassIsReturnedWithItsInstant) {
+    const auto result = light_time_state(EPHEMERIS, Body::Neptune, Vector3{0.0, 0.0, 0.0}, JD_MIN + 0.1);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().kind, EphemerisError::Kind::JulianDayOutOfRange);
+    EXPECT_LT(result.error().jd, JD_MIN);
+    EXPECT_GT(result.error().jd, JD_MIN - 0.2);
+}
+
+TEST(PositionAndSpeed, ValuesAtJd2460000Point5WithTheEarthAsObserver) {
+    struct Case {
+        Body body;
+        double longitude, latitude, distance, speed;
+        double angle_tolerance, distance_tolerance, speed_tolerance;
+    };
+    // Observer = Earth of the series, Moon geocentric and unscaled, no Moon aberration, nodes of date + Δψ.
+    const Case cases[] = {
+        {Body::Sun, 336.10697, -0.0000664, 0.98971419, 1.00632, 1e-5, 1e-8, 1e-5},
+        {Body::Moon, 38.64783, 0.24865, 0.0025531, 13.2285, 1e-5, 1e-7, 1e-4},
+        {Body::MeanNode, 37.29148, 0.0, 1.0, -0.05297, 1e-5, 0.0, 1e-5},
+    };
+    for (const Case& c : cases) {
+        const auto p = position_and_speed(EPHEMERIS, c.body, 2460000.5);
+        ASSERT_TRUE(p.ok()) << body_name(c.body);
+        EXPECT_NEAR(p.value().longitude * DEG, c.longitude, c.angle_tolerance) << body_name(c.body);
+        EXPECT_NEAR(p.value().latitude * DEG, c.latitude, c.angle_tolerance) << body_name(c.body);
+        EXPECT_NEAR(p.value().distance, c.distance, c.distance_tolerance) << body_name(c.body);
+        EXPECT_NEAR(p.value().speed, c.speed, c.speed_tolerance) << body_name(c.body);
+    }
+}
+
+TEST(PositionAndSpeed, NodesAreTheMeeusLongitudePlusNutationWithoutLightTime) {
+    for (double jd_ut : {2433282.5, 2451545.0, 2469807.5}) {
+        const double jd_tt = to_terrestrial_time(jd_ut);
+        const auto mean = apparent_position(EPHEMERIS, Body::MeanNode, jd_ut);
+        const auto true_node = apparent_position(EPHEMERIS, Body::TrueNode, jd_ut);
+        ASSERT_TRUE(mean.ok());
+        ASSERT_TRUE(true_node.ok());
+        const double dpsi = nutation(jd_tt).longitude * DEG;
+        EXPECT_NEAR(mean.value().longitude * DEG, normalize_degrees(mean_node_longitude(jd_tt) + dpsi), 1e-12);
+        EXPECT_NEAR(true_node.value().longitude * DEG, normalize_degrees(true_node_longitude(jd_tt) + dpsi), 1e-12);
+        EXPECT_EQ(mean.value().latitude, 0.0);
+        EXPECT_EQ(mean.value().distance, 1.0);
+    }
+}
+
+TEST(PositionAndSpeed, AtTheUpperLimitEveryBodyFailsAtTheTerrestrialInstant) {
+    for (Body body : CHART_BODIES) {
+        const auto p = position_and_speed(EPHEMERIS, body, JD_MAX);
+        ASSERT_FALSE(p.ok()) << body_name(body);
+        EXPECT_EQ(p.error().text(), "Julian Day 2816788.051342531 out of range [990575, 2816788]") << body_name(body);
+    }
+}
+
+TEST(PositionAndSpeed, AtTheLowerLimitOnlySaturnFailsThroughItsLightTime) {
+    // ΔT ≈ 0.54 day lifts even the sample half a day early above JD_MIN; Saturn's 0.048-day light time does not.
+    for (Body body : CHART_BODIES) {
+        const auto p = position_and_speed(EPHEMERIS, body, JD_MIN);
+        if (body != Body::Saturn) {
+            EXPECT_TRUE(p.ok()) << body_name(body);
+            continue;
+        }
+        ASSERT_FALSE(p.ok());
+        EXPECT_EQ(p.error().kind, EphemerisError::Kind::JulianDayOutOfRange);
+        EXPECT_NEAR(p.error().jd, 990574.99233, 1e-5);
+        EXPECT_EQ(p.error().text().rfind("Julian Day 990574.9923", 0), 0u) << p.error().text();
+    }
+}
+
+TEST(PositionAndSpeed, PlutoFailsAfterTheEarthAndTheEarthItselfHasNoDirection) {
+    const auto pluto = position_and_speed(EPHEMERIS, Body::Pluto, 2451545.0);
+    ASSERT_FALSE(pluto.ok());
+    EXPECT_EQ(pluto.error().text(), "Body with ID 9 not available in ephemeris");
+    const auto earth = position_and_speed(EPHEMERIS, Body::Earth, 2451545.0);
+    ASSERT_TRUE(earth.ok());
+    EXPECT_EQ(earth.value().distance, 0.0);
+    EXPECT_EQ(earth.value().latitude, 0.0);
+    EXPECT_FALSE(std::isnan(earth.value().speed));
+}
+
+TEST(SpeedDegreesPerDay, SamplesStraddlingZeroGiveTheShortWayRound) {
+    const double rad = 1.0 / DEG;
+    EXPECT_NEAR(speed_degrees_per_day(359.9 * rad, 0.4 * rad), 0.5, 1e-12);
+    EXPECT_NEAR(speed_degrees_per_day(0.4 * rad, 359.9 * rad), -0.5, 1e-12);
+    EXPECT_NEAR(speed_degrees_per_day(10.0 * rad, 23.2 * rad), 13.2, 1e-12);
+}
+
+// A provider that only forwards: chart_positions must then be position_and_speed body by body, exactly.
+class ForwardingProvider final : public EphemerisProvider {
+public:
+    Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const override {
+        return EPHEMERIS.state_vector(body, jd_tt);
+    }
+};
+
+TEST(ChartPositions, BatchStaysWithinANanodegreeOfThePerBodyPipeline) {
+    // Measured: at most ~3e-12° in longitude and latitude and ~2e-12°/day in speed.
+    const Body all[] = {Body::Sun,    Body::Moon,    Body::Mercury, Body::Venus,    Body::Earth,
+                        Body::Mars,   Body::Jupiter, Body::Saturn,  Body::Uranus,   Body::Neptune,
+                        Body::MeanNode, Body::TrueNode};
+    constexpr std::size_t count = sizeof all / sizeof all[0];
+    double worst_angle = 0.0;
+    double worst_speed = 0.0;
+    double worst_distance = 0.0;
+    for (double jd_ut = 1100000.3; jd_ut < 2800000.0; jd_ut += 97531.7) {
+        BodyPosition batch[count];
+        const auto done = chart_positions(EPHEMERIS, all, count, jd_ut, batch);
+        ASSERT_TRUE(done.ok()) << jd_ut;
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto single = position_and_speed(EPHEMERIS, all[i], jd_ut);
+            ASSERT_TRUE(single.ok());
+            double d = batch[i].longitude - single.value().longitude;
+            if (d > PI) d -= TWO_PI;
+            if (d < -PI) d += TWO_PI;
+            EXPECT_LT(std::fabs(d) * DEG, 1e-9) << body_name(all[i]) << " " << jd_ut;
+            EXPECT_LT(std::fabs(batch[i].latitude - single.value().latitude) * DEG, 1e-9) << body_name(all[i]);
+            EXPECT_LT(std::fabs(batch[i].speed - single.value().speed), 1e-9) << body_name(all[i]) << " " << jd_ut;
+            EXPECT_NEAR(batch[i].distance, single.value().distance, 1e-11 * single.value().distance + 1e-15);
+            worst_angle = std::max({worst_angle, std::fabs(d) * DEG,
+                                    std::fabs(batch[i].latitude - single.value().latitude) * DEG});
+            worst_speed = std::max(worst_speed, std::fabs(batch[i].speed - single.value().speed));
+            if (single.value().distance > 0.0)
+                worst_distance = std::max(worst_distance, std::fabs(batch[i].distance / single.value().distance - 1.0));
+        }
+    }
+    std::printf("batch - per body: angles %.1e deg, speed %.1e deg/day, distance %.1e relative\n", worst_angle,
+                worst_speed, worst_distance);
+}
+
+TEST(ChartPositions, OtherProvidersAndTheRangeEndsGiveExactlyThePerBodyResults) {
+    const ForwardingProvider forwarding;
+    BodyPosition batch[9];
+    ASSERT_TRUE(chart_positions(forwarding, CHART_BODIES, 9, 2451545.25, batch).ok());
+    for (int i = 0; i < 9; ++i) {
+        const auto single = position_and_speed(EPHEMERIS, CHART_BODIES[i], 2451545.25).value();
+        EXPECT_EQ(batch[i].longitude, single.longitude);
+        EXPECT_EQ(batch[i].speed, single.speed);
+    }
+    const auto low = chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MIN, batch);
+    ASSERT_FALSE(low.ok());
+    EXPECT_EQ(low.error(), position_and_speed(EPHEMERIS, Body::Saturn, JD_MIN).error());
+    const auto high = chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MAX, batch);
+    ASSERT_FALSE(high.ok());
+    EXPECT_EQ(high.error().text(), "Julian Day 2816788.051342531 out of range [990575, 2816788]");
+    const Body with_pluto[] = {Body::Sun, Body::Pluto, Body::Moon};
+    const auto pluto = chart_positions(EPHEMERIS, with_pluto, 3, 2451545.0, batch);
+    ASSERT_FALSE(pluto.ok());
+    EXPECT_EQ(pluto.error().body_id, 9u);
+    EXPECT_EQ(batch[0].longitude, chart_positions(EPHEMERIS, with_pluto, 1, 2451545.0, batch + 1).ok()
+                                      ? batch[1].longitude
+                                      : std::numeric_limits<double>::quiet_NaN());
+}
+
+}  // namespace
+}  // namespace zentaric

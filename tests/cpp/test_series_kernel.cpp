@@ -1,0 +1,130 @@
+// Fast series kernels and the fast planetary / lunar evaluations against the term-by-term std::cos/std::sin.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstddef>
+#include <random>
+#include <vector>
+
+#include "ephemeris/elp_mpp02.hpp"
+#include "ephemeris/fast_series.hpp"
+#include "ephemeris/series_kernel.hpp"
+#include "ephemeris/vsop87.hpp"
+
+namespace zentaric {
+namespace {
+
+TEST(SeriesKernel, SinesAndCosinesOfSingleArgumentsAreCorrectToAnUlpOfOne) {
+    // Arguments up to 1e7 rad cover every series argument in the accepted date range (≤ 5e6 rad).
+    std::mt19937_64 generator(20260);
+    for (double range : {1.0, 1e3, 1e5, 1e7}) {
+        std::uniform_real_distribution<double> uniform(-range, range);
+        for (int i = 0; i < 20000; ++i) {
+            const double x = uniform(generator);
+            const double one = 1.0;
+            EXPECT_NEAR(sum_of_sines(&one, &x, 1), std::sin(x), 2.3e-16) << x;
+            EXPECT_NEAR(sum_of_cosines(&one, &x, 1), std::cos(x), 2.3e-16) << x;
+        }
+    }
+    // Quadrant edges and exact multiples of π/2.
+    for (int k = -8; k <= 8; ++k) {
+        for (double offset : {-1e-9, 0.0, 1e-9}) {
+            const double x = k * 1.5707963267948966 + offset;
+            const double one = 1.0;
+            EXPECT_NEAR(sum_of_sines(&one, &x, 1), std::sin(x), 2.3e-16) << x;
+            EXPECT_NEAR(sum_of_cosines(&one, &x, 1), std::cos(x), 2.3e-16) << x;
+        }
+    }
+}
+
+TEST(SeriesKernel, WeightedSumsOfEveryLengthMatchThePortableLoop) {
+    // Lengths 0..9 exercise the groups of four and the padded tail.
+    std::mt19937_64 generator(7);
+    std::uniform_real_distribution<double> argument(-3e5, 3e5);
+    std::uniform_real_distribution<double> amplitude(-1.0, 1.0);
+    for (std::size_t count = 0; count < 10; ++count) {
+        std::vector<double> a(count), x(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            a[i] = amplitude(generator);
+            x[i] = argument(generator);
+        }
+        EXPECT_NEAR(sum_of_sines(a.data(), x.data(), count), sum_of_sines_portable(a.data(), x.data(), count), 1e-15);
+        EXPECT_NEAR(sum_of_cosines(a.data(), x.data(), count), sum_of_cosines_portable(a.data(), x.data(), count),
+                    1e-15);
+    }
+}
+
+TEST(SeriesKernel, VsopSumsMatchThePortableLoopForEverySeries) {
+    // The two differ by the rounding of each term and of a differently ordered sum: bounded by (n + 1) ulps of
+    // Σ |A·Kⁿ| for n terms.
+    for (double t : {-4.0, -0.73, 0.0, 0.24, 0.99}) {
+        for (int planet = 0; planet < 8; ++planet)
+            for (int coordinate = 0; coordinate < 3; ++coordinate)
+                for (int power = 0; power < 6; ++power) {
+                    const VsopSeries& series = VSOP_PLANETS[planet][coordinate][power];
+                    double norm[4] = {0.0, 0.0, 0.0, 0.0};
+                    for (std::size_t i = 0; i < series.count; ++i) {
+                        double weight = std::fabs(series.terms[i].amplitude);
+                        for (double& n : norm) {
+                            n += weight;
+                            weight *= std::fabs(series.terms[i].frequency);
+                        }
+                    }
+                    const double ulps = 2.3e-16 * static_cast<double>(series.count + 1);
+                    const VsopSums fast = vsop_sums(series, t);
+                    const VsopSums portable = vsop_sums_portable(series, t);
+                    EXPECT_NEAR(fast.cosine, portable.cosine, ulps * norm[0]);
+                    EXPECT_NEAR(fast.sine_k, portable.sine_k, ulps * norm[1]);
+                    EXPECT_NEAR(fast.cosine_k2, portable.cosine_k2, ulps * norm[2]);
+                    EXPECT_NEAR(fast.sine_k3, portable.sine_k3, ulps * norm[3]);
+                }
+    }
+}
+
+TEST(FastSeries, ExpansionValueAndVelocityAreVsop87State) {
+    for (double jd : {990575.0, 1800000.5, 2451545.0, 2460000.5, 2816788.0})
+        for (int planet = 0; planet < 8; ++planet) {
+            const PlanetExpansion e = vsop87_expansion(planet, jd);
+            const VsopState s = vsop87_state(planet, jd);
+            const double position[3] = {s.x, s.y, s.z};
+            const double velocity[3] = {s.vx / 365250.0, s.vy / 365250.0, s.vz / 365250.0};
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_NEAR(e.position[i], position[i], 1e-13) << planet << " " << jd;
+                EXPECT_NEAR(e.velocity[i], velocity[i], 1e-15) << planet << " " << jd;
+            }
+        }
+}
+
+TEST(FastSeries, TaylorPositionsALightTimeEarlierMatchTheSeries) {
+    // Back to 1.5 × each planet's largest light time from the Earth, third order leaves under 1e-14 AU; the
+    // tolerance is the rounding noise of the series' own arguments B + K·t at t = −3.3 millennia.
+    const double longest_light_time[8] = {0.0083, 0.0100, 0.0154, 0.0380, 0.0630, 0.1220, 0.1800, 0.0};
+    for (double jd : {1234567.0, 2451545.0, 2460000.5})
+        for (int planet = 0; planet < 8; ++planet) {
+            if (planet == 2) continue;  // the Earth is the observer
+            const PlanetExpansion e = vsop87_expansion(planet, jd);
+            for (double back : {0.003, 1.5 * longest_light_time[planet]}) {
+                const double earlier = jd - back;
+                double position[3];
+                expansion_position_before(e, jd - earlier, position);
+                const VsopState s = vsop87_state(planet, earlier);
+                const double tolerance = jd < 2e6 ? 5e-12 : 1e-13;
+                EXPECT_NEAR(position[0], s.x, tolerance) << planet << " " << jd << " " << back;
+                EXPECT_NEAR(position[1], s.y, tolerance) << planet << " " << jd << " " << back;
+                EXPECT_NEAR(position[2], s.z, tolerance) << planet << " " << jd << " " << back;
+            }
+        }
+}
+
+TEST(FastSeries, MoonPositionFastIsMoonPosition) {
+    for (double jd = 990575.0; jd <= 2816788.0; jd += 45678.9) {
+        const MoonPosition fast = moon_position_fast(jd);
+        const MoonPosition plain = moon_position(jd);
+        EXPECT_NEAR(fast.x, plain.x, 1e-8) << jd;
+        EXPECT_NEAR(fast.y, plain.y, 1e-8) << jd;
+        EXPECT_NEAR(fast.z, plain.z, 1e-8) << jd;
+    }
+}
+
+}  // namespace
+}  // namespace zentaric
