@@ -1,0 +1,93 @@
+#include "chart/natal_chart.hpp"
+
+#include <cstdio>
+#include <vector>
+
+#include "chart/chart_analysis.hpp"
+#include "chart/chart_json.hpp"
+#include "ephemeris/apparent.hpp"
+#include "ephemeris/constants.hpp"
+#include "houses/house_system.hpp"
+#include "sidereal/ayanamsha.hpp"
+#include "time/angles.hpp"
+#include "time/calendar.hpp"
+#include "time/delta_t.hpp"
+#include "time/earth_orientation.hpp"
+#include "time/sidereal_time.hpp"
+
+namespace zentaric {
+namespace {
+
+// "Date out of range: JD 2816788.5 outside [990575, 2816788]".
+Error date_out_of_range(double jd) {
+    char text[128];
+    std::snprintf(text, sizeof text, "Date out of range: JD %.1f outside [%.0f, %.0f]", jd, JD_MIN, JD_MAX);
+    return value_error(text);
+}
+
+Error body_failure(std::string_view name, const EphemerisError& error) {
+    std::string text = "Failed to compute ";
+    text += name;
+    text += ": ";
+    text += error.text();
+    return value_error(std::move(text));
+}
+
+// Apparent tropical positions (degrees) and speeds of the chart bodies, or the first body that fails.
+Result<std::vector<TropicalPosition>> chart_body_positions(double jd_ut) {
+    const AnalyticalEphemeris ephemeris;
+    std::array<Body, CHART_BODIES.size()> bodies{};
+    for (std::size_t index = 0; index < bodies.size(); ++index) bodies[index] = CHART_BODIES[index].body;
+    std::array<BodyPosition, CHART_BODIES.size()> computed{};
+    const auto batch = chart_positions(ephemeris, bodies.data(), bodies.size(), jd_ut, computed.data());
+    if (!batch.ok()) {
+        // The batch reports the error of the first failing body but not which one; find it body by body.
+        for (const ChartBody& row : CHART_BODIES) {
+            const auto single = position_and_speed(ephemeris, row.body, jd_ut);
+            if (!single.ok()) return body_failure(row.name, single.error());
+        }
+        return body_failure(CHART_BODIES[0].name, batch.error());
+    }
+    std::vector<TropicalPosition> positions;
+    positions.reserve(CHART_BODIES.size());
+    for (std::size_t index = 0; index < CHART_BODIES.size(); ++index) {
+        const BodyPosition& body = computed[index];
+        positions.push_back(TropicalPosition{std::string(CHART_BODIES[index].name), body.longitude * RAD_TO_DEG,
+                                             body.latitude * RAD_TO_DEG, body.distance, body.speed});
+    }
+    return positions;
+}
+
+}  // namespace
+
+Result<std::string> natal_chart_json(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
+                                     std::uint32_t minute, double latitude, double longitude,
+                                     std::string_view ayanamsha, std::string_view house_system) {
+    Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);
+    if (!zodiac.ok()) return zodiac.error();
+    Result<HouseSystem> houses = parse_house_system(house_system);
+    if (!houses.ok()) return houses.error();
+
+    const double fractional_day =
+        (static_cast<double>(day) + static_cast<double>(hour) / 24.0) + static_cast<double>(minute) / 1440.0;
+    const double jd = calendar_to_jd(year, month, fractional_day);
+    if (jd < JD_MIN || jd > JD_MAX) return date_out_of_range(jd);
+
+    Result<std::vector<TropicalPosition>> positions = chart_body_positions(jd);
+    if (!positions.ok()) return positions.error();
+
+    // Nutation and mean obliquity at TT; apparent sidereal time at UT (equation of the equinoxes included).
+    const double jd_tt = to_terrestrial_time(jd);
+    const Nutation nutation_of_date = nutation(jd_tt);
+    const double mean_obliquity_rad = mean_obliquity(jd_tt);
+    const double ramc_rad = compute_ramc(jd, longitude * PI / 180.0, nutation_of_date.longitude,
+                                         mean_obliquity_rad + nutation_of_date.obliquity);
+
+    const ChartConfig config = natal_chart_config(houses.value(), zodiac.value());
+    // The houses take the mean obliquity, not the true one used for the sidereal time.
+    const ChartAnalysis analysis = analyze_chart(positions.value(), config, ramc_rad * 180.0 / PI, latitude,
+                                                 mean_obliquity_rad * 180.0 / PI, jd);
+    return chart_json(analysis, ayanamsha_degrees(zodiac.value(), jd), jd);
+}
+
+}  // namespace zentaric
