@@ -5,12 +5,14 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "chart/natal_chart.hpp"
 #include "houses/house_cusps.hpp"
 #include "locale/names.hpp"
 #include "python/arguments.hpp"
 #include "python/objects.hpp"
 #include "sidereal/ayanamsha.hpp"
 #include "time/calendar.hpp"
+#include "vedic/dasha.hpp"
 #include "vedic/nakshatra.hpp"
 #include "vedic/varga.hpp"
 
@@ -23,6 +25,7 @@ constexpr double DEFAULT_JD = 2451545.0;
 constexpr std::string_view DEFAULT_AYANAMSHA = "Lahiri";
 constexpr std::string_view DEFAULT_HOUSE_SYSTEM = "Placidus";
 constexpr std::string_view DEFAULT_LANGUAGE = "en";
+constexpr unsigned DEFAULT_DASHA_LEVELS = 3;
 
 constexpr Parameter COMPUTE_DASHA_PARAMETERS[] = {
     {"moon_longitude", K::Float}, {"birth_jd", K::Float}, {"levels", K::UInt8}};
@@ -65,11 +68,6 @@ std::string_view text_or(const Argument& argument, std::string_view fallback) {
 
 double number_or(const Argument& argument, double fallback) { return argument.present ? argument.number : fallback; }
 
-PyObject* not_implemented(const char* function) {
-    PyErr_Format(PyExc_NotImplementedError, "%s is not available in this build yet", function);
-    return nullptr;
-}
-
 PyObject* localized_name_for(const Signature& signature, locale::NameTable table, PyObject* const* args,
                              Py_ssize_t nargsf, PyObject* kwnames) {
     Argument a[2];
@@ -90,7 +88,8 @@ PyObject* localized_name_for(const Signature& signature, locale::NameTable table
 PyObject* compute_dasha(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) {
     Argument a[3];
     if (!parse_arguments(COMPUTE_DASHA_SIGNATURE, args, nargsf, kwnames, a)) return nullptr;
-    return not_implemented("compute_dasha()");
+    const auto levels = clamp_dasha_levels(a[2].present ? static_cast<unsigned>(a[2].integer) : DEFAULT_DASHA_LEVELS);
+    return new_text(compute_dasha_json(levels, a[0].number, a[1].number));
 }
 
 PyObject* get_nakshatra(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) {
@@ -153,7 +152,13 @@ PyObject* nakshatra_name_i18n(PyObject*, PyObject* const* args, Py_ssize_t nargs
 PyObject* compute_natal_chart(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) {
     Argument a[9];
     if (!parse_arguments(COMPUTE_NATAL_CHART_SIGNATURE, args, nargsf, kwnames, a)) return nullptr;
-    return not_implemented("compute_natal_chart()");
+    const Result<std::string> chart = natal_chart_json(
+        static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
+        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
+        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, text_or(a[7], DEFAULT_AYANAMSHA),
+        text_or(a[8], DEFAULT_HOUSE_SYSTEM));
+    if (!chart) return raise_error(chart.error());
+    return new_text(chart.value());
 }
 
 }  // namespace zentaric::python
