@@ -17,4 +17,12 @@ inline constexpr double TWO_THIRDS = 0.6666666666666666;
 inline constexpr double PLACIDUS_TOLERANCE_DEGREES = 1e-8;
 inline constexpr int PLACIDUS_MAX_STEPS = 50;
 
+// The shortened Placidus step (semi-arc argument straight from the right ascension) leaves a decision
+// to the literal iteration when it falls this close to its threshold: a semi-arc argument within this
+// distance of ±1, or a step within this fraction of the tolerance. Both bound the rounding by which the
+// two evaluations can differ by orders of magnitude (measured: below 1e-13 in the argument, 1e-11 degrees
+// in the estimate).
+inline constexpr double PLACIDUS_SEMI_ARC_MARGIN = 1e-6;
+inline constexpr double PLACIDUS_TOLERANCE_MARGIN = 1e-3;
+
 }  // namespace zentaric::houses

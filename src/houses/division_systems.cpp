@@ -2,6 +2,7 @@
 // Sripathi and Morinus.
 #include <cmath>
 
+#include "houses/spherical.hpp"
 #include "houses/systems.hpp"
 #include "time/angles.hpp"
 
@@ -11,7 +12,24 @@ namespace {
 // Twelve cusps of 30° each from a starting longitude (degrees).
 HouseCusps thirty_degree_houses(double first_cusp, Angles angles, HouseSystem system) noexcept {
     HouseCusps result{{}, angles.asc, angles.mc, system, false};
-    for (int k = 0; k < 12; ++k) result.cusps[k] = normalize_degrees(first_cusp + 30.0 * k);
+    for (int k = 0; k < 12; ++k) result.cusps[k] = normalize_degrees_fast(first_cusp + 30.0 * k);
+    return result;
+}
+
+// Porphyry: each quadrant of the ecliptic between two angles trisected in longitude.
+HouseCusps porphyry_of(Angles angles) noexcept {
+    const double ic = normalize_degrees_fast(angles.mc + 180.0);
+    const double descendant = normalize_degrees_fast(angles.asc + 180.0);
+    const double quadrant_starts[4] = {angles.asc, ic, descendant, angles.mc};
+    const double quadrant_ends[4] = {ic, descendant, angles.mc, angles.asc};
+    HouseCusps result{{}, angles.asc, angles.mc, HouseSystem::Porphyry, false};
+    for (int quadrant = 0; quadrant < 4; ++quadrant) {
+        const double start = quadrant_starts[quadrant];
+        const double arc = normalize_degrees_fast(quadrant_ends[quadrant] - start);
+        result.cusps[3 * quadrant] = start;
+        result.cusps[3 * quadrant + 1] = normalize_degrees_fast(start + arc / 3.0);
+        result.cusps[3 * quadrant + 2] = normalize_degrees_fast(start + (arc + arc) / 3.0);
+    }
     return result;
 }
 
@@ -37,46 +55,31 @@ HouseCusps whole_sign_houses(double ramc, double latitude, double obliquity) noe
 }
 
 HouseCusps porphyry_houses(double ramc, double latitude, double obliquity) noexcept {
-    const Angles angles = compute_angles(ramc, latitude, obliquity);
-    const double ic = normalize_degrees(angles.mc + 180.0);
-    const double descendant = normalize_degrees(angles.asc + 180.0);
-    // Each quadrant of the ecliptic between two angles is trisected in longitude (Porphyry).
-    const double quadrant_starts[4] = {angles.asc, ic, descendant, angles.mc};
-    const double quadrant_ends[4] = {ic, descendant, angles.mc, angles.asc};
-    HouseCusps result{{}, angles.asc, angles.mc, HouseSystem::Porphyry, false};
-    for (int quadrant = 0; quadrant < 4; ++quadrant) {
-        const double start = quadrant_starts[quadrant];
-        const double arc = normalize_degrees(quadrant_ends[quadrant] - start);
-        result.cusps[3 * quadrant] = start;
-        result.cusps[3 * quadrant + 1] = normalize_degrees(start + arc / 3.0);
-        result.cusps[3 * quadrant + 2] = normalize_degrees(start + (arc + arc) / 3.0);
-    }
-    return result;
+    return porphyry_of(compute_angles(ramc, latitude, obliquity));
 }
 
 HouseCusps sripathi_houses(double ramc, double latitude, double obliquity) noexcept {
-    const HouseCusps porphyry = porphyry_houses(ramc, latitude, obliquity);
+    const HouseCusps porphyry = porphyry_of(compute_angles(ramc, latitude, obliquity));
     // Sripathi: each cusp is the midpoint of the Porphyry cusps before and after it, so the Porphyry
     // cusps (the bhava madhyas) fall in the middle of the houses; cusp 1 lies between P12 and P1.
     HouseCusps result{{}, porphyry.asc, porphyry.mc, HouseSystem::Sripathi, false};
     for (int k = 0; k < 12; ++k) {
         const double previous = porphyry.cusps[(k + 11) % 12];
-        const double arc = normalize_degrees(porphyry.cusps[k] - previous);
-        result.cusps[k] = normalize_degrees(previous + arc * 0.5);
+        const double arc = normalize_degrees_fast(porphyry.cusps[k] - previous);
+        result.cusps[k] = normalize_degrees_fast(previous + arc * 0.5);
     }
     return result;
 }
 
 HouseCusps morinus_houses(double ramc, double latitude, double obliquity) noexcept {
-    const Angles angles = compute_angles(ramc, latitude, obliquity);
-    const double epsilon = obliquity * DEG_TO_RAD;
+    const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
+    const Angles angles = angles_of(ramc, sky);
     HouseCusps result{{}, angles.asc, angles.mc, HouseSystem::Morinus, false};
     for (int k = 1; k <= 12; ++k) {
         // Equator divided in 30° steps from the RAMC (cusp 10), each point carried to the ecliptic
-        // along its circle of celestial longitude: tan λ = tan A · cos ε.
-        const double equator_point = normalize_degrees(ramc + static_cast<double>(k - 10) * 30.0) * DEG_TO_RAD;
-        result.cusps[k - 1] = normalize_degrees(
-            std::atan2(std::sin(equator_point) * std::cos(epsilon), std::cos(equator_point)) * RAD_TO_DEG);
+        // along its circle of celestial longitude: tan λ = tan A · cos ε (the ra_of_longitude formula).
+        const double equator_point = normalize_degrees_fast(ramc + static_cast<double>(k - 10) * 30.0);
+        result.cusps[k - 1] = ra_of_longitude(equator_point, sky);
     }
     return result;
 }

@@ -1,22 +1,13 @@
 // Ascendant, midheaven and the choice of house system.
 #include "houses/house_cusps.hpp"
 
-#include <cmath>
-
+#include "houses/spherical.hpp"
 #include "houses/systems.hpp"
-#include "time/angles.hpp"
 
 namespace zentaric {
 
 Angles compute_angles(double ramc, double latitude, double obliquity) noexcept {
-    const double r = ramc * DEG_TO_RAD;
-    const double phi = latitude * DEG_TO_RAD;
-    const double epsilon = obliquity * DEG_TO_RAD;
-    // Ascendant, the ecliptic crossing the horizon: tan λ = cos θ / −(sin θ cos ε + sin ε tan φ), θ the RAMC
-    const double asc = std::atan2(std::cos(r), -(std::sin(r) * std::cos(epsilon) + std::sin(epsilon) * std::tan(phi)));
-    // Midheaven, the ecliptic crossing the meridian: tan λ = tan θ / cos ε
-    const double mc = std::atan2(std::sin(r), std::cos(r) * std::cos(epsilon));
-    return Angles{normalize_degrees(asc * RAD_TO_DEG), normalize_degrees(mc * RAD_TO_DEG)};
+    return houses::angles_of(ramc, houses::sky_trigonometry(latitude, obliquity));
 }
 
 HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double obliquity) noexcept {

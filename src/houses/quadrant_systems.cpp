@@ -14,11 +14,11 @@ namespace {
 // Cusps of a quadrant system whose houses 5, 6, 8 and 9 are opposite 11, 12, 2 and 3.
 HouseCusps opposite_pairs_houses(HouseSystem system, Angles angles, double cusp11, double cusp12, double cusp2,
                                  double cusp3) noexcept {
-    const double ic = normalize_degrees(angles.mc + 180.0);
-    const double descendant = normalize_degrees(angles.asc + 180.0);
-    return HouseCusps{{angles.asc, cusp2, cusp3, ic, normalize_degrees(cusp11 + 180.0),
-                       normalize_degrees(cusp12 + 180.0), descendant, normalize_degrees(cusp2 + 180.0),
-                       normalize_degrees(cusp3 + 180.0), angles.mc, cusp11, cusp12},
+    const double ic = normalize_degrees_fast(angles.mc + 180.0);
+    const double descendant = normalize_degrees_fast(angles.asc + 180.0);
+    return HouseCusps{{angles.asc, cusp2, cusp3, ic, normalize_degrees_fast(cusp11 + 180.0),
+                       normalize_degrees_fast(cusp12 + 180.0), descendant, normalize_degrees_fast(cusp2 + 180.0),
+                       normalize_degrees_fast(cusp3 + 180.0), angles.mc, cusp11, cusp12},
                       angles.asc,
                       angles.mc,
                       system,
@@ -29,8 +29,8 @@ HouseCusps opposite_pairs_houses(HouseSystem system, Angles angles, double cusp1
 // (0-based h, house h + 1).
 template <class CuspOfIndex>
 HouseCusps own_formula_houses(HouseSystem system, Angles angles, CuspOfIndex cusp_of_index) noexcept {
-    const double ic = normalize_degrees(angles.mc + 180.0);
-    const double descendant = normalize_degrees(angles.asc + 180.0);
+    const double ic = normalize_degrees_fast(angles.mc + 180.0);
+    const double descendant = normalize_degrees_fast(angles.asc + 180.0);
     HouseCusps result{{}, angles.asc, angles.mc, system, false};
     for (unsigned h = 0; h < 12; ++h) {
         switch (h) {
@@ -44,78 +44,138 @@ HouseCusps own_formula_houses(HouseSystem system, Angles angles, CuspOfIndex cus
     return result;
 }
 
+// What one Placidus cusp needs besides its fraction: the RAMC and the right ascension of the IC (degrees),
+// the semi-arc of the midheaven's degree that gives the first estimate (degrees), and tan φ · tan ε.
+struct PlacidusFrame {
+    double ramc;
+    double ic_right_ascension;
+    double first_semi_arc;
+    double tan_latitude_tan_obliquity;
+};
+
 // Right ascension (degrees) of a Placidus cusp for a semi-arc S: above the horizon the fraction f of the
 // diurnal semi-arc east of the meridian, below it the fraction 1 − f of the nocturnal semi-arc before
 // lower culmination.
-double placidus_right_ascension(bool above, double ramc, double ic_right_ascension, double fraction,
-                                double semi_arc) noexcept {
-    return normalize_degrees(above ? ramc + fraction * semi_arc
-                                   : ic_right_ascension - (1.0 - fraction) * (180.0 - semi_arc));
+double placidus_right_ascension(bool above, const PlacidusFrame& frame, double fraction, double semi_arc) noexcept {
+    return normalize_degrees_fast(above ? frame.ramc + fraction * semi_arc
+                                        : frame.ic_right_ascension - (1.0 - fraction) * (180.0 - semi_arc));
+}
+
+// The step that ends the iteration, folded into (−180, 180] degrees.
+double placidus_step(double estimate, double previous) noexcept {
+    double change = estimate - previous;
+    if (change > 180.0) change -= 360.0;
+    if (change < -180.0) change += 360.0;
+    return change;
+}
+
+// Right ascension (degrees) of a Placidus cusp by the fixed-point iteration evaluated literally: each
+// estimate goes to its ecliptic longitude, that longitude to its declination, the declination to its
+// semi-arc. Nothing where the point is circumpolar.
+std::optional<double> placidus_right_ascension_literal(bool above, const PlacidusFrame& frame, double fraction,
+                                                       const SkyTrigonometry& sky) noexcept {
+    double estimate = placidus_right_ascension(above, frame, fraction, frame.first_semi_arc);
+    for (int step = 0; step < PLACIDUS_MAX_STEPS; ++step) {
+        const double previous = estimate;
+        const std::optional<double> semi_arc =
+            diurnal_semi_arc(declination_of_longitude(longitude_of_ra(previous, sky), sky), sky);
+        if (!semi_arc) return std::nullopt;
+        estimate = placidus_right_ascension(above, frame, fraction, *semi_arc);
+        if (std::fabs(placidus_step(estimate, previous)) < PLACIDUS_TOLERANCE_DEGREES) break;
+    }
+    return estimate;
+}
+
+enum class PlacidusOutcome { Converged, Circumpolar, Undecided };
+
+struct PlacidusSearch {
+    PlacidusOutcome outcome;
+    double right_ascension;  // degrees, when Converged
+};
+
+// The same iteration with its semi-arc argument taken straight from the estimate: the ecliptic point at
+// right ascension α has tan δ = tan ε · sin α, so t = −tan φ · tan ε · sin α (one sine per step instead
+// of atan2, asin and tan). Its estimates differ from the literal ones only by rounding, which can change a
+// decision only near its threshold; there, and when the steps stop shrinking (where rounding would grow
+// from step to step), it answers Undecided and the literal iteration decides.
+PlacidusSearch placidus_right_ascension_search(bool above, const PlacidusFrame& frame, double fraction) noexcept {
+    double estimate = placidus_right_ascension(above, frame, fraction, frame.first_semi_arc);
+    double previous_change = HUGE_VAL;
+    for (int step = 0; step < PLACIDUS_MAX_STEPS; ++step) {
+        const double previous = estimate;
+        const double cos_semi_arc = -(frame.tan_latitude_tan_obliquity * std::sin(previous * DEG_TO_RAD));
+        const double distance_from_one = 1.0 - std::fabs(cos_semi_arc);
+        if (!(distance_from_one > PLACIDUS_SEMI_ARC_MARGIN)) {
+            const bool circumpolar = distance_from_one < -PLACIDUS_SEMI_ARC_MARGIN;
+            return PlacidusSearch{circumpolar ? PlacidusOutcome::Circumpolar : PlacidusOutcome::Undecided, 0.0};
+        }
+        estimate = placidus_right_ascension(above, frame, fraction, std::acos(cos_semi_arc) * RAD_TO_DEG);
+        const double change = std::fabs(placidus_step(estimate, previous));
+        if (change < PLACIDUS_TOLERANCE_DEGREES * (1.0 - PLACIDUS_TOLERANCE_MARGIN)) {
+            return PlacidusSearch{PlacidusOutcome::Converged, estimate};
+        }
+        if (change < PLACIDUS_TOLERANCE_DEGREES * (1.0 + PLACIDUS_TOLERANCE_MARGIN) || change >= previous_change) {
+            break;
+        }
+        previous_change = change;
+    }
+    return PlacidusSearch{PlacidusOutcome::Undecided, 0.0};
 }
 
 // Longitude (degrees) of a Placidus cusp: the ecliptic point whose hour angle is the given fraction of
-// its own semi-arc, found by fixed-point iteration on its right ascension; nothing where the point is
-// circumpolar.
-std::optional<double> placidus_cusp(bool above, double ramc, double latitude, double obliquity,
-                                    double fraction) noexcept {
-    const double midheaven = compute_angles(ramc, latitude, obliquity).mc;
-    // First estimate from the semi-arc of the midheaven's degree.
-    std::optional<double> semi_arc = diurnal_semi_arc(latitude, declination_of_longitude(midheaven, obliquity));
-    if (!semi_arc) return std::nullopt;
-    const double ic_right_ascension = normalize_degrees(ramc + 180.0);
-    double estimate = placidus_right_ascension(above, ramc, ic_right_ascension, fraction, *semi_arc);
-    for (int step = 0; step < PLACIDUS_MAX_STEPS; ++step) {
-        const double previous = estimate;
-        const double longitude = longitude_of_ra(previous, obliquity);
-        semi_arc = diurnal_semi_arc(latitude, declination_of_longitude(longitude, obliquity));
-        if (!semi_arc) return std::nullopt;
-        estimate = placidus_right_ascension(above, ramc, ic_right_ascension, fraction, *semi_arc);
-        double change = estimate - previous;
-        if (change > 180.0) change -= 360.0;
-        if (change < -180.0) change += 360.0;
-        if (std::fabs(change) < PLACIDUS_TOLERANCE_DEGREES) break;
+// its own semi-arc; nothing where the point is circumpolar.
+std::optional<double> placidus_cusp(bool above, const PlacidusFrame& frame, double fraction,
+                                    const SkyTrigonometry& sky) noexcept {
+    const PlacidusSearch search = placidus_right_ascension_search(above, frame, fraction);
+    switch (search.outcome) {
+        case PlacidusOutcome::Converged: return longitude_of_ra(search.right_ascension, sky);
+        case PlacidusOutcome::Circumpolar: return std::nullopt;
+        case PlacidusOutcome::Undecided: break;
     }
-    return longitude_of_ra(estimate, obliquity);
+    const std::optional<double> right_ascension = placidus_right_ascension_literal(above, frame, fraction, sky);
+    if (!right_ascension) return std::nullopt;
+    return longitude_of_ra(*right_ascension, sky);
 }
 
 // Longitude (degrees) of a Koch cusp: the ascendant at the moment the midheaven's degree had covered
-// (above) or will cover (below) the given fraction of its diurnal semi-arc; nothing where that degree
-// is circumpolar.
-std::optional<double> koch_cusp(bool above, double ramc, double latitude, double obliquity, double midheaven,
-                                double fraction) noexcept {
-    const std::optional<double> semi_arc =
-        diurnal_semi_arc(latitude, declination_of_longitude(midheaven, obliquity));
-    if (!semi_arc) return std::nullopt;
-    const double shift = fraction * *semi_arc;
-    const double shifted_ramc = normalize_degrees(above ? ramc - shift : ramc + shift);
-    return compute_angles(shifted_ramc, latitude, obliquity).asc;
+// (above) or will cover (below) the given shift, a fraction of its diurnal semi-arc (degrees).
+double koch_cusp(bool above, double ramc, double shift, const SkyTrigonometry& sky) noexcept {
+    return ascendant_of_ramc(normalize_degrees_fast(above ? ramc - shift : ramc + shift), sky);
 }
+
+// sin and cos of 30°·j, j = 0..11, the equal divisions of a great circle.
+constexpr double SQRT3_2 = 0.8660254037844386;
+constexpr double SIN_30_DEGREE_STEPS[12] = {0.0, 0.5, SQRT3_2, 1.0, SQRT3_2, 0.5, 0.0, -0.5, -SQRT3_2, -1.0, -SQRT3_2, -0.5};
+constexpr double COS_30_DEGREE_STEPS[12] = {1.0, SQRT3_2, 0.5, 0.0, -0.5, -SQRT3_2, -1.0, -SQRT3_2, -0.5, 0.0, 0.5, SQRT3_2};
 
 // Longitude (degrees) of Regiomontanus cusp h (0-based): the equator divided in 30° steps from the
 // east point, each house circle through the north and south points of the horizon, reached through its
-// pole P with tan P = tan φ · sin H.
-double regiomontanus_cusp(unsigned h, double ramc, double latitude, double obliquity) noexcept {
-    const double house_angle = (30.0 * static_cast<double>(h) + 90.0) * DEG_TO_RAD;
-    const double epsilon = obliquity * DEG_TO_RAD;
-    const double tan_pole = std::tan(std::atan(std::tan(latitude * DEG_TO_RAD) * std::sin(house_angle)));
-    const double a = ramc * DEG_TO_RAD + house_angle;
+// pole P with tan P = tan φ · sin H, H = 30°·h + 90°.
+double regiomontanus_cusp(unsigned h, double sin_r, double cos_r, const SkyTrigonometry& sky) noexcept {
+    // sin H and cos H for H = 30°·h + 90°
+    const double sin_h = COS_30_DEGREE_STEPS[h];
+    const double cos_h = -SIN_30_DEGREE_STEPS[h];
+    const double tan_pole = sky.tan_latitude * sin_h;
+    // a = RAMC + H by the addition theorems
+    const double sin_a = sin_r * cos_h + cos_r * sin_h;
+    const double cos_a = cos_r * cos_h - sin_r * sin_h;
     // Ascendant formula for the oblique horizon of pole P
-    return normalize_degrees(
-        std::atan2(std::sin(a), std::cos(epsilon) * std::cos(a) - std::sin(epsilon) * tan_pole) * RAD_TO_DEG);
+    return normalize_degrees_fast(
+        std::atan2(sin_a, sky.cos_obliquity * cos_a - sky.sin_obliquity * tan_pole) * RAD_TO_DEG);
 }
+
+// Trigonometry of the RAMC and the latitude for the Campanus construction.
+struct CampanusFrame {
+    double sin_r, cos_r, sin_phi, cos_phi;
+};
 
 // Longitude (degrees) of Campanus cusp h (0-based): the prime vertical divided in 30° steps from the east
 // point, the house circle through the north and south points of the horizon and the division point,
 // intersected with the ecliptic. Equatorial rectangular coordinates throughout.
-double campanus_cusp(unsigned h, double ramc, double latitude, double obliquity) noexcept {
-    const double a = 30.0 * static_cast<double>(h) * DEG_TO_RAD;
-    const double r = ramc * DEG_TO_RAD;
-    const double phi = latitude * DEG_TO_RAD;
-    const double epsilon = obliquity * DEG_TO_RAD;
-    const double sin_r = std::sin(r), cos_r = std::cos(r);
-    const double sin_phi = std::sin(phi), cos_phi = std::cos(phi);
-    const double sin_a = std::sin(a), cos_a = std::cos(a);
-    const double sin_epsilon = std::sin(epsilon), cos_epsilon = std::cos(epsilon);
+double campanus_cusp(unsigned h, const CampanusFrame& frame, const SkyTrigonometry& sky) noexcept {
+    const double sin_a = SIN_30_DEGREE_STEPS[h], cos_a = COS_30_DEGREE_STEPS[h];
+    const double sin_r = frame.sin_r, cos_r = frame.cos_r, sin_phi = frame.sin_phi, cos_phi = frame.cos_phi;
+    const double sin_epsilon = sky.sin_obliquity, cos_epsilon = sky.cos_obliquity;
     // Division point P = cos A · east point + sin A · nadir
     const double px = -sin_r * cos_a - sin_a * cos_phi * cos_r;
     const double py = cos_r * cos_a - sin_a * cos_phi * sin_r;
@@ -139,7 +199,7 @@ double campanus_cusp(unsigned h, double ramc, double latitude, double obliquity)
         dz = -dz;
     }
     // Ecliptic longitude of D
-    return normalize_degrees(std::atan2(cos_epsilon * dy + sin_epsilon * dz, dx) * RAD_TO_DEG);
+    return normalize_degrees_fast(std::atan2(cos_epsilon * dy + sin_epsilon * dz, dx) * RAD_TO_DEG);
 }
 
 }  // namespace
@@ -148,11 +208,17 @@ HouseCusps placidus_houses(double ramc, double latitude, double obliquity) noexc
     if (std::fabs(latitude) > POLAR_LATITUDE_LIMIT) {
         return equal_fallback(HouseSystem::Placidus, ramc, latitude, obliquity);
     }
-    const Angles angles = compute_angles(ramc, latitude, obliquity);
-    const std::optional<double> cusp11 = placidus_cusp(true, ramc, latitude, obliquity, ONE_THIRD);
-    const std::optional<double> cusp12 = placidus_cusp(true, ramc, latitude, obliquity, TWO_THIRDS);
-    const std::optional<double> cusp2 = placidus_cusp(false, ramc, latitude, obliquity, ONE_THIRD);
-    const std::optional<double> cusp3 = placidus_cusp(false, ramc, latitude, obliquity, TWO_THIRDS);
+    const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
+    const Angles angles = angles_of(ramc, sky);
+    // Every cusp's first estimate comes from the semi-arc of the midheaven's degree.
+    const std::optional<double> first_semi_arc = diurnal_semi_arc(declination_of_longitude(angles.mc, sky), sky);
+    if (!first_semi_arc) return equal_fallback(HouseSystem::Placidus, ramc, latitude, obliquity);
+    const PlacidusFrame frame{ramc, normalize_degrees_fast(ramc + 180.0), *first_semi_arc,
+                              sky.tan_latitude * std::tan(obliquity * DEG_TO_RAD)};
+    const std::optional<double> cusp11 = placidus_cusp(true, frame, ONE_THIRD, sky);
+    const std::optional<double> cusp12 = placidus_cusp(true, frame, TWO_THIRDS, sky);
+    const std::optional<double> cusp2 = placidus_cusp(false, frame, ONE_THIRD, sky);
+    const std::optional<double> cusp3 = placidus_cusp(false, frame, TWO_THIRDS, sky);
     if (!cusp11 || !cusp12 || !cusp2 || !cusp3) {
         return equal_fallback(HouseSystem::Placidus, ramc, latitude, obliquity);
     }
@@ -163,41 +229,47 @@ HouseCusps koch_houses(double ramc, double latitude, double obliquity) noexcept 
     if (std::fabs(latitude) > POLAR_LATITUDE_LIMIT) {
         return equal_fallback(HouseSystem::Koch, ramc, latitude, obliquity);
     }
-    const Angles angles = compute_angles(ramc, latitude, obliquity);
-    const double mc = angles.mc;
-    const std::optional<double> cusp11 = koch_cusp(true, ramc, latitude, obliquity, mc, TWO_THIRDS);
-    const std::optional<double> cusp12 = koch_cusp(true, ramc, latitude, obliquity, mc, ONE_THIRD);
-    const std::optional<double> cusp2 = koch_cusp(false, ramc, latitude, obliquity, mc, ONE_THIRD);
-    const std::optional<double> cusp3 = koch_cusp(false, ramc, latitude, obliquity, mc, TWO_THIRDS);
-    if (!cusp11 || !cusp12 || !cusp2 || !cusp3) {
-        return equal_fallback(HouseSystem::Koch, ramc, latitude, obliquity);
-    }
-    return opposite_pairs_houses(HouseSystem::Koch, angles, *cusp11, *cusp12, *cusp2, *cusp3);
+    const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
+    const Angles angles = angles_of(ramc, sky);
+    // The four cusps divide the semi-arc of the midheaven's degree.
+    const std::optional<double> semi_arc = diurnal_semi_arc(declination_of_longitude(angles.mc, sky), sky);
+    if (!semi_arc) return equal_fallback(HouseSystem::Koch, ramc, latitude, obliquity);
+    const double cusp11 = koch_cusp(true, ramc, TWO_THIRDS * *semi_arc, sky);
+    const double cusp12 = koch_cusp(true, ramc, ONE_THIRD * *semi_arc, sky);
+    const double cusp2 = koch_cusp(false, ramc, ONE_THIRD * *semi_arc, sky);
+    const double cusp3 = koch_cusp(false, ramc, TWO_THIRDS * *semi_arc, sky);
+    return opposite_pairs_houses(HouseSystem::Koch, angles, cusp11, cusp12, cusp2, cusp3);
 }
 
 HouseCusps regiomontanus_houses(double ramc, double latitude, double obliquity) noexcept {
-    return own_formula_houses(HouseSystem::Regiomontanus, compute_angles(ramc, latitude, obliquity),
-                              [=](unsigned h) { return regiomontanus_cusp(h, ramc, latitude, obliquity); });
+    const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
+    const double r = ramc * DEG_TO_RAD;
+    const double sin_r = std::sin(r), cos_r = std::cos(r);
+    return own_formula_houses(HouseSystem::Regiomontanus, angles_of(ramc, sky),
+                              [&](unsigned h) { return regiomontanus_cusp(h, sin_r, cos_r, sky); });
 }
 
 HouseCusps campanus_houses(double ramc, double latitude, double obliquity) noexcept {
-    return own_formula_houses(HouseSystem::Campanus, compute_angles(ramc, latitude, obliquity),
-                              [=](unsigned h) { return campanus_cusp(h, ramc, latitude, obliquity); });
+    const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
+    const double r = ramc * DEG_TO_RAD;
+    const double phi = latitude * DEG_TO_RAD;
+    const CampanusFrame frame{std::sin(r), std::cos(r), std::sin(phi), std::cos(phi)};
+    return own_formula_houses(HouseSystem::Campanus, angles_of(ramc, sky),
+                              [&](unsigned h) { return campanus_cusp(h, frame, sky); });
 }
 
 HouseCusps alcabitius_houses(double ramc, double latitude, double obliquity) noexcept {
-    const Angles angles = compute_angles(ramc, latitude, obliquity);
-    const double asc_right_ascension = ra_of_longitude(angles.asc, obliquity);
+    const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
+    const Angles angles = angles_of(ramc, sky);
+    const double asc_right_ascension = ra_of_longitude(angles.asc, sky);
     // The ascendant's diurnal semi-arc, a quarter circle where it is undefined (polar latitudes).
-    const double diurnal =
-        diurnal_semi_arc(latitude, declination_of_longitude(angles.asc, obliquity)).value_or(90.0);
+    const double diurnal = diurnal_semi_arc(declination_of_longitude(angles.asc, sky), sky).value_or(90.0);
     const double nocturnal = 180.0 - diurnal;
     // Alcabitius: the semi-arcs trisected along the equator, projected to the ecliptic along hour circles.
-    const double cusp11 = longitude_of_ra(normalize_degrees(ramc + diurnal / 3.0), obliquity);
-    const double cusp12 = longitude_of_ra(normalize_degrees(ramc + (diurnal + diurnal) / 3.0), obliquity);
-    const double cusp2 = longitude_of_ra(normalize_degrees(asc_right_ascension + nocturnal / 3.0), obliquity);
-    const double cusp3 =
-        longitude_of_ra(normalize_degrees(asc_right_ascension + (nocturnal + nocturnal) / 3.0), obliquity);
+    const double cusp11 = longitude_of_ra(normalize_degrees_fast(ramc + diurnal / 3.0), sky);
+    const double cusp12 = longitude_of_ra(normalize_degrees_fast(ramc + (diurnal + diurnal) / 3.0), sky);
+    const double cusp2 = longitude_of_ra(normalize_degrees_fast(asc_right_ascension + nocturnal / 3.0), sky);
+    const double cusp3 = longitude_of_ra(normalize_degrees_fast(asc_right_ascension + (nocturnal + nocturnal) / 3.0), sky);
     return opposite_pairs_houses(HouseSystem::Alcabitius, angles, cusp11, cusp12, cusp2, cusp3);
 }
 

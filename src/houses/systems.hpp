@@ -1,9 +1,23 @@
 // The ten house computations behind house_cusps (internal to houses/). Degrees in and out.
 #pragma once
 
+#include <cmath>
+
 #include "houses/house_cusps.hpp"
+#include "houses/spherical.hpp"
+#include "time/angles.hpp"
 
 namespace zentaric::houses {
+
+// Ascendant and midheaven (degrees) of compute_angles, from the trigonometry already evaluated.
+inline Angles angles_of(double ramc, const SkyTrigonometry& sky) noexcept {
+    const double r = ramc * DEG_TO_RAD;
+    const double sin_r = std::sin(r), cos_r = std::cos(r);
+    // Ascendant: tan λ = cos θ / −(sin θ cos ε + sin ε tan φ); midheaven: tan λ = tan θ / cos ε
+    const double asc = std::atan2(cos_r, -(sin_r * sky.cos_obliquity + sky.sin_obliquity * sky.tan_latitude));
+    const double mc = std::atan2(sin_r, cos_r * sky.cos_obliquity);
+    return Angles{normalize_degrees_fast(asc * RAD_TO_DEG), normalize_degrees_fast(mc * RAD_TO_DEG)};
+}
 
 // Ecliptic and equatorial divisions.
 HouseCusps equal_houses(double ramc, double latitude, double obliquity) noexcept;

@@ -1,0 +1,309 @@
+// The house systems against their straightforward evaluation: every formula evaluated as written from its
+// inputs in degrees, Placidus iterating through the ecliptic longitude and declination of every estimate.
+// The library's shortcuts (trigonometry shared between cusps, the one-sine Placidus step, addition
+// theorems, the normalisation without fmod) must keep every cusp within 1e-9 degrees of it and take the
+// same polar fallbacks.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "houses/house_cusps.hpp"
+#include "houses/house_system.hpp"
+#include "houses/spherical.hpp"
+#include "time/angles.hpp"
+
+namespace zentaric {
+namespace {
+
+namespace straightforward {
+
+constexpr double LIMIT = 66.56;
+constexpr double ONE_THIRD = 0.3333333333333333;
+constexpr double TWO_THIRDS = 0.6666666666666666;
+
+double rad(double degrees) { return degrees * DEG_TO_RAD; }
+
+Angles angles(double ramc, double latitude, double obliquity) {
+    const double r = rad(ramc), phi = rad(latitude), epsilon = rad(obliquity);
+    const double asc =
+        std::atan2(std::cos(r), -(std::sin(r) * std::cos(epsilon) + std::sin(epsilon) * std::tan(phi)));
+    const double mc = std::atan2(std::sin(r), std::cos(r) * std::cos(epsilon));
+    return Angles{normalize_degrees(asc * RAD_TO_DEG), normalize_degrees(mc * RAD_TO_DEG)};
+}
+
+double longitude_of_ra(double ra, double obliquity) {
+    return normalize_degrees(std::atan2(std::sin(rad(ra)), std::cos(rad(ra)) * std::cos(rad(obliquity))) * RAD_TO_DEG);
+}
+
+double ra_of_longitude(double longitude, double obliquity) {
+    return normalize_degrees(
+        std::atan2(std::sin(rad(longitude)) * std::cos(rad(obliquity)), std::cos(rad(longitude))) * RAD_TO_DEG);
+}
+
+double declination_of_longitude(double longitude, double obliquity) {
+    return std::asin(std::sin(rad(longitude)) * std::sin(rad(obliquity))) * RAD_TO_DEG;
+}
+
+std::optional<double> diurnal_semi_arc(double latitude, double declination) {
+    const double t = -(std::tan(rad(latitude)) * std::tan(rad(declination)));
+    if (!(std::fabs(t) <= 1.0)) return std::nullopt;
+    return std::acos(t) * RAD_TO_DEG;
+}
+
+HouseCusps equal_record(HouseSystem system, double ramc, double latitude, double obliquity, bool fallback) {
+    const Angles a = angles(ramc, latitude, obliquity);
+    HouseCusps result{{}, a.asc, a.mc, system, fallback};
+    for (int k = 0; k < 12; ++k) result.cusps[k] = normalize_degrees(a.asc + 30.0 * k);
+    return result;
+}
+
+HouseCusps opposite_pairs(HouseSystem system, Angles a, double h11, double h12, double h2, double h3) {
+    return HouseCusps{{a.asc, h2, h3, normalize_degrees(a.mc + 180.0), normalize_degrees(h11 + 180.0),
+                       normalize_degrees(h12 + 180.0), normalize_degrees(a.asc + 180.0),
+                       normalize_degrees(h2 + 180.0), normalize_degrees(h3 + 180.0), a.mc, h11, h12},
+                      a.asc,
+                      a.mc,
+                      system,
+                      false};
+}
+
+std::optional<double> placidus_cusp(bool above, double ramc, double latitude, double obliquity, double f) {
+    const double m = angles(ramc, latitude, obliquity).mc;
+    std::optional<double> s = diurnal_semi_arc(latitude, declination_of_longitude(m, obliquity));
+    if (!s) return std::nullopt;
+    const double ic = normalize_degrees(ramc + 180.0);
+    auto x = [&](double semi_arc) {
+        return normalize_degrees(above ? ramc + f * semi_arc : ic - (1.0 - f) * (180.0 - semi_arc));
+    };
+    double e = x(*s);
+    for (int step = 0; step < 50; ++step) {
+        const double p = e;
+        s = diurnal_semi_arc(latitude, declination_of_longitude(longitude_of_ra(p, obliquity), obliquity));
+        if (!s) return std::nullopt;
+        e = x(*s);
+        double d = e - p;
+        if (d > 180.0) d -= 360.0;
+        if (d < -180.0) d += 360.0;
+        if (std::fabs(d) < 1e-8) break;
+    }
+    return longitude_of_ra(e, obliquity);
+}
+
+HouseCusps placidus(double ramc, double latitude, double obliquity) {
+    if (std::fabs(latitude) > LIMIT) return equal_record(HouseSystem::Placidus, ramc, latitude, obliquity, true);
+    const auto h11 = placidus_cusp(true, ramc, latitude, obliquity, ONE_THIRD);
+    const auto h12 = placidus_cusp(true, ramc, latitude, obliquity, TWO_THIRDS);
+    const auto h2 = placidus_cusp(false, ramc, latitude, obliquity, ONE_THIRD);
+    const auto h3 = placidus_cusp(false, ramc, latitude, obliquity, TWO_THIRDS);
+    if (!h11 || !h12 || !h2 || !h3) return equal_record(HouseSystem::Placidus, ramc, latitude, obliquity, true);
+    return opposite_pairs(HouseSystem::Placidus, angles(ramc, latitude, obliquity), *h11, *h12, *h2, *h3);
+}
+
+std::optional<double> koch_cusp(bool above, double ramc, double latitude, double obliquity, double mc, double f) {
+    const std::optional<double> s = diurnal_semi_arc(latitude, declination_of_longitude(mc, obliquity));
+    if (!s) return std::nullopt;
+    const double shifted = normalize_degrees(above ? ramc - f * *s : ramc + f * *s);
+    return angles(shifted, latitude, obliquity).asc;
+}
+
+HouseCusps koch(double ramc, double latitude, double obliquity) {
+    if (std::fabs(latitude) > LIMIT) return equal_record(HouseSystem::Koch, ramc, latitude, obliquity, true);
+    const Angles a = angles(ramc, latitude, obliquity);
+    const auto h11 = koch_cusp(true, ramc, latitude, obliquity, a.mc, TWO_THIRDS);
+    const auto h12 = koch_cusp(true, ramc, latitude, obliquity, a.mc, ONE_THIRD);
+    const auto h2 = koch_cusp(false, ramc, latitude, obliquity, a.mc, ONE_THIRD);
+    const auto h3 = koch_cusp(false, ramc, latitude, obliquity, a.mc, TWO_THIRDS);
+    if (!h11 || !h12 || !h2 || !h3) return equal_record(HouseSystem::Koch, ramc, latitude, obliquity, true);
+    return opposite_pairs(HouseSystem::Koch, a, *h11, *h12, *h2, *h3);
+}
+
+double regiomontanus_cusp(unsigned h, double ramc, double latitude, double obliquity) {
+    const double house_angle = rad(30.0 * static_cast<double>(h) + 90.0);
+    const double tan_pole = std::tan(std::atan(std::tan(rad(latitude)) * std::sin(house_angle)));
+    const double a = rad(ramc) + house_angle;
+    return normalize_degrees(
+        std::atan2(std::sin(a), std::cos(rad(obliquity)) * std::cos(a) - std::sin(rad(obliquity)) * tan_pole) *
+        RAD_TO_DEG);
+}
+
+double campanus_cusp(unsigned h, double ramc, double latitude, double obliquity) {
+    const double a = rad(30.0 * static_cast<double>(h)), r = rad(ramc), phi = rad(latitude), e = rad(obliquity);
+    const double px = -std::sin(r) * std::cos(a) - std::sin(a) * std::cos(phi) * std::cos(r);
+    const double py = std::cos(r) * std::cos(a) - std::sin(a) * std::cos(phi) * std::sin(r);
+    const double pz = -std::sin(phi) * std::sin(a);
+    const double vx = -std::sin(phi) * std::cos(r), vy = -std::sin(phi) * std::sin(r), vz = std::cos(phi);
+    const double nx = py * vz - pz * vy, ny = pz * vx - px * vz, nz = px * vy - py * vx;
+    double dx = -std::sin(e) * nz - std::cos(e) * ny, dy = std::cos(e) * nx, dz = std::sin(e) * nx;
+    if (px * dx + py * dy + pz * dz < 0.0) dx = -dx, dy = -dy, dz = -dz;
+    return normalize_degrees(std::atan2(std::cos(e) * dy + std::sin(e) * dz, dx) * RAD_TO_DEG);
+}
+
+template <class Cusp>
+HouseCusps own_formula(HouseSystem system, double ramc, double latitude, double obliquity, Cusp cusp) {
+    const Angles a = angles(ramc, latitude, obliquity);
+    HouseCusps result{{}, a.asc, a.mc, system, false};
+    for (unsigned h = 0; h < 12; ++h) result.cusps[h] = cusp(h, ramc, latitude, obliquity);
+    result.cusps[0] = a.asc;
+    result.cusps[3] = normalize_degrees(a.mc + 180.0);
+    result.cusps[6] = normalize_degrees(a.asc + 180.0);
+    result.cusps[9] = a.mc;
+    return result;
+}
+
+HouseCusps alcabitius(double ramc, double latitude, double obliquity) {
+    const Angles a = angles(ramc, latitude, obliquity);
+    const double alpha = ra_of_longitude(a.asc, obliquity);
+    const double d = diurnal_semi_arc(latitude, declination_of_longitude(a.asc, obliquity)).value_or(90.0);
+    const double n = 180.0 - d;
+    return opposite_pairs(HouseSystem::Alcabitius, a, longitude_of_ra(normalize_degrees(ramc + d / 3.0), obliquity),
+                          longitude_of_ra(normalize_degrees(ramc + (d + d) / 3.0), obliquity),
+                          longitude_of_ra(normalize_degrees(alpha + n / 3.0), obliquity),
+                          longitude_of_ra(normalize_degrees(alpha + (n + n) / 3.0), obliquity));
+}
+
+HouseCusps porphyry(double ramc, double latitude, double obliquity) {
+    const Angles a = angles(ramc, latitude, obliquity);
+    const double ic = normalize_degrees(a.mc + 180.0), dsc = normalize_degrees(a.asc + 180.0);
+    const double starts[4] = {a.asc, ic, dsc, a.mc}, ends[4] = {ic, dsc, a.mc, a.asc};
+    HouseCusps result{{}, a.asc, a.mc, HouseSystem::Porphyry, false};
+    for (int q = 0; q < 4; ++q) {
+        const double arc = normalize_degrees(ends[q] - starts[q]);
+        result.cusps[3 * q] = starts[q];
+        result.cusps[3 * q + 1] = normalize_degrees(starts[q] + arc / 3.0);
+        result.cusps[3 * q + 2] = normalize_degrees(starts[q] + (arc + arc) / 3.0);
+    }
+    return result;
+}
+
+HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double obliquity) {
+    switch (system) {
+        case HouseSystem::Placidus: return placidus(ramc, latitude, obliquity);
+        case HouseSystem::Koch: return koch(ramc, latitude, obliquity);
+        case HouseSystem::Equal: return equal_record(HouseSystem::Equal, ramc, latitude, obliquity, false);
+        case HouseSystem::WholeSign: {
+            HouseCusps result = equal_record(HouseSystem::WholeSign, ramc, latitude, obliquity, false);
+            const double base = std::floor(result.asc / 30.0) * 30.0;
+            for (int k = 0; k < 12; ++k) result.cusps[k] = normalize_degrees(base + 30.0 * k);
+            return result;
+        }
+        case HouseSystem::Campanus: return own_formula(system, ramc, latitude, obliquity, campanus_cusp);
+        case HouseSystem::Regiomontanus: return own_formula(system, ramc, latitude, obliquity, regiomontanus_cusp);
+        case HouseSystem::Porphyry: return porphyry(ramc, latitude, obliquity);
+        case HouseSystem::Morinus: {
+            const Angles a = angles(ramc, latitude, obliquity);
+            HouseCusps result{{}, a.asc, a.mc, system, false};
+            for (int k = 1; k <= 12; ++k) {
+                const double point = rad(normalize_degrees(ramc + static_cast<double>(k - 10) * 30.0));
+                result.cusps[k - 1] = normalize_degrees(
+                    std::atan2(std::sin(point) * std::cos(rad(obliquity)), std::cos(point)) * RAD_TO_DEG);
+            }
+            return result;
+        }
+        case HouseSystem::Alcabitius: return alcabitius(ramc, latitude, obliquity);
+        case HouseSystem::Sripathi: {
+            const HouseCusps p = porphyry(ramc, latitude, obliquity);
+            HouseCusps result{{}, p.asc, p.mc, system, false};
+            for (int k = 0; k < 12; ++k) {
+                const double previous = p.cusps[(k + 11) % 12];
+                result.cusps[k] = normalize_degrees(previous + normalize_degrees(p.cusps[k] - previous) * 0.5);
+            }
+            return result;
+        }
+    }
+    return HouseCusps{};
+}
+
+}  // namespace straightforward
+
+constexpr std::array<HouseSystem, 10> ALL_SYSTEMS = {
+    HouseSystem::Placidus, HouseSystem::Koch,          HouseSystem::Equal,    HouseSystem::WholeSign,
+    HouseSystem::Campanus, HouseSystem::Regiomontanus, HouseSystem::Porphyry, HouseSystem::Morinus,
+    HouseSystem::Alcabitius, HouseSystem::Sripathi,
+};
+
+constexpr double TOLERANCE_DEGREES = 1e-9;
+
+// Length of the shorter arc between two longitudes (degrees).
+double arc_distance(double a, double b) {
+    const double d = std::fabs(std::fmod(a - b, 360.0));
+    return d > 180.0 ? 360.0 - d : d;
+}
+
+// Largest distance (degrees) between two records over cusps, ascendant and midheaven, or +inf where the
+// system or the fallback flag differ.
+double record_distance(const HouseCusps& fast, const HouseCusps& reference) {
+    if (fast.system != reference.system || fast.polar_fallback != reference.polar_fallback) {
+        return std::numeric_limits<double>::infinity();
+    }
+    double largest = std::max(arc_distance(fast.asc, reference.asc), arc_distance(fast.mc, reference.mc));
+    for (int k = 0; k < 12; ++k) largest = std::max(largest, arc_distance(fast.cusps[k], reference.cusps[k]));
+    return largest;
+}
+
+// RAMC in irregular steps over the circle with the quadrant points and wrap-around values; latitudes
+// from −66.56 to 66.56 with the limits and the equator; obliquities from none to beyond the Earth's.
+std::vector<double> grid_ramcs() {
+    std::vector<double> values = {0.0, 1e-13, -1e-15, 90.0, 180.0, 270.0, 359.9999999999, 360.0, -45.0, 725.0};
+    for (double ramc = 0.123; ramc < 360.0; ramc += 1.7371) values.push_back(ramc);
+    return values;
+}
+
+std::vector<double> grid_latitudes() {
+    std::vector<double> values = {0.0, -66.56, 66.56};
+    for (int i = 1; i < 256; ++i) values.push_back(-66.56 + 133.12 * i / 256.0);
+    return values;
+}
+
+constexpr std::array<double, 5> GRID_OBLIQUITIES = {0.0, 10.0, 23.44, 24.2, 35.0};
+
+class FastPathTest : public ::testing::TestWithParam<HouseSystem> {};
+
+TEST_P(FastPathTest, StaysWithinANanodegreeOfTheStraightforwardEvaluation) {
+    const HouseSystem system = GetParam();
+    double largest = 0.0;
+    int points = 0, fallbacks = 0;
+    for (double ramc : grid_ramcs()) {
+        for (double latitude : grid_latitudes()) {
+            for (double obliquity : GRID_OBLIQUITIES) {
+                const HouseCusps fast = house_cusps(system, ramc, latitude, obliquity);
+                const HouseCusps reference = straightforward::house_cusps(system, ramc, latitude, obliquity);
+                const double distance = record_distance(fast, reference);
+                ++points;
+                fallbacks += reference.polar_fallback ? 1 : 0;
+                if (!(distance <= TOLERANCE_DEGREES)) {
+                    ADD_FAILURE() << house_system_name(system) << " ramc " << ramc << " latitude " << latitude
+                                  << " obliquity " << obliquity << ": " << distance << " degrees";
+                }
+                if (distance > largest) largest = distance;
+            }
+        }
+    }
+    std::printf("%.*s: largest difference %.3g degrees over %d points (%d polar fallbacks)\n",
+                static_cast<int>(house_system_name(system).size()), house_system_name(system).data(), largest,
+                points, fallbacks);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSystems, FastPathTest, ::testing::ValuesIn(ALL_SYSTEMS),
+                         [](const auto& info) { return std::string(house_system_name(info.param)); });
+
+TEST(NormalizeDegreesFast, EqualsTheSharedNormalisationBitForBit) {
+    std::vector<double> values = {0.0, -0.0, 1e-300, -1e-300, -1e-15, -5e-15, 359.99999999999994, 360.0,
+                                  -360.0, 719.9999999999999, 720.0, -359.99999999999994, -720.0, 1e20, -1e20,
+                                  std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity()};
+    for (double x = -800.0; x < 800.0; x += 0.37) values.push_back(x);
+    for (double x : values) {
+        const double fast = houses::normalize_degrees_fast(x), shared = normalize_degrees(x);
+        EXPECT_EQ(std::signbit(fast), std::signbit(shared)) << x;
+        EXPECT_EQ(fast, shared) << x;
+    }
+}
+
+}  // namespace
+}  // namespace zentaric
