@@ -76,8 +76,9 @@ void append_json(std::string& out, const JsonValue& value);
 // Appends a double in the number layout above (null when non-finite).
 void append_json_number(std::string& out, double value);
 
-// The same text written at out, which must have room for JSON_NUMBER_MAX_CHARS characters; returns its end.
-inline constexpr std::size_t JSON_NUMBER_MAX_CHARS = 32;  // longest text: "-1.2345678901234567e-308", 24
+// The same text written at out, which must have room for JSON_NUMBER_MAX_CHARS characters (the writer uses them
+// as scratch space; the longest text, "-1.2345678901234567e-308", has 24); returns the end of the text.
+inline constexpr std::size_t JSON_NUMBER_MAX_CHARS = 64;
 char* write_json_number(char* out, double value);
 
 // Appends an unsigned integer in decimal.

@@ -149,17 +149,13 @@ private:
     std::size_t open_count_ = 0;
 };
 
-// A number already written once: its bits and its text.
+// A number already in the output: its bits and where its text lies.
 struct WrittenNumber {
     std::uint64_t bits = 0;
-    std::uint8_t length = 0;
-    char text[JSON_NUMBER_MAX_CHARS];
+    std::size_t position = 0;
+    std::size_t length = 0;  // 0: nothing written yet
 
     bool holds(double value) const noexcept { return length != 0 && bits == std::bit_cast<std::uint64_t>(value); }
-    void write(double value) noexcept {
-        bits = std::bit_cast<std::uint64_t>(value);
-        length = static_cast<std::uint8_t>(write_json_number(text, value) - text);
-    }
 };
 
 // The fixed opening of a period object up to its start time: {"lord":"Jupiter","level":3,"start_jd":
@@ -204,14 +200,15 @@ public:
 
     void open(DashaLord lord, std::uint8_t level, double start_jd, double end_jd, double duration_days) {
         // closings pending (at most one per open level) + comma + opening + three numbers + fixed keys
-        char period[2 * (DASHA_MAX_LEVELS + 1) + 1 + 48 + 3 * JSON_NUMBER_MAX_CHARS + 48];
+        char period[2 * (DASHA_MAX_LEVELS + 1) + 1 + 48 + 3 * JSON_NUMBER_MAX_CHARS + 64];
         char* write = period;
         for (; pending_closes_ > 0; --pending_closes_) write = copy_text(write, "]}");
         if (follows_sibling_) *write++ = ',';
 
         if (level >= 1 && level <= DASHA_MAX_LEVELS) {
             const PeriodOpening& opening = PERIOD_OPENINGS[lord_index(lord) * DASHA_MAX_LEVELS + (level - 1)];
-            write = copy_text(write, std::string_view(opening.text, opening.length));
+            std::memcpy(write, opening.text, sizeof opening.text);  // fixed-size copies are the fast ones
+            write += opening.length;
         } else {
             write = copy_text(write, "{\"lord\":\"");
             write = copy_text(write, dasha_lord_name(lord));
@@ -221,18 +218,27 @@ public:
         }
 
         const std::size_t depth = open_count_;
-        WrittenNumber& start = starts_[depth];
+        const WrittenNumber* earlier = nullptr;
         if (follows_sibling_ && ends_[depth].holds(start_jd)) {
-            start = ends_[depth];
+            earlier = &ends_[depth];
         } else if (!follows_sibling_ && depth > 0 && starts_[depth - 1].holds(start_jd)) {
-            start = starts_[depth - 1];
-        } else {
-            start.write(start_jd);
+            earlier = &starts_[depth - 1];
         }
-        write = copy_text(write, std::string_view(start.text, start.length));
+        const std::size_t base = out_.size();  // where period[0] will lie in the output
+        WrittenNumber& start = starts_[depth];
+        if (earlier != nullptr) {
+            // Texts are at most 24 characters and always followed by at least 16 more in the output, so a
+            // fixed 32-character copy (the fast kind) stays inside it.
+            std::memcpy(write, out_.data() + earlier->position, 32);
+            start = WrittenNumber{earlier->bits, base + static_cast<std::size_t>(write - period), earlier->length};
+            write += earlier->length;
+        } else {
+            start = write_number(write, start_jd, base + static_cast<std::size_t>(write - period));
+            write += start.length;
+        }
         write = copy_text(write, ",\"end_jd\":");
-        ends_[depth].write(end_jd);
-        write = copy_text(write, std::string_view(ends_[depth].text, ends_[depth].length));
+        ends_[depth] = write_number(write, end_jd, base + static_cast<std::size_t>(write - period));
+        write += ends_[depth].length;
         write = copy_text(write, ",\"duration_days\":");
         write = write_json_number(write, duration_days);
         write = copy_text(write, ",\"sub_periods\":[");
@@ -253,6 +259,11 @@ public:
     }
 
 private:
+    static WrittenNumber write_number(char* at, double value, std::size_t position) noexcept {
+        return WrittenNumber{std::bit_cast<std::uint64_t>(value), position,
+                             static_cast<std::size_t>(write_json_number(at, value) - at)};
+    }
+
     std::string& out_;
     std::array<WrittenNumber, DASHA_MAX_LEVELS + 1> starts_{};  // by depth: the open period's start
     std::array<WrittenNumber, DASHA_MAX_LEVELS + 1> ends_{};    // by depth: the last end written there
@@ -283,8 +294,10 @@ std::size_t period_count(const std::vector<DashaPeriod>& periods) noexcept {
     return count;
 }
 
-// Output size to reserve: a written period object takes about 125 to 140 bytes.
-constexpr std::size_t BYTES_PER_PERIOD = 140;
+// Output size to reserve: the most a period can take (comma 1, {"lord":"Mercury","level":5,"start_jd": 39, three
+// numbers of at most 24, the other keys 43, its "]}" 2), so the text never moves while it is written. Pages of the
+// reservation that the text does not reach (about 14 % for ordinary Julian Days) are never touched.
+constexpr std::size_t BYTES_PER_PERIOD = 1 + 39 + 3 * 24 + 43 + 2;
 constexpr std::size_t BYTES_OF_HEAD_AND_TAIL = 128;
 
 std::size_t full_tree_period_count(std::uint8_t levels) noexcept {

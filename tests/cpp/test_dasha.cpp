@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <limits>
 #include <random>
 #include <string>
@@ -104,6 +105,8 @@ struct StartCase {
     DashaLord first_lord;
     double balance;
 };
+
+void PrintTo(const StartCase& start, std::ostream* out) { *out << "moon " << start.moon_longitude; }
 
 class DashaStartOfMoon : public ::testing::TestWithParam<StartCase> {};
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <random>
 
 namespace zentaric {
@@ -30,6 +31,8 @@ struct NumberCase {
     double value;
     const char* text;
 };
+
+void PrintTo(const NumberCase& number, std::ostream* out) { *out << number.text; }
 
 class NumberLayout : public ::testing::TestWithParam<NumberCase> {};
 
