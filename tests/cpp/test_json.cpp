@@ -139,6 +139,22 @@ TEST(Json, WriterAgreesWithTheLayoutAppliedToShortestScientificDigits) {
         EXPECT_EQ(number_text(value), layout_from_scientific_digits(value)) << value;
 }
 
+TEST(Json, EveryBinaryExponentAgreesWithShortestScientificDigits) {
+    // Powers of two (whose lower neighbour is closer), the largest significands, and random ones, at every exponent.
+    std::mt19937_64 generator(3);
+    constexpr std::uint64_t FRACTION_MASK = (std::uint64_t{1} << 52) - 1;
+    for (std::uint64_t biased_exponent = 0; biased_exponent < 2047; ++biased_exponent) {
+        for (std::uint64_t fraction : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{2}, FRACTION_MASK,
+                                       FRACTION_MASK - 1, std::uint64_t{1} << 51, generator() & FRACTION_MASK,
+                                       generator() & FRACTION_MASK & ~std::uint64_t{0xFFFFFFFF}}) {
+            const std::uint64_t bits = biased_exponent << 52 | fraction;
+            double value;
+            std::memcpy(&value, &bits, sizeof value);
+            ASSERT_EQ(number_text(value), layout_from_scientific_digits(value)) << bits;
+        }
+    }
+}
+
 TEST(Json, NumbersAreShortest) {
     // 17 significant digits would also round-trip; the writer must choose fewer when they suffice.
     EXPECT_EQ(number_text(0.3), "0.3");
