@@ -106,16 +106,6 @@ TEST(LunarSpherical, LongitudeLatitudeAndDistanceAtJ2000) {
     EXPECT_NEAR(s.distance, 402448.66, 5e-3);
 }
 
-TEST(LunarArguments, ArgumentsAreNotReducedAndFollowTheirDefinitions) {
-    const LunarArguments a = lunar_arguments(-5.0);
-    EXPECT_LT(a.w1, -1000.0);  // 5 centuries of the Moon's mean motion, left unreduced
-    EXPECT_NEAR(a.zeta - a.w1, -5.0 * 0.02438029560881907, 1e-12);
-    const LunarArguments j2000 = lunar_arguments(0.0);
-    EXPECT_EQ(j2000.w1, -2.4728413868576777);
-    EXPECT_EQ(j2000.argument_of_latitude, -2.4728413868576777 - 2.182438675557319);
-    EXPECT_EQ(j2000.mercury, -1.880576672960468);
-}
-
 TEST(MoonState, PositionAtJ2000IsTheUnrotatedSeriesValue) {
     // At T = 0 P = Q = 0: the J2000 rotation is the identity, so the position is the spherical triple.
     const MoonState m = moon_state(2451545.0);

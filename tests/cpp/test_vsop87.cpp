@@ -89,17 +89,6 @@ TEST(Vsop87State, PositionsAtJ2000MatchTheAuthorsCheckValues) {
     }
 }
 
-TEST(Vsop87State, AtT0EveryTermReducesToACosB) {
-    for (int planet = 0; planet < 8; ++planet) {
-        double x = 0.0;
-        for (std::size_t i = 0; i < VSOP_PLANETS[planet][0][0].count; ++i) {
-            const VsopTerm& term = VSOP_PLANETS[planet][0][0].terms[i];
-            x += term.amplitude * std::cos(term.phase);
-        }
-        EXPECT_EQ(vsop87_state(planet, 2451545.0).x, x) << planet;
-    }
-}
-
 TEST(EvaluateCoordinate, EmptySeriesContributeNothing) {
     const VsopSeries empty[6] = {};
     const CoordinateValue none = evaluate_coordinate(empty, 0.7);
@@ -109,16 +98,6 @@ TEST(EvaluateCoordinate, EmptySeriesContributeNothing) {
     const VsopSeries only_fifth[6] = {{}, {}, {}, {}, {}, VSOP_PLANETS[0][0][5]};
     EXPECT_EQ(evaluate_coordinate(only_fifth, -2.0).value, 0.0);
     EXPECT_EQ(evaluate_coordinate(only_fifth, -2.0).derivative, 0.0);
-}
-
-TEST(EvaluateCoordinate, PowerSeriesScaleWithTheirPowerOfT) {
-    // One term A·cos(B + K t) in the power-3 slot: value t³·S and derivative 3t²·S − t³·A·K·sin.
-    const VsopTerm term[1] = {{0.5, 1.0, 2.0}};
-    const VsopSeries series[6] = {{}, {}, {}, {term, 1}, {}, {}};
-    const double t = 0.3;
-    const CoordinateValue v = evaluate_coordinate(series, t);
-    EXPECT_NEAR(v.value, t * t * t * 0.5 * std::cos(1.0 + 2.0 * t), 1e-16);
-    EXPECT_NEAR(v.derivative, 3 * t * t * 0.5 * std::cos(1.6) - t * t * t * 0.5 * 2.0 * std::sin(1.6), 1e-16);
 }
 
 // Central difference of a coordinate over ±h days, AU per day. The step actually taken is (jd + h) − (jd − h):
