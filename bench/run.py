@@ -3,10 +3,19 @@
 Run with `make bench` (or `python bench/run.py` where zentaric is installed). Figures are the best of
 several repeats of a timed loop, so that other load on the machine inflates them as little as possible.
 """
+import json
 import math
+import pathlib
+import subprocess
+import sys
+import time
 import timeit
+import tracemalloc
 
 import zentaric
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "python"))
+from dasha_reference import reference_dasha  # noqa: E402  (the plain-Python statement of the dasha rule)
 
 REPEATS = 7
 
@@ -60,5 +69,67 @@ def main():
             print(f"{label:52s} {cost:9.1f} ns  {ratio}")
 
 
+def resident_kib(field):
+    """VmRSS or VmHWM of this process in KiB (Linux), or None."""
+    try:
+        with open("/proc/self/status", encoding="ascii") as status:
+            for line in status:
+                if line.startswith(field + ":"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return None
+
+
+def dasha_memory(arguments):
+    """Peak memory of one compute_dasha call relative to its text: Python allocations (tracemalloc) and the
+    rise of the resident set, which also sees the C++ buffer (Linux, after resetting the high-water mark)."""
+    try:
+        with open("/proc/self/clear_refs", "w", encoding="ascii") as clear_refs:
+            clear_refs.write("5")
+        before = resident_kib("VmRSS")
+    except OSError:
+        before = None
+    tracemalloc.start()
+    text = zentaric.compute_dasha(*arguments)
+    python_peak = tracemalloc.get_traced_memory()[1]
+    tracemalloc.stop()
+    peak = resident_kib("VmHWM")
+    resident_ratio = (peak - before) * 1024 / len(text) if before is not None and peak is not None else None
+    return len(text), python_peak / len(text), resident_ratio
+
+
+DASHA_ARGUMENTS = (123.4, 2451545.0, 5)
+
+
+def dasha_memory_in_fresh_process():
+    """dasha_memory measured in a new interpreter, where no earlier call has left freed memory resident."""
+    finished = subprocess.run([sys.executable, __file__, "--dasha-memory"], capture_output=True, text=True,
+                              check=True)
+    return json.loads(finished.stdout)
+
+
+def dasha_section():
+    arguments = DASHA_ARGUMENTS
+    size, python_ratio, resident_ratio = dasha_memory_in_fresh_process()
+    module_ms = per_call_ns("f(*a)", 20, namespace={"f": zentaric.compute_dasha, "a": arguments}) / 1e6
+    plain_ms = min(plain_python_dasha_seconds(arguments) for _ in range(3)) * 1e3
+    print(f"compute_dasha{arguments}: {size / 1e6:.2f} MB of text")
+    print(f"  module {module_ms:8.3f} ms   plain Python + json.dumps {plain_ms:8.1f} ms   "
+          f"{plain_ms / module_ms:6.1f}x faster")
+    resident = f"{resident_ratio:.2f}x" if resident_ratio is not None else "n/a"
+    print(f"  peak memory / text: Python allocations {python_ratio:.2f}x, resident set rise {resident}")
+
+
+def plain_python_dasha_seconds(arguments):
+    started = time.perf_counter()
+    json.dumps(reference_dasha(*arguments), separators=(",", ":"))
+    return time.perf_counter() - started
+
+
 if __name__ == "__main__":
-    main()
+    if sys.argv[1:] == ["--dasha-memory"]:
+        print(json.dumps(dasha_memory(DASHA_ARGUMENTS)))
+    else:
+        main()
+        dasha_section()
