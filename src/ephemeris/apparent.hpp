@@ -6,6 +6,7 @@
 
 #include "common/result.hpp"
 #include "ephemeris/ephemeris_provider.hpp"
+#include "ephemeris/lunar_nodes.hpp"
 #include "time/earth_orientation.hpp"
 
 namespace zentaric {
