@@ -68,40 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{std::numeric_limits<double>::infinity(), "null"},
         NumberCase{-std::numeric_limits<double>::infinity(), "null"}));
 
-// Structural reading of a written number: what the layout rules say about its shape.
-void expect_layout_follows_exponent(const std::string& text, double value) {
-    const std::size_t e_position = text.find('e');
-    if (e_position == std::string::npos) {
-        ASSERT_NE(text.find('.'), std::string::npos) << text;
-        EXPECT_NE(text.back(), '.') << text;
-    } else {
-        const int exponent = std::atoi(text.c_str() + e_position + 1);
-        EXPECT_TRUE(exponent < -5 || exponent > 15) << text;
-        EXPECT_TRUE(text[e_position + 1] == '+' || text[e_position + 1] == '-') << text;
-        EXPECT_NE(text[e_position - 1], '0') << text;  // no trailing zero in the mantissa
-    }
-    EXPECT_EQ(text[0] == '-', std::signbit(value)) << text;
-}
-
-TEST(Json, RandomDoublesReadBackExactlyAndFollowTheLayout) {
-    std::mt19937_64 generator(20240501);
-    std::uniform_real_distribution<double> ordinary(-1e7, 1e7);
-    for (int trial = 0; trial < 200000; ++trial) {
-        double value;
-        if (trial % 2 == 0) {
-            const std::uint64_t bits = generator();
-            std::memcpy(&value, &bits, sizeof value);  // any bit pattern, subnormals included
-            if (!std::isfinite(value)) continue;
-        } else {
-            value = ordinary(generator);
-        }
-        const std::string text = number_text(value);
-        const double read_back = std::strtod(text.c_str(), nullptr);
-        ASSERT_EQ(std::memcmp(&read_back, &value, sizeof value), 0) << text;
-        expect_layout_follows_exponent(text, value);
-    }
-}
-
 // The layout rules applied literally to the shortest scientific digits d1.d2..dn × 10^k.
 std::string layout_from_scientific_digits(double value) {
     if (!std::isfinite(value)) return "null";
@@ -129,11 +95,20 @@ TEST(Json, WriterAgreesWithTheLayoutAppliedToShortestScientificDigits) {
     std::mt19937_64 generator(7);
     std::uniform_int_distribution<int> decade(-25, 25);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
-    for (int trial = 0; trial < 200000; ++trial) {
+    for (int trial = 0; trial < 300000; ++trial) {
         double value = mantissa(generator) * std::pow(10.0, decade(generator));
         if (trial % 4 == 0) value = std::nearbyint(value);  // whole numbers, up to 1e26
         if (trial % 4 == 1) value = std::nextafter(std::pow(10.0, decade(generator)), trial % 8 == 1 ? 0.0 : 1e300);
-        ASSERT_EQ(number_text(value), layout_from_scientific_digits(value)) << value;
+        if (trial % 4 == 2) {
+            const std::uint64_t bits = generator();  // any bit pattern, subnormals included
+            std::memcpy(&value, &bits, sizeof value);
+        }
+        const std::string text = number_text(value);
+        ASSERT_EQ(text, layout_from_scientific_digits(value)) << value;
+        if (std::isfinite(value)) {
+            const double read_back = std::strtod(text.c_str(), nullptr);
+            ASSERT_EQ(std::memcmp(&read_back, &value, sizeof value), 0) << text;
+        }
     }
     for (double value : {1e-5, 1e16, 9999999999999998.0, 9.999999999999999e-6, 0.0, -0.0})
         EXPECT_EQ(number_text(value), layout_from_scientific_digits(value)) << value;
@@ -153,14 +128,6 @@ TEST(Json, EveryBinaryExponentAgreesWithShortestScientificDigits) {
             ASSERT_EQ(number_text(value), layout_from_scientific_digits(value)) << bits;
         }
     }
-}
-
-TEST(Json, NumbersAreShortest) {
-    // 17 significant digits would also round-trip; the writer must choose fewer when they suffice.
-    EXPECT_EQ(number_text(0.3), "0.3");
-    EXPECT_EQ(number_text(0.1 + 0.2), "0.30000000000000004");
-    EXPECT_EQ(number_text(74.571875), "74.571875");
-    EXPECT_EQ(number_text(2451545.0 + 74.571875), "2451619.571875");
 }
 
 TEST(Json, StringEscapes) {

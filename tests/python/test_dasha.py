@@ -87,6 +87,8 @@ def test_moon_at_zero_gives_the_maha_dasha_table():
     (6.666666666666667, "Ashwini", "Ketu", 0.5),
     (140.0, "PurvaPhalguni", "Venus", 1.0 - (140.0 - 10 * 13.333333333333334) / 13.333333333333334),
     (float("nan"), "Ashwini", "Ketu", 1.0),
+    (-0.5, "Revati", "Mercury", 1.0 - (359.5 - 26 * 13.333333333333334) / 13.333333333333334),
+    (226.66666666666666, "Jyeshtha", "Mercury", 1.0000000000000022),  # a rounding above 1 at the boundary
 ])
 def test_nakshatra_first_lord_and_balance(moon, nakshatra, first_lord, balance):
     result = dasha(moon, J2000, 1)
