@@ -130,7 +130,8 @@ ApparentPosition fast_apparent_position(Body body, const Sample& s) noexcept {
 }  // namespace
 
 Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& provider, const Body* bodies,
-                                                    std::size_t count, double jd_ut, BodyPosition* out) {
+                                                    std::size_t count, double jd_ut, BodyPosition* out,
+                                                    std::size_t* failed_index) {
     double jd_tt[SAMPLE_COUNT];
     bool batch = dynamic_cast<const AnalyticalEphemeris*>(&provider) != nullptr;
     for (int k = 0; k < SAMPLE_COUNT; ++k) {
@@ -146,7 +147,10 @@ Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& pro
     if (!batch || !any_fast) {
         for (std::size_t i = 0; i < count; ++i) {
             Result<BodyPosition, EphemerisError> position = position_and_speed(provider, bodies[i], jd_ut);
-            if (!position.ok()) return std::move(position).error();
+            if (!position.ok()) {
+                if (failed_index != nullptr) *failed_index = i;
+                return std::move(position).error();
+            }
             out[i] = position.value();
         }
         return count;
@@ -156,7 +160,10 @@ Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& pro
     for (std::size_t i = 0; i < count; ++i) {
         if (!has_fast_path(bodies[i])) {
             Result<BodyPosition, EphemerisError> position = position_and_speed(provider, bodies[i], jd_ut);
-            if (!position.ok()) return std::move(position).error();
+            if (!position.ok()) {
+                if (failed_index != nullptr) *failed_index = i;
+                return std::move(position).error();
+            }
             out[i] = position.value();
             continue;
         }

@@ -292,16 +292,19 @@ TEST(ChartPositions, OtherProvidersAndTheRangeEndsGiveExactlyThePerBodyResults) 
         EXPECT_EQ(batch[i].longitude, single.longitude);
         EXPECT_EQ(batch[i].speed, single.speed);
     }
-    const auto low = chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MIN, batch);
+    std::size_t failed = 99;
+    const auto low = chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MIN, batch, &failed);
     ASSERT_FALSE(low.ok());
     EXPECT_EQ(low.error(), position_and_speed(EPHEMERIS, Body::Saturn, JD_MIN).error());
+    EXPECT_EQ(failed, 6u);
     const auto high = chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MAX, batch);
     ASSERT_FALSE(high.ok());
     EXPECT_EQ(high.error().text(), "Julian Day 2816788.051342531 out of range [990575, 2816788]");
     const Body with_pluto[] = {Body::Sun, Body::Pluto, Body::Moon};
-    const auto pluto = chart_positions(EPHEMERIS, with_pluto, 3, 2451545.0, batch);
+    const auto pluto = chart_positions(EPHEMERIS, with_pluto, 3, 2451545.0, batch, &failed);
     ASSERT_FALSE(pluto.ok());
     EXPECT_EQ(pluto.error().body_id, 9u);
+    EXPECT_EQ(failed, 1u);
     EXPECT_EQ(batch[0].longitude, chart_positions(EPHEMERIS, with_pluto, 1, 2451545.0, batch + 1).ok()
                                       ? batch[1].longitude
                                       : std::numeric_limits<double>::quiet_NaN());
