@@ -199,8 +199,11 @@ public:
     explicit JsonSink(std::string& out) noexcept : out_(out) {}
 
     void open(DashaLord lord, std::uint8_t level, double start_jd, double end_jd, double duration_days) {
-        // closings pending (at most one per open level) + comma + opening + three numbers + fixed keys
-        char period[2 * (DASHA_MAX_LEVELS + 1) + 1 + 48 + 3 * JSON_NUMBER_MAX_CHARS + 64];
+        // closings pending (one per level of a dasha; more only in a deeper hand-made tree, which goes out first)
+        // + comma + opening + three numbers + fixed keys
+        constexpr std::size_t CLOSES_IN_PERIOD = DASHA_MAX_LEVELS + 1;
+        char period[2 * CLOSES_IN_PERIOD + 1 + 48 + 3 * JSON_NUMBER_MAX_CHARS + 64];
+        if (pending_closes_ > CLOSES_IN_PERIOD) finish();
         char* write = period;
         for (; pending_closes_ > 0; --pending_closes_) write = copy_text(write, "]}");
         if (follows_sibling_) *write++ = ',';
@@ -217,7 +220,9 @@ public:
             write = copy_text(write, ",\"start_jd\":");
         }
 
-        const std::size_t depth = open_count_;
+        // Numbers are remembered by depth (the levels deeper than a dasha's share the last slot); a remembered
+        // text is reused only for the very same bits, so a slot shared or overwritten is never wrong.
+        const std::size_t depth = std::min(open_count_, LAST_REMEMBERED_DEPTH);
         const WrittenNumber* earlier = nullptr;
         if (follows_sibling_ && ends_[depth].holds(start_jd)) {
             earlier = &ends_[depth];
@@ -264,9 +269,11 @@ private:
                              static_cast<std::size_t>(write_json_number(at, value) - at)};
     }
 
+    static constexpr std::size_t LAST_REMEMBERED_DEPTH = DASHA_MAX_LEVELS;
+
     std::string& out_;
-    std::array<WrittenNumber, DASHA_MAX_LEVELS + 1> starts_{};  // by depth: the open period's start
-    std::array<WrittenNumber, DASHA_MAX_LEVELS + 1> ends_{};    // by depth: the last end written there
+    std::array<WrittenNumber, LAST_REMEMBERED_DEPTH + 1> starts_{};  // by depth: the open period's start
+    std::array<WrittenNumber, LAST_REMEMBERED_DEPTH + 1> ends_{};    // by depth: the last end written there
     std::size_t open_count_ = 0;
     std::size_t pending_closes_ = 0;
     bool follows_sibling_ = false;
