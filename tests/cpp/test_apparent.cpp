@@ -1,5 +1,5 @@
-// Apparent positions, nodes and speeds: the provider, error texts, light time, the pipeline with the mended
-// observer / Moon / nodes, the range failures and the chart batch against the per-body pipeline.
+// Apparent positions, nodes and speeds: the provider, error texts, light time, the pipeline (the Earth itself as
+// observer, the geocentric Moon, nodes of date), the range failures and the chart batch against the per-body path.
 #include <gtest/gtest.h>
 
 #include <algorithm>
