@@ -39,15 +39,9 @@ Result<std::vector<TropicalPosition>> chart_body_positions(double jd_ut) {
     std::array<Body, CHART_BODIES.size()> bodies{};
     for (std::size_t index = 0; index < bodies.size(); ++index) bodies[index] = CHART_BODIES[index].body;
     std::array<BodyPosition, CHART_BODIES.size()> computed{};
-    const auto batch = chart_positions(ephemeris, bodies.data(), bodies.size(), jd_ut, computed.data());
-    if (!batch.ok()) {
-        // The batch reports the error of the first failing body but not which one; find it body by body.
-        for (const ChartBody& row : CHART_BODIES) {
-            const auto single = position_and_speed(ephemeris, row.body, jd_ut);
-            if (!single.ok()) return body_failure(row.name, single.error());
-        }
-        return body_failure(CHART_BODIES[0].name, batch.error());
-    }
+    std::size_t failed = 0;
+    const auto batch = chart_positions(ephemeris, bodies.data(), bodies.size(), jd_ut, computed.data(), &failed);
+    if (!batch.ok()) return body_failure(CHART_BODIES[failed].name, batch.error());
     std::vector<TropicalPosition> positions;
     positions.reserve(CHART_BODIES.size());
     for (std::size_t index = 0; index < CHART_BODIES.size(); ++index) {
