@@ -25,15 +25,6 @@ def per_call_ns(statement, number, setup="pass", namespace=None):
     return min(timer.repeat(repeat=REPEATS, number=number)) / number * 1e9
 
 
-def optional(name, measure):
-    """Measures a function that may not be available in this build yet."""
-    try:
-        return measure()
-    except NotImplementedError:
-        print(f"  {name}: not available in this build")
-        return None
-
-
 def main():
     atan2 = per_call_ns("atan2(1.0, 2.0)", 1_000_000, namespace={"atan2": math.atan2})
     print(f"reference  math.atan2(1.0, 2.0)                      {atan2:9.1f} ns")
@@ -55,9 +46,7 @@ def main():
     ]
     calendar = None
     for label, measure in rows:
-        cost = optional(label, measure)
-        if cost is None:
-            continue
+        cost = measure()
         if label.startswith("calendar_to_jd"):
             calendar = cost
         ratio = f"{cost / atan2:8.2f}x atan2"
@@ -121,6 +110,63 @@ def dasha_section():
     print(f"  peak memory / text: Python allocations {python_ratio:.2f}x, resident set rise {resident}")
 
 
+CHART_BIRTHS = [(1900 + (37 * k) % 150, 1 + k % 12, 1 + (7 * k) % 28, (5 * k) % 24, (13 * k) % 60,
+                 -50.0 + (17.0 * k) % 110.0, -170.0 + (53.0 * k) % 340.0) for k in range(60)]
+ASPECTS = ((0.0, 8.0), (60.0, 6.0), (90.0, 7.0), (120.0, 8.0), (180.0, 8.0))
+
+
+def swisseph_chart(swe, birth):
+    """The same chart built in Python from pyswisseph (Moshier ephemeris, Lahiri, Placidus)."""
+    year, month, day, hour, minute, latitude, longitude = birth
+    jd = swe.julday(year, month, day, hour + minute / 60.0)
+    flags = swe.FLG_MOSEPH | swe.FLG_SPEED | swe.FLG_SIDEREAL
+    bodies = (swe.SUN, swe.MOON, swe.MERCURY, swe.VENUS, swe.MARS, swe.JUPITER, swe.SATURN, swe.MEAN_NODE,
+              swe.TRUE_NODE)
+    planets = []
+    for body in bodies:
+        position, _ = swe.calc_ut(jd, body, flags)
+        planets.append({"longitude": position[0], "latitude": position[1], "distance": position[2],
+                        "speed": position[3], "sign_index": int(position[0] // 30), "retrograde": position[3] < 0})
+    cusps, angles = swe.houses(jd, latitude, longitude, b"P")
+    aspects = []
+    for a in range(len(planets)):
+        for b in range(a + 1, len(planets)):
+            separation = abs(planets[a]["longitude"] - planets[b]["longitude"]) % 360.0
+            separation = 360.0 - separation if separation > 180.0 else separation
+            for angle, orb in ASPECTS:
+                deviation = abs(separation - angle)
+                if deviation <= orb:
+                    aspects.append({"body1": a, "body2": b, "orb": deviation, "strength": 1 - deviation / orb})
+    document = {"aspects": aspects, "ayanamsha_value": swe.get_ayanamsa_ut(jd), "julian_day": jd,
+                "houses": {"cusps": list(cusps), "asc": angles[0], "mc": angles[1]}, "planets": planets}
+    return json.dumps(document, separators=(",", ":"), sort_keys=True)
+
+
+def median_ms(function, births, rounds=5):
+    samples = []
+    for _ in range(rounds):
+        for birth in births:
+            started = time.perf_counter()
+            function(birth)
+            samples.append(time.perf_counter() - started)
+    samples.sort()
+    return samples[len(samples) // 2] * 1e3
+
+
+def chart_section():
+    module_ms = median_ms(lambda birth: zentaric.compute_natal_chart(*birth), CHART_BIRTHS)
+    print(f"compute_natal_chart over {len(CHART_BIRTHS)} births: median {module_ms:.3f} ms")
+    try:
+        import swisseph as swe
+    except ImportError:
+        print("  pyswisseph not installed: no comparison")
+        return
+    swe.set_sid_mode(swe.SIDM_LAHIRI)
+    swiss_ms = median_ms(lambda birth: swisseph_chart(swe, birth), CHART_BIRTHS)
+    print(f"  pyswisseph chart in Python (9 calc_ut, houses, ayanamsha, aspects, json.dumps): median {swiss_ms:.3f} ms"
+          f"   ratio {module_ms / swiss_ms:.2f}")
+
+
 def plain_python_dasha_seconds(arguments):
     started = time.perf_counter()
     json.dumps(reference_dasha(*arguments), separators=(",", ":"))
@@ -132,4 +178,5 @@ if __name__ == "__main__":
         print(json.dumps(dasha_memory(DASHA_ARGUMENTS)))
     else:
         main()
+        chart_section()
         dasha_section()
