@@ -6,12 +6,9 @@
 namespace zentaric::locale {
 namespace {
 
-struct Spelling {
-    std::string_view key;
-    Language language;
-};
+using zentaric::Spelling;
 
-constexpr std::array<Spelling, 14> ACCEPTED_SPELLINGS{{
+constexpr std::array<Spelling<Language>, 14> ACCEPTED_SPELLINGS{{
     {"en", Language::En}, {"english", Language::En},  {"hi", Language::Hi}, {"hindi", Language::Hi},
     {"sa", Language::Sa}, {"sanskrit", Language::Sa}, {"ta", Language::Ta}, {"tamil", Language::Ta},
     {"te", Language::Te}, {"telugu", Language::Te},   {"kn", Language::Kn}, {"kannada", Language::Kn},
@@ -45,11 +42,7 @@ std::optional<std::string_view> localized_name(NameTable table, std::uint64_t in
 }
 
 Result<Language> parse_language(std::string_view name) {
-    if (const auto key = zentaric::ascii_lowercase_key(name)) {
-        for (const Spelling& spelling : ACCEPTED_SPELLINGS) {
-            if (spelling.key == *key) return spelling.language;
-        }
-    }
+    if (const auto language = find_spelling(name, ACCEPTED_SPELLINGS)) return *language;
     return value_error("Unknown language: " + std::string(name));
 }
 

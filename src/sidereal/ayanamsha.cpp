@@ -61,12 +61,7 @@ constexpr std::array<AyanamshaDefinition, AYANAMSHA_COUNT> AYANAMSHA_TABLE{{
     {"DjwhalKhulTibetan2", 22.46},
 }};
 
-struct Spelling {
-    std::string_view key;
-    Ayanamsha system;
-};
-
-constexpr std::array<Spelling, 6> ACCEPTED_SPELLINGS{{
+constexpr std::array<Spelling<Ayanamsha>, 6> ACCEPTED_SPELLINGS{{
     {"lahiri", Ayanamsha::Lahiri},
     {"raman", Ayanamsha::Raman},
     {"krishnamurti", Ayanamsha::Krishnamurti},
@@ -82,11 +77,7 @@ std::string_view ayanamsha_name(Ayanamsha system) noexcept {
 }
 
 Result<Ayanamsha> parse_ayanamsha(std::string_view name) {
-    if (const auto key = ascii_lowercase_key(name)) {
-        for (const Spelling& spelling : ACCEPTED_SPELLINGS) {
-            if (spelling.key == *key) return spelling.system;
-        }
-    }
+    if (const auto system = find_spelling(name, ACCEPTED_SPELLINGS)) return *system;
     return value_error("Unknown ayanamsha: " + std::string(name));
 }
 

@@ -11,12 +11,7 @@
 namespace zentaric {
 namespace {
 
-struct Spelling {
-    std::string_view key;
-    Varga varga;
-};
-
-constexpr std::array<Spelling, 15> ACCEPTED_SPELLINGS{{
+constexpr std::array<Spelling<Varga>, 15> ACCEPTED_SPELLINGS{{
     {"rashi", Varga::Rashi},           {"d1", Varga::Rashi},          {"d-1", Varga::Rashi},
     {"navamsha", Varga::Navamsha},     {"d9", Varga::Navamsha},       {"d-9", Varga::Navamsha},
     {"dashamsha", Varga::Dashamsha},   {"d10", Varga::Dashamsha},     {"d-10", Varga::Dashamsha},
@@ -52,11 +47,7 @@ constexpr unsigned first_part_sign(Varga varga, unsigned s) noexcept {
 }  // namespace
 
 Result<Varga> parse_varga(std::string_view name) {
-    if (const auto key = ascii_lowercase_key(name)) {
-        for (const Spelling& spelling : ACCEPTED_SPELLINGS) {
-            if (spelling.key == *key) return spelling.varga;
-        }
-    }
+    if (const auto varga = find_spelling(name, ACCEPTED_SPELLINGS)) return *varga;
     return value_error("Unknown varga: " + std::string(name));
 }
 
