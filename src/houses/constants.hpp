@@ -12,6 +12,14 @@ inline constexpr double POLAR_LATITUDE_LIMIT = 66.56;
 inline constexpr double ONE_THIRD = 0.3333333333333333;
 inline constexpr double TWO_THIRDS = 0.6666666666666666;
 
+// sin and cos of 30°·j, j = 0..11, the equal divisions of a great circle (exact values 0, ±1/2, ±√3/2, ±1;
+// √3/2 rounded to the nearest double).
+inline constexpr double SQRT3_OVER_2 = 0.8660254037844386;
+inline constexpr double SIN_OF_30_DEGREE_STEPS[12] = {0.0,  0.5,  SQRT3_OVER_2,  1.0,  SQRT3_OVER_2,  0.5,
+                                                      0.0, -0.5, -SQRT3_OVER_2, -1.0, -SQRT3_OVER_2, -0.5};
+inline constexpr double COS_OF_30_DEGREE_STEPS[12] = {1.0,  SQRT3_OVER_2,  0.5,  0.0, -0.5, -SQRT3_OVER_2,
+                                                      -1.0, -SQRT3_OVER_2, -0.5, 0.0,  0.5,  SQRT3_OVER_2};
+
 // Placidus fixed-point iteration on the right ascension of a cusp: stop when one step moves the
 // estimate less than this many degrees, or after this many refinement steps (then keep the last).
 inline constexpr double PLACIDUS_TOLERANCE_DEGREES = 1e-8;

@@ -2,6 +2,7 @@
 // Sripathi and Morinus.
 #include <cmath>
 
+#include "houses/constants.hpp"
 #include "houses/spherical.hpp"
 #include "houses/systems.hpp"
 #include "time/angles.hpp"
@@ -74,12 +75,16 @@ HouseCusps sripathi_houses(double ramc, double latitude, double obliquity) noexc
 HouseCusps morinus_houses(double ramc, double latitude, double obliquity) noexcept {
     const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
     const Angles angles = angles_of(ramc, sky);
+    // Equator divided in 30° steps from the RAMC (cusp 10), each point A carried to the ecliptic along its
+    // circle of celestial longitude: tan λ = tan A · cos ε. sin A and cos A by the addition theorems.
+    const double r = normalize_degrees_fast(ramc) * DEG_TO_RAD;
+    const double sin_r = std::sin(r), cos_r = std::cos(r);
     HouseCusps result{{}, angles.asc, angles.mc, HouseSystem::Morinus, false};
     for (int k = 1; k <= 12; ++k) {
-        // Equator divided in 30° steps from the RAMC (cusp 10), each point carried to the ecliptic
-        // along its circle of celestial longitude: tan λ = tan A · cos ε (the ra_of_longitude formula).
-        const double equator_point = normalize_degrees_fast(ramc + static_cast<double>(k - 10) * 30.0);
-        result.cusps[k - 1] = ra_of_longitude(equator_point, sky);
+        const int steps = (k + 2) % 12;  // k − 10, modulo 12
+        const double sin_a = sin_r * COS_OF_30_DEGREE_STEPS[steps] + cos_r * SIN_OF_30_DEGREE_STEPS[steps];
+        const double cos_a = cos_r * COS_OF_30_DEGREE_STEPS[steps] - sin_r * SIN_OF_30_DEGREE_STEPS[steps];
+        result.cusps[k - 1] = normalize_degrees_fast(std::atan2(sin_a * sky.cos_obliquity, cos_a) * RAD_TO_DEG);
     }
     return result;
 }

@@ -1,6 +1,8 @@
 // Quadrant houses: Placidus, Koch, Regiomontanus, Campanus and Alcabitius. Each keeps the four
 // angles as cusps 1, 4, 7 and 10 and builds the intermediate cusps by its own division.
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 
 #include "houses/constants.hpp"
@@ -86,55 +88,70 @@ std::optional<double> placidus_right_ascension_literal(bool above, const Placidu
     return estimate;
 }
 
-enum class PlacidusOutcome { Converged, Circumpolar, Undecided };
+enum class PlacidusOutcome { Running, Converged, Circumpolar, Undecided };
 
+// One Placidus cusp's search for its right ascension.
 struct PlacidusSearch {
+    bool above;
+    double fraction;
+    double estimate;         // degrees
+    double previous_change;  // size of the previous step, degrees
     PlacidusOutcome outcome;
-    double right_ascension;  // degrees, when Converged
 };
 
-// The same iteration with its semi-arc argument taken straight from the estimate: the ecliptic point at
-// right ascension α has tan δ = tan ε · sin α, so t = −tan φ · tan ε · sin α (one sine per step instead
-// of atan2, asin and tan). Its estimates differ from the literal ones only by rounding, which can change a
-// decision only near its threshold; there, and when the steps stop shrinking (where rounding would grow
-// from step to step), it answers Undecided and the literal iteration decides.
-PlacidusSearch placidus_right_ascension_search(bool above, const PlacidusFrame& frame, double fraction) noexcept {
-    double estimate = placidus_right_ascension(above, frame, fraction, frame.first_semi_arc);
-    double previous_change = HUGE_VAL;
-    for (int step = 0; step < PLACIDUS_MAX_STEPS; ++step) {
-        const double previous = estimate;
-        const double cos_semi_arc = -(frame.tan_latitude_tan_obliquity * std::sin(previous * DEG_TO_RAD));
-        const double distance_from_one = 1.0 - std::fabs(cos_semi_arc);
-        if (!(distance_from_one > PLACIDUS_SEMI_ARC_MARGIN)) {
-            const bool circumpolar = distance_from_one < -PLACIDUS_SEMI_ARC_MARGIN;
-            return PlacidusSearch{circumpolar ? PlacidusOutcome::Circumpolar : PlacidusOutcome::Undecided, 0.0};
-        }
-        estimate = placidus_right_ascension(above, frame, fraction, std::acos(cos_semi_arc) * RAD_TO_DEG);
-        const double change = std::fabs(placidus_step(estimate, previous));
-        if (change < PLACIDUS_TOLERANCE_DEGREES * (1.0 - PLACIDUS_TOLERANCE_MARGIN)) {
-            return PlacidusSearch{PlacidusOutcome::Converged, estimate};
-        }
-        if (change < PLACIDUS_TOLERANCE_DEGREES * (1.0 + PLACIDUS_TOLERANCE_MARGIN) || change >= previous_change) {
-            break;
-        }
-        previous_change = change;
+// One refinement of a running search with the semi-arc argument t of its estimate; ends the search where
+// it converges, where its point is circumpolar, or where the shortened step cannot vouch for the decision
+// the literal iteration would take.
+void refine_placidus_search(PlacidusSearch& search, double cos_semi_arc, const PlacidusFrame& frame) noexcept {
+    const double distance_from_one = 1.0 - std::fabs(cos_semi_arc);
+    if (!(distance_from_one > PLACIDUS_SEMI_ARC_MARGIN)) {
+        search.outcome = distance_from_one < -PLACIDUS_SEMI_ARC_MARGIN ? PlacidusOutcome::Circumpolar
+                                                                      : PlacidusOutcome::Undecided;
+        return;
     }
-    return PlacidusSearch{PlacidusOutcome::Undecided, 0.0};
+    const double previous = search.estimate;
+    search.estimate =
+        placidus_right_ascension(search.above, frame, search.fraction, std::acos(cos_semi_arc) * RAD_TO_DEG);
+    const double change = std::fabs(placidus_step(search.estimate, previous));
+    if (change < PLACIDUS_TOLERANCE_DEGREES * (1.0 - PLACIDUS_TOLERANCE_MARGIN)) {
+        search.outcome = PlacidusOutcome::Converged;
+    } else if (change < PLACIDUS_TOLERANCE_DEGREES * (1.0 + PLACIDUS_TOLERANCE_MARGIN) ||
+               change >= search.previous_change) {
+        search.outcome = PlacidusOutcome::Undecided;
+    }
+    search.previous_change = change;
 }
 
-// Longitude (degrees) of a Placidus cusp: the ecliptic point whose hour angle is the given fraction of
-// its own semi-arc; nothing where the point is circumpolar.
-std::optional<double> placidus_cusp(bool above, const PlacidusFrame& frame, double fraction,
-                                    const SkyTrigonometry& sky) noexcept {
-    const PlacidusSearch search = placidus_right_ascension_search(above, frame, fraction);
-    switch (search.outcome) {
-        case PlacidusOutcome::Converged: return longitude_of_ra(search.right_ascension, sky);
-        case PlacidusOutcome::Circumpolar: return std::nullopt;
-        case PlacidusOutcome::Undecided: break;
+// The four cusps' iterations with the semi-arc argument taken straight from the estimate: the ecliptic
+// point at right ascension α has tan δ = tan ε · sin α, so t = −tan φ · tan ε · sin α (one sine per step
+// instead of atan2, sin, asin and tan). The estimates differ from the literal ones only by rounding, which
+// can change a decision only near its threshold; there, and where the steps stop shrinking (so that
+// rounding could grow from step to step), a search ends Undecided and the literal iteration decides.
+// The four run in lockstep, their sines first, so that the processor overlaps the independent evaluations.
+void run_placidus_searches(std::array<PlacidusSearch, 4>& searches, const PlacidusFrame& frame) noexcept {
+    for (PlacidusSearch& search : searches) {
+        search.estimate = placidus_right_ascension(search.above, frame, search.fraction, frame.first_semi_arc);
+        search.previous_change = HUGE_VAL;
+        search.outcome = PlacidusOutcome::Running;
     }
-    const std::optional<double> right_ascension = placidus_right_ascension_literal(above, frame, fraction, sky);
-    if (!right_ascension) return std::nullopt;
-    return longitude_of_ra(*right_ascension, sky);
+    for (int step = 0; step < PLACIDUS_MAX_STEPS; ++step) {
+        double cos_semi_arc[4] = {};
+        bool running = false;
+        for (std::size_t c = 0; c < searches.size(); ++c) {
+            if (searches[c].outcome != PlacidusOutcome::Running) continue;
+            cos_semi_arc[c] = -(frame.tan_latitude_tan_obliquity * std::sin(searches[c].estimate * DEG_TO_RAD));
+            running = true;
+        }
+        if (!running) return;
+        for (std::size_t c = 0; c < searches.size(); ++c) {
+            if (searches[c].outcome == PlacidusOutcome::Running) {
+                refine_placidus_search(searches[c], cos_semi_arc[c], frame);
+            }
+        }
+    }
+    for (PlacidusSearch& search : searches) {
+        if (search.outcome == PlacidusOutcome::Running) search.outcome = PlacidusOutcome::Undecided;
+    }
 }
 
 // Longitude (degrees) of a Koch cusp: the ascendant at the moment the midheaven's degree had covered
@@ -143,18 +160,13 @@ double koch_cusp(bool above, double ramc, double shift, const SkyTrigonometry& s
     return ascendant_of_ramc(normalize_degrees_fast(above ? ramc - shift : ramc + shift), sky);
 }
 
-// sin and cos of 30°·j, j = 0..11, the equal divisions of a great circle.
-constexpr double SQRT3_2 = 0.8660254037844386;
-constexpr double SIN_30_DEGREE_STEPS[12] = {0.0, 0.5, SQRT3_2, 1.0, SQRT3_2, 0.5, 0.0, -0.5, -SQRT3_2, -1.0, -SQRT3_2, -0.5};
-constexpr double COS_30_DEGREE_STEPS[12] = {1.0, SQRT3_2, 0.5, 0.0, -0.5, -SQRT3_2, -1.0, -SQRT3_2, -0.5, 0.0, 0.5, SQRT3_2};
-
 // Longitude (degrees) of Regiomontanus cusp h (0-based): the equator divided in 30° steps from the
 // east point, each house circle through the north and south points of the horizon, reached through its
 // pole P with tan P = tan φ · sin H, H = 30°·h + 90°.
 double regiomontanus_cusp(unsigned h, double sin_r, double cos_r, const SkyTrigonometry& sky) noexcept {
     // sin H and cos H for H = 30°·h + 90°
-    const double sin_h = COS_30_DEGREE_STEPS[h];
-    const double cos_h = -SIN_30_DEGREE_STEPS[h];
+    const double sin_h = COS_OF_30_DEGREE_STEPS[h];
+    const double cos_h = -SIN_OF_30_DEGREE_STEPS[h];
     const double tan_pole = sky.tan_latitude * sin_h;
     // a = RAMC + H by the addition theorems
     const double sin_a = sin_r * cos_h + cos_r * sin_h;
@@ -173,7 +185,7 @@ struct CampanusFrame {
 // point, the house circle through the north and south points of the horizon and the division point,
 // intersected with the ecliptic. Equatorial rectangular coordinates throughout.
 double campanus_cusp(unsigned h, const CampanusFrame& frame, const SkyTrigonometry& sky) noexcept {
-    const double sin_a = SIN_30_DEGREE_STEPS[h], cos_a = COS_30_DEGREE_STEPS[h];
+    const double sin_a = SIN_OF_30_DEGREE_STEPS[h], cos_a = COS_OF_30_DEGREE_STEPS[h];
     const double sin_r = frame.sin_r, cos_r = frame.cos_r, sin_phi = frame.sin_phi, cos_phi = frame.cos_phi;
     const double sin_epsilon = sky.sin_obliquity, cos_epsilon = sky.cos_obliquity;
     // Division point P = cos A · east point + sin A · nadir
@@ -215,14 +227,24 @@ HouseCusps placidus_houses(double ramc, double latitude, double obliquity) noexc
     if (!first_semi_arc) return equal_fallback(HouseSystem::Placidus, ramc, latitude, obliquity);
     const PlacidusFrame frame{ramc, normalize_degrees_fast(ramc + 180.0), *first_semi_arc,
                               sky.tan_latitude * std::tan(obliquity * DEG_TO_RAD)};
-    const std::optional<double> cusp11 = placidus_cusp(true, frame, ONE_THIRD, sky);
-    const std::optional<double> cusp12 = placidus_cusp(true, frame, TWO_THIRDS, sky);
-    const std::optional<double> cusp2 = placidus_cusp(false, frame, ONE_THIRD, sky);
-    const std::optional<double> cusp3 = placidus_cusp(false, frame, TWO_THIRDS, sky);
-    if (!cusp11 || !cusp12 || !cusp2 || !cusp3) {
-        return equal_fallback(HouseSystem::Placidus, ramc, latitude, obliquity);
+    std::array<PlacidusSearch, 4> searches = {{{true, ONE_THIRD, 0.0, 0.0, PlacidusOutcome::Running},
+                                                {true, TWO_THIRDS, 0.0, 0.0, PlacidusOutcome::Running},
+                                                {false, ONE_THIRD, 0.0, 0.0, PlacidusOutcome::Running},
+                                                {false, TWO_THIRDS, 0.0, 0.0, PlacidusOutcome::Running}}};
+    run_placidus_searches(searches, frame);
+    // Cusps 11, 12, 2 and 3.
+    double cusps[4];
+    for (std::size_t c = 0; c < searches.size(); ++c) {
+        const PlacidusSearch& search = searches[c];
+        std::optional<double> right_ascension = search.estimate;
+        if (search.outcome == PlacidusOutcome::Circumpolar) right_ascension = std::nullopt;
+        if (search.outcome == PlacidusOutcome::Undecided) {
+            right_ascension = placidus_right_ascension_literal(search.above, frame, search.fraction, sky);
+        }
+        if (!right_ascension) return equal_fallback(HouseSystem::Placidus, ramc, latitude, obliquity);
+        cusps[c] = longitude_of_ra(*right_ascension, sky);
     }
-    return opposite_pairs_houses(HouseSystem::Placidus, angles, *cusp11, *cusp12, *cusp2, *cusp3);
+    return opposite_pairs_houses(HouseSystem::Placidus, angles, cusps[0], cusps[1], cusps[2], cusps[3]);
 }
 
 HouseCusps koch_houses(double ramc, double latitude, double obliquity) noexcept {
@@ -269,7 +291,8 @@ HouseCusps alcabitius_houses(double ramc, double latitude, double obliquity) noe
     const double cusp11 = longitude_of_ra(normalize_degrees_fast(ramc + diurnal / 3.0), sky);
     const double cusp12 = longitude_of_ra(normalize_degrees_fast(ramc + (diurnal + diurnal) / 3.0), sky);
     const double cusp2 = longitude_of_ra(normalize_degrees_fast(asc_right_ascension + nocturnal / 3.0), sky);
-    const double cusp3 = longitude_of_ra(normalize_degrees_fast(asc_right_ascension + (nocturnal + nocturnal) / 3.0), sky);
+    const double cusp3 =
+        longitude_of_ra(normalize_degrees_fast(asc_right_ascension + (nocturnal + nocturnal) / 3.0), sky);
     return opposite_pairs_houses(HouseSystem::Alcabitius, angles, cusp11, cusp12, cusp2, cusp3);
 }
 
