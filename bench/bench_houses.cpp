@@ -25,14 +25,15 @@ constexpr std::array<zentaric::HouseSystem, 10> SYSTEMS = {
     zentaric::HouseSystem::Sripathi,
 };
 
-// Nanoseconds per call, best of several timed loops over varying RAMC and latitude.
-double nanoseconds_per_call(zentaric::HouseSystem system, int calls, double& checksum) {
+// Nanoseconds per call, best of several timed loops: over varying RAMC and latitude (varying = true), or
+// at RAMC 45°, latitude 40°, obliquity 23.44°, the call the Python benchmark times.
+double nanoseconds_per_call(zentaric::HouseSystem system, int calls, bool varying, double& checksum) {
     double best = 1e300;
     for (int repeat = 0; repeat < 25; ++repeat) {
         const double started = thread_cpu_nanoseconds();
         for (int i = 0; i < calls; ++i) {
-            const double ramc = 0.37 * (i % 971);
-            const double latitude = -60.0 + 0.011 * (i % 10007);
+            const double ramc = varying ? 0.37 * (i % 971) : 45.0;
+            const double latitude = varying ? -60.0 + 0.011 * (i % 10007) : 40.0;
             const zentaric::HouseCusps houses = zentaric::house_cusps(system, ramc, latitude, 23.44);
             checksum += houses.cusps[1] + houses.cusps[11];
         }
@@ -46,11 +47,12 @@ double nanoseconds_per_call(zentaric::HouseSystem system, int calls, double& che
 int main(int argc, char** argv) {
     const int calls = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
     double checksum = 0.0;
-    std::printf("%-14s %10s\n", "system", "ns/call");
+    std::printf("%-14s %12s %14s\n", "system", "ns/call grid", "ns/call 45/40");
     for (zentaric::HouseSystem system : SYSTEMS) {
-        const double ns = nanoseconds_per_call(system, calls, checksum);
-        std::printf("%-14.*s %10.1f\n", static_cast<int>(zentaric::house_system_name(system).size()),
-                    zentaric::house_system_name(system).data(), ns);
+        const double grid = nanoseconds_per_call(system, calls, true, checksum);
+        const double fixed = nanoseconds_per_call(system, calls, false, checksum);
+        std::printf("%-14.*s %12.1f %14.1f\n", static_cast<int>(zentaric::house_system_name(system).size()),
+                    zentaric::house_system_name(system).data(), grid, fixed);
     }
     std::printf("(checksum %.3f)\n", checksum);
     return 0;

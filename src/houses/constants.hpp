@@ -20,6 +20,15 @@ inline constexpr double SIN_OF_30_DEGREE_STEPS[12] = {0.0,  0.5,  SQRT3_OVER_2, 
 inline constexpr double COS_OF_30_DEGREE_STEPS[12] = {1.0,  SQRT3_OVER_2,  0.5,  0.0, -0.5, -SQRT3_OVER_2,
                                                       -1.0, -SQRT3_OVER_2, -0.5, 0.0,  0.5,  SQRT3_OVER_2};
 
+// Where a Regiomontanus or Campanus house circle nearly coincides with the ecliptic (possible only for
+// |φ| ≥ 90° − ε), its intersection with the ecliptic is ill-conditioned: the direction of the cusp comes
+// from a vector of length ρ, and any rounding of the formulas (a few 1e-16) turns its angle by about
+// 3e-14°/ρ. Likewise the Campanus choice between the two intersections is a tie where the ecliptic passes
+// through the north or south point of the horizon. Below this length (relative to the size of the terms)
+// or this distance from the tie, the cusp is evaluated literally, each trigonometric function from its own
+// argument, so that no rewriting of the formula is magnified.
+inline constexpr double ILL_CONDITIONED_CUSP_LENGTH = 1e-2;
+
 // Placidus fixed-point iteration on the right ascension of a cusp: stop when one step moves the
 // estimate less than this many degrees, or after this many refinement steps (then keep the last).
 inline constexpr double PLACIDUS_TOLERANCE_DEGREES = 1e-8;

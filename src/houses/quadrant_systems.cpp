@@ -162,18 +162,31 @@ double koch_cusp(bool above, double ramc, double shift, const SkyTrigonometry& s
 
 // Longitude (degrees) of Regiomontanus cusp h (0-based): the equator divided in 30° steps from the
 // east point, each house circle through the north and south points of the horizon, reached through its
-// pole P with tan P = tan φ · sin H, H = 30°·h + 90°.
-double regiomontanus_cusp(unsigned h, double sin_r, double cos_r, const SkyTrigonometry& sky) noexcept {
+// pole P with tan P = tan φ · sin H, H = 30°·h + 90°, and the ascendant formula for the oblique horizon
+// of pole P. Every function evaluated from its own argument, tan P as tan(atan(tan φ · sin H)).
+double regiomontanus_cusp_literal(unsigned h, double ramc, const SkyTrigonometry& sky) noexcept {
+    const double house_angle = (30.0 * static_cast<double>(h) + 90.0) * DEG_TO_RAD;
+    const double tan_pole = std::tan(std::atan(sky.tan_latitude * std::sin(house_angle)));
+    const double a = ramc * DEG_TO_RAD + house_angle;
+    return normalize_degrees_fast(
+        std::atan2(std::sin(a), sky.cos_obliquity * std::cos(a) - sky.sin_obliquity * tan_pole) * RAD_TO_DEG);
+}
+
+// The same cusp from the sine and cosine of the RAMC (radians, as given) by the addition theorems, with
+// sin H from the exact values and tan P = tan φ · sin H; literally where the house circle nearly
+// coincides with the ecliptic.
+double regiomontanus_cusp(unsigned h, double ramc, double sin_r, double cos_r, const SkyTrigonometry& sky) noexcept {
     // sin H and cos H for H = 30°·h + 90°
     const double sin_h = COS_OF_30_DEGREE_STEPS[h];
     const double cos_h = -SIN_OF_30_DEGREE_STEPS[h];
-    const double tan_pole = sky.tan_latitude * sin_h;
-    // a = RAMC + H by the addition theorems
+    const double oblique_term = sky.sin_obliquity * sky.tan_latitude * sin_h;
     const double sin_a = sin_r * cos_h + cos_r * sin_h;
     const double cos_a = cos_r * cos_h - sin_r * sin_h;
-    // Ascendant formula for the oblique horizon of pole P
-    return normalize_degrees_fast(
-        std::atan2(sin_a, sky.cos_obliquity * cos_a - sky.sin_obliquity * tan_pole) * RAD_TO_DEG);
+    const double y = sin_a;
+    const double x = sky.cos_obliquity * cos_a - oblique_term;
+    const double scale = ILL_CONDITIONED_CUSP_LENGTH * (1.0 + std::fabs(oblique_term));
+    if (!(x * x + y * y >= scale * scale)) return regiomontanus_cusp_literal(h, ramc, sky);
+    return normalize_degrees_fast(std::atan2(y, x) * RAD_TO_DEG);
 }
 
 // Trigonometry of the RAMC and the latitude for the Campanus construction.
@@ -181,11 +194,17 @@ struct CampanusFrame {
     double sin_r, cos_r, sin_phi, cos_phi;
 };
 
-// Longitude (degrees) of Campanus cusp h (0-based): the prime vertical divided in 30° steps from the east
-// point, the house circle through the north and south points of the horizon and the division point,
-// intersected with the ecliptic. Equatorial rectangular coordinates throughout.
-double campanus_cusp(unsigned h, const CampanusFrame& frame, const SkyTrigonometry& sky) noexcept {
-    const double sin_a = SIN_OF_30_DEGREE_STEPS[h], cos_a = COS_OF_30_DEGREE_STEPS[h];
+// The intersection of a Campanus house circle with the ecliptic, in ecliptic components (x toward λ = 0,
+// y toward λ = 90°), and |P · D|, how far it is from the tie between the two intersections; the circle
+// passes through the north and south points of the horizon and the point P of the prime vertical at angle
+// A below the east point (sin A, cos A given). Equatorial rectangular coordinates throughout.
+struct EclipticDirection {
+    double x, y;
+    double side_margin;
+};
+
+EclipticDirection campanus_direction(double sin_a, double cos_a, const CampanusFrame& frame,
+                                     const SkyTrigonometry& sky) noexcept {
     const double sin_r = frame.sin_r, cos_r = frame.cos_r, sin_phi = frame.sin_phi, cos_phi = frame.cos_phi;
     const double sin_epsilon = sky.sin_obliquity, cos_epsilon = sky.cos_obliquity;
     // Division point P = cos A · east point + sin A · nadir
@@ -205,13 +224,28 @@ double campanus_cusp(unsigned h, const CampanusFrame& frame, const SkyTrigonomet
     double dy = cos_epsilon * nx;
     double dz = sin_epsilon * nx;
     // Of the two intersections, the one on P's side
-    if (px * dx + py * dy + pz * dz < 0.0) {
+    const double side = px * dx + py * dy + pz * dz;
+    if (side < 0.0) {
         dx = -dx;
         dy = -dy;
         dz = -dz;
     }
+    return EclipticDirection{dx, cos_epsilon * dy + sin_epsilon * dz, std::fabs(side)};
+}
+
+// Longitude (degrees) of Campanus cusp h (0-based): the prime vertical divided in 30° steps from the east
+// point, with sin A and cos A from the exact values; from sin and cos of A evaluated literally where the
+// house circle nearly coincides with the ecliptic or the ecliptic nearly passes through the north or south
+// point of the horizon (where the choice between the two intersections is a tie).
+double campanus_cusp(unsigned h, const CampanusFrame& frame, const SkyTrigonometry& sky) noexcept {
+    EclipticDirection d = campanus_direction(SIN_OF_30_DEGREE_STEPS[h], COS_OF_30_DEGREE_STEPS[h], frame, sky);
+    if (!(d.x * d.x + d.y * d.y >= ILL_CONDITIONED_CUSP_LENGTH * ILL_CONDITIONED_CUSP_LENGTH &&
+          d.side_margin >= ILL_CONDITIONED_CUSP_LENGTH)) {
+        const double a = 30.0 * static_cast<double>(h) * DEG_TO_RAD;
+        d = campanus_direction(std::sin(a), std::cos(a), frame, sky);
+    }
     // Ecliptic longitude of D
-    return normalize_degrees_fast(std::atan2(cos_epsilon * dy + sin_epsilon * dz, dx) * RAD_TO_DEG);
+    return normalize_degrees_fast(std::atan2(d.y, d.x) * RAD_TO_DEG);
 }
 
 }  // namespace
@@ -268,7 +302,7 @@ HouseCusps regiomontanus_houses(double ramc, double latitude, double obliquity) 
     const double r = ramc * DEG_TO_RAD;
     const double sin_r = std::sin(r), cos_r = std::cos(r);
     return own_formula_houses(HouseSystem::Regiomontanus, angles_of(ramc, sky),
-                              [&](unsigned h) { return regiomontanus_cusp(h, sin_r, cos_r, sky); });
+                              [&](unsigned h) { return regiomontanus_cusp(h, ramc, sin_r, cos_r, sky); });
 }
 
 HouseCusps campanus_houses(double ramc, double latitude, double obliquity) noexcept {

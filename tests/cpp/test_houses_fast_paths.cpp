@@ -317,6 +317,34 @@ TEST(FastPaths, PlacidusStepsOnTheToleranceFollowTheLiteralIteration) {
     }
 }
 
+// Regiomontanus and Campanus where a house circle (nearly) coincides with the ecliptic: for obliquity ε the
+// circle of house h lies in the ecliptic when tan φ · sin(30°·h + 90°) = ±cot ε and the RAMC is a multiple
+// of 30°; there the Campanus choice between the two intersections is a tie as well. Rounding of any
+// rewritten formula is magnified there (shortcuts taken everywhere would differ from the straightforward
+// evaluation by up to 180° at the exact latitude and by 1e-9° still 1e-3° away from it).
+TEST(FastPaths, HouseCircleAlongTheEclipticFollowsTheStraightforwardEvaluation) {
+    for (double obliquity : {23.44, 35.0}) {
+        for (double sin_house_angle : {0.8660254037844386, 0.5}) {
+            const double exact_latitude =
+                std::atan(1.0 / std::tan(obliquity * DEG_TO_RAD) / sin_house_angle) * RAD_TO_DEG;
+            for (double offset : {0.0, 1e-12, 1e-9, 1e-6, 1e-3}) {
+                for (double latitude : {exact_latitude + offset, -exact_latitude - offset}) {
+                    for (double ramc = 0.0; ramc < 360.0; ramc += 30.0) {
+                        for (HouseSystem system : {HouseSystem::Regiomontanus, HouseSystem::Campanus}) {
+                            const HouseCusps fast = house_cusps(system, ramc, latitude, obliquity);
+                            const HouseCusps reference =
+                                straightforward::house_cusps(system, ramc, latitude, obliquity);
+                            EXPECT_LE(record_distance(fast, reference), 1e-11)
+                                << house_system_name(system) << " ramc " << ramc << " latitude " << latitude
+                                << " obliquity " << obliquity;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(NormalizeDegreesFast, EqualsTheSharedNormalisationBitForBit) {
     std::vector<double> values = {0.0, -0.0, 1e-300, -1e-300, -1e-15, -5e-15, 359.99999999999994, 360.0,
                                   -360.0, 719.9999999999999, 720.0, -359.99999999999994, -720.0, 1e20, -1e20,
