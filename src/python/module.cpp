@@ -2,9 +2,6 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
-#include <atomic>
-#include <cstdint>
-
 #include "python/functions.hpp"
 #include "python/objects.hpp"
 
@@ -45,8 +42,7 @@ PyModuleDef MODULE_DEFINITION = {
     PyModuleDef_HEAD_INIT, "zentaric", "Zentaric Python module.", 0, nullptr, nullptr, nullptr, nullptr, nullptr,
 };
 
-// The interpreter that first initialised the module, and the module it got. The module keeps no other state.
-std::atomic<std::int64_t> owner_interpreter{-1};
+// The module made by the first initialisation. The module keeps no other state.
 PyObject* the_module = nullptr;
 
 // Creates the module, registering each function in table order and appending its name to __all__.
@@ -84,11 +80,10 @@ PyObject* create_module() {
 
 }  // namespace
 
+// Only the main interpreter may initialise the module, whichever interpreter tries first: the module and its cached
+// objects belong to the interpreter that made them, and a sub-interpreter may be destroyed while they live on.
 PyMODINIT_FUNC PyInit_zentaric(void) {
-    const std::int64_t interpreter = PyInterpreterState_GetID(PyInterpreterState_Get());
-    if (interpreter < 0) return nullptr;
-    std::int64_t expected = -1;
-    if (!owner_interpreter.compare_exchange_strong(expected, interpreter) && expected != interpreter) {
+    if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
         PyErr_SetString(PyExc_ImportError,
                         "zentaric: sub-interpreters are not supported; import it in the main interpreter only");
         return nullptr;

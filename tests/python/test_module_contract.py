@@ -196,16 +196,37 @@ import sys
 try:
     import zentaric
 except ImportError as error:
-    sys.stdout.write("refused: " + str(error) + "\\n")
+    sys.stdout.write("sub-interpreter refused: " + str(error) + "\\n")
 else:
-    sys.stdout.write("imported\\n")
+    sys.stdout.write("sub-interpreter imported\\n")
 """
 
+# Each way the interpreter offers to run code in a sub-interpreter: a legacy one (shared GIL, single-phase modules
+# allowed, so the module's own initialisation must refuse) and an isolated one (own GIL, which refuses single-phase
+# modules itself, after running their initialisation).
+SUBINTERPRETER_RUNNERS = {
+    "legacy, _testcapi.run_in_subinterp": "import _testcapi\n_testcapi.run_in_subinterp({code!r})\n",
+    "legacy, _xxsubinterpreters": "import _xxsubinterpreters as interpreters\n"
+                                  "i = interpreters.create(isolated=False)\n"
+                                  "interpreters.run_string(i, {code!r})\ninterpreters.destroy(i)\n",
+    "isolated, _xxsubinterpreters": "import _xxsubinterpreters as interpreters\n"
+                                    "i = interpreters.create(isolated=True)\n"
+                                    "interpreters.run_string(i, {code!r})\ninterpreters.destroy(i)\n",
+}
 
-def test_sub_interpreter_import_is_refused():
-    # A legacy sub-interpreter (shared GIL) runs the module's initialisation, which refuses it.
-    script = "import zentaric, _testcapi\n_testcapi.run_in_subinterp(" + repr(SUBINTERPRETER_CODE) + ")\n"
+
+@pytest.mark.parametrize("main_imports_first", [True, False], ids=["main-first", "sub-first"])
+@pytest.mark.parametrize("runner", list(SUBINTERPRETER_RUNNERS))
+def test_sub_interpreter_import_is_refused_and_main_still_imports(runner, main_imports_first):
+    # Whichever interpreter tries first, a sub-interpreter gets ImportError and the main interpreter the module.
+    script = (("import zentaric\n" if main_imports_first else "")
+              + SUBINTERPRETER_RUNNERS[runner].format(code=SUBINTERPRETER_CODE)
+              + "import sys, zentaric\nsys.stdout.write('main: ' + zentaric.sign_name(11) + '\\n')\n")
     result = subprocess.run([sys.executable, "-c", script], capture_output=True, text=True, timeout=60,
                             env={**os.environ, "PYTHONPATH": os.pathsep.join(sys.path)})
-    assert "refused:" in result.stdout, result.stdout + result.stderr
-    assert "sub-interpreters are not supported" in result.stdout
+    lines = result.stdout.splitlines()
+    assert result.returncode == 0 and len(lines) == 2, result.stdout + result.stderr
+    assert lines[0].startswith("sub-interpreter refused: ")
+    if runner.startswith("legacy"):
+        assert "sub-interpreters are not supported" in lines[0]
+    assert lines[1] == "main: Pisces"
