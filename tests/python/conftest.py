@@ -7,6 +7,28 @@ import pytest
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
+# Set by `make test-sanitize`, which runs this suite against the AddressSanitizer/UBSan build of the module.
+SANITIZED = os.environ.get("ZENTARIC_SANITIZED") == "1"
+
+
+def pytest_configure(config):
+    config.addinivalue_line("markers", "not_sanitized(reason): meaningless under the sanitizer build (timing, "
+                                       "process memory figures); skipped by `make test-sanitize`")
+    if SANITIZED:
+        import zentaric
+        if "site-packages" in zentaric.__file__:
+            raise pytest.UsageError(f"the sanitizer run imported the installed module {zentaric.__file__}")
+
+
+def pytest_collection_modifyitems(config, items):
+    if not SANITIZED:
+        return
+    for item in items:
+        marker = item.get_closest_marker("not_sanitized")
+        if marker is not None:
+            reason = marker.args[0] if marker.args else "meaningless under the sanitizer build"
+            item.add_marker(pytest.mark.skip(reason=f"sanitizer build: {reason}"))
+
 
 @pytest.fixture(scope="session")
 def probe():
