@@ -1,0 +1,208 @@
+"""Every function, on its result path and on every error path, called in a loop: its arguments' reference counts
+stay exactly as they were, and neither the memory the interpreter traces (tracemalloc), nor the C/C++ heap in use
+(glibc's mallinfo2: what the core allocates), nor the process's resident set grows beyond noise.
+
+Bounds: over 100,000 untraced calls no argument's reference count may change at all, the heap in use may grow by at
+most 64 KiB (a leak of one byte per call would exceed it) and RSS by at most 1 MiB (RSS alone is a coarse
+measure: memory freed by earlier tests is reused before the process grows); over a tenth as many further calls under tracemalloc the traced
+memory may grow by at most 64 KiB (one leaked Python object per call would be at least 160 KB). The slow result paths
+run fewer times: the natal chart (0.3 ms a call) 5,000 times, so a leak of 14 bytes per chart shows; compute_dasha at
+depth 3 2,000 times and at depth 5 (66,429 periods, an 8 MB text) 200 times, so a leaked period record shows.
+"""
+import ctypes
+import gc
+import os
+import sys
+import tracemalloc
+
+import pytest
+
+import zentaric
+
+pytestmark = pytest.mark.not_sanitized("process memory figures: the sanitizer's allocator quarantines freed memory")
+
+CALLS = 100_000
+WARM_UP = 2_000
+TRACED_BOUND = 64 * 1024
+RSS_BOUND = 1024 * 1024
+HEAP_BOUND = 64 * 1024
+PAGE_SIZE = os.sysconf("SC_PAGE_SIZE")
+
+
+class MallInfo2(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_size_t) for name in
+                ("arena", "ordblks", "smblks", "hblks", "hblkhd", "usmblks", "fsmblks", "uordblks", "fordblks",
+                 "keepcost")]
+
+
+LIBC = ctypes.CDLL(None)
+if not hasattr(LIBC, "mallinfo2"):
+    pytest.fail("glibc 2.33 or later (mallinfo2) is needed to measure the heap in use", pytrace=False)
+LIBC.mallinfo2.restype = MallInfo2
+
+
+def heap_in_use():
+    """Bytes the C allocator has handed out and not taken back (all arenas, mmap'd blocks included)."""
+    info = LIBC.mallinfo2()
+    return info.uordblks + info.hblkhd
+
+
+def resident_bytes():
+    with open("/proc/self/statm") as statm:
+        return int(statm.read().split()[1]) * PAGE_SIZE
+
+
+def fresh(value):
+    """A new object equal to `value` (not an interned string or a cached small int, which are immortal), so its
+    reference count belongs to this test alone."""
+    if isinstance(value, str):
+        return "".join(list(value))
+    if isinstance(value, float):
+        return float(repr(value))
+    if type(value) is int:
+        return int(str(value))
+    if isinstance(value, (Index, Real)):
+        return type(value)(fresh(value.value))
+    return value
+
+
+def watched_objects(values):
+    """The arguments and what their conversion hooks hand back."""
+    objects = []
+    for value in values:
+        objects.append(value)
+        if isinstance(value, (Index, Real)):
+            objects.append(value.value)
+    return objects
+
+
+class Index:
+    def __init__(self, value):
+        self.value = value
+
+    def __index__(self):
+        return self.value
+
+
+class Real:
+    def __init__(self, value):
+        self.value = value
+
+    def __float__(self):
+        return self.value
+
+
+class BadIndex:
+    def __index__(self):
+        raise ValueError("no index")
+
+
+class BadFloat:
+    def __float__(self):
+        raise ArithmeticError("no float")
+
+
+class WrongIndex:
+    def __index__(self):
+        return "7"
+
+
+class Name(str):
+    pass
+
+
+# (id, function, positional arguments, keyword arguments, expected exception or None, calls)
+J2000 = 2451545.0
+CASES = [
+    # results
+    ("compute_dasha", zentaric.compute_dasha, (123.4, J2000, 3), {}, None, 2_000),
+    ("compute_dasha_depth_5", zentaric.compute_dasha, (6.7, J2000, 5), {}, None, 200),
+    ("compute_dasha_keywords", zentaric.compute_dasha, (), {"moon_longitude": 300.0, "birth_jd": -1e9}, None, 2_000),
+    ("get_nakshatra", zentaric.get_nakshatra, (140.0,), {}, None, CALLS),
+    ("get_nakshatra_real", zentaric.get_nakshatra, (Real(-0.5),), {}, None, CALLS),
+    ("compute_varga", zentaric.compute_varga, (123.4, Name("NAVAMSHA")), {}, None, CALLS),
+    ("compute_houses", zentaric.compute_houses, (45.0, 70.0, 23.44), {"system": "Koch"}, None, CALLS),
+    ("tropical_to_sidereal", zentaric.tropical_to_sidereal, (10.0, "Fagan_Bradley", 2488070.0), {}, None, CALLS),
+    ("get_ayanamsha", zentaric.get_ayanamsha, (), {"jd": 2415020.5}, None, CALLS),
+    ("calendar_to_jd", zentaric.calendar_to_jd, (-4712, 1, 1.5), {}, None, CALLS),
+    ("calendar_to_jd_index", zentaric.calendar_to_jd, (Index(2000), Index(1000), Real(1.5)), {}, None, CALLS),
+    ("planet_name", zentaric.planet_name, (Index(8), "bengali"), {}, None, CALLS),
+    ("sign_name", zentaric.sign_name, (11, "ta"), {}, None, CALLS),
+    ("nakshatra_name_i18n", zentaric.nakshatra_name_i18n, (10,), {"language": "HI"}, None, CALLS),
+    ("compute_natal_chart", zentaric.compute_natal_chart, (1990, 5, 15, 10, 30, 28.6, 77.2),
+     {"ayanamsha": "Raman", "house_system": "Campanus"}, None, 5_000),
+    # binding errors
+    ("missing_arguments", zentaric.compute_natal_chart, (2000, 1), {}, TypeError, CALLS),
+    ("too_many_positional", zentaric.tropical_to_sidereal, (1.0, "Lahiri", J2000, 4.0), {}, TypeError, CALLS),
+    ("unexpected_keyword", zentaric.get_ayanamsha, (), {"julian_day": 1.0}, TypeError, CALLS),
+    ("multiple_values", zentaric.sign_name, (1,), {"index": 2}, TypeError, CALLS),
+    # conversion errors, one per kind and failure
+    ("int32_wrong_type", zentaric.calendar_to_jd, (2000.5, 1, 1.0), {}, TypeError, CALLS),
+    ("int32_out_of_range", zentaric.calendar_to_jd, (Index(2**31), 1, 1.0), {}, OverflowError, CALLS),
+    ("uint32_out_of_range", zentaric.compute_natal_chart, (2000, 1, -1, 0, 0, 0.0, 0.0), {}, OverflowError, CALLS),
+    ("uint8_out_of_range", zentaric.compute_dasha, (0.0, J2000, 256), {}, OverflowError, CALLS),
+    ("int_index_raises", zentaric.compute_dasha, (0.0, J2000, BadIndex()), {}, ValueError, CALLS),
+    ("int_index_wrong_type", zentaric.calendar_to_jd, (2000, WrongIndex(), 1.0), {}, TypeError, CALLS),
+    ("index_wrong_type", zentaric.sign_name, (1.5,), {}, TypeError, CALLS),
+    ("index_negative", zentaric.planet_name, (-1,), {}, OverflowError, CALLS),
+    ("index_too_large", zentaric.planet_name, (Index(2**64),), {}, OverflowError, CALLS),
+    ("float_wrong_type", zentaric.get_nakshatra, ("12",), {}, TypeError, CALLS),
+    ("float_raises", zentaric.compute_houses, (0.0, BadFloat(), 23.4), {}, ArithmeticError, CALLS),
+    ("float_overflow", zentaric.calendar_to_jd, (2000, 1, 10**400), {}, OverflowError, CALLS),
+    ("float_hook_wrong_type", zentaric.compute_dasha, (Real(7), J2000), {}, TypeError, CALLS),
+    ("text_wrong_type", zentaric.compute_varga, (1.0, b"d9"), {}, TypeError, CALLS),
+    ("text_none", zentaric.sign_name, (1,), {"language": None}, TypeError, CALLS),
+    ("text_lone_surrogate", zentaric.get_ayanamsha, ("\udc80Lahiri",), {}, UnicodeEncodeError, CALLS),
+    # computation errors
+    ("unknown_ayanamsha", zentaric.tropical_to_sidereal, (1.0, "Yukteshwar"), {}, ValueError, CALLS),
+    ("unknown_house_system", zentaric.compute_houses, (1.0, 2.0, 3.0, "Whole Sign"), {}, ValueError, CALLS),
+    ("unknown_varga", zentaric.compute_varga, (1.0, "Hora"), {}, ValueError, CALLS),
+    ("unknown_language", zentaric.nakshatra_name_i18n, (1, "Deutsch"), {}, ValueError, CALLS),
+    ("index_beyond_table", zentaric.nakshatra_name_i18n, (27, "kn"), {}, IndexError, CALLS),
+    ("chart_unknown_ayanamsha", zentaric.compute_natal_chart, (2000, 1, 1, 0, 0, 0.0, 0.0, "Foo", "Bar"), {},
+     ValueError, CALLS),
+    ("chart_unknown_house_system", zentaric.compute_natal_chart, (2000, 1, 1, 0, 0, 0.0, 0.0, "Lahiri", "Bar"), {},
+     ValueError, CALLS),
+    ("chart_date_out_of_range", zentaric.compute_natal_chart, (3000, 1, 2, 0, 0, 0.0, 0.0), {}, ValueError, CALLS),
+    ("chart_ephemeris_failure", zentaric.compute_natal_chart, (3000, 1, 1, 12, 0, 0.0, 0.0), {}, ValueError, CALLS),
+]
+
+
+@pytest.mark.parametrize("function, args, kwargs, error, calls",
+                         [pytest.param(*case[1:], id=case[0]) for case in CASES])
+def test_no_growth_over_repeated_calls(function, args, kwargs, error, calls):
+    args = tuple(fresh(value) for value in args)
+    kwargs = {fresh(key): fresh(value) for key, value in kwargs.items()}
+    watched = watched_objects(list(args) + list(kwargs.values()))
+
+    def repeat(count):
+        for _ in range(count):
+            try:
+                function(*args, **kwargs)
+            except Exception as raised:
+                if type(raised) is not error:
+                    raise
+            else:
+                assert error is None
+        gc.collect()
+
+    repeat(min(WARM_UP, calls // 10))
+    references = [sys.getrefcount(value) for value in watched]
+    heap, resident = heap_in_use(), resident_bytes()
+    repeat(calls)
+    heap_growth, resident_growth = heap_in_use() - heap, resident_bytes() - resident
+    assert [sys.getrefcount(value) for value in watched] == references
+    assert heap_growth < HEAP_BOUND, f"the heap in use grew {heap_growth} bytes over {calls} calls"
+    assert resident_growth < RSS_BOUND, f"RSS grew {resident_growth} bytes over {calls} calls"
+
+    traced_calls = calls // 10
+    tracemalloc.start()
+    try:
+        repeat(10)
+        traced = tracemalloc.get_traced_memory()[0]
+        repeat(traced_calls)
+        traced_growth = tracemalloc.get_traced_memory()[0] - traced
+    finally:
+        tracemalloc.stop()
+    assert traced_growth < TRACED_BOUND, f"tracemalloc grew {traced_growth} bytes over {traced_calls} calls"
+    print(f"{calls} calls: heap {heap_growth:+d} B, RSS {resident_growth:+d} B; {traced_calls} traced: {traced_growth:+d} B")
