@@ -1,5 +1,8 @@
 #include "python/objects.hpp"
 
+#include <iterator>
+#include <string>
+
 #include "houses/house_cusps.hpp"
 #include "vedic/nakshatra.hpp"
 
@@ -106,6 +109,25 @@ PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
     return PyDict_Copy(slot);
 }
 
+namespace {
+
+// The ten house-system names as interned strings, made on first use.
+PyObject* house_system_names[10] = {};
+
+PyObject* new_house_system_name(HouseSystem system) {
+    const auto index = static_cast<std::size_t>(system);
+    if (index >= std::size(house_system_names)) return new_text(house_system_name(system));
+    PyObject*& slot = house_system_names[index];
+    if (slot == nullptr) {
+        const std::string_view name = house_system_name(system);
+        slot = PyUnicode_InternFromString(std::string(name).c_str());
+        if (slot == nullptr) return nullptr;
+    }
+    return Py_NewRef(slot);
+}
+
+}  // namespace
+
 PyObject* new_houses_dict(const HouseCusps& houses) {
     PyObject* dict = PyDict_New();
     PyObject* cusps = PyList_New(static_cast<Py_ssize_t>(houses.cusps.size()));
@@ -122,7 +144,7 @@ PyObject* new_houses_dict(const HouseCusps& houses) {
     }
     ok = set_owned(dict, keys.cusps, cusps) && set_owned(dict, keys.asc, PyFloat_FromDouble(houses.asc)) &&
          set_owned(dict, keys.mc, PyFloat_FromDouble(houses.mc)) &&
-         set_owned(dict, keys.system, new_text(house_system_name(houses.system))) &&
+         set_owned(dict, keys.system, new_house_system_name(houses.system)) &&
          set_owned(dict, keys.polar_fallback, PyBool_FromLong(houses.polar_fallback));
     if (!ok) {
         Py_DECREF(dict);
