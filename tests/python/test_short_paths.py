@@ -12,6 +12,8 @@ LAHIRI_J2000 = 23.855988395833336
 @pytest.mark.parametrize("year, month, day, jd", [
     (2000, 1, 1.5, 2451545.0), (1957, 10, 4.81, 2436116.31), (1582, 10, 4.0, 2299149.5),
     (-4712, 1, 1.5, 38.0), (2000, 13, 1.0, 2451910.5), (2000, 0, 1.0, 2451513.5), (3000, 1, 1.5, 2816788.0),
+    (2024, 2, 29.0, 2460369.5), (1582, 10, 15.0, 2299160.5), (333, 1, 27.5, 1842712.0), (-2000, 1, 1.0, 990574.5),
+    (1999, 12, 1.0, 2451513.5),  # 1582-10-04: no switch to the Julian calendar; month 0/13 roll the year
 ])
 def test_calendar_to_jd(year, month, day, jd):
     assert zentaric.calendar_to_jd(year, month, day) == pytest.approx(jd, abs=1e-9)
