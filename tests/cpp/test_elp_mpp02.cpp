@@ -71,41 +71,6 @@ TEST(ElpTables, LeadingPerturbationTermsAndTheThreeLatitudeT1Terms) {
     }
 }
 
-template <class Term>
-void expect_decreasing_and_above(const Term* terms, std::size_t count, double limit, double (*amplitude)(const Term&)) {
-    for (std::size_t i = 0; i < count; ++i) {
-        EXPECT_GE(std::fabs(amplitude(terms[i])), limit) << i;
-        if (i > 0) {
-            EXPECT_LE(std::fabs(amplitude(terms[i])), std::fabs(amplitude(terms[i - 1]))) << i;
-        }
-    }
-}
-
-TEST(ElpTables, EverySeriesIsInDecreasingAmplitudeAboveItsLimit) {
-    auto main_amplitude = +[](const MainTerm& t) { return t.amplitude; };
-    auto perturbation_amplitude = +[](const PerturbationTerm& t) { return t.amplitude; };
-    expect_decreasing_and_above(ELP_MAIN_LONGITUDE, ELP_MAIN_LONGITUDE_COUNT, 1e-7, main_amplitude);
-    expect_decreasing_and_above(ELP_MAIN_LATITUDE, ELP_MAIN_LATITUDE_COUNT, 1e-7, main_amplitude);
-    expect_decreasing_and_above(ELP_MAIN_DISTANCE, ELP_MAIN_DISTANCE_COUNT, 0.01, main_amplitude);
-    expect_decreasing_and_above(ELP_PERTURBATION_LONGITUDE_T0, ELP_PERTURBATION_LONGITUDE_T0_COUNT, 1e-7,
-                                perturbation_amplitude);
-    expect_decreasing_and_above(ELP_PERTURBATION_LONGITUDE_T1, ELP_PERTURBATION_LONGITUDE_T1_COUNT, 1e-7,
-                                perturbation_amplitude);
-    expect_decreasing_and_above(ELP_PERTURBATION_LATITUDE_T0, ELP_PERTURBATION_LATITUDE_T0_COUNT, 1e-7,
-                                perturbation_amplitude);
-    expect_decreasing_and_above(ELP_PERTURBATION_DISTANCE_T0, ELP_PERTURBATION_DISTANCE_T0_COUNT, 0.01,
-                                perturbation_amplitude);
-    expect_decreasing_and_above(ELP_PERTURBATION_DISTANCE_T1, ELP_PERTURBATION_DISTANCE_T1_COUNT, 0.01,
-                                perturbation_amplitude);
-}
-
-TEST(LunarSpherical, LongitudeLatitudeAndDistanceAtJ2000) {
-    const LunarSpherical s = lunar_spherical(lunar_arguments(0.0), 0.0);
-    EXPECT_NEAR(std::fmod(s.longitude * RAD_TO_DEG + 720.0, 360.0), 223.3189, 5e-5);
-    EXPECT_NEAR(s.latitude * RAD_TO_DEG, 5.1709, 5e-5);
-    EXPECT_NEAR(s.distance, 402448.66, 5e-3);
-}
-
 TEST(MoonState, PositionAtJ2000IsTheUnrotatedSeriesValue) {
     // At T = 0 P = Q = 0: the J2000 rotation is the identity, so the position is the spherical triple.
     const MoonState m = moon_state(2451545.0);
@@ -132,7 +97,7 @@ TEST(MoonState, AgreesWithTheFullSeriesTestCasesWithinTheTruncation) {
     }
 }
 
-TEST(MoonState, VelocityIsTheOneDayCentralDifferenceAndOfLunarSize) {
+TEST(MoonState, VelocityIsTheOneDayCentralDifference) {
     const MoonState j2000 = moon_state(2451545.0);
     EXPECT_NEAR(std::hypot(j2000.vx, j2000.vy, j2000.vz), 83990.0, 5.0);
     for (double jd = 2415020.0; jd < 2488070.0; jd += 1234.567) {
@@ -142,12 +107,6 @@ TEST(MoonState, VelocityIsTheOneDayCentralDifferenceAndOfLunarSize) {
         EXPECT_EQ(m.vx, after.x - before.x);
         EXPECT_EQ(m.vy, after.y - before.y);
         EXPECT_EQ(m.vz, after.z - before.z);
-        const double speed = std::hypot(m.vx, m.vy, m.vz);
-        EXPECT_GT(speed, 82000.0) << jd;
-        EXPECT_LT(speed, 95000.0) << jd;
-        const double distance = std::hypot(m.x, m.y, m.z);
-        EXPECT_GT(distance, 356000.0) << jd;
-        EXPECT_LT(distance, 407000.0) << jd;
     }
 }
 

@@ -9,7 +9,6 @@
 #include "ephemeris/apparent_frame.hpp"
 #include "ephemeris/constants.hpp"
 #include "ephemeris/elp_mpp02.hpp"
-#include "ephemeris/lunar_nodes.hpp"
 #include "time/angles.hpp"
 #include "time/delta_t.hpp"
 
@@ -90,37 +89,11 @@ extern "C" {
 
 double zentaric_probe_to_terrestrial_time(double jd_ut) { return zentaric::to_terrestrial_time(jd_ut); }
 
-double zentaric_probe_mean_node_longitude(double jd_tt) { return zentaric::mean_node_longitude(jd_tt); }
-
-double zentaric_probe_true_node_longitude(double jd_tt) { return zentaric::true_node_longitude(jd_tt); }
-
 // Longitude, latitude (radians), distance (AU), speed (degrees/day); 0, or 1 with the error text.
 int zentaric_probe_position_and_speed(int body, double jd_ut, double out[4], char* error, int capacity) {
     const zentaric::AnalyticalEphemeris provider;
     return write_position(zentaric::position_and_speed(provider, static_cast<zentaric::Body>(body), jd_ut), out,
                           error, capacity);
-}
-
-// count bodies at once; out receives 4 doubles per body.
-int zentaric_probe_chart_positions(const int* bodies, int count, double jd_ut, double* out, char* error,
-                                   int capacity) {
-    const zentaric::AnalyticalEphemeris provider;
-    zentaric::Body list[16] = {};
-    zentaric::BodyPosition positions[16] = {};
-    if (count < 0 || count > 16) return 2;
-    for (int i = 0; i < count; ++i) list[i] = static_cast<zentaric::Body>(bodies[i]);
-    const auto done = zentaric::chart_positions(provider, list, static_cast<std::size_t>(count), jd_ut, positions);
-    if (!done.ok()) {
-        copy_text(done.error().text(), error, capacity);
-        return 1;
-    }
-    for (int i = 0; i < count; ++i) {
-        out[4 * i] = positions[i].longitude;
-        out[4 * i + 1] = positions[i].latitude;
-        out[4 * i + 2] = positions[i].distance;
-        out[4 * i + 3] = positions[i].speed;
-    }
-    return 0;
 }
 
 // The first-written pipeline (for measurement only), same outputs as zentaric_probe_position_and_speed.

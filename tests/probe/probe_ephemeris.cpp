@@ -28,15 +28,6 @@ void zentaric_probe_moon_state(double jd_tt, double out[6]) {
     for (int i = 0; i < 6; ++i) out[i] = values[i];
 }
 
-// Longitude V, latitude U (radians, mean ecliptic of date) and distance r (km) of the lunar series.
-void zentaric_probe_lunar_spherical(double jd_tt, double out[3]) {
-    const double t = (jd_tt - 2451545.0) / 36525.0;
-    const zentaric::LunarSpherical s = zentaric::lunar_spherical(zentaric::lunar_arguments(t), t);
-    out[0] = s.longitude;
-    out[1] = s.latitude;
-    out[2] = s.distance;
-}
-
 double zentaric_probe_mean_obliquity(double jd_tt) { return zentaric::mean_obliquity(jd_tt); }
 
 // Δψ, Δε in radians.
@@ -50,9 +41,4 @@ void zentaric_probe_nutation(double jd_tt, double out[2]) {
 void zentaric_probe_precession_matrix(double jd_tt, double out[9]) {
     copy_matrix(zentaric::precession_matrix(jd_tt), out);
 }
-
-void zentaric_probe_nutation_matrix(double mean_obliquity, double dpsi, double deps, double out[9]) {
-    copy_matrix(zentaric::nutation_matrix(mean_obliquity, dpsi, deps), out);
-}
-
 }  // extern "C"

@@ -1,20 +1,13 @@
-"""Apparent geocentric ecliptic positions of date against skyfield with JPL DE421.
+"""Apparent geocentric ecliptic positions of date against skyfield with JPL DE421 (read offline from the `de421`
+package) at the same TT instants: `observe().apparent()` and `frame_latlon(ecliptic_frame)`. Nodes: Meeus ch. 47
+plus this library's nutation in longitude. Speeds: one-day central differences of the reference longitudes.
 
-Reference: skyfield 1.5x `observe().apparent()` (light time, deflection by the Sun, Jupiter and Saturn, annual
-aberration) and `frame_latlon(ecliptic_frame)` (true ecliptic and equinox of date, IAU 2006/2000A), with DE421
-from the `de421` data package read offline through jplephem's package reader, at the same TT instants
-(TT = UT + ΔT of this library). Nodes: Meeus's mean and true node (ch. 47) evaluated here plus this library's
-nutation in longitude. Speeds: one-day central differences of the reference longitudes.
-
-Measured on 240 instants of 1900–2050 (each run prints the tables with -s), without deflection: longitude and
-latitude within 0.12–0.15″ for the Sun, Mercury, Venus and Mars, 0.45″ Jupiter, 0.37″ Saturn, 0.49″ the Moon;
-distances within 4.3e-7 relative (Moon 8.2e-7: 0.3 km); speeds within 6e-7 °/day (Moon 5.3e-5).
-Asserted with a margin: 0.6″, 1e-6 relative, 2e-6 °/day (Moon 1e-4); nodes within 1e-9° and 1e-4 °/day.
-With the Sun's light deflection in the reference (the pipeline has none) a planet near conjunction with the Sun
-differs by up to 0.74″ and 2.2e-4 °/day (Jupiter, 2026-07-29), which is printed, not asserted.
-The first-written pipeline (observer shifted by the Moon term, barycentre-scaled Moon, lunar aberration, nodes
-treated as J2000 bodies) is measured and printed for comparison, not asserted: up to 6.7″ Sun, 20.9″ Moon,
-19.4″ Venus, 13.8″ Mars, 1.2 % of the Moon's distance.
+Measured on 240 instants of 1900-2050 without deflection (printed with -s): 0.12-0.15" for the Sun, Mercury, Venus
+and Mars, 0.45" Jupiter, 0.37" Saturn, 0.49" the Moon; distances 4.3e-7 relative (Moon 8.2e-7); speeds 6e-7 deg/day
+(Moon 5.3e-5). Asserted: 0.6", 1e-6 relative, 2e-6 deg/day (Moon 1e-4); nodes 1e-9 deg and 1e-4 deg/day.
+Printed, not asserted: with the Sun's light deflection (the pipeline has none) up to 0.74" and 2.2e-4 deg/day
+(Jupiter, 2026-07-29); the first-written pipeline (observer moved by the Moon term, barycentre-scaled Moon, lunar
+aberration, nodes as J2000 bodies) up to 6.7" Sun, 20.9" Moon, 19.4" Venus, 13.8" Mars, 1.2 % of the Moon's distance.
 """
 import ctypes
 import math
@@ -101,12 +94,8 @@ def core(probe):
         getattr(probe, name).argtypes = [ctypes.c_int, ctypes.c_double, ctypes.POINTER(ctypes.c_double),
                                          ctypes.c_char_p, ctypes.c_int]
         getattr(probe, name).restype = ctypes.c_int
-    probe.zentaric_probe_chart_positions.argtypes = [ctypes.POINTER(ctypes.c_int), ctypes.c_int, ctypes.c_double,
-                                                     ctypes.POINTER(ctypes.c_double), ctypes.c_char_p, ctypes.c_int]
-    for name in ("zentaric_probe_to_terrestrial_time", "zentaric_probe_mean_node_longitude",
-                 "zentaric_probe_true_node_longitude"):
-        getattr(probe, name).argtypes = [ctypes.c_double]
-        getattr(probe, name).restype = ctypes.c_double
+    probe.zentaric_probe_to_terrestrial_time.argtypes = [ctypes.c_double]
+    probe.zentaric_probe_to_terrestrial_time.restype = ctypes.c_double
     probe.zentaric_probe_nutation.argtypes = [ctypes.c_double, ctypes.POINTER(ctypes.c_double)]
     return probe
 
@@ -121,10 +110,8 @@ def position_and_speed(core, body, jd_ut, first_written=False):
 
 
 def reference_ecliptic(reference, name, jd_tt, deflection):
-    """Apparent (longitude °, latitude °) of date and distance (AU) from DE421 at a TT Julian Day.
-    The distance is taken before aberration, which skyfield lets change the vector's length by up to v/c; for
-    the Moon it is the geometric geocentric distance (the barycentric light-time vector differs from it by the
-    Earth's 38 km of motion during the 1.3 s of light time)."""
+    """Apparent (longitude °, latitude °) of date and distance (AU, before aberration; the Moon's geometric
+    geocentric one) from DE421 at a TT Julian Day."""
     bodies, ts = reference
     t = ts.tt_jd(jd_tt)
     earth = bodies[NAIF["Earth"]]
@@ -235,17 +222,3 @@ def test_nodes_are_meeus_plus_nutation_in_longitude(core):
         print(f"{name}: longitude {worst_longitude:.1e} deg, speed {worst_speed:.1e} deg/day")
         assert worst_longitude < 1e-9
         assert worst_speed < NODE_SPEED_BOUND
-
-
-def test_chart_batch_equals_position_and_speed_within_a_nanodegree(core):
-    chart = [0, 1, 2, 3, 5, 6, 7, 11, 12]
-    bodies = (ctypes.c_int * len(chart))(*chart)
-    out = (ctypes.c_double * (4 * len(chart)))()
-    error = ctypes.create_string_buffer(200)
-    for jd_ut in INSTANTS[::8]:
-        assert core.zentaric_probe_chart_positions(bodies, len(chart), jd_ut, out, error, 200) == 0, error.value
-        for i, body in enumerate(chart):
-            longitude, latitude, distance, speed = position_and_speed(core, body, jd_ut)
-            assert abs(wrapped(math.degrees(out[4 * i]) - longitude)) < 1e-9
-            assert abs(math.degrees(out[4 * i + 1]) - latitude) < 1e-9
-            assert abs(out[4 * i + 3] - speed) < 1e-9
