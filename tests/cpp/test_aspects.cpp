@@ -93,18 +93,6 @@ TEST(FindAspects, PairOrderThenKindOrder) {
     EXPECT_NEAR(overlapping[1].strength, 1.0 - 30.0 / 80.0, 1e-15);
 }
 
-TEST(FindAspects, IndicesArePositionsInTheInput) {
-    const auto forward = major_aspects({{0.0, 0.0}, {200.0, 0.0}, {90.0, 0.0}});
-    const auto reordered = major_aspects({{90.0, 0.0}, {200.0, 0.0}, {0.0, 0.0}});
-    ASSERT_EQ(forward.size(), 1u);  // 0° and 90°: Square
-    ASSERT_EQ(reordered.size(), 1u);
-    EXPECT_EQ(forward[0].body1, 0u);
-    EXPECT_EQ(forward[0].body2, 2u);
-    EXPECT_EQ(reordered[0].body1, 0u);
-    EXPECT_EQ(reordered[0].body2, 2u);
-    EXPECT_EQ(major_aspects({{200.0, 0.0}, {0.0, 0.0}, {90.0, 0.0}})[0].body1, 1u);
-}
-
 TEST(FindAspects, TooFewPositionsOrNoKindsGiveNothing) {
     EXPECT_TRUE(major_aspects({}).empty());
     EXPECT_TRUE(major_aspects({{0.0, 0.0}}).empty());

@@ -43,29 +43,17 @@ TEST_P(NumberLayout, WritesShortestDigitsInTheFixedOrScientificLayout) {
 INSTANTIATE_TEST_SUITE_P(
     Json, NumberLayout,
     ::testing::Values(
-        // whole numbers keep ".0"; k = 15 is the last fixed exponent, 16 the first scientific one
+        // k = 15 is the last fixed exponent, 16 the first scientific one; whole numbers keep ".0"
         NumberCase{2451545.0, "2451545.0"}, NumberCase{1e15, "1000000000000000.0"}, NumberCase{1e16, "1e+16"},
-        NumberCase{9007199254740993.0, "9007199254740992.0"}, NumberCase{1.2345678901234567e15, "1234567890123456.8"},
-        NumberCase{1.5e16, "1.5e+16"}, NumberCase{2.5e20, "2.5e+20"}, NumberCase{1e100, "1e+100"},
-        NumberCase{7305.0, "7305.0"}, NumberCase{1.0, "1.0"}, NumberCase{10.0, "10.0"},
-        // point inside the digits
-        NumberCase{23.856, "23.856"}, NumberCase{0.5, "0.5"}, NumberCase{2454101.75, "2454101.75"},
-        NumberCase{0.5000000000000007, "0.5000000000000007"}, NumberCase{13.333333333333334, "13.333333333333334"},
-        // below one; k = -5 is the last fixed exponent, -6 the first scientific one
-        NumberCase{0.001234, "0.001234"}, NumberCase{1.5e-5, "0.000015"}, NumberCase{1e-5, "0.00001"},
-        NumberCase{1e-6, "1e-6"}, NumberCase{1.234e-7, "1.234e-7"}, NumberCase{0.1, "0.1"},
-        NumberCase{1.0 / 3.0, "0.3333333333333333"}, NumberCase{2.0 / 3.0, "0.6666666666666666"},
-        // signs and zeros
-        NumberCase{0.0, "0.0"}, NumberCase{-0.0, "-0.0"}, NumberCase{-0.0000123, "-0.0000123"},
-        NumberCase{-0.00000123, "-1.23e-6"}, NumberCase{-2451545.0, "-2451545.0"}, NumberCase{-1e16, "-1e+16"},
-        // extremes
-        NumberCase{1e308, "1e+308"}, NumberCase{DBL_MAX, "1.7976931348623157e+308"},
-        NumberCase{-DBL_MAX, "-1.7976931348623157e+308"}, NumberCase{DBL_MIN, "2.2250738585072014e-308"},
-        NumberCase{5e-324, "5e-324"}, NumberCase{4.9406564584124654e-324, "5e-324"},
-        NumberCase{2.2250738585072009e-308, "2.225073858507201e-308"},
-        // non-finite
+        NumberCase{9007199254740993.0, "9007199254740992.0"}, NumberCase{1.5e16, "1.5e+16"},
+        NumberCase{23.856, "23.856"}, NumberCase{0.5000000000000007, "0.5000000000000007"},
+        // k = -5 is the last fixed exponent below one, -6 the first scientific one
+        NumberCase{1.5e-5, "0.000015"}, NumberCase{1e-5, "0.00001"}, NumberCase{1e-6, "1e-6"},
+        NumberCase{1.234e-7, "1.234e-7"}, NumberCase{1.0 / 3.0, "0.3333333333333333"},
+        NumberCase{0.0, "0.0"}, NumberCase{-0.0, "-0.0"}, NumberCase{-0.00000123, "-1.23e-6"},
+        NumberCase{-1e16, "-1e+16"}, NumberCase{DBL_MAX, "1.7976931348623157e+308"},
+        NumberCase{DBL_MIN, "2.2250738585072014e-308"}, NumberCase{5e-324, "5e-324"},
         NumberCase{std::numeric_limits<double>::quiet_NaN(), "null"},
-        NumberCase{std::numeric_limits<double>::infinity(), "null"},
         NumberCase{-std::numeric_limits<double>::infinity(), "null"}));
 
 // The layout rules applied literally to the shortest scientific digits d1.d2..dn × 10^k.
@@ -183,13 +171,6 @@ TEST(Json, NestedValuesAreCompact) {
               "\"polar_fallback\":true},\"julian_day\":null,\"max\":18446744073709551615}");
 }
 
-TEST(Json, NonFiniteDoubleBecomesNullWhenPutIntoTheTree) {
-    EXPECT_EQ(JsonValue::number(std::numeric_limits<double>::infinity()).kind(), JsonKind::Null);
-    EXPECT_EQ(JsonValue::number(-0.0).kind(), JsonKind::Number);
-    EXPECT_EQ(to_json(JsonValue::number(-0.0)), "-0.0");
-    EXPECT_EQ(to_json(JsonValue()), "null");
-}
-
 TEST(Json, WrongKindOperationsChangeNothing) {
     JsonValue array = JsonValue::array();
     EXPECT_FALSE(array.set("key", JsonValue::integer(1)));
@@ -201,6 +182,8 @@ TEST(Json, WrongKindOperationsChangeNothing) {
     EXPECT_EQ(to_json(object), "{}");
     EXPECT_EQ(to_json(number), "2.0");
     EXPECT_EQ(number.find("key"), nullptr);
+    EXPECT_EQ(JsonValue::number(std::numeric_limits<double>::infinity()).kind(), JsonKind::Null);
+    EXPECT_EQ(to_json(JsonValue()), "null");
 }
 
 }  // namespace

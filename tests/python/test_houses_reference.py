@@ -1,15 +1,7 @@
-"""House cusps of the core against the Swiss Ephemeris (pyswisseph, `houses_armc`), which takes RAMC,
-latitude and obliquity directly. Tolerance 1e-6 degrees for every cusp, the ascendant and the midheaven.
-
-The main grid compares only where neither side treats the place as polar:
-- the core replaces Placidus and Koch by Equal cusps (polar_fallback);
-- the Swiss Ephemeris, for |latitude| >= 90 - obliquity, replaces Placidus and Koch by Porphyry and turns
-  an ascendant that lies west of the meridian by 180 degrees in every system; the core keeps the
-  ascendant of the formula there.
-Whole-sign cusps are skipped where the ascendant sits on a sign boundary (RAMC 90 and 270), where a last-bit
-difference in the ascendant legitimately selects the neighbouring sign.
-A second grid inside the polar circle checks that the systems without a fallback differ from the Swiss
-Ephemeris only by its turn of the ascendant.
+"""House cusps against the Swiss Ephemeris (pyswisseph `houses_armc`: RAMC, latitude, obliquity), 1e-6 degrees
+for every cusp, the ascendant and the midheaven, where neither side treats the place as polar (the core falls back
+to Equal for Placidus/Koch; the Swiss Ephemeris, for |latitude| >= 90 - obliquity, to Porphyry, and turns an
+ascendant west of the meridian by 180 degrees). Whole-sign cusps are skipped with the ascendant on a sign boundary.
 """
 import ctypes
 import math
@@ -145,10 +137,8 @@ def test_placidus_agrees_with_exact_solution_and_swiss_ephemeris(core_houses):
     assert compared > 3000
 
 
-# Inside the polar circle the Swiss Ephemeris turns an ascendant that lies west of the meridian by 180
-# degrees, and builds its wheel on the turned angles; the core keeps the ascendant of the formula. Where the
-# ascendant is not turned the two agree; where it is, the differences follow from the turn alone.
-# Cusp offsets (degrees) from the Swiss Ephemeris where it turned the ascendant:
+# Inside the polar circle the two agree where the Swiss Ephemeris keeps the ascendant; where it turns it, the
+# cusps differ from it by these offsets (degrees) only:
 TURNED_WHEEL_OFFSETS = {
     "Equal": [180.0] * 12,
     "WholeSign": [180.0] * 12,
