@@ -9,6 +9,8 @@ import pytest
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 DATA = ROOT.parent / "shared" / "data"
 
+pytestmark = pytest.mark.not_sanitized("regenerates the tables in plain Python: no compiled code runs")
+
 
 @pytest.fixture(scope="module")
 def check_tables():
