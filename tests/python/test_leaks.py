@@ -3,11 +3,12 @@ stay exactly as they were, and neither the memory the interpreter traces (tracem
 (glibc's mallinfo2: what the core allocates), nor the process's resident set grows beyond noise.
 
 Bounds: over 100,000 untraced calls no argument's reference count may change at all, the heap in use may grow by at
-most 64 KiB (a leak of one byte per call would exceed it) and RSS by at most 1 MiB (RSS alone is a coarse
-measure: memory freed by earlier tests is reused before the process grows); over a tenth as many further calls under tracemalloc the traced
-memory may grow by at most 64 KiB (one leaked Python object per call would be at least 160 KB). The slow result paths
-run fewer times: the natal chart (0.3 ms a call) 5,000 times, so a leak of 14 bytes per chart shows; compute_dasha at
-depth 3 2,000 times and at depth 5 (66,429 periods, an 8 MB text) 200 times, so a leaked period record shows.
+most 64 KiB (a leak of one byte per call would exceed it) and RSS by at most 1 MiB (RSS alone is a coarse measure:
+memory freed by earlier tests is reused before the process grows); over a tenth as many further calls under
+tracemalloc the traced memory may grow by at most 64 KiB (one leaked Python object per call would be at least
+160 KB). The slow result paths run fewer times: the natal chart (0.3 ms a call) 5,000 times, so a leak of 14 bytes
+per chart shows; compute_dasha at depth 3 2,000 times and at depth 5 (66,429 periods, an 8 MB text) 200 times, so a
+leaked period record shows.
 """
 import ctypes
 import gc
@@ -205,4 +206,5 @@ def test_no_growth_over_repeated_calls(function, args, kwargs, error, calls):
     finally:
         tracemalloc.stop()
     assert traced_growth < TRACED_BOUND, f"tracemalloc grew {traced_growth} bytes over {traced_calls} calls"
-    print(f"{calls} calls: heap {heap_growth:+d} B, RSS {resident_growth:+d} B; {traced_calls} traced: {traced_growth:+d} B")
+    print(f"{calls} calls: heap {heap_growth:+d} B, RSS {resident_growth:+d} B; "
+          f"{traced_calls} traced calls: {traced_growth:+d} B")

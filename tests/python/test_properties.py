@@ -11,7 +11,6 @@ import math
 import operator
 import re
 from decimal import Decimal
-from fractions import Fraction
 
 import pytest
 from hypothesis import HealthCheck, event, given, settings, strategies as st
@@ -90,8 +89,8 @@ class Raising:
 EDGE_FLOATS = [
     0.0, -0.0, math.nan, -math.nan, math.inf, -math.inf, 5e-324, -5e-324, 2.225073858507201e-308,
     2.2250738585072014e-308, 1e-300, 1e308, -1e308, 1.7976931348623157e308, -1.7976931348623157e308, 360.0, -360.0,
-    359.99999999999994, 720.0, 13.333333333333334, 3.333333333333333, 30.0, 29.999999999999996, 2.0**53, 1e15, 1e16,
-    JD_MIN, JD_MAX, 2451545.0, 66.56, 90.0, -90.0,
+    359.99999999999994, 720.0, 13.333333333333334, 226.66666666666666, 3.333333333333333, 30.0, 29.999999999999996,
+    2.0**53, 1e15, 1e16, JD_MIN, JD_MAX, 2451545.0, 66.56, 90.0, -90.0,
 ]
 EDGE_INTEGERS = [
     0, 1, -1, 2, 3, 5, 6, 8, 9, 11, 12, 13, 26, 27, 255, 256, 2**31 - 1, 2**31, -2**31, -2**31 - 1, 2**32 - 1, 2**32,
@@ -245,9 +244,8 @@ def outcome(function, parameters, values, data):
     return arguments, call(function, parameters, values, data)
 
 
-def name_result(arguments, spellings, what):
+def name_result(name, spellings, what):
     """The canonical name the text parses to, else the exact ValueError the call must raise."""
-    name = arguments
     canonical = spellings.get(name.lower())
     if canonical is None:
         raise Failure(ValueError, f"Unknown {what}: {name}")
@@ -316,10 +314,6 @@ def parse_json(text):
         assert raw == json_number_text(value), raw
         return value
     return json.loads(text, parse_float=number, object_pairs_hook=list)
-
-
-def as_dict(pairs):
-    return dict(pairs)
 
 
 # ---------------------------------------------------------------------------------------------------------------
@@ -471,12 +465,12 @@ def test_compute_dasha(data, moon, birth, levels):
     assert type(result) is str and " " not in result
     document = parse_json(result)
     assert [key for key, _ in document] == ["moon_nakshatra", "initial_balance", "maha_dashas"]
-    top = as_dict(document)
+    top = dict(document)
     n = min(truncate_to_u8(normalize_degrees(moon_value) / NAKSHATRA_SPAN), 26)
     assert top["moon_nakshatra"] == zentaric.nakshatra_name_i18n(n).replace(" ", "")
-    assert 0.0 < top["initial_balance"] <= 1.0 + 1e-15
+    assert 0.0 < top["initial_balance"] <= 1.0 + 1e-14  # a boundary can round a few units above 1
     first_lord = NAKSHATRA_LORDS[n % 9]
-    mahas = [as_dict(p) for p in top["maha_dashas"]]
+    mahas = [dict(p) for p in top["maha_dashas"]]
     assert [p["lord"] for p in mahas] == [DASHA_LORDS[(first_lord + k) % 9] for k in range(9)]
     finite_birth = math.isfinite(birth_value)
     assert mahas[0]["start_jd"] == (birth_value if finite_birth else None)
@@ -484,7 +478,7 @@ def test_compute_dasha(data, moon, birth, levels):
     def check(period_pairs, level):
         assert [key for key, _ in period_pairs] == ["lord", "level", "start_jd", "end_jd", "duration_days",
                                                     "sub_periods"]
-        period = as_dict(period_pairs)
+        period = dict(period_pairs)
         assert period["level"] == level and period["lord"] in DASHA_LORDS
         assert type(period["duration_days"]) is float and period["duration_days"] >= 0.0
         assert (period["start_jd"] is None) == (period["end_jd"] is None) == (not finite_birth)
@@ -552,20 +546,20 @@ def check_chart_document(text, arguments, jd, zodiac, houses):
     document = parse_json(text)
     assert [key for key, _ in document] == ["aspects", "ayanamsha_value", "config_summary", "houses", "julian_day",
                                             "planets"]
-    top = as_dict(document)
+    top = dict(document)
     assert top["julian_day"] == jd
     assert top["ayanamsha_value"] == zentaric.get_ayanamsha(arguments[7], jd)
     assert top["config_summary"] == f"Houses: {houses}, Zodiac: {zodiac}, Rulership: Traditional"
     assert " " not in text.replace(top["config_summary"], "") and "\n" not in text
 
     assert [key for key, _ in top["houses"]] == ["asc", "cusps", "mc", "polar_fallback", "system"]
-    house_record = as_dict(top["houses"])
+    house_record = dict(top["houses"])
     assert len(house_record["cusps"]) == 12
     for angle in house_record["cusps"] + [house_record["asc"], house_record["mc"]]:
         assert type(angle) is float and 0.0 <= angle < 360.0
     assert house_record["system"] == houses and type(house_record["polar_fallback"]) is bool
 
-    planets = [as_dict(p) for p in top["planets"]]
+    planets = [dict(p) for p in top["planets"]]
     assert all([key for key, _ in p] == PLANET_KEYS for p in top["planets"])
     assert [p["name"] for p in planets] == CHART_BODIES
     for planet in planets:
@@ -580,7 +574,7 @@ def check_chart_document(text, arguments, jd, zodiac, houses):
 
     for aspect_pairs in top["aspects"]:
         assert [key for key, _ in aspect_pairs] == ["applying", "body1", "body2", "orb", "strength", "type"]
-        aspect = as_dict(aspect_pairs)
+        aspect = dict(aspect_pairs)
         assert 0 <= aspect["body1"] < aspect["body2"] <= 8
         assert aspect["type"] in ("Conjunction", "Sextile", "Square", "Trine", "Opposition")
         assert aspect["orb"] >= 0.0 and 0.0 <= aspect["strength"] <= 1.0
