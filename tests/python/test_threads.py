@@ -119,6 +119,8 @@ MODULE_ALLOWED = {
     "zentaric::python::(anonymous namespace)::keys": "interned dictionary keys, made once at initialisation",
     "zentaric::python::(anonymous namespace)::nakshatra_templates":
         "one immutable get_nakshatra dictionary per (nakshatra, pada), made once under the interpreter lock",
+    "zentaric::python::(anonymous namespace)::house_system_names":
+        "the ten house-system names as interned strings, made once under the interpreter lock",
 }
 WRITABLE_SECTION = re.compile(r"^\.(data|bss|tdata|tbss)(\..*)?$")
 
