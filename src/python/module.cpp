@@ -1,40 +1,47 @@
-// The zentaric extension module: function table, registration and the sub-interpreter guard.
+// The zentaric extension module: function table, entry points, registration and the sub-interpreter guard.
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
+
+#include <new>
 
 #include "python/functions.hpp"
 #include "python/objects.hpp"
 
 namespace {
 
+using FastFunction = PyObject* (*)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*);
+
+// A function's entry point: running out of memory inside a computation (std::bad_alloc, the only exception C++ code
+// below here can raise) becomes MemoryError instead of unwinding through the interpreter's frames.
+template <FastFunction Function>
+PyObject* entry_point(PyObject* module, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) noexcept {
+    try {
+        return Function(module, args, nargsf, kwnames);
+    } catch (const std::bad_alloc&) {
+        return PyErr_NoMemory();
+    }
+}
+
+#define ZENTARIC_METHOD(name, doc)                                                                              \
+    {#name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(entry_point<zentaric::python::name>)), \
+     METH_FASTCALL | METH_KEYWORDS, zentaric::python::doc}
+
 PyMethodDef MODULE_FUNCTIONS[] = {
-    {"compute_dasha", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::compute_dasha)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::COMPUTE_DASHA_DOC},
-    {"get_nakshatra", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::get_nakshatra)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::GET_NAKSHATRA_DOC},
-    {"compute_varga", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::compute_varga)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::COMPUTE_VARGA_DOC},
-    {"compute_houses", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::compute_houses)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::COMPUTE_HOUSES_DOC},
-    {"tropical_to_sidereal",
-     reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::tropical_to_sidereal)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::TROPICAL_TO_SIDEREAL_DOC},
-    {"get_ayanamsha", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::get_ayanamsha)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::GET_AYANAMSHA_DOC},
-    {"calendar_to_jd", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::calendar_to_jd)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::CALENDAR_TO_JD_DOC},
-    {"planet_name", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::planet_name)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::PLANET_NAME_DOC},
-    {"sign_name", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::sign_name)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::SIGN_NAME_DOC},
-    {"nakshatra_name_i18n",
-     reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::nakshatra_name_i18n)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::NAKSHATRA_NAME_I18N_DOC},
-    {"compute_natal_chart",
-     reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(zentaric::python::compute_natal_chart)),
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::COMPUTE_NATAL_CHART_DOC},
+    ZENTARIC_METHOD(compute_dasha, COMPUTE_DASHA_DOC),
+    ZENTARIC_METHOD(get_nakshatra, GET_NAKSHATRA_DOC),
+    ZENTARIC_METHOD(compute_varga, COMPUTE_VARGA_DOC),
+    ZENTARIC_METHOD(compute_houses, COMPUTE_HOUSES_DOC),
+    ZENTARIC_METHOD(tropical_to_sidereal, TROPICAL_TO_SIDEREAL_DOC),
+    ZENTARIC_METHOD(get_ayanamsha, GET_AYANAMSHA_DOC),
+    ZENTARIC_METHOD(calendar_to_jd, CALENDAR_TO_JD_DOC),
+    ZENTARIC_METHOD(planet_name, PLANET_NAME_DOC),
+    ZENTARIC_METHOD(sign_name, SIGN_NAME_DOC),
+    ZENTARIC_METHOD(nakshatra_name_i18n, NAKSHATRA_NAME_I18N_DOC),
+    ZENTARIC_METHOD(compute_natal_chart, COMPUTE_NATAL_CHART_DOC),
     {nullptr, nullptr, 0, nullptr},
 };
+
+#undef ZENTARIC_METHOD
 
 // m_size 0: a re-import in the same interpreter calls PyInit_zentaric again, which hands back the module
 // made the first time.

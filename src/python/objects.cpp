@@ -1,7 +1,6 @@
 #include "python/objects.hpp"
 
 #include <iterator>
-#include <string>
 
 #include "houses/house_cusps.hpp"
 #include "vedic/nakshatra.hpp"
@@ -119,9 +118,10 @@ PyObject* new_house_system_name(HouseSystem system) {
     if (index >= std::size(house_system_names)) return new_text(house_system_name(system));
     PyObject*& slot = house_system_names[index];
     if (slot == nullptr) {
-        const std::string_view name = house_system_name(system);
-        slot = PyUnicode_InternFromString(std::string(name).c_str());
-        if (slot == nullptr) return nullptr;
+        PyObject* name = new_text(house_system_name(system));
+        if (name == nullptr) return nullptr;
+        PyUnicode_InternInPlace(&name);
+        slot = name;
     }
     return Py_NewRef(slot);
 }

@@ -1,6 +1,9 @@
 """Each error value the core produces reaches Python as the documented exception: exact class, the message as its
 single argument, and nothing chained to it."""
+import os
 import re
+import subprocess
+import sys
 
 import pytest
 
@@ -78,3 +81,30 @@ def test_index_beyond_a_table_is_an_index_error_naming_both_bounds(function, siz
     assert type(caught.value) is IndexError
     assert str(caught.value) == f"index {size} is out of range: {function.__name__}() accepts 0 to {size - 1}"
     assert caught.value.__cause__ is None and caught.value.__context__ is None
+
+
+OUT_OF_MEMORY_SCRIPT = """
+import resource, zentaric
+name = "x" * 50_000_000  # made before the limit; every parser copies it
+soft, hard = resource.getrlimit(resource.RLIMIT_AS)
+in_use = int(open("/proc/self/statm").read().split()[0]) * resource.getpagesize()
+resource.setrlimit(resource.RLIMIT_AS, (in_use + 4 * 1024 * 1024, hard))
+for call in (lambda: zentaric.compute_dasha(12.0, 2451545.0, 5), lambda: zentaric.get_ayanamsha(name),
+             lambda: zentaric.compute_houses(1.0, 2.0, 3.0, name), lambda: zentaric.sign_name(1, name)):
+    try:
+        call()
+        print("returned")
+    except MemoryError:
+        print("MemoryError")
+resource.setrlimit(resource.RLIMIT_AS, (soft, hard))
+print(zentaric.compute_dasha(12.0, 2451545.0, 5)[:18])
+"""
+
+
+@pytest.mark.not_sanitized("an address-space limit: the sanitizer reserves terabytes of shadow memory")
+def test_running_out_of_memory_raises_memory_error_and_the_module_recovers():
+    # a C++ allocation failure must not unwind into the interpreter (which would abort the process)
+    result = subprocess.run([sys.executable, "-c", OUT_OF_MEMORY_SCRIPT], capture_output=True, text=True, timeout=60,
+                            env={**os.environ, "PYTHONPATH": os.pathsep.join(sys.path)})
+    assert result.returncode == 0, result.stderr
+    assert result.stdout.splitlines() == ["MemoryError"] * 4 + ['{"moon_nakshatra":']
