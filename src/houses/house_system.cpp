@@ -9,17 +9,12 @@
 namespace zentaric {
 namespace {
 
-struct HouseSystemSpelling {
-    std::string_view lowercase_spelling;
-    HouseSystem system;
-};
-
 constexpr std::array<std::string_view, 10> HOUSE_SYSTEM_NAMES = {
     "Placidus", "Koch",     "Equal",      "WholeSign",  "Campanus",
     "Regiomontanus", "Porphyry", "Morinus", "Alcabitius", "Sripathi",
 };
 
-constexpr std::array<HouseSystemSpelling, 11> HOUSE_SYSTEM_SPELLINGS = {{
+constexpr std::array<Spelling<HouseSystem>, 11> HOUSE_SYSTEM_SPELLINGS = {{
     {"placidus", HouseSystem::Placidus},
     {"koch", HouseSystem::Koch},
     {"equal", HouseSystem::Equal},
@@ -41,11 +36,7 @@ std::string_view house_system_name(HouseSystem system) noexcept {
 }
 
 Result<HouseSystem> parse_house_system(std::string_view utf8_name) {
-    if (const auto key = ascii_lowercase_key(utf8_name)) {
-        for (const auto& spelling : HOUSE_SYSTEM_SPELLINGS) {
-            if (*key == spelling.lowercase_spelling) return spelling.system;
-        }
-    }
+    if (const auto system = find_spelling(utf8_name, HOUSE_SYSTEM_SPELLINGS)) return *system;
     return value_error("Unknown house system: " + std::string(utf8_name));
 }
 

@@ -19,6 +19,7 @@ import tracemalloc
 import pytest
 
 import zentaric
+from argument_objects import BadFloat, BadIndex, Index, Name, Real, WrongIndex
 
 pytestmark = pytest.mark.not_sanitized("process memory figures: the sanitizer's allocator quarantines freed memory")
 
@@ -75,41 +76,6 @@ def watched_objects(values):
         if isinstance(value, (Index, Real)):
             objects.append(value.value)
     return objects
-
-
-class Index:
-    def __init__(self, value):
-        self.value = value
-
-    def __index__(self):
-        return self.value
-
-
-class Real:
-    def __init__(self, value):
-        self.value = value
-
-    def __float__(self):
-        return self.value
-
-
-class BadIndex:
-    def __index__(self):
-        raise ValueError("no index")
-
-
-class BadFloat:
-    def __float__(self):
-        raise ArithmeticError("no float")
-
-
-class WrongIndex:
-    def __index__(self):
-        return "7"
-
-
-class Name(str):
-    pass
 
 
 # (id, function, positional arguments, keyword arguments, expected exception or None, calls)

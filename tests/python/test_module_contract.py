@@ -7,6 +7,7 @@ import sys
 import pytest
 
 import zentaric
+from argument_objects import BadIndex, Index, Name, Real
 
 FUNCTIONS = [
     ("compute_dasha", "(moon_longitude, birth_jd, levels=3)",
@@ -84,33 +85,13 @@ def test_keywords_and_positions_bind_alike():
     assert zentaric.tropical_to_sidereal(10.0, jd=2451545.0) == zentaric.tropical_to_sidereal(10.0)
 
 
-class Index:
-    def __init__(self, value):
-        self.value = value
-
-    def __index__(self):
-        return self.value
-
-
-class Real:
-    def __float__(self):
-        return 2.5
-
-
-class BadIndex:
-    def __index__(self):
-        raise ValueError("no index")
-
-
-class Name(str):
-    pass
 
 
 @pytest.mark.parametrize("call, expected", [
     (lambda: zentaric.calendar_to_jd(True, True, 1.5), zentaric.calendar_to_jd(1, 1, 1.5)),
     (lambda: zentaric.calendar_to_jd(Index(2000), Index(1), 1.5), 2451545.0),
     (lambda: zentaric.calendar_to_jd(2000, 1, 1), 2451544.5),
-    (lambda: zentaric.calendar_to_jd(2000, 1, Real()), 2451546.0),
+    (lambda: zentaric.calendar_to_jd(2000, 1, Real(2.5)), 2451546.0),
     (lambda: zentaric.calendar_to_jd(-2**31, 0, 0.0), zentaric.calendar_to_jd(-2147483648, 0, 0.0)),
     (lambda: zentaric.sign_name(Index(11)), "Pisces"),
     (lambda: zentaric.sign_name(False), "Aries"),

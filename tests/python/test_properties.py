@@ -16,6 +16,7 @@ import pytest
 from hypothesis import HealthCheck, event, given, settings, strategies as st
 
 import zentaric
+from dasha_reference import normalize_degrees
 
 pytestmark = pytest.mark.filterwarnings("ignore::DeprecationWarning")  # __index__/__float__ returning subclasses
 
@@ -266,15 +267,6 @@ def expect_name(function, parameters, values, data, position, spellings, what):
 
 # ---------------------------------------------------------------------------------------------------------------
 # Plain statements of the documented arithmetic
-
-
-def normalize_degrees(x):
-    if not math.isfinite(x):
-        return 0.0
-    r = math.fmod(x, 360.0)
-    if r < 0:
-        r += 360.0
-    return 0.0 if r >= 360.0 else r
 
 
 def truncate_to_u8(x):
