@@ -12,7 +12,7 @@ BIRTH = dict(year=1990, month=5, day=15, hour=10, minute=30, latitude=28.6139, l
 def dms(degrees):
     """Degrees as d°mm′ss″ (rounded to the second)."""
     seconds = round(degrees * 3600)
-    return f"{seconds // 3600:2d}°{seconds // 60 % 60:02d}′{seconds % 60:02d}″"
+    return f"{seconds // 3600:3d}°{seconds // 60 % 60:02d}′{seconds % 60:02d}″"
 
 
 def zodiac_position(longitude):
@@ -24,12 +24,12 @@ def print_chart(chart):
     print(f"Julian Day (UT) {chart['julian_day']}   ayanamsha {dms(chart['ayanamsha_value'])}")
     print(chart["config_summary"])
     print()
-    print(f"{'Body':<9s} {'Sign and degree':<24s} {'Nakshatra':<20s} {'House':>5s}  {'Dignity':<11s}")
+    print(f"{'Body':<9s} {'Sign and degree':<24s} {'Nakshatra':<25s} {'House':>5s}  {'Dignity':<11s}")
     for planet in chart["planets"]:
         nakshatra = zentaric.get_nakshatra(planet["longitude"])
         motion = "R" if planet["retrograde"] else " "
         print(f"{planet['name']:<9s} {zodiac_position(planet['longitude']):<24s} "
-              f"{nakshatra['nakshatra'] + ' ' + str(nakshatra['pada']):<20s} {planet['house']:>5d}  "
+              f"{nakshatra['nakshatra'] + ' pada ' + str(nakshatra['pada']):<25s} {planet['house']:>5d}  "
               f"{planet['dignity']:<11s} {motion}")
     houses = chart["houses"]
     print()
