@@ -23,13 +23,17 @@ double quartic_argument(double c0, double c1, double c2, double c3, double c4, d
 // c0 (radians) + c1 (arcseconds per century) · T.
 double linear_argument(double c0, double c1, double t) noexcept { return c0 + c1 * AS2R * t; }
 
+// D·i₁ + F·i₂ + l·i₃ + l′·i₄, summed left to right.
+double main_argument(const MainTerm& term, const LunarArguments& a) noexcept {
+    return a.elongation * term.multipliers[0] + a.argument_of_latitude * term.multipliers[1] +
+           a.mean_anomaly_moon * term.multipliers[2] + a.mean_anomaly_barycentre * term.multipliers[3];
+}
+
 template <std::size_t N>
 double sum_main_sine(const MainTerm (&terms)[N], const LunarArguments& a) noexcept {
     double sum = 0.0;
     for (const MainTerm& term : terms) {
-        const double argument = a.elongation * term.multipliers[0] + a.argument_of_latitude * term.multipliers[1] +
-                                a.mean_anomaly_moon * term.multipliers[2] +
-                                a.mean_anomaly_barycentre * term.multipliers[3];
+        const double argument = main_argument(term, a);
         sum += term.amplitude * std::sin(argument);
     }
     return sum;
@@ -39,9 +43,7 @@ template <std::size_t N>
 double sum_main_cosine(const MainTerm (&terms)[N], const LunarArguments& a) noexcept {
     double sum = 0.0;
     for (const MainTerm& term : terms) {
-        const double argument = a.elongation * term.multipliers[0] + a.argument_of_latitude * term.multipliers[1] +
-                                a.mean_anomaly_moon * term.multipliers[2] +
-                                a.mean_anomaly_barycentre * term.multipliers[3];
+        const double argument = main_argument(term, a);
         sum += term.amplitude * std::cos(argument);
     }
     return sum;
