@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "time/angles.hpp"
 #include "vedic/index.hpp"
@@ -71,10 +70,11 @@ std::uint8_t nakshatra_of(double longitude) noexcept {
 }
 
 std::uint8_t pada_of(double longitude) noexcept {
+    // Measured from the start of the nakshatra that holds the longitude, so that both agree at every boundary.
     const double l = normalize_degrees(longitude);
-    const double r = std::max(std::fmod(l, NAKSHATRA_SPAN) - PADA_BOUNDARY_SHIFT, 0.0);
-    const unsigned p = truncate_to_u8(r / PADA_SPAN) + 1u;
-    return static_cast<std::uint8_t>(p >= 4 ? 4 : p);
+    const double into_nakshatra = l - static_cast<double>(nakshatra_of(l)) * NAKSHATRA_SPAN;
+    const double r = std::max(into_nakshatra - PADA_BOUNDARY_SHIFT, 0.0);
+    return static_cast<std::uint8_t>(std::min<unsigned>(truncate_to_u8(r / PADA_SPAN), 3u) + 1u);
 }
 
 DashaLord nakshatra_lord(std::uint8_t nakshatra) noexcept {

@@ -353,7 +353,7 @@ def test_get_nakshatra(data, longitude):
         return
     low = normalize_degrees(arguments[0])
     n = min(truncate_to_u8(low / NAKSHATRA_SPAN), 26)
-    pada = min(truncate_to_u8(max(math.fmod(low, NAKSHATRA_SPAN) - 1e-9, 0.0) / PADA_SPAN) + 1, 4)
+    pada = min(truncate_to_u8(max(low - n * NAKSHATRA_SPAN - 1e-9, 0.0) / PADA_SPAN), 3) + 1
     assert list(result.items()) == [
         ("nakshatra", zentaric.nakshatra_name_i18n(n)), ("index", n), ("pada", pada),
         ("dasha_lord", DASHA_LORDS[NAKSHATRA_LORDS[n % 9]]), ("start_longitude", n * NAKSHATRA_SPAN),

@@ -85,13 +85,15 @@ def test_get_nakshatra(longitude, index, pada, name, lord):
     assert result["end_longitude"] == (index + 1) * 13.333333333333334
 
 
-def test_padas_follow_each_other_in_every_nakshatra():
-    for n in range(27):
-        start = n * 13.333333333333334
-        assert zentaric.get_nakshatra(start + 1e-6)["pada"] == 1
-        for p in range(1, 4):
-            inside = zentaric.get_nakshatra(start + p * 10 / 3 + 1e-6)
-            assert (inside["index"], inside["pada"]) == (n, p + 1)
+# Each start as the module reports it (n x span), and 226.66666666666666, two ulps below, that the index also
+# places in Jyeshtha.
+@pytest.mark.parametrize("n, start", [(n, n * 13.333333333333334) for n in range(27)] + [(17, 226.66666666666666)])
+def test_every_nakshatra_starts_with_pada_1_and_the_padas_follow(n, start):
+    at_start = zentaric.get_nakshatra(start)
+    assert (at_start["index"], at_start["pada"]) == (n, 1)
+    for p in range(1, 4):
+        inside = zentaric.get_nakshatra(start + p * 10 / 3 + 1e-6)
+        assert (inside["index"], inside["pada"]) == (n, p + 1)
 
 
 @pytest.mark.parametrize("longitude, signs", [
