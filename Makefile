@@ -30,6 +30,10 @@ demo: install
 
 test-deps: $(PY)
 	@dpkg -s libgtest-dev >/dev/null 2>&1 || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq libgtest-dev; }
+	@# a decimal-comma locale for the test that messages and documents do not follow the locale
+	@locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || { \
+	  dpkg -s locales >/dev/null 2>&1 || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq locales; }; \
+	  $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8; }
 	$(PY) -m pip install --quiet --disable-pip-version-check ".[test]"
 
 $(CPP_BUILD)/CMakeCache.txt:

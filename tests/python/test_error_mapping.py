@@ -1,5 +1,6 @@
 """Each error value the core produces reaches Python as the documented exception: exact class, the message as its
 single argument, and nothing chained to it."""
+import locale
 import os
 import re
 import subprocess
@@ -60,6 +61,28 @@ def test_error_value_becomes_the_documented_exception(call, exception, message):
     assert type(error) is exception
     assert error.args == (message,)
     assert error.__cause__ is None and error.__context__ is None
+
+
+def test_messages_and_chart_do_not_follow_a_decimal_comma_locale():
+    # `make test-deps` generates de_DE.UTF-8 where the machine lacks it; a missing locale must not pass unnoticed
+    chart = zentaric.compute_natal_chart(1990, 5, 15, 10, 30, 28.6139, 77.209, "Lahiri", "WholeSign")
+    for category in (locale.LC_NUMERIC, locale.LC_ALL):
+        saved = locale.setlocale(category)
+        try:
+            try:
+                locale.setlocale(category, "de_DE.UTF-8")
+            except locale.Error:
+                pytest.fail("locale de_DE.UTF-8 not available: run `make test-deps` (localedef -i de_DE -f UTF-8)")
+            assert locale.localeconv()["decimal_point"] == ","
+            for _, call, exception, message in ERRORS:
+                with pytest.raises(exception) as caught:
+                    call()
+                assert str(caught.value) == message
+            with pytest.raises(ValueError, match=r"^Date out of range: JD 3547272\.5 outside \[990575, 2816788\]$"):
+                zentaric.compute_natal_chart(5000, 1, 1, 0, 0, 0.0, 0.0)
+            assert zentaric.compute_natal_chart(1990, 5, 15, 10, 30, 28.6139, 77.209, "Lahiri", "WholeSign") == chart
+        finally:
+            locale.setlocale(category, saved)
 
 
 def test_ephemeris_failure_at_the_lower_end_names_saturn_first():
