@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     }
     const ChartConfig config = natal_chart_config(HouseSystem::Placidus, Ayanamsha::Lahiri);
     const double analysis_and_text = microseconds_per_call(calls * 10, [&](int i) {
-        const ChartAnalysis analysis = analyze_chart(tropical, config, 0.37 * i, 40.0, 23.44, 2451545.0);
+        const ChartAnalysis analysis = analyze_chart(tropical, config, 0.37 * i, 40.0, 23.44, 2451545.0, -0.0039);
         checksum += static_cast<double>(chart_json(analysis, 23.85, 2451545.0).size());
     });
 

@@ -1,5 +1,7 @@
 #include "chart/chart_analysis.hpp"
 
+#include <cmath>
+
 #include "time/angles.hpp"
 #include "vedic/index.hpp"
 
@@ -16,7 +18,21 @@ std::string config_summary_text(const ChartConfig& config) {
     return summary;
 }
 
+// Whole-sign cusps of a sidereal chart: the tropical longitudes of the sidereal sign starts, the first one the
+// sign holding the ascendant, so that every house is one sign of the chart's zodiac.
+void cusps_at_sidereal_signs(HouseCusps& houses, double ayanamsha) noexcept {
+    const double first_sign = std::floor(normalize_degrees(houses.asc - ayanamsha) / 30.0);
+    for (std::size_t house = 0; house < houses.cusps.size(); ++house) {
+        houses.cusps[house] = normalize_degrees(ayanamsha + 30.0 * (first_sign + static_cast<double>(house)));
+    }
+}
+
 }  // namespace
+
+double chart_ayanamsha(Ayanamsha ayanamsha, double jd, double nutation_longitude_deg) noexcept {
+    if (ayanamsha == Ayanamsha::Tropical) return 0.0;
+    return ayanamsha_degrees(ayanamsha, jd) + nutation_longitude_deg;
+}
 
 ChartConfig natal_chart_config(HouseSystem house_system, Ayanamsha ayanamsha) {
     return ChartConfig{{AspectKind::Conjunction, AspectKind::Sextile, AspectKind::Square, AspectKind::Trine,
@@ -39,10 +55,14 @@ std::uint8_t house_of(double longitude, const std::array<double, 12>& cusps) noe
 }
 
 ChartAnalysis analyze_chart(std::span<const TropicalPosition> bodies, const ChartConfig& config,
-                            double ramc_deg, double latitude_deg, double obliquity_deg, double jd) {
-    const double ayanamsha = ayanamsha_degrees(config.ayanamsha, jd);
+                            double ramc_deg, double latitude_deg, double obliquity_deg, double jd,
+                            double nutation_longitude_deg) {
+    const double ayanamsha = chart_ayanamsha(config.ayanamsha, jd, nutation_longitude_deg);
     ChartAnalysis analysis{{}, {}, config_summary_text(config),
                            house_cusps(config.house_system, ramc_deg, latitude_deg, obliquity_deg)};
+    if (config.house_system == HouseSystem::WholeSign && ayanamsha != 0.0) {
+        cusps_at_sidereal_signs(analysis.houses, ayanamsha);
+    }
     analysis.planets.reserve(bodies.size());
     std::vector<AspectPosition> aspect_input;
     aspect_input.reserve(bodies.size());

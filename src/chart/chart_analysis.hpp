@@ -64,9 +64,16 @@ struct ChartAnalysis {
 // [cusp i, cusp i+1) holds it, wrapping through 0°; 1 when none does (non-finite cusps).
 std::uint8_t house_of(double longitude, const std::array<double, 12>& cusps) noexcept;
 
-// Sidereal chart of tropical positions: ayanamsha at the UT Julian Day jd, houses from RAMC, latitude and
-// obliquity (degrees), sign, house, dignity and retrograde flag per body, aspects among all of them.
+// Degrees between the chart's zodiac and the true equinox of date, the bodies' frame: the system's mean ayanamsha
+// at the UT Julian Day jd plus the nutation in longitude (degrees), so that the sidereal zodiac stays fixed to
+// the stars; exactly 0 for Tropical.
+double chart_ayanamsha(Ayanamsha ayanamsha, double jd, double nutation_longitude_deg) noexcept;
+
+// Sidereal chart of tropical positions: the chart ayanamsha at the UT Julian Day jd and the nutation in
+// longitude (degrees, at TT), houses from RAMC, latitude and obliquity (degrees), sign, house, dignity and
+// retrograde flag per body, aspects among all of them. Whole-sign houses of a sidereal chart are its signs.
 ChartAnalysis analyze_chart(std::span<const TropicalPosition> bodies, const ChartConfig& config,
-                            double ramc_deg, double latitude_deg, double obliquity_deg, double jd);
+                            double ramc_deg, double latitude_deg, double obliquity_deg, double jd,
+                            double nutation_longitude_deg);
 
 }  // namespace zentaric

@@ -92,10 +92,11 @@ Result<std::string> natal_chart_json(std::int32_t year, std::uint32_t month, std
                                          mean_obliquity_rad + nutation_of_date.obliquity);
 
     const ChartConfig config = natal_chart_config(houses.value(), zodiac.value());
+    const double nutation_longitude_deg = nutation_of_date.longitude * 180.0 / PI;
     // The houses take the mean obliquity, not the true one used for the sidereal time.
     const ChartAnalysis analysis = analyze_chart(positions.value(), config, ramc_rad * 180.0 / PI, latitude,
-                                                 mean_obliquity_rad * 180.0 / PI, jd);
-    return chart_json(analysis, ayanamsha_degrees(zodiac.value(), jd), jd);
+                                                 mean_obliquity_rad * 180.0 / PI, jd, nutation_longitude_deg);
+    return chart_json(analysis, chart_ayanamsha(zodiac.value(), jd, nutation_longitude_deg), jd);
 }
 
 }  // namespace zentaric

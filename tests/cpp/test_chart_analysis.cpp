@@ -8,12 +8,14 @@
 
 #include "chart/chart_analysis.hpp"
 #include "time/angles.hpp"
+#include "vedic/index.hpp"
 
 namespace zentaric {
 namespace {
 
 constexpr double JD_2000 = 2451545.0;
 constexpr double RAMC = 45.0, LATITUDE = 40.0, OBLIQUITY = 23.44;
+constexpr double NUTATION = -0.0039;  // degrees, the nutation in longitude at J2000.0
 
 std::array<double, 12> cusps_from(double first, double step) {
     std::array<double, 12> cusps{};
@@ -72,7 +74,7 @@ TEST(AnalyzeChart, TropicalKeepsNormalisedTropicalLongitudes) {
     const auto bodies = sample_bodies();
     const auto analysis =
         analyze_chart(bodies, natal_chart_config(HouseSystem::Placidus, Ayanamsha::Tropical), RAMC, LATITUDE,
-                      OBLIQUITY, JD_2000);
+                      OBLIQUITY, JD_2000, NUTATION);
     ASSERT_EQ(analysis.planets.size(), bodies.size());
     for (std::size_t index = 0; index < bodies.size(); ++index) {
         const ChartPlanet& planet = analysis.planets[index];
@@ -89,11 +91,14 @@ TEST(AnalyzeChart, TropicalKeepsNormalisedTropicalLongitudes) {
 TEST(AnalyzeChart, SiderealShiftsBodiesButNotHouses) {
     const auto bodies = sample_bodies();
     const auto tropical = analyze_chart(bodies, natal_chart_config(HouseSystem::Placidus, Ayanamsha::Tropical),
-                                        RAMC, LATITUDE, OBLIQUITY, JD_2000);
+                                        RAMC, LATITUDE, OBLIQUITY, JD_2000, NUTATION);
     const auto lahiri = analyze_chart(bodies, natal_chart_config(HouseSystem::Placidus, Ayanamsha::Lahiri), RAMC,
-                                      LATITUDE, OBLIQUITY, JD_2000);
-    const double ayanamsha = ayanamsha_degrees(Ayanamsha::Lahiri, JD_2000);
+                                      LATITUDE, OBLIQUITY, JD_2000, NUTATION);
+    // The mean ayanamsha plus the nutation: sidereal longitudes do not nod with the true equinox.
+    const double ayanamsha = ayanamsha_degrees(Ayanamsha::Lahiri, JD_2000) + NUTATION;
     ASSERT_GT(ayanamsha, 23.0);
+    EXPECT_EQ(chart_ayanamsha(Ayanamsha::Lahiri, JD_2000, NUTATION), ayanamsha);
+    EXPECT_EQ(chart_ayanamsha(Ayanamsha::Tropical, JD_2000, NUTATION), 0.0);
     const HouseCusps expected_houses = house_cusps(HouseSystem::Placidus, RAMC, LATITUDE, OBLIQUITY);
     for (std::size_t index = 0; index < 12; ++index) {
         EXPECT_EQ(lahiri.houses.cusps[index], expected_houses.cusps[index]);
@@ -120,20 +125,32 @@ TEST(AnalyzeChart, SiderealShiftsBodiesButNotHouses) {
     }
 }
 
-TEST(AnalyzeChart, HouseComparesTropicalLongitudeWithTropicalCusps) {
-    const HouseCusps houses = house_cusps(HouseSystem::Equal, RAMC, LATITUDE, OBLIQUITY);
-    // A body exactly on the tropical cusp of house 4 must be in house 4 under any zodiac.
-    const std::vector<TropicalPosition> bodies = {{"Sun", houses.cusps[3], 0.0, 1.0, 1.0}};
+TEST(AnalyzeChart, SiderealWholeSignHousesAreTheChartSigns) {
+    const auto bodies = sample_bodies();
+    const HouseCusps tropical_houses = house_cusps(HouseSystem::WholeSign, RAMC, LATITUDE, OBLIQUITY);
     for (Ayanamsha zodiac : {Ayanamsha::Tropical, Ayanamsha::Lahiri, Ayanamsha::FaganBradley}) {
-        const auto analysis =
-            analyze_chart(bodies, natal_chart_config(HouseSystem::Equal, zodiac), RAMC, LATITUDE, OBLIQUITY, JD_2000);
-        EXPECT_EQ(analysis.planets[0].house, 4) << ayanamsha_name(zodiac);
+        const auto analysis = analyze_chart(bodies, natal_chart_config(HouseSystem::WholeSign, zodiac), RAMC,
+                                            LATITUDE, OBLIQUITY, JD_2000, NUTATION);
+        const double ayanamsha = chart_ayanamsha(zodiac, JD_2000, NUTATION);
+        const int ascendant_sign = sign_index_of(normalize_degrees(tropical_houses.asc - ayanamsha));
+        EXPECT_EQ(analysis.houses.asc, tropical_houses.asc);
+        EXPECT_EQ(analysis.houses.mc, tropical_houses.mc);
+        for (std::size_t house = 0; house < 12; ++house) {
+            // Tropical: the sign starts themselves (unchanged); sidereal: their tropical longitudes.
+            EXPECT_NEAR(normalize_degrees(analysis.houses.cusps[house] - ayanamsha),
+                        normalize_degrees(30.0 * (ascendant_sign + house)), 1e-12)
+                << ayanamsha_name(zodiac) << " cusp " << house + 1;
+        }
+        for (const ChartPlanet& planet : analysis.planets) {
+            EXPECT_EQ(planet.house, (planet.sign_index - ascendant_sign + 12) % 12 + 1)
+                << ayanamsha_name(zodiac) << " " << planet.name;
+        }
     }
 }
 
 TEST(AnalyzeChart, RetrogradeOnlyForStrictlyNegativeSpeed) {
     const auto analysis = analyze_chart(sample_bodies(), natal_chart_config(HouseSystem::Equal, Ayanamsha::Tropical),
-                                        RAMC, LATITUDE, OBLIQUITY, JD_2000);
+                                        RAMC, LATITUDE, OBLIQUITY, JD_2000, NUTATION);
     const bool expected[] = {false, false, true, false, false, false, false, true, false};
     for (std::size_t index = 0; index < std::size(expected); ++index) {
         EXPECT_EQ(analysis.planets[index].retrograde, expected[index]) << analysis.planets[index].name;
@@ -144,7 +161,7 @@ TEST(AnalyzeChart, AspectsUseChartIndicesAndTheConfiguredKinds) {
     const std::vector<TropicalPosition> bodies = {
         {"Sun", 10.0, 0.0, 1.0, 1.0}, {"Moon", 100.0, 0.0, 1.0, 13.0}, {"Mercury", 191.0, 0.0, 1.0, 1.5}};
     ChartConfig config = natal_chart_config(HouseSystem::Equal, Ayanamsha::Lahiri);
-    const auto analysis = analyze_chart(bodies, config, RAMC, LATITUDE, OBLIQUITY, JD_2000);
+    const auto analysis = analyze_chart(bodies, config, RAMC, LATITUDE, OBLIQUITY, JD_2000, NUTATION);
     ASSERT_EQ(analysis.aspects.size(), 3u);
     EXPECT_EQ(analysis.aspects[0].body1, 0u);  // Sun square Moon, exact
     EXPECT_EQ(analysis.aspects[0].body2, 1u);
@@ -157,13 +174,13 @@ TEST(AnalyzeChart, AspectsUseChartIndicesAndTheConfiguredKinds) {
     EXPECT_EQ(analysis.aspects[2].body2, 2u);
     EXPECT_EQ(analysis.aspects[2].kind, AspectKind::Square);
     config.aspect_kinds.clear();
-    EXPECT_TRUE(analyze_chart(bodies, config, RAMC, LATITUDE, OBLIQUITY, JD_2000).aspects.empty());
+    EXPECT_TRUE(analyze_chart(bodies, config, RAMC, LATITUDE, OBLIQUITY, JD_2000, NUTATION).aspects.empty());
 }
 
 TEST(AnalyzeChart, SummaryNamesModernRulership) {
     ChartConfig modern = natal_chart_config(HouseSystem::WholeSign, Ayanamsha::FaganBradley);
     modern.rulership = Rulership::Modern;
-    EXPECT_EQ(analyze_chart({}, modern, RAMC, LATITUDE, OBLIQUITY, JD_2000).config_summary,
+    EXPECT_EQ(analyze_chart({}, modern, RAMC, LATITUDE, OBLIQUITY, JD_2000, NUTATION).config_summary,
               "Houses: WholeSign, Zodiac: FaganBradley, Rulership: Modern");
 }
 

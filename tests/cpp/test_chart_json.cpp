@@ -74,7 +74,7 @@ TEST(ChartJson, FullChartIsCompactWithNinePlanets) {
         bodies.push_back({name, 40.0 * bodies.size() + 3.0, 0.5, 1.0, 0.1 * bodies.size() - 0.35});
     }
     const auto analysis = analyze_chart(bodies, natal_chart_config(HouseSystem::Placidus, Ayanamsha::Lahiri), 45.0,
-                                        40.0, 23.44, 2451545.0);
+                                        40.0, 23.44, 2451545.0, 0.0);
     const std::string text = chart_json(analysis, ayanamsha_degrees(Ayanamsha::Lahiri, 2451545.0), 2451545.0);
     EXPECT_TRUE(compact_outside_strings(text)) << text;
     std::size_t planets = 0;

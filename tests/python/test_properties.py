@@ -540,7 +540,9 @@ def check_chart_document(text, arguments, jd, zodiac, houses):
                                             "planets"]
     top = dict(document)
     assert top["julian_day"] == jd
-    assert top["ayanamsha_value"] == zentaric.get_ayanamsha(arguments[7], jd)
+    # the mean ayanamsha plus the nutation in longitude (its amplitudes add up to 20.4" over the date range)
+    nutation = top["ayanamsha_value"] - zentaric.get_ayanamsha(arguments[7], jd)
+    assert nutation == 0.0 if zodiac == "Tropical" else abs(nutation) < 21.0 / 3600.0
     assert top["config_summary"] == f"Houses: {houses}, Zodiac: {zodiac}, Rulership: Traditional"
     assert " " not in text.replace(top["config_summary"], "") and "\n" not in text
 
