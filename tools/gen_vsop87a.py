@@ -1,14 +1,19 @@
 """Writes src/ephemeris/data/vsop87a_tables.cpp from the published VSOP87A files (VizieR VI/81).
 
 Each of the 144 series (8 planets x X, Y, Z x powers 0..5) keeps the N terms of largest |A|, in decreasing
-order of |A| (a stable sort: equal amplitudes keep file order). Usage: gen_vsop87a.py [data_dir]
+order of |A| (a stable sort: equal amplitudes keep file order). Beside each term go cos(K*H) and sin(K*H) for
+H half a day in millennia, which carry a term's sine and cosine half a day either way. Usage:
+gen_vsop87a.py [data_dir]
 """
 
+import math
 import os
 
 from table_source import cpp_double, data_dir_from_argv, header_comment, write_source
 
 OUTPUT = "src/ephemeris/data/vsop87a_tables.cpp"
+# Half a day in Julian millennia, the double VSOP_HALF_DAY of vsop87.hpp.
+HALF_DAY = 0.5 / 365250.0
 PLANET_FILES = ["mer", "ven", "ear", "mar", "jup", "sat", "ura", "nep"]
 PLANET_NAMES = ["MERCURY", "VENUS", "EARTH", "MARS", "JUPITER", "SATURN", "URANUS", "NEPTUNE"]
 
@@ -66,6 +71,7 @@ def render(data_dir):
         planet_offsets = []
         offset = 0
         rows = []
+        turns = []
         for coordinate in range(3):
             coordinate_offsets = []
             for power in range(6):
@@ -74,6 +80,8 @@ def render(data_dir):
                 coordinate_offsets.append((offset, count))
                 for amplitude, phase, frequency in kept:
                     rows.append("    {%s, %s, %s},\n" % (cpp_double(amplitude), cpp_double(phase), cpp_double(frequency)))
+                    step = frequency * HALF_DAY
+                    turns.append("    {%s, %s},\n" % (cpp_double(math.cos(step)), cpp_double(math.sin(step))))
                 offset += count
             planet_offsets.append(coordinate_offsets)
         offsets.append(planet_offsets)
@@ -81,13 +89,17 @@ def render(data_dir):
         out.append("// %s: %d terms.\nconstexpr VsopTerm %s_TERMS[%d] = {\n" % (name.capitalize(), offset, name, offset))
         out.extend(rows)
         out.append("};\n\n")
+        out.append("constexpr VsopHalfDayTurn %s_HALF_DAY[%d] = {\n" % (name, offset))
+        out.extend(turns)
+        out.append("};\n\n")
     out.append("}  // namespace\n\n")
     out.append("// [planet][coordinate X, Y, Z][power of t 0..5]: %d terms in all.\n" % total)
     out.append("constinit const VsopSeries VSOP_PLANETS[8][3][6] = {\n")
     for planet, name in enumerate(PLANET_NAMES):
         out.append("    {\n")
         for coordinate in range(3):
-            cells = ", ".join("{%s_TERMS + %d, %d}" % (name, offset, count) for offset, count in offsets[planet][coordinate])
+            cells = ", ".join("{%s_TERMS + %d, %d, %s_HALF_DAY + %d}" % (name, offset, count, name, offset)
+                              for offset, count in offsets[planet][coordinate])
             out.append("        {%s},\n" % cells)
         out.append("    },\n")
     out.append("};\n\n}  // namespace zentaric\n")

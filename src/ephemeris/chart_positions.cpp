@@ -8,6 +8,8 @@
 #include "ephemeris/apparent_frame.hpp"
 #include "ephemeris/constants.hpp"
 #include "ephemeris/fast_series.hpp"
+#include "ephemeris/vsop87.hpp"
+#include "time/calendar.hpp"
 #include "time/delta_t.hpp"
 
 namespace zentaric {
@@ -57,74 +59,103 @@ Vector3 retarded_position(PositionAt position_at, const Vector3& observer) noexc
     return position_at(tau);
 }
 
-// Geocentric Moon in AU, equatorial J2000.
-Vector3 moon_equatorial_au(double jd_tt) noexcept {
-    const MoonPosition m = moon_position_fast(jd_tt);
-    const double au[3] = {m.x / AU_KM, m.y / AU_KM, m.z / AU_KM};
-    return equatorial(au);
-}
-
 // Everything one sample instant shares among the bodies.
 struct Sample {
     double jd_tt;
     FrameOfDate frame;
     Vector3 earth_position;
     Vector3 earth_velocity;
+    // The planetary series are summed at the chart's t + VSOP offset (t in millennia, offset 0 or ∓ half a day);
+    // the sample lies `shift` days later than that (the change of Delta T over half a day, ~1e-8 day).
+    double shift;
 };
 
-Sample sample_at(double jd_tt, bool needs_earth) noexcept {
-    Sample s{jd_tt, frame_of_date(jd_tt), Vector3{0.0, 0.0, 0.0}, Vector3{0.0, 0.0, 0.0}};
-    if (needs_earth) {
-        const PlanetExpansion earth = vsop87_expansion(2, jd_tt);
-        s.earth_position = equatorial(earth.position);
-        s.earth_velocity = equatorial(earth.velocity);
-    }
-    return s;
+constexpr double VSOP_OFFSETS[SAMPLE_COUNT] = {0.0, -VSOP_HALF_DAY, VSOP_HALF_DAY};
+
+// Position and velocity of an expansion `days` days after its instant.
+void expansion_state_after(const PlanetExpansion& e, double days, Vector3& position, Vector3& velocity) noexcept {
+    double ecliptic[3];
+    expansion_position_before(e, -days, ecliptic);
+    double rate[3];
+    for (int i = 0; i < 3; ++i) rate[i] = e.velocity[i] + days * (e.acceleration[i] + 0.5 * days * e.jerk[i]);
+    position = equatorial(ecliptic);
+    velocity = equatorial(rate);
 }
 
-ApparentPosition fast_apparent_position(Body body, const Sample& s) noexcept {
-    if (is_lunar_node(body)) return node_position(body, s.jd_tt, s.frame.nutation_longitude);
-    if (body == Body::Moon) {
-        // Two series evaluations, at jd and at jd − τ₁; later passes move along the chord between them, which
-        // the next pass (τ changes by ~1e-12 day, the Moon by ~1e-7 km) follows to ~1e-16 km.
-        const Vector3 geocentre{0.0, 0.0, 0.0};
-        const Vector3 now = moon_equatorial_au(s.jd_tt);
-        bool have_first_pass = false;
-        double first_days_back = 0.0;
-        Vector3 first{0.0, 0.0, 0.0};
-        const Vector3 moon = retarded_position(
-            [&](double tau) {
-                const double days_back = s.jd_tt - (s.jd_tt - tau);
-                if (days_back == 0.0) return now;
-                if (!have_first_pass) {
-                    have_first_pass = true;
-                    first_days_back = days_back;
-                    first = moon_equatorial_au(s.jd_tt - tau);
-                    return first;
-                }
-                const double f = (days_back - first_days_back) / first_days_back;
-                return Vector3{first.x + (first.x - now.x) * f, first.y + (first.y - now.y) * f,
-                               first.z + (first.z - now.z) * f};
-            },
-            geocentre);
-        return apparent_from_geometric(moon, geocentre, false, s.frame);
+// Geocentric Moon in AU, equatorial J2000, at T Julian centuries.
+Vector3 moon_equatorial_au(double t) noexcept {
+    const MoonPosition m = moon_position_at_centuries(t);
+    const double au[3] = {m.x / AU_KM, m.y / AU_KM, m.z / AU_KM};
+    return equatorial(au);
+}
+
+// The Moon retarded by the light time from the geocentre, iterated as light_time_state does. The first pass
+// needs only the distance at jd; later passes sum the series again only when the series time T(jd − τ) changes,
+// which after the second pass is rare (τ then moves by ~1e-12 day, less than the last place of jd).
+Vector3 retarded_moon(double jd_tt) noexcept {
+    double tau = moon_distance_fast(julian_centuries(jd_tt)) / AU_KM / LIGHT_SPEED_AU_PER_DAY;
+    double t = julian_centuries(jd_tt - tau);
+    Vector3 moon = moon_equatorial_au(t);
+    for (int pass = 1; pass < 10; ++pass) {
+        const double next = light_time_to(moon, Vector3{0.0, 0.0, 0.0});
+        const double change = next - tau;
+        tau = next;
+        if (std::fabs(change) < 1e-12) break;
+        const double t_next = julian_centuries(jd_tt - tau);
+        if (t_next != t) {
+            t = t_next;
+            moon = moon_equatorial_au(t);
+        }
     }
-    const Vector3& observer = s.earth_position;
-    Vector3 target{0.0, 0.0, 0.0};  // the Sun rests at the origin of the heliocentric frame
-    if (body != Body::Sun) {
-        const PlanetExpansion planet = vsop87_expansion(static_cast<int>(body) - static_cast<int>(Body::Mercury), s.jd_tt);
-        target = retarded_position(
-            [&planet, &s](double tau) {
-                // The provider is asked at the double jd − τ, which lies (jd − (jd − τ)) days back exactly.
-                const double days_back = s.jd_tt - (s.jd_tt - tau);
+    return moon;
+}
+
+// Apparent positions of one planet at the three samples, from its three expansions.
+void planet_positions(int planet, double t, const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
+    PlanetExpansion expansions[SAMPLE_COUNT];
+    vsop87_expansions_three(planet, t, expansions);
+    for (int k = 0; k < SAMPLE_COUNT; ++k) {
+        const Sample& s = samples[k];
+        const PlanetExpansion& planet_k = expansions[k];
+        const double offset = VSOP_OFFSETS[k];
+        const Vector3 target = retarded_position(
+            [&planet_k, &s, t, offset](double tau) {
+                // The provider is asked at the double jd − τ, whose series time (as rounded) lies this many days
+                // before the expansion's instant t + offset.
+                const double days_back = -((julian_millennia(s.jd_tt - tau) - t) - offset) * DAYS_PER_JULIAN_MILLENNIUM;
                 double ecliptic[3];
-                expansion_position_before(planet, days_back, ecliptic);
+                expansion_position_before(planet_k, days_back, ecliptic);
                 return equatorial(ecliptic);
             },
-            observer);
+            s.earth_position);
+        const Vector3 geometric{target.x - s.earth_position.x, target.y - s.earth_position.y,
+                                target.z - s.earth_position.z};
+        out[k] = apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
     }
-    const Vector3 geometric{target.x - observer.x, target.y - observer.y, target.z - observer.z};
-    return apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
+}
+
+void moon_positions(const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
+    // Geocentric series: light time from the geocentre, no annual aberration.
+    for (int k = 0; k < SAMPLE_COUNT; ++k)
+        out[k] = apparent_from_geometric(retarded_moon(samples[k].jd_tt), Vector3{0.0, 0.0, 0.0}, false,
+                                         samples[k].frame);
+}
+
+void body_positions(Body body, double t, const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
+    if (is_lunar_node(body)) {
+        for (int k = 0; k < SAMPLE_COUNT; ++k)
+            out[k] = node_position(body, samples[k].jd_tt, samples[k].frame.nutation_longitude);
+    } else if (body == Body::Moon) {
+        moon_positions(samples, out);
+    } else if (body == Body::Sun) {
+        for (int k = 0; k < SAMPLE_COUNT; ++k) {
+            const Sample& s = samples[k];
+            const Vector3 geometric{-s.earth_position.x, -s.earth_position.y, -s.earth_position.z};
+            out[k] = apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
+        }
+    } else {
+        planet_positions(static_cast<int>(body) - static_cast<int>(Body::Mercury), t, samples, out);
+    }
 }
 
 }  // namespace
@@ -155,8 +186,19 @@ Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& pro
         }
         return count;
     }
-    const Sample samples[SAMPLE_COUNT] = {sample_at(jd_tt[0], needs_earth), sample_at(jd_tt[1], needs_earth),
-                                          sample_at(jd_tt[2], needs_earth)};
+    // The planetary series are summed once per term for the three samples, at t and t ∓ H exactly.
+    const double t = julian_millennia(jd_tt[0]);
+    Sample samples[SAMPLE_COUNT];
+    PlanetExpansion earth[SAMPLE_COUNT];
+    if (needs_earth) vsop87_expansions_three(2, t, earth);
+    for (int k = 0; k < SAMPLE_COUNT; ++k) {
+        Sample& s = samples[k];
+        s.jd_tt = jd_tt[k];
+        s.frame = frame_of_date(jd_tt[k]);
+        s.shift = ((julian_millennia(jd_tt[k]) - t) - VSOP_OFFSETS[k]) * DAYS_PER_JULIAN_MILLENNIUM;
+        s.earth_position = s.earth_velocity = Vector3{0.0, 0.0, 0.0};
+        if (needs_earth) expansion_state_after(earth[k], s.shift, s.earth_position, s.earth_velocity);
+    }
     for (std::size_t i = 0; i < count; ++i) {
         if (!has_fast_path(bodies[i])) {
             Result<BodyPosition, EphemerisError> position = position_and_speed(provider, bodies[i], jd_ut);
@@ -167,11 +209,10 @@ Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& pro
             out[i] = position.value();
             continue;
         }
-        const ApparentPosition now = fast_apparent_position(bodies[i], samples[0]);
-        const ApparentPosition before = fast_apparent_position(bodies[i], samples[1]);
-        const ApparentPosition after = fast_apparent_position(bodies[i], samples[2]);
-        out[i] = BodyPosition{now.longitude, now.latitude, now.distance,
-                              speed_degrees_per_day(before.longitude, after.longitude)};
+        ApparentPosition at[SAMPLE_COUNT];
+        body_positions(bodies[i], t, samples, at);
+        out[i] = BodyPosition{at[0].longitude, at[0].latitude, at[0].distance,
+                              speed_degrees_per_day(at[1].longitude, at[2].longitude)};
     }
     return count;
 }

@@ -15,28 +15,51 @@ namespace zentaric {
 
 namespace {
 
-// Value and first three derivatives (per millennium^k) of Σ_α t^α S_α(t), with S_α′ = −Σ A K sin φ,
-// S_α″ = −Σ A K² cos φ, S_α‴ = Σ A K³ sin φ.
-void coordinate_derivatives(const VsopSeries (&series)[6], double t, double out[4]) noexcept {
-    double power[6] = {1.0, t, t * t, 0.0, 0.0, 0.0};
+// Adds to out the value and first three derivatives of t^α S_α from the sums of S_α; power[k] = t^k.
+void add_power_series(int a, const VsopSums& sums, const double power[6], double out[4]) noexcept {
+    auto p = [power](int k) { return k >= 0 ? power[k] : 0.0; };
+    const double s0 = sums.cosine;
+    const double s1 = -sums.sine_k;
+    const double s2 = -sums.cosine_k2;
+    const double s3 = sums.sine_k3;
+    const double alpha = a;
+    out[0] += p(a) * s0;
+    out[1] += alpha * p(a - 1) * s0 + p(a) * s1;
+    out[2] += alpha * (alpha - 1.0) * p(a - 2) * s0 + 2.0 * alpha * p(a - 1) * s1 + p(a) * s2;
+    out[3] += alpha * (alpha - 1.0) * (alpha - 2.0) * p(a - 3) * s0 + 3.0 * alpha * (alpha - 1.0) * p(a - 2) * s1 +
+              3.0 * alpha * p(a - 1) * s2 + p(a) * s3;
+}
+
+void powers_of(double t, double power[6]) noexcept {
+    power[0] = 1.0;
+    power[1] = t;
+    power[2] = t * t;
     power[3] = power[2] * t;
     power[4] = power[2] * power[2];
     power[5] = power[4] * t;
-    auto p = [&power](int k) { return k >= 0 ? power[k] : 0.0; };
+}
+
+PlanetExpansion expansion_from(const double value[3][4]) noexcept {
+    constexpr double d = DAYS_PER_JULIAN_MILLENNIUM;
+    PlanetExpansion e{};
+    for (int coordinate = 0; coordinate < 3; ++coordinate) {
+        e.position[coordinate] = value[coordinate][0];
+        e.velocity[coordinate] = value[coordinate][1] / d;
+        e.acceleration[coordinate] = value[coordinate][2] / (d * d);
+        e.jerk[coordinate] = value[coordinate][3] / (d * d * d);
+    }
+    return e;
+}
+
+// Value and first three derivatives (per millennium^k) of Σ_α t^α S_α, with S_α′ = −Σ A K sin φ,
+// S_α″ = −Σ A K² cos φ, S_α‴ = Σ A K³ sin φ.
+void coordinate_derivatives(const VsopSeries (&series)[6], double t, double out[4]) noexcept {
+    double power[6];
+    powers_of(t, power);
     out[0] = out[1] = out[2] = out[3] = 0.0;
     for (int a = 0; a < 6; ++a) {
         if (series[a].count == 0) continue;
-        const VsopSums sums = vsop_sums(series[a], t);
-        const double s0 = sums.cosine;
-        const double s1 = -sums.sine_k;
-        const double s2 = -sums.cosine_k2;
-        const double s3 = sums.sine_k3;
-        const double alpha = a;
-        out[0] += p(a) * s0;
-        out[1] += alpha * p(a - 1) * s0 + p(a) * s1;
-        out[2] += alpha * (alpha - 1.0) * p(a - 2) * s0 + 2.0 * alpha * p(a - 1) * s1 + p(a) * s2;
-        out[3] += alpha * (alpha - 1.0) * (alpha - 2.0) * p(a - 3) * s0 + 3.0 * alpha * (alpha - 1.0) * p(a - 2) * s1 +
-                  3.0 * alpha * p(a - 1) * s2 + p(a) * s3;
+        add_power_series(a, vsop_sums(series[a], t), power, out);
     }
 }
 
@@ -75,20 +98,35 @@ double perturbation_sum(const PerturbationTerm (&terms)[N], const LunarArguments
 
 }  // namespace
 
-PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept {
-    PlanetExpansion e{};
-    if (planet < 0 || planet >= VSOP_PLANET_COUNT) return e;
-    const double t = julian_millennia(jd_tt);
-    constexpr double d = DAYS_PER_JULIAN_MILLENNIUM;
-    for (int coordinate = 0; coordinate < 3; ++coordinate) {
-        double value[4];
-        coordinate_derivatives(VSOP_PLANETS[planet][coordinate], t, value);
-        e.position[coordinate] = value[0];
-        e.velocity[coordinate] = value[1] / d;
-        e.acceleration[coordinate] = value[2] / (d * d);
-        e.jerk[coordinate] = value[3] / (d * d * d);
+void vsop87_expansions_three(int planet, double t, PlanetExpansion out[3]) noexcept {
+    if (planet < 0 || planet >= VSOP_PLANET_COUNT) {
+        for (int k = 0; k < 3; ++k) out[k] = PlanetExpansion{};
+        return;
     }
-    return e;
+    double power[3][6];
+    powers_of(t, power[0]);
+    powers_of(t - VSOP_HALF_DAY, power[1]);
+    powers_of(t + VSOP_HALF_DAY, power[2]);
+    double value[3][3][4] = {};  // [instant][coordinate][derivative]
+    for (int coordinate = 0; coordinate < 3; ++coordinate) {
+        const VsopSeries(&series)[6] = VSOP_PLANETS[planet][coordinate];
+        for (int a = 0; a < 6; ++a) {
+            if (series[a].count == 0) continue;
+            VsopSums sums[3];
+            vsop_sums_three(series[a], t, sums);
+            for (int k = 0; k < 3; ++k) add_power_series(a, sums[k], power[k], value[k][coordinate]);
+        }
+    }
+    for (int k = 0; k < 3; ++k) out[k] = expansion_from(value[k]);
+}
+
+PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept {
+    if (planet < 0 || planet >= VSOP_PLANET_COUNT) return PlanetExpansion{};
+    const double t = julian_millennia(jd_tt);
+    double value[3][4];
+    for (int coordinate = 0; coordinate < 3; ++coordinate)
+        coordinate_derivatives(VSOP_PLANETS[planet][coordinate], t, value[coordinate]);
+    return expansion_from(value);
 }
 
 void expansion_position_before(const PlanetExpansion& e, double days, double out[3]) noexcept {
@@ -96,8 +134,9 @@ void expansion_position_before(const PlanetExpansion& e, double days, double out
         out[i] = e.position[i] - days * (e.velocity[i] - days * (0.5 * e.acceleration[i] - days * e.jerk[i] / 6.0));
 }
 
-MoonPosition moon_position_fast(double jd_tt) noexcept {
-    const double t = julian_centuries(jd_tt);
+MoonPosition moon_position_fast(double jd_tt) noexcept { return moon_position_at_centuries(julian_centuries(jd_tt)); }
+
+MoonPosition moon_position_at_centuries(double t) noexcept {
     const LunarArguments a = lunar_arguments(t);
     const double longitude = main_sum(ELP_MAIN_LONGITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LONGITUDE_T0, a) +
                              t * perturbation_sum(ELP_PERTURBATION_LONGITUDE_T1, a) + a.w1;
@@ -107,6 +146,13 @@ MoonPosition moon_position_fast(double jd_tt) noexcept {
                              t * perturbation_sum(ELP_PERTURBATION_DISTANCE_T1, a)) *
                             ELP_DISTANCE_SCALE;
     return moon_position_from_spherical(LunarSpherical{longitude, latitude, distance}, t);
+}
+
+double moon_distance_fast(double t) noexcept {
+    const LunarArguments a = lunar_arguments(t);
+    return (main_sum(ELP_MAIN_DISTANCE, a, false) + perturbation_sum(ELP_PERTURBATION_DISTANCE_T0, a) +
+            t * perturbation_sum(ELP_PERTURBATION_DISTANCE_T1, a)) *
+           ELP_DISTANCE_SCALE;
 }
 
 }  // namespace zentaric

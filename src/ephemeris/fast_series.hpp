@@ -17,10 +17,20 @@ struct PlanetExpansion {
 
 PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept;
 
+// The expansions at t, t − H and t + H (t in Julian millennia, H = VSOP_HALF_DAY), from one sine–cosine per
+// series term (vsop_sums_three).
+void vsop87_expansions_three(int planet, double t, PlanetExpansion out[3]) noexcept;
+
 // Position of the expansion `days` days before its instant (third-order Taylor polynomial), AU.
 void expansion_position_before(const PlanetExpansion& expansion, double days, double out[3]) noexcept;
 
 // moon_position with the fast kernels.
 MoonPosition moon_position_fast(double jd_tt) noexcept;
+
+// The lunar distance r (km) alone at T Julian centuries, as moon_position_fast sums it.
+double moon_distance_fast(double t) noexcept;
+
+// moon_position_fast at T Julian centuries.
+MoonPosition moon_position_at_centuries(double t) noexcept;
 
 }  // namespace zentaric

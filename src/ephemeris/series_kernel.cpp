@@ -27,6 +27,36 @@ VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept {
     return sums;
 }
 
+namespace {
+
+void add_term(VsopSums& sums, double amplitude, double frequency, double cosine, double sine) noexcept {
+    const double ak = amplitude * frequency;
+    sums.cosine += amplitude * cosine;
+    sums.sine_k += ak * sine;
+    sums.cosine_k2 += ak * frequency * cosine;
+    sums.sine_k3 += ak * frequency * frequency * sine;
+}
+
+}  // namespace
+
+void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
+    for (int k = 0; k < 3; ++k) out[k] = VsopSums{0.0, 0.0, 0.0, 0.0};
+    for (std::size_t i = 0; i < series.count; ++i) {
+        const VsopTerm& term = series.terms[i];
+        const VsopHalfDayTurn& turn = series.half_day[i];
+        const double argument = term.phase + t * term.frequency;
+        const double cosine = std::cos(argument);
+        const double sine = std::sin(argument);
+        const double sine_turned = sine * turn.cosine;
+        const double cosine_turned = cosine * turn.sine;
+        const double cosine_kept = cosine * turn.cosine;
+        const double sine_kept = sine * turn.sine;
+        add_term(out[0], term.amplitude, term.frequency, cosine, sine);
+        add_term(out[1], term.amplitude, term.frequency, cosine_kept + sine_kept, sine_turned - cosine_turned);
+        add_term(out[2], term.amplitude, term.frequency, cosine_kept - sine_kept, sine_turned + cosine_turned);
+    }
+}
+
 double sum_of_sines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept {
     double sum = 0.0;
     for (std::size_t i = 0; i < count; ++i) sum += amplitude[i] * std::sin(argument[i]);
@@ -154,6 +184,73 @@ ZENTARIC_AVX2 VsopSums vsop_sums_avx2(const VsopSeries& series, double t) {
                     horizontal_sum(sums.sine_k3)};
 }
 
+// Two consecutive half-day turns pairs (c s c s) of four terms into vectors of cosines and sines.
+ZENTARIC_AVX2 inline void load_turns(const double* p, __m256d& cosine, __m256d& sine) {
+    const __m256d v0 = _mm256_loadu_pd(p);      // c0 s0 c1 s1
+    const __m256d v1 = _mm256_loadu_pd(p + 4);  // c2 s2 c3 s3
+    cosine = _mm256_permute4x64_pd(_mm256_unpacklo_pd(v0, v1), 0b11011000);
+    sine = _mm256_permute4x64_pd(_mm256_unpackhi_pd(v0, v1), 0b11011000);
+}
+
+ZENTARIC_AVX2 inline void add_terms(VsopAccumulators& sums, __m256d a, __m256d ak, __m256d ak2, __m256d ak3,
+                                    __m256d cosine, __m256d sine) {
+    sums.cosine = _mm256_fmadd_pd(a, cosine, sums.cosine);
+    sums.sine_k = _mm256_fmadd_pd(ak, sine, sums.sine_k);
+    sums.cosine_k2 = _mm256_fmadd_pd(ak2, cosine, sums.cosine_k2);
+    sums.sine_k3 = _mm256_fmadd_pd(ak3, sine, sums.sine_k3);
+}
+
+// Adds four terms at t, t − H and t + H to the accumulators (p: 12 doubles of terms, q: 8 of turns).
+ZENTARIC_AVX2 inline void accumulate_three(const double* p, const double* q, __m256d time,
+                                           VsopAccumulators (&sums)[3]) {
+    __m256d a, b, k, turn_cosine, turn_sine;
+    load_terms(p, a, b, k);
+    load_turns(q, turn_cosine, turn_sine);
+    __m256d product = _mm256_mul_pd(time, k);
+    __asm__("" : "+x"(product));  // φ = B + t·K rounded as the term-by-term sum forms it (see accumulate_terms)
+    __m256d s, c;
+    sine_cosine(_mm256_add_pd(b, product), s, c);
+    const __m256d cosine_turned = _mm256_mul_pd(c, turn_sine);
+    const __m256d sine_kept = _mm256_mul_pd(s, turn_sine);
+    const __m256d ak = _mm256_mul_pd(a, k);
+    const __m256d ak2 = _mm256_mul_pd(ak, k);
+    const __m256d ak3 = _mm256_mul_pd(ak2, k);
+    add_terms(sums[0], a, ak, ak2, ak3, c, s);
+    add_terms(sums[1], a, ak, ak2, ak3, _mm256_fmadd_pd(c, turn_cosine, sine_kept),
+              _mm256_fmsub_pd(s, turn_cosine, cosine_turned));
+    add_terms(sums[2], a, ak, ak2, ak3, _mm256_fmsub_pd(c, turn_cosine, sine_kept),
+              _mm256_fmadd_pd(s, turn_cosine, cosine_turned));
+}
+
+ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, VsopSums out[3]) {
+    static_assert(sizeof(VsopHalfDayTurn) == 2 * sizeof(double), "VsopHalfDayTurn must be two packed doubles");
+    const __m256d time = _mm256_set1_pd(t);
+    const __m256d zero = _mm256_setzero_pd();
+    VsopAccumulators sums[3] = {{zero, zero, zero, zero}, {zero, zero, zero, zero}, {zero, zero, zero, zero}};
+    const std::size_t whole = series.count / 4 * 4;
+    if (series.count > 0) {
+        const double* terms = &series.terms[0].amplitude;
+        const double* turns = &series.half_day[0].cosine;
+        for (std::size_t i = 0; i < whole; i += 4) accumulate_three(terms + 3 * i, turns + 2 * i, time, sums);
+    }
+    if (whole < series.count) {
+        double tail[12] = {};  // zero amplitudes pad the last group
+        double tail_turns[8] = {};
+        for (std::size_t i = whole; i < series.count; ++i) {
+            const std::size_t j = i - whole;
+            tail[3 * j] = series.terms[i].amplitude;
+            tail[3 * j + 1] = series.terms[i].phase;
+            tail[3 * j + 2] = series.terms[i].frequency;
+            tail_turns[2 * j] = series.half_day[i].cosine;
+            tail_turns[2 * j + 1] = series.half_day[i].sine;
+        }
+        accumulate_three(tail, tail_turns, time, sums);
+    }
+    for (int k = 0; k < 3; ++k)
+        out[k] = VsopSums{horizontal_sum(sums[k].cosine), horizontal_sum(sums[k].sine_k),
+                          horizontal_sum(sums[k].cosine_k2), horizontal_sum(sums[k].sine_k3)};
+}
+
 template <bool Sine>
 ZENTARIC_AVX2 double sum_avx2(const double* amplitude, const double* argument, std::size_t count) {
     __m256d sum = _mm256_setzero_pd();
@@ -187,6 +284,14 @@ VsopSums vsop_sums(const VsopSeries& series, double t) noexcept {
     return vector_kernels_available() ? vsop_sums_avx2(series, t) : vsop_sums_portable(series, t);
 }
 
+void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
+    if (vector_kernels_available()) {
+        vsop_sums_three_avx2(series, t, out);
+    } else {
+        vsop_sums_three_portable(series, t, out);
+    }
+}
+
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept {
     return vector_kernels_available() ? sum_avx2<true>(amplitude, argument, count)
                                       : sum_of_sines_portable(amplitude, argument, count);
@@ -202,6 +307,10 @@ double sum_of_cosines(const double* amplitude, const double* argument, std::size
 bool vector_kernels_available() noexcept { return false; }
 
 VsopSums vsop_sums(const VsopSeries& series, double t) noexcept { return vsop_sums_portable(series, t); }
+
+void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
+    vsop_sums_three_portable(series, t, out);
+}
 
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept {
     return sum_of_sines_portable(amplitude, argument, count);

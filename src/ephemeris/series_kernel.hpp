@@ -25,6 +25,11 @@ VsopSums vsop_sums(const VsopSeries& series, double t) noexcept;
 // The same sums with std::cos and std::sin, term by term (the portable path).
 VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept;
 
+// The sums at t, t − H and t + H (H = VSOP_HALF_DAY, out[0..2] in that order) from one sine–cosine per term:
+// sin(φ ± K·H) and cos(φ ± K·H) follow from sin φ, cos φ and the term's half-day turn.
+void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
+void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
+
 // Σ amplitude[i]·sin(argument[i]) and Σ amplitude[i]·cos(argument[i]).
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept;
 double sum_of_cosines(const double* amplitude, const double* argument, std::size_t count) noexcept;

@@ -13,10 +13,21 @@ struct VsopTerm {
     double frequency;
 };
 
-// A contiguous run of terms in decreasing order of |A|; a count of 0 sums to 0.
+// Half a day in Julian millennia.
+inline constexpr double VSOP_HALF_DAY = 0.5 / 365250.0;
+
+// cos(K·H) and sin(K·H) of a term for H = VSOP_HALF_DAY: they turn its sine and cosine at t into those at t ± H.
+struct VsopHalfDayTurn {
+    double cosine;
+    double sine;
+};
+
+// A contiguous run of terms in decreasing order of |A|, with the half-day turn of each term; a count of 0
+// sums to 0.
 struct VsopSeries {
     const VsopTerm* terms;
     std::size_t count;
+    const VsopHalfDayTurn* half_day;
 };
 
 // [planet 0 Mercury .. 7 Neptune][coordinate X, Y, Z][power of t 0..5].
