@@ -1,70 +1,109 @@
 #include "chart/chart_json.hpp"
 
-#include <utility>
+#include <string_view>
 
 #include "chart/json.hpp"
 
 namespace zentaric {
 namespace {
 
-JsonValue planet_object(const ChartPlanet& planet) {
-    JsonValue object = JsonValue::object();
-    object.set("name", JsonValue::string(planet.name));
-    object.set("sign", JsonValue::string(std::string(planet.sign)));
-    object.set("dignity", JsonValue::string(std::string(planet.dignity)));
-    object.set("longitude", JsonValue::number(planet.longitude));
-    object.set("latitude", JsonValue::number(planet.latitude));
-    object.set("distance", JsonValue::number(planet.distance));
-    object.set("speed", JsonValue::number(planet.speed));
-    object.set("retrograde", JsonValue::boolean(planet.retrograde));
-    object.set("sign_index", JsonValue::integer(planet.sign_index));
-    object.set("house", JsonValue::integer(planet.house));
-    return object;
+// Room for a chart of the nine bodies with a few dozen aspects (a typical document is about 3 kB), so that the
+// text is written into one allocation.
+constexpr std::size_t CHART_TEXT_RESERVE = 4096;
+
+// Members are written in ascending key order, each key with its quotes and colon, preceded by a comma when
+// `comma` is set.
+void key(std::string& out, std::string_view quoted_key_and_colon, bool comma = true) {
+    if (comma) out += ',';
+    out += quoted_key_and_colon;
 }
 
-JsonValue houses_object(const HouseCusps& houses) {
-    JsonValue cusps = JsonValue::array();
-    for (double cusp : houses.cusps) cusps.push_back(JsonValue::number(cusp));
-    JsonValue object = JsonValue::object();
-    object.set("cusps", std::move(cusps));
-    object.set("asc", JsonValue::number(houses.asc));
-    object.set("mc", JsonValue::number(houses.mc));
-    object.set("system", JsonValue::string(std::string(house_system_name(houses.system))));
-    object.set("polar_fallback", JsonValue::boolean(houses.polar_fallback));
-    return object;
+void boolean(std::string& out, bool value) { out += value ? "true" : "false"; }
+
+void append_planet(std::string& out, const ChartPlanet& planet) {
+    key(out, "{\"dignity\":", false);
+    append_json_string(out, planet.dignity);
+    key(out, "\"distance\":");
+    append_json_number(out, planet.distance);
+    key(out, "\"house\":");
+    append_json_integer(out, planet.house);
+    key(out, "\"latitude\":");
+    append_json_number(out, planet.latitude);
+    key(out, "\"longitude\":");
+    append_json_number(out, planet.longitude);
+    key(out, "\"name\":");
+    append_json_string(out, planet.name);
+    key(out, "\"retrograde\":");
+    boolean(out, planet.retrograde);
+    key(out, "\"sign\":");
+    append_json_string(out, planet.sign);
+    key(out, "\"sign_index\":");
+    append_json_integer(out, planet.sign_index);
+    key(out, "\"speed\":");
+    append_json_number(out, planet.speed);
+    out += '}';
 }
 
-JsonValue aspect_object(const Aspect& aspect) {
-    JsonValue object = JsonValue::object();
-    object.set("body1", JsonValue::integer(aspect.body1));
-    object.set("body2", JsonValue::integer(aspect.body2));
-    object.set("type", JsonValue::string(std::string(aspect_kind_name(aspect.kind))));
-    object.set("orb", JsonValue::number(aspect.orb));
-    object.set("applying", JsonValue::boolean(aspect.applying));
-    object.set("strength", JsonValue::number(aspect.strength));
-    return object;
+void append_houses(std::string& out, const HouseCusps& houses) {
+    key(out, "{\"asc\":", false);
+    append_json_number(out, houses.asc);
+    key(out, "\"cusps\":[");
+    for (std::size_t i = 0; i < houses.cusps.size(); ++i) {
+        if (i > 0) out += ',';
+        append_json_number(out, houses.cusps[i]);
+    }
+    out += ']';
+    key(out, "\"mc\":");
+    append_json_number(out, houses.mc);
+    key(out, "\"polar_fallback\":");
+    boolean(out, houses.polar_fallback);
+    key(out, "\"system\":");
+    append_json_string(out, house_system_name(houses.system));
+    out += '}';
 }
 
-JsonValue chart_document(const ChartAnalysis& analysis, double ayanamsha_value, double julian_day) {
-    JsonValue planets = JsonValue::array();
-    for (const ChartPlanet& planet : analysis.planets) planets.push_back(planet_object(planet));
-    JsonValue aspects = JsonValue::array();
-    for (const Aspect& aspect : analysis.aspects) aspects.push_back(aspect_object(aspect));
-
-    JsonValue document = JsonValue::object();
-    document.set("planets", std::move(planets));
-    document.set("houses", houses_object(analysis.houses));
-    document.set("aspects", std::move(aspects));
-    document.set("ayanamsha_value", JsonValue::number(ayanamsha_value));
-    document.set("julian_day", JsonValue::number(julian_day));
-    document.set("config_summary", JsonValue::string(analysis.config_summary));
-    return document;
+void append_aspect(std::string& out, const Aspect& aspect) {
+    key(out, "{\"applying\":", false);
+    boolean(out, aspect.applying);
+    key(out, "\"body1\":");
+    append_json_integer(out, aspect.body1);
+    key(out, "\"body2\":");
+    append_json_integer(out, aspect.body2);
+    key(out, "\"orb\":");
+    append_json_number(out, aspect.orb);
+    key(out, "\"strength\":");
+    append_json_number(out, aspect.strength);
+    key(out, "\"type\":");
+    append_json_string(out, aspect_kind_name(aspect.kind));
+    out += '}';
 }
 
 }  // namespace
 
 std::string chart_json(const ChartAnalysis& analysis, double ayanamsha_value, double julian_day) {
-    return to_json(chart_document(analysis, ayanamsha_value, julian_day));
+    std::string out;
+    out.reserve(CHART_TEXT_RESERVE);
+    key(out, "{\"aspects\":[", false);
+    for (std::size_t i = 0; i < analysis.aspects.size(); ++i) {
+        if (i > 0) out += ',';
+        append_aspect(out, analysis.aspects[i]);
+    }
+    out += ']';
+    key(out, "\"ayanamsha_value\":");
+    append_json_number(out, ayanamsha_value);
+    key(out, "\"config_summary\":");
+    append_json_string(out, analysis.config_summary);
+    key(out, "\"houses\":");
+    append_houses(out, analysis.houses);
+    key(out, "\"julian_day\":");
+    append_json_number(out, julian_day);
+    key(out, "\"planets\":[");
+    for (std::size_t i = 0; i < analysis.planets.size(); ++i) {
+        if (i > 0) out += ',';
+        append_planet(out, analysis.planets[i]);
+    }
+    out += "]}";
+    return out;
 }
 
 }  // namespace zentaric
