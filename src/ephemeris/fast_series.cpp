@@ -83,16 +83,8 @@ double perturbation_sum(const PerturbationTerm (&terms)[N], const LunarArguments
                                   a.mars, a.jupiter, a.saturn, a.uranus, a.neptune, a.zeta};
     double amplitude[N];
     double argument[N];
-    for (std::size_t i = 0; i < N; ++i) {
-        const PerturbationTerm& term = terms[i];
-        // Summed as a tree rather than one chain of 13 dependent additions: the same sum to ~1e-16 relative.
-        const std::int8_t* m = term.multipliers;
-        const double delaunay = (arguments[0] * m[0] + arguments[1] * m[1]) + (arguments[2] * m[2] + arguments[3] * m[3]);
-        const double inner = (arguments[4] * m[4] + arguments[5] * m[5]) + (arguments[6] * m[6] + arguments[7] * m[7]);
-        const double outer = (arguments[8] * m[8] + arguments[9] * m[9]) + (arguments[10] * m[10] + arguments[11] * m[11]);
-        amplitude[i] = term.amplitude;
-        argument[i] = term.phase + ((delaunay + inner) + (outer + arguments[12] * m[12]));
-    }
+    perturbation_arguments(terms, N, arguments, argument);
+    for (std::size_t i = 0; i < N; ++i) amplitude[i] = terms[i].amplitude;
     return sum_of_sines(amplitude, argument, N);
 }
 

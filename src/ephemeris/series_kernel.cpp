@@ -3,6 +3,8 @@
 #include "ephemeris/series_kernel.hpp"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define ZENTARIC_X86_KERNELS 1
@@ -54,6 +56,18 @@ void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3
         add_term(out[0], term.amplitude, term.frequency, cosine, sine);
         add_term(out[1], term.amplitude, term.frequency, cosine_kept + sine_kept, sine_turned - cosine_turned);
         add_term(out[2], term.amplitude, term.frequency, cosine_kept - sine_kept, sine_turned + cosine_turned);
+    }
+}
+
+void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
+                                     double* out) noexcept {
+    for (std::size_t i = 0; i < count; ++i) {
+        // Summed as a tree rather than one chain of 13 dependent additions.
+        const std::int8_t* m = terms[i].multipliers;
+        const double delaunay = (arguments[0] * m[0] + arguments[1] * m[1]) + (arguments[2] * m[2] + arguments[3] * m[3]);
+        const double inner = (arguments[4] * m[4] + arguments[5] * m[5]) + (arguments[6] * m[6] + arguments[7] * m[7]);
+        const double outer = (arguments[8] * m[8] + arguments[9] * m[9]) + (arguments[10] * m[10] + arguments[11] * m[11]);
+        out[i] = terms[i].phase + ((delaunay + inner) + (outer + arguments[12] * m[12]));
     }
 }
 
@@ -251,6 +265,27 @@ ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, Vsop
                           horizontal_sum(sums[k].cosine_k2), horizontal_sum(sums[k].sine_k3)};
 }
 
+// Four multipliers of a term (bytes) as doubles.
+ZENTARIC_AVX2 inline __m256d multipliers_at(const std::int8_t* m) {
+    std::int32_t packed;
+    std::memcpy(&packed, m, sizeof packed);
+    return _mm256_cvtepi32_pd(_mm_cvtepi8_epi32(_mm_cvtsi32_si128(packed)));
+}
+
+ZENTARIC_AVX2 void perturbation_arguments_avx2(const PerturbationTerm* terms, std::size_t count,
+                                               const double arguments[13], double* out) {
+    const __m256d a0 = _mm256_loadu_pd(arguments);
+    const __m256d a1 = _mm256_loadu_pd(arguments + 4);
+    const __m256d a2 = _mm256_loadu_pd(arguments + 8);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::int8_t* m = terms[i].multipliers;
+        __m256d sum = _mm256_mul_pd(a0, multipliers_at(m));
+        sum = _mm256_fmadd_pd(a1, multipliers_at(m + 4), sum);
+        sum = _mm256_fmadd_pd(a2, multipliers_at(m + 8), sum);
+        out[i] = terms[i].phase + (horizontal_sum(sum) + arguments[12] * m[12]);
+    }
+}
+
 template <bool Sine>
 ZENTARIC_AVX2 double sum_avx2(const double* amplitude, const double* argument, std::size_t count) {
     __m256d sum = _mm256_setzero_pd();
@@ -292,6 +327,15 @@ void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexce
     }
 }
 
+void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
+                            double* out) noexcept {
+    if (vector_kernels_available()) {
+        perturbation_arguments_avx2(terms, count, arguments, out);
+    } else {
+        perturbation_arguments_portable(terms, count, arguments, out);
+    }
+}
+
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept {
     return vector_kernels_available() ? sum_avx2<true>(amplitude, argument, count)
                                       : sum_of_sines_portable(amplitude, argument, count);
@@ -307,6 +351,11 @@ double sum_of_cosines(const double* amplitude, const double* argument, std::size
 bool vector_kernels_available() noexcept { return false; }
 
 VsopSums vsop_sums(const VsopSeries& series, double t) noexcept { return vsop_sums_portable(series, t); }
+
+void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
+                            double* out) noexcept {
+    perturbation_arguments_portable(terms, count, arguments, out);
+}
 
 void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
     vsop_sums_three_portable(series, t, out);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "ephemeris/elp_mpp02.hpp"
 #include "ephemeris/vsop87.hpp"
 
 namespace zentaric {
@@ -29,6 +30,13 @@ VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept;
 // sin(φ ± K·H) and cos(φ ± K·H) follow from sin φ, cos φ and the term's half-day turn.
 void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
 void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
+
+// The arguments φᵢ + Σₖ iₖ·argₖ of lunar perturbation terms, for the 13 arguments in multiplier order; the sum is
+// grouped differently from term to term kernel (~1e-16 relative), which the small amplitudes (≤ 1e-4) do not see.
+void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
+                            double* out) noexcept;
+void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
+                                     double* out) noexcept;
 
 // Σ amplitude[i]·sin(argument[i]) and Σ amplitude[i]·cos(argument[i]).
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept;
