@@ -14,7 +14,7 @@ SANITIZE_BUILD := build/sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: demo test test-cpp test-python test-sanitize install venv test-deps bench check-tables clean
+.PHONY: demo test test-cpp test-python test-typing test-sanitize install venv test-deps bench check-tables clean
 
 $(PY):
 	@test -n "$(PYTHON312)" || { echo "python3.12 not found (install it or set PYTHON312=...)"; exit 1; }
@@ -46,7 +46,12 @@ test-cpp: $(CPP_BUILD)/CMakeCache.txt
 test-python:
 	ZENTARIC_PROBE_LIB=$(abspath $(CPP_BUILD))/libzentaric_probe.so $(PY) -m pytest tests/python -q
 
-test: test-deps test-cpp test-python
+# The installed stubs (zentaric-stubs) against the module itself, and the package and examples under mypy --strict.
+test-typing:
+	$(PY) -m mypy.stubtest zentaric
+	$(PY) -m mypy --strict zentaric_chart examples
+
+test: test-deps test-cpp test-python test-typing
 
 # Core, C++ tests, probe library and module built with AddressSanitizer + UBSan (float-to-integer overflow included),
 # at -O1 with line tables (half the build time of -O2 -g); any report fails the run. The interpreter is not

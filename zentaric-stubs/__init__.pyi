@@ -1,0 +1,53 @@
+"""Type stubs for the extension module zentaric (a single-module extension, so the stubs ship as zentaric-stubs)."""
+from typing import SupportsFloat, SupportsIndex, TypedDict
+
+__all__ = [
+    "compute_dasha",
+    "get_nakshatra",
+    "compute_varga",
+    "compute_houses",
+    "tropical_to_sidereal",
+    "get_ayanamsha",
+    "calendar_to_jd",
+    "planet_name",
+    "sign_name",
+    "nakshatra_name_i18n",
+    "compute_natal_chart",
+]
+
+class _Nakshatra(TypedDict):
+    """Result of get_nakshatra, keys in this order."""
+
+    nakshatra: str
+    index: int
+    pada: int
+    dasha_lord: str
+    start_longitude: float
+    end_longitude: float
+
+class _HouseCusps(TypedDict):
+    """Result of compute_houses, keys in this order; cusps of houses 1..12, tropical degrees."""
+
+    cusps: list[float]
+    asc: float
+    mc: float
+    system: str
+    polar_fallback: bool
+
+def compute_dasha(moon_longitude: SupportsFloat | SupportsIndex, birth_jd: SupportsFloat | SupportsIndex,
+                  levels: SupportsIndex = 3) -> str: ...
+def get_nakshatra(sidereal_longitude: SupportsFloat | SupportsIndex) -> _Nakshatra: ...
+def compute_varga(longitude: SupportsFloat | SupportsIndex, varga: str) -> int: ...
+def compute_houses(ramc: SupportsFloat | SupportsIndex, latitude: SupportsFloat | SupportsIndex,
+                   obliquity: SupportsFloat | SupportsIndex, system: str = "Placidus") -> _HouseCusps: ...
+def tropical_to_sidereal(tropical_longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
+                         jd: SupportsFloat | SupportsIndex = 2451545.0) -> float: ...
+def get_ayanamsha(ayanamsha: str = "Lahiri", jd: SupportsFloat | SupportsIndex = 2451545.0) -> float: ...
+def calendar_to_jd(year: SupportsIndex, month: SupportsIndex, day: SupportsFloat | SupportsIndex) -> float: ...
+def planet_name(index: SupportsIndex, language: str = "en") -> str: ...
+def sign_name(index: SupportsIndex, language: str = "en") -> str: ...
+def nakshatra_name_i18n(index: SupportsIndex, language: str = "en") -> str: ...
+def compute_natal_chart(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
+                        minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
+                        longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
+                        house_system: str = "Placidus") -> str: ...

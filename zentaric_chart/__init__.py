@@ -1,0 +1,17 @@
+"""zentaric_chart: natal charts, dasha dates and a command line on top of the `zentaric` module.
+
+    >>> from zentaric_chart import Birth, natal, dasha_at
+    >>> birth = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    >>> chart = natal(birth, houses="WholeSign")
+    >>> chart.lagna.sign, chart.body("Moon").nakshatra
+    >>> [p.lord for p in dasha_at(birth, datetime.now(UTC))]
+
+Only the module's public functions are used; every number comes from it.
+"""
+from zentaric_chart._names import UnknownName
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, from_julian_day, julian_day
+from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, natal
+from zentaric_chart.dasha import Period, dasha, dasha_at
+
+__all__ = ["Aspect", "Birth", "Body", "Chart", "Houses", "Lagna", "MAX_YEAR", "MIN_YEAR", "Period", "UnknownName",
+           "dasha", "dasha_at", "from_julian_day", "julian_day", "natal"]

@@ -1,0 +1,140 @@
+"""Birth moments: a local wall time in a named zone turned into the UTC minute the module computes for.
+
+Also the two Julian Day conversions. The module's `calendar_to_jd` reads dates in the proleptic Gregorian calendar
+at every date (no switch to the Julian calendar before 1582-10-15), as Python's datetime does; so a datetime's year,
+month and day go to the module unchanged, and dates before 1582-10-15 are proleptic Gregorian dates.
+"""
+from __future__ import annotations
+
+import math
+import zoneinfo
+from dataclasses import dataclass, field
+from datetime import UTC, datetime, timedelta, tzinfo
+
+import zentaric
+
+from zentaric_chart._names import UnknownName, closest
+
+#: Years a birth may fall in: the module's ephemeris covers about 2000 BCE to 3000 CE; Python's datetime starts at
+#: year 1, and a birth late in 3000 CE needs positions half a day beyond the ephemeris' last day.
+MIN_YEAR = 1
+MAX_YEAR = 2998
+
+_J2000 = datetime(2000, 1, 1, 12, tzinfo=UTC)  # Julian Day 2451545.0
+
+
+def julian_day(moment: datetime) -> float:
+    """The UT Julian Day of an aware datetime, by the module's `calendar_to_jd` (proleptic Gregorian)."""
+    if moment.tzinfo is None or moment.utcoffset() is None:
+        raise ValueError(f"julian_day needs an aware datetime, got the naive {moment.isoformat()}")
+    utc = moment.astimezone(UTC)
+    seconds = utc.hour * 3600 + utc.minute * 60 + utc.second + utc.microsecond / 1e6
+    return zentaric.calendar_to_jd(utc.year, utc.month, utc.day + seconds / 86400.0)
+
+
+def from_julian_day(jd: float) -> datetime:
+    """The aware UTC datetime of a UT Julian Day, rounded to the millisecond (the inverse of `julian_day`).
+
+    A Julian Day near 2.4 million resolves about 40 microseconds, so finer digits would be noise.
+    """
+    if not math.isfinite(jd):
+        raise ValueError(f"Julian Day {jd} is not a finite number")
+    days = jd - 2451545.0  # exact for Julian Days of the years 1 to 9999
+    whole = math.floor(days)
+    try:
+        return _J2000 + timedelta(days=whole, milliseconds=round((days - whole) * 86_400_000))
+    except OverflowError:
+        raise ValueError(f"Julian Day {jd} is outside the datetime range (years 1 to 9999)") from None
+
+
+def zone(name: str) -> zoneinfo.ZoneInfo:
+    """The IANA zone `name`; an unknown name raises ValueError with the closest known zone."""
+    try:
+        return zoneinfo.ZoneInfo(name)
+    except (zoneinfo.ZoneInfoNotFoundError, ValueError):
+        zones = sorted(zoneinfo.available_timezones())
+        raise UnknownName("time zone", name, ["an IANA zone such as Asia/Kolkata"], closest(name, zones)) from None
+
+
+def _finite(name: str, value: float, low: float, high: float) -> float:
+    number = float(value)
+    if not (math.isfinite(number) and low <= number <= high):
+        raise ValueError(f"{name} {value!r} is outside the accepted range {low:g} to {high:g} degrees")
+    return number
+
+
+def _utc_instant(local: datetime, place: tzinfo, fold: int | None) -> datetime:
+    """The UTC instant of a naive wall time in `place`; gaps and repeated hours need `fold`."""
+    readings = [local.replace(tzinfo=place, fold=f).astimezone(UTC) for f in (0, 1)]
+    if fold is not None:
+        return readings[fold]
+    if readings[0] == readings[1]:
+        return readings[0]
+    exists = [r.astimezone(place).replace(tzinfo=None) == local for r in readings]
+    what = "happens twice (clocks went back)" if all(exists) else "does not exist (clocks went forward)"
+    raise ValueError(f"{local.isoformat(' ')} {what} in {place}: fold=0 reads it as {readings[0]:%Y-%m-%d %H:%M} "
+                     f"UTC, fold=1 as {readings[1]:%Y-%m-%d %H:%M} UTC")
+
+
+def _parse_when(when: datetime | str) -> datetime:
+    if isinstance(when, datetime):
+        return when
+    if isinstance(when, str):
+        try:
+            return datetime.fromisoformat(when)
+        except ValueError:
+            raise ValueError(f"when {when!r} is not an ISO-8601 date and time such as 1990-05-15T16:00") from None
+    raise TypeError(f"when must be a datetime or an ISO-8601 str, not {type(when).__name__}")
+
+
+@dataclass(frozen=True)
+class Birth:
+    """A birth: when, where, and the UTC minute the module computes for.
+
+    `when` is an aware datetime, or a naive datetime / ISO-8601 text read as wall time in the IANA zone `tz`.
+    A wall time that does not exist or happens twice in `tz` raises ValueError unless `fold` (0: the earlier
+    reading, 1: the later, as `datetime.fold`) chooses. `utc` is the instant actually used: `when` in UTC rounded to
+    the nearest minute (the module's resolution). `latitude` is north positive, `longitude` east positive.
+    """
+
+    when: datetime | str
+    latitude: float
+    longitude: float
+    tz: str | None = None
+    fold: int | None = None
+    utc: datetime = field(init=False)
+    zone: tzinfo = field(init=False, repr=False)
+
+    def __post_init__(self) -> None:
+        object.__setattr__(self, "latitude", _finite("latitude", self.latitude, -90.0, 90.0))
+        object.__setattr__(self, "longitude", _finite("longitude", self.longitude, -180.0, 180.0))
+        if self.fold not in (None, 0, 1):
+            raise ValueError(f"fold {self.fold!r} must be 0, 1 or None")
+        moment = _parse_when(self.when)
+        place: tzinfo | None = zone(self.tz) if self.tz is not None else moment.tzinfo
+        if place is None:
+            raise ValueError(f"when {moment.isoformat()} has no zone: pass tz (an IANA zone such as Asia/Kolkata) "
+                             "or an aware datetime")
+        range_text = f"the accepted range is the years {MIN_YEAR} to {MAX_YEAR}"
+        try:
+            if moment.tzinfo is None:
+                instant = _utc_instant(moment, place, self.fold)
+            else:
+                instant = moment.astimezone(UTC)
+            minute = (instant + timedelta(seconds=30)).replace(second=0, microsecond=0)
+        except OverflowError:
+            raise ValueError(f"when {moment.isoformat()} is outside the ephemeris: {range_text}") from None
+        if not MIN_YEAR <= minute.year <= MAX_YEAR:
+            raise ValueError(f"when {moment.isoformat()} is outside the ephemeris: {range_text}")
+        object.__setattr__(self, "when", moment)
+        object.__setattr__(self, "utc", minute)
+        object.__setattr__(self, "zone", place)
+
+    def local(self) -> datetime:
+        """The instant used (`utc`), shown in the birth's zone."""
+        return self.utc.astimezone(self.zone)
+
+    @property
+    def julian_day(self) -> float:
+        """UT Julian Day of `utc`, as the module computes it from the same minute."""
+        return julian_day(self.utc)

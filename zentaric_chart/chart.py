@@ -1,0 +1,215 @@
+"""The natal chart as frozen dataclasses, built from the module's chart document.
+
+Structure (all frozen dataclasses; angles in degrees):
+  Chart
+    birth: Birth                    the input, with the UTC minute used
+    ayanamsha, house_system: str    the module's names ("Lahiri", "WholeSign", ...)
+    ayanamsha_value: float          subtracted from every tropical longitude (sidereal = tropical - ayanamsha_value)
+    julian_day: float               UT Julian Day of birth.utc
+    language: str                   language of every `*_label` field
+    bodies: tuple[Body, ...]        Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu (this order)
+    lagna: Lagna                    the sidereal ascendant
+    houses: Houses                  cusps of houses 1..12 in both zodiacs, ascendant and midheaven
+    aspects: tuple[Aspect, ...]     as the module found them between Sun..Saturn and Rahu
+Body and Lagna share the zodiac fields: longitude (sidereal, [0, 360)), sign (English), sign_index (0..11),
+degree (within the sign, [0, 30)), nakshatra (English), nakshatra_index (0..26), pada (1..4), and the localised
+sign_label and nakshatra_label. Rahu is the module's mean node; Ketu is Rahu + 180°. The module's true node is not
+a chart body here (it stays in `to_json()`).
+"""
+from __future__ import annotations
+
+import json
+import math
+from dataclasses import asdict, dataclass, field
+from typing import Any
+
+import zentaric
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Birth
+
+#: The module's chart bodies as this package names them (the true node is left out).
+_MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
+                 "Jupiter": "Jupiter", "Saturn": "Saturn", "MeanNode": "Rahu"}
+#: Row of each body in the module's localised planet table.
+_PLANET_ROWS = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6,
+                "Rahu": 7, "Ketu": 8}
+
+
+def normalized(degrees: float) -> float:
+    """An angle in [0, 360)."""
+    value = math.fmod(degrees, 360.0)
+    if value < 0.0:
+        value += 360.0
+    return 0.0 if value >= 360.0 else value
+
+
+def house_of(tropical_longitude: float, cusps: tuple[float, ...]) -> int:
+    """House 1..12 of a longitude against cusps of the same zodiac; a cusp opens its house (the module's rule)."""
+    for house in range(12):
+        start, end = cusps[house], cusps[(house + 1) % 12]
+        inside = start <= tropical_longitude < end if end > start else (tropical_longitude >= start or
+                                                                         tropical_longitude < end)
+        if inside:
+            return house + 1
+    return 1
+
+
+@dataclass(frozen=True)
+class Lagna:
+    """The sidereal ascendant (the module's tropical ascendant less the ayanamsha)."""
+
+    longitude: float
+    sign: str
+    sign_index: int
+    degree: float
+    nakshatra: str
+    nakshatra_index: int
+    pada: int
+    sign_label: str
+    nakshatra_label: str
+
+
+@dataclass(frozen=True)
+class Body:
+    """One chart body: its sidereal place, house, dignity and motion."""
+
+    name: str
+    label: str
+    longitude: float
+    latitude: float
+    speed: float
+    distance: float
+    retrograde: bool
+    house: int
+    dignity: str
+    sign: str
+    sign_index: int
+    degree: float
+    nakshatra: str
+    nakshatra_index: int
+    pada: int
+    sign_label: str
+    nakshatra_label: str
+
+
+@dataclass(frozen=True)
+class Houses:
+    """House cusps 1..12 in both zodiacs, with the angles; `polar_fallback` when Placidus/Koch fell back."""
+
+    system: str
+    polar_fallback: bool
+    cusps_tropical: tuple[float, ...]
+    cusps_sidereal: tuple[float, ...]
+    asc_tropical: float
+    mc_tropical: float
+    mc_sidereal: float
+
+
+@dataclass(frozen=True)
+class Aspect:
+    """An aspect between two bodies (by name), `orb` degrees from exact, `strength` 1 at exact."""
+
+    body1: str
+    body2: str
+    type: str
+    orb: float
+    strength: float
+    applying: bool
+
+
+def _zodiac_fields(longitude: float, language: str) -> dict[str, Any]:
+    sign_index = int(longitude // 30.0) % 12
+    nakshatra = zentaric.get_nakshatra(longitude)
+    return {"longitude": longitude, "sign": zentaric.sign_name(sign_index), "sign_index": sign_index,
+            "degree": longitude - 30.0 * sign_index, "nakshatra": nakshatra["nakshatra"],
+            "nakshatra_index": nakshatra["index"], "pada": nakshatra["pada"],
+            "sign_label": zentaric.sign_name(sign_index, language),
+            "nakshatra_label": zentaric.nakshatra_name_i18n(nakshatra["index"], language)}
+
+
+def _body(name: str, planet: dict[str, Any], longitude: float, house: int, language: str) -> Body:
+    return Body(name=name, label=zentaric.planet_name(_PLANET_ROWS[name], language),
+                latitude=planet["latitude"], speed=planet["speed"], distance=planet["distance"],
+                retrograde=planet["retrograde"], house=house, dignity=planet["dignity"],
+                **_zodiac_fields(longitude, language))
+
+
+@dataclass(frozen=True)
+class Chart:
+    """A natal chart (see the module docstring for the structure). Build it with `natal`."""
+
+    birth: Birth
+    ayanamsha: str
+    house_system: str
+    ayanamsha_value: float
+    julian_day: float
+    language: str
+    bodies: tuple[Body, ...]
+    lagna: Lagna
+    houses: Houses
+    aspects: tuple[Aspect, ...]
+    document: str = field(repr=False)
+
+    def body(self, name: str) -> Body:
+        """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu")."""
+        for body in self.bodies:
+            if body.name == name:
+                return body
+        raise KeyError(f"no body {name!r}; bodies: {', '.join(b.name for b in self.bodies)}")
+
+    def to_json(self) -> str:
+        """The module's chart document, unchanged."""
+        return self.document
+
+    def to_dict(self) -> dict[str, Any]:
+        """Everything but the document as plain dicts, lists, str, float, int and bool (times as ISO-8601 text)."""
+        def plain(value: Any) -> Any:
+            if isinstance(value, dict):
+                return {key: plain(item) for key, item in value.items()}
+            if isinstance(value, (list, tuple)):
+                return [plain(item) for item in value]
+            return value
+        return {
+            "birth": {"utc": self.birth.utc.isoformat(), "local": self.birth.local().isoformat(),
+                      "latitude": self.birth.latitude, "longitude": self.birth.longitude, "tz": self.birth.tz},
+            "ayanamsha": self.ayanamsha, "house_system": self.house_system,
+            "ayanamsha_value": self.ayanamsha_value, "julian_day": self.julian_day, "language": self.language,
+            "bodies": [plain(asdict(body)) for body in self.bodies], "lagna": plain(asdict(self.lagna)),
+            "houses": plain(asdict(self.houses)), "aspects": [plain(asdict(aspect)) for aspect in self.aspects],
+        }
+
+
+def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", language: str = "en") -> Chart:
+    """The natal chart of `birth` from the module's `compute_natal_chart` at `birth.utc`."""
+    _names.ayanamsha(ayanamsha)
+    _names.house_system(houses)
+    _names.language(language)
+    utc = birth.utc
+    document = zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute,
+                                            birth.latitude, birth.longitude, ayanamsha, houses)
+    data = json.loads(document)
+    shift = data["ayanamsha_value"]
+    house_data = data["houses"]
+    cusps = tuple(house_data["cusps"])
+    bodies = [_body(_MODULE_NAMES[planet["name"]], planet, planet["longitude"], planet["house"], language)
+              for planet in data["planets"] if planet["name"] in _MODULE_NAMES]
+    rahu = next(planet for planet in data["planets"] if planet["name"] == "MeanNode")
+    ketu_longitude = normalized(rahu["longitude"] + 180.0)
+    ketu = {**rahu, "latitude": -rahu["latitude"], "dignity": "Peregrine"}
+    bodies.append(_body("Ketu", ketu, ketu_longitude, house_of(normalized(ketu_longitude + shift), cusps), language))
+    index_names = [_MODULE_NAMES.get(planet["name"]) for planet in data["planets"]]
+    aspects = tuple(Aspect(body1=name1, body2=name2, type=aspect["type"], orb=aspect["orb"],
+                           strength=aspect["strength"], applying=aspect["applying"])
+                    for aspect in data["aspects"]
+                    if (name1 := index_names[aspect["body1"]]) and (name2 := index_names[aspect["body2"]]))
+    summary = dict(part.split(": ", 1) for part in data["config_summary"].split(", "))
+    return Chart(
+        birth=birth, ayanamsha=summary["Zodiac"], house_system=summary["Houses"], ayanamsha_value=shift,
+        julian_day=data["julian_day"], language=language, bodies=tuple(bodies),
+        lagna=Lagna(**_zodiac_fields(normalized(house_data["asc"] - shift), language)),
+        houses=Houses(system=house_data["system"], polar_fallback=house_data["polar_fallback"],
+                      cusps_tropical=cusps, cusps_sidereal=tuple(normalized(c - shift) for c in cusps),
+                      asc_tropical=house_data["asc"], mc_tropical=house_data["mc"],
+                      mc_sidereal=normalized(house_data["mc"] - shift)),
+        aspects=aspects, document=document)
