@@ -158,6 +158,12 @@ class Chart:
                 return body
         raise KeyError(f"no body {name!r}; bodies: {', '.join(b.name for b in self.bodies)}")
 
+    def varga(self, name: str) -> dict[str, int]:
+        """Sign index (0..11) of the lagna and of every body in the divisional chart `name` ("navamsha", "d9", ...)."""
+        _names.varga(name)
+        places = {"Lagna": self.lagna.longitude} | {body.name: body.longitude for body in self.bodies}
+        return {key: zentaric.compute_varga(longitude, name) for key, longitude in places.items()}
+
     def to_json(self) -> str:
         """The module's chart document, unchanged."""
         return self.document

@@ -9,7 +9,7 @@ over the full period from its notional start, cut at birth). So five levels cost
 from __future__ import annotations
 
 import json
-from dataclasses import dataclass, replace
+from dataclasses import dataclass, field, replace
 from datetime import datetime, tzinfo
 from typing import Any
 
@@ -42,7 +42,7 @@ class Period:
     start_jd: float
     end_jd: float
     sub_periods: tuple[Period, ...]
-    zone: tzinfo
+    zone: tzinfo = field(repr=False)
 
     def local(self) -> Period:
         """This period, its sub-periods included, with `start` and `end` in the birth's zone."""

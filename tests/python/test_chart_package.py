@@ -120,6 +120,7 @@ def test_chart_bodies_are_the_module_planets_with_ketu_opposite_rahu(birth):
         nakshatra = zentaric.get_nakshatra(body.longitude)
         assert (body.nakshatra, body.pada) == (nakshatra["nakshatra"], nakshatra["pada"])
         assert 0 <= body.degree < 30 and body.sign_index == int(body.longitude // 30)
+    assert chart.varga("D9")["Moon"] == zentaric.compute_varga(chart.body("Moon").longitude, "navamsha")
 
 
 # Measured over 300 births of 1850-2100 at |latitude| <= 60: the module's Lahiri value differs from pyswisseph's
