@@ -149,8 +149,6 @@ def test_lagna_agrees_with_swisseph_sidereal_ascendant():
         assert difference < AYANAMSHA_DIFFERENCE + ASCENDANT_DIFFERENCE
 
 
-@pytest.mark.xfail(natal(Birth("2000-01-01T00:00Z", 0, 0), houses="WholeSign").houses.cusps_tropical[0] % 30 == 0,
-                   strict=True, reason="the module still counts whole-sign houses from the tropical ascendant sign")
 def test_whole_sign_houses_are_counted_from_the_sidereal_lagna_sign_as_in_swisseph():
     for chart, _, ascendant in swisseph_whole_sign_charts():
         if abs((ascendant + 15) % 30 - 15) > AYANAMSHA_DIFFERENCE + ASCENDANT_DIFFERENCE:
