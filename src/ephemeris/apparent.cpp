@@ -47,10 +47,9 @@ ApparentPosition apparent_from_geometric(const Vector3& geometric, const Vector3
 
 bool is_lunar_node(Body body) noexcept { return body == Body::MeanNode || body == Body::TrueNode; }
 
-ApparentPosition node_position(Body body, double jd_tt, double nutation_longitude) noexcept {
-    const double node = body == Body::MeanNode ? mean_node_longitude(jd_tt) : true_node_longitude(jd_tt);
+ApparentPosition node_position(double node_degrees, double nutation_longitude) noexcept {
     // Mean equinox of date to true equinox of date: add the nutation in longitude.
-    double longitude = normalize_degrees(node + nutation_longitude * RAD_TO_DEG) * DEG_TO_RAD;
+    double longitude = normalize_degrees(node_degrees + nutation_longitude * RAD_TO_DEG) * DEG_TO_RAD;
     if (longitude >= TWO_PI) longitude = 0.0;
     return ApparentPosition{longitude, 0.0, 1.0};
 }
@@ -91,7 +90,8 @@ Result<ApparentPosition, EphemerisError> apparent_position(const EphemerisProvid
     if (is_lunar_node(body)) {
         // The node formulas are of date already: no light time, aberration or frame rotation.
         if (!in_ephemeris_range(jd)) return EphemerisError::julian_day_out_of_range(jd, JD_MIN, JD_MAX);
-        return node_position(body, jd, nutation(jd).longitude);
+        const double node = body == Body::MeanNode ? mean_node_longitude(jd) : true_node_longitude(jd);
+        return node_position(node, nutation(jd).longitude);
     }
     if (body == Body::Moon) {
         // Geocentric series: light time from the geocentre; the relative motion is in the retarded position,

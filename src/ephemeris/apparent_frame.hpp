@@ -22,8 +22,9 @@ ApparentPosition apparent_from_geometric(const Vector3& geometric, const Vector3
 
 bool is_lunar_node(Body body) noexcept;
 
-// Mean or true node of date plus the nutation in longitude: latitude 0, distance 1.
-ApparentPosition node_position(Body body, double jd_tt, double nutation_longitude) noexcept;
+// A node longitude of the mean equinox of date (degrees) plus the nutation in longitude (radians):
+// latitude 0, distance 1.
+ApparentPosition node_position(double node_degrees, double nutation_longitude) noexcept;
 
 // Longitude difference of two samples a day apart, wrapped into (−π, π], in degrees per day.
 double speed_degrees_per_day(double longitude_before, double longitude_after) noexcept;

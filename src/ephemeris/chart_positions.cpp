@@ -143,8 +143,11 @@ void moon_positions(const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[
 
 void body_positions(Body body, double t, const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
     if (is_lunar_node(body)) {
-        for (int k = 0; k < SAMPLE_COUNT; ++k)
-            out[k] = node_position(body, samples[k].jd_tt, samples[k].frame.nutation_longitude);
+        for (int k = 0; k < SAMPLE_COUNT; ++k) {
+            const double jd_tt = samples[k].jd_tt;
+            const double node = body == Body::MeanNode ? mean_node_longitude(jd_tt) : true_node_longitude_fast(jd_tt);
+            out[k] = node_position(node, samples[k].frame.nutation_longitude);
+        }
     } else if (body == Body::Moon) {
         moon_positions(samples, out);
     } else if (body == Body::Sun) {

@@ -1,5 +1,5 @@
 // Ephemeris bodies, state vectors, ephemeris errors and the provider interface, with the built-in provider
-// (VSOP87A planets, ELP/MPP02 Moon, Meeus lunar nodes).
+// (VSOP87A planets, ELP/MPP02 Moon, the Meeus mean node and the osculating true node).
 #pragma once
 
 #include <cstdint>
@@ -69,7 +69,8 @@ public:
     virtual Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const = 0;
 };
 
-// The built-in provider: VSOP87A planets, the ELP/MPP02 Moon and the Meeus lunar nodes; no state.
+// The built-in provider: VSOP87A planets, the ELP/MPP02 Moon, the Meeus mean node and the osculating true node;
+// no state.
 class AnalyticalEphemeris final : public EphemerisProvider {
 public:
     Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const override;

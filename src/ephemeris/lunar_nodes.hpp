@@ -1,4 +1,5 @@
-// Longitudes of the Moon's ascending node (Meeus, Astronomical Algorithms ch. 47), mean equinox of date.
+// Longitudes of the Moon's ascending node, mean ecliptic and equinox of date: the mean node (Meeus, Astronomical
+// Algorithms ch. 47) and the true node, the node of the osculating orbit of the ELP/MPP02 Moon.
 #pragma once
 
 namespace zentaric {
@@ -6,7 +7,11 @@ namespace zentaric {
 // Mean ascending node at a TT Julian Day, degrees in [0, 360).
 double mean_node_longitude(double jd_tt) noexcept;
 
-// True ascending node (mean node plus the five largest periodic terms) at a TT Julian Day, degrees in [0, 360).
+// True ascending node at a TT Julian Day, degrees in [0, 360): the node of the plane through the geocentre
+// spanned by the Moon's position and velocity (both from the positions 0.001 day before and after).
 double true_node_longitude(double jd_tt) noexcept;
+
+// true_node_longitude with the lunar series summed by the fast kernels.
+double true_node_longitude_fast(double jd_tt) noexcept;
 
 }  // namespace zentaric

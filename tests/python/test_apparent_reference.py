@@ -1,10 +1,11 @@
 """Apparent geocentric ecliptic positions of date against skyfield with JPL DE421 (read offline from the `de421`
-package) at the same TT instants: `observe().apparent()` and `frame_latlon(ecliptic_frame)`. Nodes: Meeus ch. 47
-plus this library's nutation in longitude. Speeds: one-day central differences of the reference longitudes.
+package) at the same TT instants: `observe().apparent()` and `frame_latlon(ecliptic_frame)`. Mean node: Meeus ch. 47
+plus this library's nutation in longitude (the true node: test_true_node_reference.py). Speeds: one-day central
+differences of the reference longitudes.
 
 Measured on 240 instants of 1900-2050 without deflection (printed with -s): 0.12-0.15" for the Sun, Mercury, Venus
 and Mars, 0.45" Jupiter, 0.37" Saturn, 0.49" the Moon; distances 4.3e-7 relative (Moon 8.2e-7); speeds 6e-7 deg/day
-(Moon 5.3e-5). Asserted: 0.6", 1e-6 relative, 2e-6 deg/day (Moon 1e-4); nodes 1e-9 deg and 1e-4 deg/day.
+(Moon 5.3e-5). Asserted: 0.6", 1e-6 relative, 2e-6 deg/day (Moon 1e-4); mean node 1e-9 deg and 1e-4 deg/day.
 Printed, not asserted: with the Sun's light deflection (the pipeline has none) up to 0.74" and 2.2e-4 deg/day
 (Jupiter, 2026-07-29); the first-written pipeline (observer moved by the Moon term, barycentre-scaled Moon, lunar
 aberration, nodes as J2000 bodies) up to 6.7" Sun, 20.9" Moon, 19.4" Venus, 13.8" Mars, 1.2 % of the Moon's distance.
@@ -24,7 +25,7 @@ from skyfield.vectorlib import VectorFunction  # noqa: E402
 AU_KM = 149597870.7
 ARCSEC_PER_DEG = 3600.0
 BODIES = {"Sun": 0, "Moon": 1, "Mercury": 2, "Venus": 3, "Mars": 5, "Jupiter": 6, "Saturn": 7}
-NODES = {"MeanNode": 11, "TrueNode": 12}
+MEAN_NODE = 11
 DE421_NAMES = {"Sun": "sun", "Mercury": "mercury", "Venus": "venus", "Mars": "mars", "Jupiter": "jupiter",
                "Saturn": "saturn"}
 NAIF = {"Sun": 10, "Moon": 301, "Mercury": 199, "Venus": 299, "Mars": 499, "Jupiter": 599, "Saturn": 699,
@@ -129,18 +130,10 @@ def wrapped(difference_degrees):
     return (difference_degrees + 180.0) % 360.0 - 180.0
 
 
-def meeus_node(jd_tt, true_node):
-    """Meeus ch. 47 mean node, or true node, in degrees before normalisation."""
+def meeus_mean_node(jd_tt):
+    """Meeus ch. 47 mean node in degrees before normalisation."""
     t = (jd_tt - 2451545.0) / 36525.0
-    mean = 125.0445479 - 1934.1362891 * t + 0.0020754 * t * t + t ** 3 / 467441.0 - t ** 4 / 60616000.0
-    if not true_node:
-        return mean
-    d = math.radians(297.8501921 + 445267.1114034 * t)
-    m = math.radians(357.5291092 + 35999.0502909 * t)
-    m_prime = math.radians(134.9633964 + 477198.8675055 * t)
-    f = math.radians(93.272095 + 483202.0175233 * t)
-    return mean - 1.4979 * math.sin(2 * (d - f)) - 0.15 * math.sin(m) - 0.1226 * math.sin(2 * d) \
-        + 0.1176 * math.sin(2 * f) - 0.0801 * math.sin(2 * (m_prime - f))
+    return 125.0445479 - 1934.1362891 * t + 0.0020754 * t * t + t ** 3 / 467441.0 - t ** 4 / 60616000.0
 
 
 INSTANTS = np.sort(np.random.default_rng(1900).uniform(2415020.5, 2469807.5, 240))
@@ -201,24 +194,21 @@ def test_deflection_and_first_written_pipeline_are_measured_for_comparison(core,
                 measure(core, reference_places, deflection=False, first_written=True))
 
 
-def test_nodes_are_meeus_plus_nutation_in_longitude(core):
+def test_mean_node_is_meeus_plus_nutation_in_longitude(core):
     nutation = (ctypes.c_double * 2)()
     tt = core.zentaric_probe_to_terrestrial_time
 
-    def expected(jd_ut, true_node):
+    def expected(jd_ut):
         jd_tt = tt(jd_ut)
         core.zentaric_probe_nutation(jd_tt, nutation)
-        return (meeus_node(jd_tt, true_node) + math.degrees(nutation[0])) % 360.0
+        return (meeus_mean_node(jd_tt) + math.degrees(nutation[0])) % 360.0
 
-    for name, body in NODES.items():
-        worst_longitude = worst_speed = 0.0
-        for jd_ut in INSTANTS:
-            longitude, latitude, distance, speed = position_and_speed(core, body, jd_ut)
-            true_node = name == "TrueNode"
-            worst_longitude = max(worst_longitude, abs(wrapped(longitude - expected(jd_ut, true_node))))
-            reference_speed = wrapped(expected(jd_ut + 0.5, true_node) - expected(jd_ut - 0.5, true_node))
-            worst_speed = max(worst_speed, abs(speed - reference_speed))
-            assert latitude == 0.0 and distance == 1.0
-        print(f"{name}: longitude {worst_longitude:.1e} deg, speed {worst_speed:.1e} deg/day")
-        assert worst_longitude < 1e-9
-        assert worst_speed < NODE_SPEED_BOUND
+    worst_longitude = worst_speed = 0.0
+    for jd_ut in INSTANTS:
+        longitude, latitude, distance, speed = position_and_speed(core, MEAN_NODE, jd_ut)
+        worst_longitude = max(worst_longitude, abs(wrapped(longitude - expected(jd_ut))))
+        worst_speed = max(worst_speed, abs(speed - wrapped(expected(jd_ut + 0.5) - expected(jd_ut - 0.5))))
+        assert latitude == 0.0 and distance == 1.0
+    print(f"MeanNode: longitude {worst_longitude:.1e} deg, speed {worst_speed:.1e} deg/day")
+    assert worst_longitude < 1e-9
+    assert worst_speed < NODE_SPEED_BOUND
