@@ -75,7 +75,7 @@ def main():
                   "swisseph_moshier": "pyswisseph %s, TRUE_NODE, FLG_MOSEPH" % swisseph.version}
     os.makedirs(os.path.dirname(OUTPUT), exist_ok=True)
     with open(OUTPUT, "w", encoding="ascii") as handle:  # one birth per line
-        handle.write('{"generator": "tools/gen_reference_true_node.py",\n "references": %s,\n "rows": [\n'
+        handle.write('{"generator": "tools/gen_reference_true_node.py",\n "references": %s,\n "births": [\n'
                      % json.dumps(references))
         handle.write(",\n".join("  " + json.dumps(row) for row in rows))
         handle.write("\n ]}\n")

@@ -20,7 +20,7 @@ BOUND_ARCSEC = {"skyfield_de421": 10.0, "swisseph_moshier": 45.0}
 
 @pytest.fixture(scope="module")
 def chart_true_nodes():
-    rows = json.loads(TABLE.read_text(encoding="ascii"))["rows"]
+    rows = json.loads(TABLE.read_text(encoding="ascii"))["births"]
     nodes = []
     for row in rows:
         chart = json.loads(zentaric.compute_natal_chart(*row["utc"], 0.0, 0.0, "Tropical", "WholeSign"))
