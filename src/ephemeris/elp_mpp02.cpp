@@ -6,6 +6,7 @@
 
 #include "ephemeris/constants.hpp"
 #include "ephemeris/data/elp_mpp02_tables.hpp"
+#include "time/angles.hpp"
 #include "time/calendar.hpp"
 #include "time/earth_orientation.hpp"
 
@@ -97,8 +98,10 @@ LunarArguments lunar_arguments(double t) noexcept {
 }
 
 LunarSpherical lunar_spherical(const LunarArguments& a, double t) noexcept {
+    // W1 taken to within one turn (fmod is exact): the series then round on the scale of a turn, not of W1's
+    // thousands of radians, and consecutive instants differ smoothly (the true node differences them).
     const double longitude = sum_main_sine(ELP_MAIN_LONGITUDE, a) + sum_perturbations(ELP_PERTURBATION_LONGITUDE_T0, a) +
-                             t * sum_perturbations(ELP_PERTURBATION_LONGITUDE_T1, a) + a.w1;
+                             t * sum_perturbations(ELP_PERTURBATION_LONGITUDE_T1, a) + std::fmod(a.w1, TWO_PI);
     const double latitude = sum_main_sine(ELP_MAIN_LATITUDE, a) + sum_perturbations(ELP_PERTURBATION_LATITUDE_T0, a) +
                             t * sum_perturbations(ELP_PERTURBATION_LATITUDE_T1, a);
     const double distance = (sum_main_cosine(ELP_MAIN_DISTANCE, a) + sum_perturbations(ELP_PERTURBATION_DISTANCE_T0, a) +

@@ -9,6 +9,7 @@
 #include "ephemeris/data/elp_mpp02_tables.hpp"
 #include "ephemeris/series_kernel.hpp"
 #include "ephemeris/vsop87.hpp"
+#include "time/angles.hpp"
 #include "time/calendar.hpp"
 
 namespace zentaric {
@@ -130,8 +131,10 @@ MoonPosition moon_position_fast(double jd_tt) noexcept { return moon_position_at
 
 MoonPosition moon_position_at_centuries(double t) noexcept {
     const LunarArguments a = lunar_arguments(t);
+    // W1 taken to within one turn (fmod is exact): the series then round on the scale of a turn, not of W1's
+    // thousands of radians, and consecutive instants differ smoothly (the true node differences them).
     const double longitude = main_sum(ELP_MAIN_LONGITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LONGITUDE_T0, a) +
-                             t * perturbation_sum(ELP_PERTURBATION_LONGITUDE_T1, a) + a.w1;
+                             t * perturbation_sum(ELP_PERTURBATION_LONGITUDE_T1, a) + std::fmod(a.w1, TWO_PI);
     const double latitude = main_sum(ELP_MAIN_LATITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LATITUDE_T0, a) +
                             t * perturbation_sum(ELP_PERTURBATION_LATITUDE_T1, a);
     const double distance = (main_sum(ELP_MAIN_DISTANCE, a, false) + perturbation_sum(ELP_PERTURBATION_DISTANCE_T0, a) +

@@ -15,8 +15,8 @@ namespace zentaric {
 namespace {
 
 // Half-width of the central difference that gives the Moon's velocity, days. Position and velocity at the
-// instant come from the two samples to O(δ²): 1.6e-6 degree in the node (against δ = 0.0001 day), while
-// rounding stays near 1e-10 degree.
+// instant come from the two samples to O(δ²): 1.6e-6 degree in the node (against δ = 0.0001 day), while the
+// rounding of the two positions moves it by about 1e-8 degree.
 constexpr double VELOCITY_STEP_DAYS = 0.001;
 
 // Ecliptic of J2000 to the mean equator of J2000: rotation about x by −ε₀.
