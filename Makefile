@@ -28,8 +28,12 @@ install: $(PY)
 demo: install
 	$(PY) examples/demo.py
 
+# Debian packages the tests need: GoogleTest; headless Chromium and the Noto fonts for the drawing tests.
+DEBIAN_TEST_PACKAGES := libgtest-dev chromium fonts-noto-core
+
 test-deps: $(PY)
-	@dpkg -s libgtest-dev >/dev/null 2>&1 || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq libgtest-dev; }
+	@missing=$$(for p in $(DEBIAN_TEST_PACKAGES); do dpkg -s "$$p" >/dev/null 2>&1 || echo "$$p"; done); \
+	 [ -z "$$missing" ] || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq $$missing; }
 	@# a decimal-comma locale for the test that messages and documents do not follow the locale
 	@locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || { \
 	  dpkg -s locales >/dev/null 2>&1 || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq locales; }; \
