@@ -27,6 +27,7 @@ import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
+from zentaric_chart.drawing import chart_svg
 
 #: The module's chart bodies as this package names them (the true node is left out).
 _MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
@@ -167,6 +168,16 @@ class Chart:
     def to_json(self) -> str:
         """The module's chart document, unchanged."""
         return self.document
+
+    def svg(self, style: str = "south", varga: str = "d1", language: str | None = None, size: float = 480) -> str:
+        """The chart drawn as self-contained SVG text: style "south" (South Indian), "north" (North Indian) or
+        "wheel" (Western); varga "d1", "d9", "d10", "d12" or "d60" (south and north); language one of the module's
+        seven (default: the chart's); size in pixels. See `zentaric_chart.drawing`."""
+        return chart_svg(self, style, varga, language, size)
+
+    def _repr_svg_(self) -> str:
+        """Jupyter shows a chart as its South Indian drawing."""
+        return self.svg()
 
     def to_dict(self) -> dict[str, Any]:
         """Everything but the document as plain dicts, lists, str, float, int and bool (times as ISO-8601 text)."""

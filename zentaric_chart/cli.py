@@ -21,6 +21,7 @@ from zentaric_chart import _names
 from zentaric_chart.birth import Birth, zone
 from zentaric_chart.chart import normalized, natal
 from zentaric_chart.dasha import dasha, dasha_at
+from zentaric_chart.drawing import STYLES
 from zentaric_chart.text import chart_text, periods_text
 
 EPHEMERIS_BODIES = ("Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu")
@@ -44,7 +45,7 @@ class _Parser(argparse.ArgumentParser):
         self.exit(2, f"{self.prog}: error: {message}\n")
 
 
-def _birth_options(parser: argparse.ArgumentParser) -> None:
+def _birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("text", "json")) -> None:
     parser.add_argument("--date", required=True, help="local birth date, YYYY-MM-DD")
     parser.add_argument("--time", required=True, help="local birth time, HH:MM[:SS]")
     parser.add_argument("--tz", required=True, help="IANA time zone, such as Asia/Kolkata")
@@ -54,7 +55,7 @@ def _birth_options(parser: argparse.ArgumentParser) -> None:
                         help="for a wall time that happens twice (0: the first) or not at all")
     parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
     parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
-    parser.add_argument("--format", choices=("text", "json"), default="text")
+    parser.add_argument("--format", choices=formats, default="text")
 
 
 def parser() -> argparse.ArgumentParser:
@@ -62,7 +63,10 @@ def parser() -> argparse.ArgumentParser:
     main_parser = _Parser(prog="zentaric", description="Sidereal (Vedic) charts, dashas and ephemerides.")
     commands = main_parser.add_subparsers(dest="command", required=True, parser_class=_Parser)
     chart = commands.add_parser("chart", help="a natal chart")
-    _birth_options(chart)
+    _birth_options(chart, ("text", "json", "svg"))
+    chart.add_argument("--style", choices=STYLES, default="south", help="drawing for --format svg (default south)")
+    chart.add_argument("--varga", default="d1", help="divisional chart drawn by --format svg (default d1)")
+    chart.add_argument("-o", "--output", help="write to this file instead of standard output")
     chart.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
     periods = commands.add_parser("dasha", help="Vimshottari dasha periods")
     _birth_options(periods)
@@ -120,6 +124,12 @@ def _chart(args: argparse.Namespace) -> str:
     houses = _name("--houses", _names.house_system, args.houses)
     language = _name("--lang", _names.language, args.lang)
     chart = natal(birth, ayanamsha, houses, language)
+    if args.format == "svg":
+        varga = _name("--varga", _names.varga, args.varga)
+        try:
+            return chart.svg(style=args.style, varga=varga)
+        except ValueError as error:  # a varga other than d1 for the wheel
+            raise UsageError("--varga", str(error)) from None
     if args.format == "json":
         return chart.to_json()
     return chart_text(chart, dasha_at(birth, birth.utc, 3, ayanamsha, language),
@@ -211,7 +221,15 @@ def main(argv: Sequence[str] | None = None) -> int:
     args = parser().parse_args(argv)
     try:
         if args.command == "chart":
-            print(_chart(args))
+            output = _chart(args)
+            if args.output is None:
+                print(output)
+            else:
+                try:
+                    with open(args.output, "w", encoding="utf-8") as file:
+                        file.write(output + "\n")
+                except OSError as error:
+                    raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None
         elif args.command == "dasha":
             print(_dasha(args))
         else:

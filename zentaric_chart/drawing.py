@@ -34,11 +34,17 @@ import unicodedata
 import xml.etree.ElementTree as ET
 from dataclasses import dataclass
 from functools import lru_cache
-from typing import Sequence
+from typing import TYPE_CHECKING, Sequence
 
 import zentaric
 
-__all__ = ["Figure", "BodyPoint", "FONT_FAMILY", "STYLES", "draw", "short_names", "text_width"]
+from zentaric_chart import _names
+
+if TYPE_CHECKING:
+    from zentaric_chart.chart import Chart
+
+__all__ = ["BodyPoint", "FONT_FAMILY", "Figure", "STYLES", "chart_svg", "draw", "figure_of", "short_names",
+           "text_width"]
 
 STYLES = ("south", "north", "wheel")
 FONT_FAMILY = ("'Noto Sans', 'Noto Sans Devanagari', 'Noto Sans Tamil', 'Noto Sans Telugu', "
@@ -416,7 +422,7 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
     label_radius = 0.315 * size
     pad = 0.15 * font
     for _ in range(8):
-        sizes = [(text_width(text, font), 1.25 * font) for text in texts]
+        sizes = [(text_width(text, font), 1.5 * font) for text in texts]
         spread = _spread([angle(body.longitude) for body in figure.bodies], sizes, label_radius, pad)
         centres = [point(phi, label_radius, True) for phi in spread]
         boxes = [(x - w / 2, y - h / 2, x + w / 2, y + h / 2) for (x, y), (w, h) in zip(centres, sizes)]
@@ -426,7 +432,7 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
     for body, text, phi, (x, y) in zip(figure.bodies, texts, spread, centres):
         (tx1, ty1), (tx2, ty2) = point(body.longitude, ring), point(body.longitude, ring - 0.03 * size)
         _line(root, tx1, ty1, tx2, ty2, INK, 1.5)
-        width, height = text_width(text, font), 1.25 * font
+        width, height = text_width(text, font), 1.5 * font
         cos, sin = abs(math.cos(phi)), abs(math.sin(phi))
         reach = min(width / 2 / cos if cos > 1e-9 else math.inf, height / 2 / sin if sin > 1e-9 else math.inf)
         lx, ly = point(phi, label_radius + reach + 0.004 * size, True)
@@ -468,3 +474,31 @@ VARGA_NAMES = {"rashi": "d1", "navamsha": "d9", "dashamsha": "d10", "dwadashamsh
 def _canonical_varga(varga: str) -> str:
     lowered = varga.lower().replace("-", "")
     return VARGA_NAMES.get(lowered, lowered)
+
+
+# ---- from a chart -------------------------------------------------------------------------------------------
+
+def figure_of(chart: Chart) -> Figure:
+    """The `Figure` of a natal chart: its nine bodies, lagna, cusps in its own zodiac and aspects; the caption
+    is the local birth time and the place."""
+    rows = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6, "Rahu": 7,
+            "Ketu": 8}
+    index = {body.name: position for position, body in enumerate(chart.bodies)}
+    birth = chart.birth
+    place = (f"{abs(birth.latitude):.2f}° {'N' if birth.latitude >= 0 else 'S'}  "
+             f"{abs(birth.longitude):.2f}° {'E' if birth.longitude >= 0 else 'W'}")
+    return Figure(
+        bodies=tuple(BodyPoint(rows[body.name], body.longitude, body.retrograde) for body in chart.bodies),
+        lagna=chart.lagna.longitude, cusps=chart.houses.cusps_sidereal,
+        aspects=tuple((index[aspect.body1], index[aspect.body2], aspect.type) for aspect in chart.aspects),
+        caption=(f"{birth.local():%Y-%m-%d %H:%M}", place))
+
+
+def chart_svg(chart: Chart, style: str = "south", varga: str = "d1", language: str | None = None,
+              size: float = 480) -> str:
+    """`Chart.svg`: the chart drawn by `draw`, names checked with the package's suggestions."""
+    if style not in STYLES:
+        raise _names.UnknownName("style", style, STYLES, _names.closest(style, STYLES))
+    _names.varga(varga)
+    return draw(figure_of(chart), style, varga, _names.language(chart.language if language is None else language),
+                size)

@@ -6,6 +6,7 @@ import math
 import re
 import shutil
 import subprocess
+import sys
 import xml.etree.ElementTree as ET
 from datetime import datetime, timedelta, timezone
 
@@ -72,10 +73,11 @@ def cells(svg, style):
                 for p in root.iter(SVG + "polygon") if p.get("data-house")}
     middle = sum(x for polygon in polygons.values() for x, _ in polygon) / sum(map(len, polygons.values()))
     angles = [math.degrees(math.atan2(middle - sum(y for _, y in polygons[house]) / len(polygons[house]),
-                                      sum(x for x, _ in polygons[house]) / len(polygons[house]) - middle)) % 360
+                                      sum(x for x, _ in polygons[house]) / len(polygons[house]) - middle)) - 90
               for house in range(1, 13)]
     # House 1 at the top centre, then anticlockwise.
-    assert angles[0] == pytest.approx(90) and all(b > a for a, b in zip(angles, angles[1:] + [450]))
+    turned = [angle % 360 for angle in angles]
+    assert turned[0] == pytest.approx(0, abs=1e-6) and turned == sorted(turned)
     return polygons
 
 
@@ -216,3 +218,14 @@ def test_every_character_has_a_glyph_in_the_font_stack(language):
     missing = {char for text in texts for char in text if not char.isspace() and
                not any(ord(char) in cmap for cmap in maps)}
     assert missing == set()
+
+
+def test_command_line_writes_the_drawing(tmp_path):
+    birth = ["--date", "1990-05-15", "--time", "16:00", "--tz", "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090"]
+    command = [sys.executable, "-m", "zentaric_chart", "chart", *birth, "--format", "svg"]
+    written = subprocess.run([*command, "--style", "north", "--lang", "hi", "-o", str(tmp_path / "c.svg")],
+                             capture_output=True, text=True)
+    assert (written.returncode, written.stdout) == (0, "")
+    assert (tmp_path / "c.svg").read_text(encoding="utf-8").strip() == CHARTS["delhi-1990"].svg("north", language="hi")
+    refused = subprocess.run([*command, "--style", "wheel", "--varga", "d9"], capture_output=True, text=True)
+    assert refused.returncode == 2 and refused.stderr.count("\n") == 1 and "--varga" in refused.stderr
