@@ -403,12 +403,13 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
         _line(root, x1, y1, x2, y2, INK if angular else FAINT, 2.0 if angular else 0.8)
         following = figure.cusps[house % 12]
         middle = cusp + ((following - cusp) % 360.0) / 2
-        x, y = point(middle, aspect_radius + 0.03 * size)
+        x, y = point(middle, aspect_radius + 0.018 * size)
         _text(root, x, y + 0.3 * font, str(house), font * 0.75,
               **{"text-anchor": "middle", "fill": FAINT, "class": "house-number"})
-    x, y = point(ascendant, ring - 0.025 * size)
-    _text(root, x + 0.2 * font, y - 0.5 * font, LAGNA_WORD[language], font * 0.8,
-          **{"fill": INK, "font-weight": "bold", "class": "ascendant"})
+    # the ascendant's word just inside the aspect circle, above its line, clear of the body labels
+    _text(root, centre - aspect_radius + 0.012 * size, centre - 0.4 * font, LAGNA_WORD[language], font * 0.8,
+          **{"fill": INK, "font-weight": "bold", "class": "ascendant", "stroke": "#ffffff",
+             "stroke-width": _n(0.25 * font), "paint-order": "stroke"})
     for first, second, kind in figure.aspects:
         colour = ASPECT_COLOURS.get(kind)
         if colour is None:
@@ -440,7 +441,8 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
         ax, ay = point(body.longitude, aspect_radius)
         ET.SubElement(root, "circle", {"cx": _n(ax), "cy": _n(ay), "r": _n(0.006 * size), "fill": INK})
         _text(root, x, y + 0.35 * font, text, font,
-              **{"text-anchor": "middle", "fill": INK, "class": "body", "data-planet": str(body.planet)})
+              **{"text-anchor": "middle", "fill": INK, "class": "body", "data-planet": str(body.planet),
+                 "stroke": "#ffffff", "stroke-width": _n(0.25 * font), "paint-order": "stroke"})  # a halo over lines
     return root
 
 
