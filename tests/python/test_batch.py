@@ -1,0 +1,142 @@
+"""charts_frame against one-at-a-time `natal` calls: in one process, in a pool, on a Dask cluster, through the CLI."""
+import math
+import subprocess
+import sys
+from datetime import UTC, datetime, timedelta
+
+import pandas
+import pytest
+
+from zentaric_chart import Birth, natal
+from zentaric_chart import batch
+from zentaric_chart.batch import BODY_FIELDS, COLUMNS, LAGNA_FIELDS, charts_frame
+
+
+def _births():
+    """300 births over 1800-2100 in UTC and local zones, with the rows that must fail (and one that must not)."""
+    zones = [None, "Asia/Kolkata", "Europe/Berlin", "America/New_York", "Australia/Sydney"]
+    rows = []
+    for k in range(290):
+        moment = datetime(1800, 1, 1) + timedelta(minutes=k * 547_391 + k * k * 37)
+        rows.append({"time": moment.isoformat(sep=" ", timespec="seconds"), "tz": zones[k % 5],
+                     "latitude": -66.0 + k * 0.47, "longitude": -179.0 + k * 1.23, "fold": None})
+    rows += [
+        {"time": "2021-03-28 02:30", "tz": "Europe/Berlin", "latitude": 52.5, "longitude": 13.4},  # gap
+        {"time": "2021-10-31 02:30", "tz": "Europe/Berlin", "latitude": 52.5, "longitude": 13.4},  # twice
+        {"time": "2021-10-31 02:30", "tz": "Europe/Berlin", "latitude": 52.5, "longitude": 13.4, "fold": 1},
+        {"time": "1990-05-15 10:30", "tz": "Mars/Olympus", "latitude": 0.0, "longitude": 0.0},
+        {"time": "1990-05-15 10:30", "latitude": 91.0, "longitude": 0.0},
+        {"time": "1990-05-15 10:30", "latitude": 10.0, "longitude": math.nan},
+        {"time": "3500-01-01 00:00", "latitude": 10.0, "longitude": 10.0},
+        {"time": "the fifteenth of May", "latitude": 10.0, "longitude": 10.0},
+        {"time": None, "latitude": 10.0, "longitude": 10.0},
+        {"time": "1990-05-15T10:30+05:30", "latitude": 89.9, "longitude": 10.0},  # polar fallback
+    ]
+    frame = pandas.DataFrame(rows)
+    frame.index = [f"birth {k}" for k in range(len(frame))][::-1]  # a non-default index must be kept
+    return frame
+
+
+def _one_at_a_time(row, ayanamsha, houses):
+    """The columns of one birth read from `natal`'s Chart (or its error), or the message of its failure."""
+    try:
+        fold = None if pandas.isna(row.fold) else int(row.fold)
+        zone = "UTC" if pandas.isna(row.tz) else row.tz
+        if row.time is None or pandas.isna(row.time):
+            raise ValueError("time is missing")
+        chart = natal(Birth(row.time, row.latitude, row.longitude, tz=zone, fold=fold), ayanamsha, houses)
+    except ValueError as error:
+        return str(error)
+    values = {"utc": chart.birth.utc, "julian_day": chart.julian_day, "ayanamsha_value": chart.ayanamsha_value}
+    for body in chart.bodies:
+        values.update({f"{body.name.lower()}_{field}": getattr(body, field) for field in BODY_FIELDS})
+    values.update({f"lagna_{field}": getattr(chart.lagna, field) for field in LAGNA_FIELDS})
+    values.update({f"cusp_{k}": cusp for k, cusp in enumerate(chart.houses.cusps_sidereal, 1)})
+    values.update({f"cusp_{k}_tropical": cusp for k, cusp in enumerate(chart.houses.cusps_tropical, 1)})
+    values.update(asc_tropical=chart.houses.asc_tropical, mc_longitude=chart.houses.mc_sidereal,
+                  mc_tropical=chart.houses.mc_tropical, polar_fallback=chart.houses.polar_fallback)
+    return values
+
+
+def _assert_same_frame(result, expected):
+    assert list(result.columns) == list(expected.columns)
+    assert list(result.dtypes) == list(expected.dtypes)
+    assert result.index.equals(expected.index)
+    pandas.testing.assert_frame_equal(result, expected, check_exact=True)
+
+
+@pytest.mark.parametrize("processes", [1, 2])
+@pytest.mark.parametrize("ayanamsha, houses", [("Lahiri", "Placidus"), ("Raman", "WholeSign")])
+def test_rows_equal_one_at_a_time_natal_calls_in_input_order(monkeypatch, processes, ayanamsha, houses):
+    monkeypatch.setattr(batch, "POOL_FROM", 0)  # a pool even for 300 births, in chunks of 40: order must hold
+    monkeypatch.setattr(batch, "MIN_CHUNK", 40)
+    births = _births()
+    result = charts_frame(births, ayanamsha, houses, processes=processes, progress=False)
+    assert list(result.columns) == list(COLUMNS) and result.index.equals(births.index)
+    errors = 0
+    for label, row in zip(births.index, births.itertuples()):
+        expected = _one_at_a_time(row, ayanamsha, houses)
+        got = result.loc[label]
+        if isinstance(expected, str):
+            errors += 1
+            assert got["error"] == expected and got.drop("error").isna().all(), label
+        else:
+            assert pandas.isna(got["error"]), label
+            assert {name: got[name] for name in expected} == expected, label
+    assert errors == 8  # gap, twice without fold, zone, latitude, longitude, year, text, missing time
+    assert result["polar_fallback"].iloc[-1] == (houses == "Placidus")
+
+
+def test_empty_and_failing_frames_keep_columns_and_dtypes():
+    births = _births()
+    empty = charts_frame(births.head(0))
+    failing = charts_frame(births.iloc[[-10, -9, -7, -6, -5, -4, -3, -2]], processes=1)
+    assert len(empty) == 0 and failing["error"].notna().all()
+    assert list(empty.columns) == list(COLUMNS)
+    for frame in (empty, failing):
+        assert frame.dtypes.equals(batch.charts_meta().dtypes)
+
+
+def test_dask_local_cluster_with_two_worker_processes_gives_the_same_frame():
+    dask_dataframe = pytest.importorskip("dask.dataframe")
+    distributed = pytest.importorskip("dask.distributed")
+    births = _births().reset_index(drop=True)
+    with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True, dashboard_address=None) as cluster, \
+            distributed.Client(cluster):
+        charts = dask_dataframe.from_pandas(births, npartitions=5).map_partitions(charts_frame, houses="Koch")
+        _assert_same_frame(charts.compute(), charts_frame(births, houses="Koch"))
+
+
+def test_command_line_round_trip_through_parquet(tmp_path):
+    births = _births().drop(columns="fold").reset_index(drop=True)
+    births.insert(0, "name", [f"person {k}" for k in range(len(births))])
+    births.to_csv(tmp_path / "births.csv", index=False)
+    run = subprocess.run([sys.executable, "-m", "zentaric_chart", "batch", str(tmp_path / "births.csv"),
+                          "-o", str(tmp_path / "charts.parquet"), "--processes", "2"],
+                         capture_output=True, text=True, timeout=300)
+    assert run.returncode == 0, run.stderr
+    assert run.stderr.strip().splitlines()[-1].startswith(f"{len(births)} rows, 9 errors, ")  # fold dropped
+    written = pandas.read_parquet(tmp_path / "charts.parquet")
+    read = batch.read_births(str(tmp_path / "births.csv"))
+    _assert_same_frame(written, pandas.concat([read, charts_frame(read)], axis=1))
+
+
+@pytest.mark.parametrize("missing, extra", [("pandas", "batch"), ("pyarrow", "batch")])
+def test_missing_extra_raises_import_error_naming_it(monkeypatch, tmp_path, missing, extra):
+    frame = charts_frame(_births().head(2))
+    monkeypatch.setitem(sys.modules, missing, None)
+    with pytest.raises(ImportError, match=rf"pip install 'zentaric\[{extra}\]'"):
+        if missing == "pandas":
+            charts_frame({"time": [], "latitude": [], "longitude": []})
+        else:
+            batch.write_frame(frame, str(tmp_path / "charts.parquet"), "parquet")
+
+
+def test_time_columns_of_datetimes_read_like_their_text():
+    births = _births().iloc[:40]
+    local = births.assign(time=[pandas.Timestamp(text).tz_localize(zone if isinstance(zone, str) else "UTC")
+                                for text, zone in zip(births["time"], births["tz"])]).drop(columns="tz")
+    utc = births.assign(time=pandas.to_datetime(local["time"].map(lambda t: t.tz_convert(UTC)))).drop(columns="tz")
+    expected = charts_frame(births, processes=1)
+    for frame in (local, utc, utc.assign(time=utc["time"].dt.tz_localize(None))):
+        _assert_same_frame(charts_frame(frame, processes=1), expected)

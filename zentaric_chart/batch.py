@@ -1,0 +1,453 @@
+"""Many charts at once: a table of births in, one row of chart columns per birth out, on all cores.
+
+    charts = charts_frame(births)                        # pandas DataFrame in, DataFrame out
+    dask.dataframe.from_pandas(births).map_partitions(charts_frame)   # the same function per partition
+
+`births` has a `time` column (an aware datetime, a naive one, or ISO-8601 text), optionally `tz` (the IANA zone a
+naive time is read in; naive times without one are UTC) and `fold`, and `latitude`, `longitude`. Every birth goes
+through `Birth` and the module's `compute_natal_chart` at `Birth.utc`, and its columns hold exactly what `natal`
+shows for it: `<body>_<field>` for the bodies of `Chart.bodies` and the fields of `BODY_FIELDS`, `lagna_<field>`,
+the cusps in both zodiacs, and `utc`, `julian_day`, `ayanamsha_value`, `polar_fallback`. A birth that cannot be
+computed gets its message in `error` and missing values elsewhere; the other rows go on.
+
+The worker side (`chart_rows`) needs only the standard library and the module; pandas is imported by the functions
+that take or make frames, so that pool workers start quickly.
+"""
+from __future__ import annotations
+
+import math
+import multiprocessing
+import os
+import sys
+import threading
+import time
+from collections.abc import Callable, Sequence
+from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
+from array import array
+from datetime import UTC, datetime, timedelta
+from typing import Any
+
+import zentaric
+
+try:  # the same numbers as the json module's, in a fifth of the time (the module's document is plain JSON)
+    from orjson import loads as _read_json
+except ImportError:
+    from json import loads as _read_json
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Birth
+from zentaric_chart.chart import house_of, normalized
+
+#: Chart bodies in `Chart.bodies` order, as column prefixes.
+BODIES: tuple[str, ...] = ("sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu")
+#: Per body, in column order; each is the `Body` attribute of the same name.
+BODY_FIELDS: tuple[str, ...] = ("longitude", "sign", "sign_index", "degree", "nakshatra", "nakshatra_index", "pada",
+                                "house", "dignity", "retrograde", "speed", "latitude", "distance")
+#: Of the lagna, each the `Lagna` attribute of the same name.
+LAGNA_FIELDS: tuple[str, ...] = ("longitude", "sign", "sign_index", "degree", "nakshatra", "nakshatra_index", "pada")
+
+#: Texts of the module, by the index it gives them: the English sign names and nakshatra display names.
+SIGNS: tuple[str, ...] = tuple(zentaric.sign_name(index) for index in range(12))
+NAKSHATRAS: tuple[str, ...] = tuple(zentaric.get_nakshatra(index * 40.0 / 3.0 + 1.0)["nakshatra"]
+                                    for index in range(27))
+DIGNITIES: tuple[str, ...] = ("Domicile", "Exaltation", "Detriment", "Fall", "Peregrine")
+_DIGNITY_CODES = {name: code for code, name in enumerate(DIGNITIES)}
+
+#: Kind of each field: "float", "whole" (an integer), "flag", or the table whose index it holds.
+_FIELD_KINDS = {"sign": "SIGNS", "nakshatra": "NAKSHATRAS", "dignity": "DIGNITIES", "sign_index": "whole",
+                "nakshatra_index": "whole", "pada": "whole", "house": "whole", "retrograde": "flag"}
+
+#: Every output column and the kind of its values, in order: "float", "whole" (nullable Int64), "flag" (nullable
+#: boolean), "minute" (the UTC datetime), "text" (the error), or a table above (a categorical of its names). The
+#: dtypes are the same whatever the rows hold (an empty frame, a frame of errors), so that partitions of a Dask
+#: frame agree with the frame's meta.
+COLUMNS: dict[str, str] = {
+    "utc": "minute",
+    "julian_day": "float",
+    "ayanamsha_value": "float",
+    **{f"{body}_{field}": _FIELD_KINDS.get(field, "float") for body in BODIES for field in BODY_FIELDS},
+    **{f"lagna_{field}": _FIELD_KINDS.get(field, "float") for field in LAGNA_FIELDS},
+    **{f"cusp_{house}": "float" for house in range(1, 13)},
+    **{f"cusp_{house}_tropical": "float" for house in range(1, 13)},
+    "asc_tropical": "float",
+    "mc_longitude": "float",
+    "mc_tropical": "float",
+    "polar_fallback": "flag",
+    "error": "text",
+}
+#: Numbers per computed row: every column but `error`, each as a double (texts as their table index, flags as 0
+#: or 1, the UTC time as minutes since 1970), so that a worker sends back one array of doubles.
+_WIDTH = len(COLUMNS) - 1
+_FAILED = (math.nan,) * _WIDTH
+_EPOCH = datetime(1970, 1, 1, tzinfo=UTC)
+_MINUTE = timedelta(minutes=1)
+
+#: Input columns: required, then optional.
+REQUIRED_COLUMNS = ("time", "latitude", "longitude")
+OPTIONAL_COLUMNS = ("tz", "fold")
+
+#: Below this many births one process does the work: starting a pool costs about as much as 200 charts.
+POOL_FROM = 2000
+#: Births per task sent to a pool worker: at least MIN_CHUNK (about 0.1 s of work, so that handing a task over and
+#: sending its rows back stays far below 10 % of it), at most MAX_CHUNK (so that the progress bar moves), aiming at
+#: CHUNKS_PER_PROCESS tasks per process (so that the processes finish together).
+MIN_CHUNK = 250
+MAX_CHUNK = 5000
+CHUNKS_PER_PROCESS = 16
+#: A progress bar shows, when not asked for, from this many births on a terminal.
+PROGRESS_FROM = 1000
+
+#: Per-row failures that become the row's `error`; anything else (MemoryError, KeyboardInterrupt) stops the run.
+_ROW_ERRORS = (ValueError, TypeError, OverflowError, ArithmeticError)
+
+Row = tuple[float, ...]
+Task = tuple[list[Any], list[Any], list[Any], list[Any], list[Any]]
+
+
+def _needs(extra: str, module: str) -> ImportError:
+    return ImportError(f"{module} is needed for many charts at once: pip install 'zentaric[{extra}]'")
+
+
+def _pandas() -> Any:
+    try:
+        import pandas
+    except ImportError as error:
+        raise _needs("batch", "pandas") from error
+    return pandas
+
+
+def _pyarrow() -> None:
+    try:
+        import pyarrow  # noqa: F401
+    except ImportError as error:
+        raise _needs("batch", "pyarrow") from error
+
+
+def _zodiac(longitude: float) -> Row:
+    """LAGNA_FIELDS of a sidereal longitude as `Chart` computes them (texts as table indices)."""
+    sign_index = int(longitude // 30.0) % 12
+    nakshatra = zentaric.get_nakshatra(longitude)
+    return (longitude, sign_index, sign_index, longitude - 30.0 * sign_index, nakshatra["index"], nakshatra["index"],
+            nakshatra["pada"])
+
+
+def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str) -> list[float]:
+    """The numbers of one birth's columns (see _WIDTH), from the module's chart at the UTC minute `utc`.
+
+    The light path to what `natal` gives: the document is read once, by the fastest reader at hand, and no
+    dataclass is built.
+    """
+    document = _read_json(zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute,
+                                                       latitude, longitude, ayanamsha, houses))
+    shift = document["ayanamsha_value"]
+    house_data = document["houses"]
+    cusps = house_data["cusps"]
+    values: list[Any] = [(utc - _EPOCH) // _MINUTE, document["julian_day"], shift]
+    planets = document["planets"]
+    for planet in planets[:8]:  # Sun .. Saturn, then the mean node (Rahu); the true node is not a chart body
+        values += (*_zodiac(planet["longitude"]), planet["house"], _DIGNITY_CODES[planet["dignity"]],
+                   planet["retrograde"], planet["speed"], planet["latitude"], planet["distance"])
+    rahu = planets[7]
+    ketu = normalized(rahu["longitude"] + 180.0)
+    values += (*_zodiac(ketu), house_of(normalized(ketu + shift), tuple(cusps)), _DIGNITY_CODES["Peregrine"],
+               rahu["retrograde"], rahu["speed"], -rahu["latitude"], rahu["distance"])
+    values += _zodiac(normalized(house_data["asc"] - shift))
+    values += [normalized(cusp - shift) for cusp in cusps]
+    values += cusps
+    values += (house_data["asc"], normalized(house_data["mc"] - shift), house_data["mc"],
+               house_data["polar_fallback"])
+    return values
+
+
+def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Sequence[Any], zones: Sequence[Any],
+               folds: Sequence[Any], ayanamsha: str = "Lahiri",
+               houses: str = "Placidus") -> tuple[array[float], list[str | None]]:
+    """The births' columns: all numbers, row after row (`_WIDTH` per birth, NaN for a birth that fails), and the
+    error of each birth (None when it has its chart).
+
+    A missing zone (None) reads a naive time as UTC; a missing fold is None. The names must have been checked.
+    """
+    numbers = array("d")
+    errors: list[str | None] = []
+    for when, latitude, longitude, zone, fold in zip(times, latitudes, longitudes, zones, folds, strict=True):
+        try:
+            if when is None:
+                raise ValueError("time is missing")
+            birth = Birth(when, latitude, longitude, tz="UTC" if zone is None else zone, fold=fold)
+            numbers.extend(_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses))
+            errors.append(None)
+        except _ROW_ERRORS as error:
+            numbers.extend(_FAILED)
+            errors.append(str(error) or type(error).__name__)
+    return numbers, errors
+
+
+def _chart_task(task: Task, ayanamsha: str, houses: str) -> tuple[array[float], list[str | None]]:
+    return chart_rows(*task, ayanamsha=ayanamsha, houses=houses)
+
+
+def _missing(value: Any) -> bool:
+    """True for None, NaN, NaT and pandas.NA."""
+    if value is None:
+        return True
+    try:
+        return bool(value != value)  # NaN and NaT are not equal to themselves; NA makes bool() raise
+    except TypeError:
+        return True
+
+
+def _plain_times(column: Any) -> list[Any]:
+    """The time column as datetimes or texts (None where missing)."""
+    pandas = _pandas()
+    if isinstance(column.dtype, pandas.DatetimeTZDtype) or str(column.dtype).startswith("datetime64"):
+        column = column.dt.floor("us")  # the module works to the minute; datetime holds microseconds
+        return [None if _missing(value) else value.to_pydatetime() for value in column]
+    return [None if _missing(value) else value.to_pydatetime() if isinstance(value, pandas.Timestamp) else value
+            for value in column]
+
+
+def _inputs(births: Any) -> tuple[Any, Task]:
+    """The births' index and their five input columns as plain lists."""
+    pandas = _pandas()
+    frame = births if isinstance(births, pandas.DataFrame) else pandas.DataFrame(births)
+    absent = [name for name in REQUIRED_COLUMNS if name not in frame.columns]
+    if absent:
+        raise ValueError(f"births needs the columns {', '.join(REQUIRED_COLUMNS)} (optional: "
+                         f"{', '.join(OPTIONAL_COLUMNS)}); missing: {', '.join(absent)}")
+    length = len(frame)
+
+    def optional(name: str, convert: Callable[[Any], Any]) -> list[Any]:
+        if name not in frame.columns:
+            return [None] * length
+        return [None if _missing(value) else convert(value) for value in frame[name]]
+
+    return frame.index, (_plain_times(frame["time"]), frame["latitude"].tolist(), frame["longitude"].tolist(),
+                         optional("tz", str), optional("fold", int))
+
+
+def default_processes() -> int:
+    """All usable cores in a program's main thread; 1 inside a pool or Dask worker, or off the main thread.
+
+    Work handed to a worker process (a Dask worker, a multiprocessing child) or to a thread (Dask's threaded
+    scheduler) already runs beside other work: a pool of its own would only compete for the same cores.
+    """
+    if (multiprocessing.parent_process() is not None or multiprocessing.current_process().daemon
+            or threading.current_thread() is not threading.main_thread()):
+        return 1
+    try:
+        return max(1, len(os.sched_getaffinity(0)))
+    except AttributeError:  # no affinity on this platform
+        return os.cpu_count() or 1
+
+
+def chunk_size(births: int, processes: int) -> int:
+    """Births per pool task (see MIN_CHUNK, MAX_CHUNK and CHUNKS_PER_PROCESS)."""
+    return max(MIN_CHUNK, min(MAX_CHUNK, math.ceil(births / (processes * CHUNKS_PER_PROCESS))))
+
+
+def processes_used(births: int, processes: int) -> int:
+    """How many processes `charts_frame` runs for this many births when allowed `processes`."""
+    if processes <= 1 or births < POOL_FROM:
+        return 1
+    return min(processes, math.ceil(births / chunk_size(births, processes)))
+
+
+def _pool_context() -> Any:
+    """Workers from a fork server where there is one, else spawned: never a fork of this process, whose threads
+    (numpy's, a progress bar's, a caller's) a child could not safely inherit."""
+    return multiprocessing.get_context("forkserver" if "forkserver" in multiprocessing.get_all_start_methods()
+                                       else "spawn")
+
+
+Rows = tuple[array[float], list[str | None]]
+
+
+def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None]) -> Rows:
+    """The rows of all births, in input order; `advance` is told how many births are done as they finish."""
+    count = len(task[0])
+    if processes_used(count, processes) == 1:
+        numbers, errors = array("d"), []
+        step = max(1, min(MIN_CHUNK, count // 100))
+        for start in range(0, count, step):
+            part = chart_rows(*(column[start:start + step] for column in task), ayanamsha=ayanamsha, houses=houses)
+            numbers += part[0]
+            errors += part[1]
+            advance(len(part[1]))
+        return numbers, errors
+    size = chunk_size(count, processes)
+    starts = range(0, count, size)
+    with ProcessPoolExecutor(processes_used(count, processes), mp_context=_pool_context()) as pool:
+        futures: dict[Future[Rows], int] = {
+            pool.submit(_chart_task, tuple(column[start:start + size] for column in task), ayanamsha, houses): start
+            for start in starts}
+        done: dict[int, Rows] = {}
+        pending = set(futures)
+        try:
+            while pending:
+                finished, pending = wait(pending, return_when=FIRST_COMPLETED)
+                for future in finished:
+                    done[futures[future]] = future.result()
+                    advance(len(done[futures[future]][1]))
+        except BaseException:
+            for future in pending:
+                future.cancel()
+            raise
+    numbers = array("d")
+    errors = []
+    for start in starts:
+        numbers += done[start][0]
+        errors += done[start][1]
+    return numbers, errors
+
+
+def _dtype(kind: str) -> Any:
+    pandas = _pandas()
+    tables = {"SIGNS": SIGNS, "NAKSHATRAS": NAKSHATRAS, "DIGNITIES": DIGNITIES}
+    if kind in tables:
+        return pandas.CategoricalDtype(tables[kind])
+    return {"float": "float64", "whole": "Int64", "flag": "boolean", "minute": "datetime64[us, UTC]",
+            "text": pandas.StringDtype()}[kind]
+
+
+def _frame(index: Any, rows: Rows) -> Any:
+    """The output frame: COLUMNS with their dtypes, one row per birth, on `index`."""
+    pandas = _pandas()
+    import numpy
+    numbers, errors = rows
+    table = numpy.frombuffer(numbers, dtype=numpy.float64).reshape(len(errors), _WIDTH)
+    data: dict[str, Any] = {}
+    for column, (name, kind) in enumerate(COLUMNS.items()):
+        if kind == "text":
+            data[name] = pandas.array(errors, dtype=_dtype(kind))
+            continue
+        values = table[:, column]
+        missing = numpy.isnan(values)
+        whole = numpy.where(missing, 0, values).astype(numpy.int64)
+        if kind == "float":
+            data[name] = values.copy()
+        elif kind == "whole":
+            data[name] = pandas.arrays.IntegerArray(whole, missing)
+        elif kind == "flag":
+            data[name] = pandas.arrays.BooleanArray(whole.astype(bool), missing)
+        elif kind == "minute":
+            microseconds = numpy.where(missing, numpy.iinfo(numpy.int64).min, whole * 60_000_000)
+            data[name] = pandas.array(microseconds.view("datetime64[us]")).tz_localize("UTC")
+        else:
+            data[name] = pandas.Categorical.from_codes(numpy.where(missing, -1, whole), dtype=_dtype(kind))
+    return pandas.DataFrame(data, index=index, copy=False)
+
+
+class _Progress:
+    """A tqdm bar on stderr (the one the command line uses), or nothing."""
+
+    def __init__(self, total: int, show: bool) -> None:
+        self.bar: Any = None
+        if show:
+            from tqdm import tqdm
+            self.bar = tqdm(total=total, unit="chart", file=sys.stderr, smoothing=0.1)
+
+    def advance(self, count: int) -> None:
+        if self.bar is not None:
+            self.bar.update(count)
+
+    def close(self) -> None:
+        if self.bar is not None:
+            self.bar.close()
+
+
+def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus", processes: int | None = None,
+                 progress: bool | None = None) -> Any:
+    """The natal charts of `births` (a pandas DataFrame, or a mapping of columns) as a DataFrame on its index.
+
+    Columns: see COLUMNS; every row equals what `natal(Birth(time, latitude, longitude, tz, fold), ayanamsha,
+    houses)` shows, and a birth that fails has its message in `error`. `processes`: how many processes share the
+    work (None: `default_processes()`, all cores in a main program, one inside a Dask or pool worker). `progress`:
+    a bar on stderr (None: on a terminal for large frames). An unknown ayanamsha or house system raises
+    UnknownName before anything is computed.
+    """
+    _names.ayanamsha(ayanamsha)
+    _names.house_system(houses)
+    if processes is not None and processes < 1:
+        raise ValueError(f"processes {processes} must be at least 1 (or None: all cores)")
+    index, task = _inputs(births)
+    count = len(index)
+    if progress is None:
+        progress = count >= PROGRESS_FROM and sys.stderr.isatty() and default_processes() > 1
+    bar = _Progress(count, progress)
+    try:
+        rows = _run(task, ayanamsha, houses, default_processes() if processes is None else processes, bar.advance)
+    finally:
+        bar.close()
+    return _frame(index, rows)
+
+
+def charts_meta() -> Any:
+    """An empty frame with the columns and dtypes of `charts_frame` (the `meta` of a Dask `map_partitions`)."""
+    return _frame(_pandas().RangeIndex(0), (array("d"), []))
+
+
+def read_births(path: str) -> Any:
+    """The births of a CSV file: times kept as text (read in their `tz`), everything else as pandas reads it."""
+    return _pandas().read_csv(path, dtype={"time": "string", "tz": "string"}, keep_default_na=True)
+
+
+FORMATS = ("parquet", "csv", "json")
+
+
+def write_frame(frame: Any, path: str, format: str) -> None:
+    """`frame` to `path` as parquet (needs pyarrow), CSV, or a JSON array of records."""
+    if format == "parquet":
+        _pyarrow()
+        frame.to_parquet(path)
+    elif format == "csv":
+        frame.to_csv(path, index=False)
+    else:
+        frame.to_json(path, orient="records", date_format="iso", date_unit="s")
+
+
+def add_command(commands: Any) -> None:
+    """The `batch` command on the `zentaric` command line's subparsers."""
+    command = commands.add_parser("batch", help="natal charts of many births, from CSV to parquet, CSV or JSON")
+    command.add_argument("births", help="CSV file with the columns time, latitude, longitude (optional: tz, fold)")
+    command.add_argument("-o", "--output", required=True, help="file to write: the births' columns, then the charts'")
+    command.add_argument("--format", choices=FORMATS, help="default: from the output's suffix, else parquet")
+    command.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
+    command.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    command.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
+
+
+def run_command(args: Any) -> str:
+    """Run `zentaric batch`; returns the summary line (rows, errors, charts per second). Bad input: UsageError."""
+    from zentaric_chart.cli import UsageError
+    for option, check, value in (("--ayanamsha", _names.ayanamsha, args.ayanamsha),
+                                 ("--houses", _names.house_system, args.houses)):
+        try:
+            check(value)
+        except _names.UnknownName as error:
+            raise UsageError(option, str(error)) from None
+    if args.processes is not None and args.processes < 1:
+        raise UsageError("--processes", f"{args.processes} must be at least 1")
+    suffix = os.path.splitext(args.output)[1].lstrip(".").lower()
+    format = args.format or (suffix if suffix in FORMATS else "parquet")
+    try:
+        births = read_births(args.births)
+        if format == "parquet":
+            _pyarrow()
+    except ImportError as error:
+        raise UsageError("batch", str(error)) from None
+    except (OSError, ValueError) as error:  # no such file, not CSV
+        raise UsageError("births", str(error)) from None
+    processes = processes_used(len(births), default_processes() if args.processes is None else args.processes)
+    started = time.perf_counter()
+    try:
+        charts = charts_frame(births, args.ayanamsha, args.houses, processes)
+    except ValueError as error:  # columns missing
+        raise UsageError("births", str(error)) from None
+    seconds = time.perf_counter() - started
+    try:
+        write_frame(births.join(charts, rsuffix="_chart"), args.output, format)
+    except OSError as error:
+        raise UsageError("--output", str(error)) from None
+    rate = len(births) / seconds if seconds > 0 else math.inf
+    return (f"{len(births)} rows, {int(charts['error'].notna().sum())} errors, {rate:.0f} charts/s "
+            f"in {seconds:.1f} s ({processes} process{'es' if processes > 1 else ''})")
