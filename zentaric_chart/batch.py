@@ -15,20 +15,22 @@ that take or make frames, so that pool workers start quickly.
 """
 from __future__ import annotations
 
+import importlib
 import math
 import multiprocessing
 import os
+import struct
 import sys
 import threading
 import time
 from collections.abc import Callable, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
-from array import array
 from datetime import UTC, datetime, timedelta
 from typing import Any
 
 import zentaric
 
+_read_json: Callable[[str], Any]
 try:  # the same numbers as the json module's, in a fifth of the time (the module's document is plain JSON)
     from orjson import loads as _read_json
 except ImportError:
@@ -78,7 +80,8 @@ COLUMNS: dict[str, str] = {
 #: Numbers per computed row: every column but `error`, each as a double (texts as their table index, flags as 0
 #: or 1, the UTC time as minutes since 1970), so that a worker sends back one array of doubles.
 _WIDTH = len(COLUMNS) - 1
-_FAILED = (math.nan,) * _WIDTH
+_ROW = struct.Struct(f"={_WIDTH}d")
+_FAILED = _ROW.pack(*(math.nan,) * _WIDTH)
 _EPOCH = datetime(1970, 1, 1, tzinfo=UTC)
 _MINUTE = timedelta(minutes=1)
 
@@ -101,6 +104,7 @@ PROGRESS_FROM = 1000
 _ROW_ERRORS = (ValueError, TypeError, OverflowError, ArithmeticError)
 
 Row = tuple[float, ...]
+Rows = tuple[bytes, list[str | None]]
 Task = tuple[list[Any], list[Any], list[Any], list[Any], list[Any]]
 
 
@@ -110,15 +114,14 @@ def _needs(extra: str, module: str) -> ImportError:
 
 def _pandas() -> Any:
     try:
-        import pandas
+        return importlib.import_module("pandas")
     except ImportError as error:
         raise _needs("batch", "pandas") from error
-    return pandas
 
 
 def _pyarrow() -> None:
     try:
-        import pyarrow  # noqa: F401
+        importlib.import_module("pyarrow")
     except ImportError as error:
         raise _needs("batch", "pyarrow") from error
 
@@ -161,29 +164,34 @@ def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str,
 
 def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Sequence[Any], zones: Sequence[Any],
                folds: Sequence[Any], ayanamsha: str = "Lahiri",
-               houses: str = "Placidus") -> tuple[array[float], list[str | None]]:
-    """The births' columns: all numbers, row after row (`_WIDTH` per birth, NaN for a birth that fails), and the
-    error of each birth (None when it has its chart).
+               houses: str = "Placidus") -> Rows:
+    """The births' columns: all numbers as packed doubles, row after row (`_WIDTH` per birth, NaN for a birth that
+    fails), and the error of each birth (None when it has its chart).
 
     A missing zone (None) reads a naive time as UTC; a missing fold is None. The names must have been checked.
     """
-    numbers = array("d")
+    numbers: list[bytes] = []
     errors: list[str | None] = []
     for when, latitude, longitude, zone, fold in zip(times, latitudes, longitudes, zones, folds, strict=True):
         try:
             if when is None:
                 raise ValueError("time is missing")
             birth = Birth(when, latitude, longitude, tz="UTC" if zone is None else zone, fold=fold)
-            numbers.extend(_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses))
+            numbers.append(_ROW.pack(*_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses)))
             errors.append(None)
         except _ROW_ERRORS as error:
-            numbers.extend(_FAILED)
+            numbers.append(_FAILED)
             errors.append(str(error) or type(error).__name__)
-    return numbers, errors
+    return b"".join(numbers), errors
 
 
-def _chart_task(task: Task, ayanamsha: str, houses: str) -> tuple[array[float], list[str | None]]:
+def _chart_task(task: Task, ayanamsha: str, houses: str) -> Rows:
     return chart_rows(*task, ayanamsha=ayanamsha, houses=houses)
+
+
+def _part(task: Task, start: int, size: int) -> Task:
+    times, latitudes, longitudes, zones, folds = (column[start:start + size] for column in task)
+    return times, latitudes, longitudes, zones, folds
 
 
 def _missing(value: Any) -> bool:
@@ -206,6 +214,11 @@ def _plain_times(column: Any) -> list[Any]:
             for value in column]
 
 
+def _whole(value: Any) -> Any:
+    """1.0 as 1 (a column with gaps holds floats); anything else as it is, for `Birth` to judge."""
+    return int(value) if isinstance(value, float) and value.is_integer() else value
+
+
 def _inputs(births: Any) -> tuple[Any, Task]:
     """The births' index and their five input columns as plain lists."""
     pandas = _pandas()
@@ -222,17 +235,20 @@ def _inputs(births: Any) -> tuple[Any, Task]:
         return [None if _missing(value) else convert(value) for value in frame[name]]
 
     return frame.index, (_plain_times(frame["time"]), frame["latitude"].tolist(), frame["longitude"].tolist(),
-                         optional("tz", str), optional("fold", int))
+                         optional("tz", str), optional("fold", _whole))
+
+
+def _inside_worker() -> bool:
+    """True in a worker process (a Dask worker, a multiprocessing child) or off the main thread (Dask's threaded
+    scheduler): there the work already runs beside other work."""
+    return (multiprocessing.parent_process() is not None or multiprocessing.current_process().daemon
+            or threading.current_thread() is not threading.main_thread())
 
 
 def default_processes() -> int:
-    """All usable cores in a program's main thread; 1 inside a pool or Dask worker, or off the main thread.
-
-    Work handed to a worker process (a Dask worker, a multiprocessing child) or to a thread (Dask's threaded
-    scheduler) already runs beside other work: a pool of its own would only compete for the same cores.
-    """
-    if (multiprocessing.parent_process() is not None or multiprocessing.current_process().daemon
-            or threading.current_thread() is not threading.main_thread()):
+    """All usable cores in a program's main thread; 1 inside a worker, where a pool of its own would only compete
+    with the other workers for the same cores (and a daemon process may not start one)."""
+    if _inside_worker():
         return 1
     try:
         return max(1, len(os.sched_getaffinity(0)))
@@ -259,26 +275,21 @@ def _pool_context() -> Any:
                                        else "spawn")
 
 
-Rows = tuple[array[float], list[str | None]]
-
-
 def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None]) -> Rows:
     """The rows of all births, in input order; `advance` is told how many births are done as they finish."""
     count = len(task[0])
     if processes_used(count, processes) == 1:
-        numbers, errors = array("d"), []
+        parts: list[Rows] = []
         step = max(1, min(MIN_CHUNK, count // 100))
         for start in range(0, count, step):
-            part = chart_rows(*(column[start:start + step] for column in task), ayanamsha=ayanamsha, houses=houses)
-            numbers += part[0]
-            errors += part[1]
-            advance(len(part[1]))
-        return numbers, errors
+            parts.append(_chart_task(_part(task, start, step), ayanamsha, houses))
+            advance(len(parts[-1][1]))
+        return _joined(parts)
     size = chunk_size(count, processes)
     starts = range(0, count, size)
     with ProcessPoolExecutor(processes_used(count, processes), mp_context=_pool_context()) as pool:
         futures: dict[Future[Rows], int] = {
-            pool.submit(_chart_task, tuple(column[start:start + size] for column in task), ayanamsha, houses): start
+            pool.submit(_chart_task, _part(task, start, size), ayanamsha, houses): start
             for start in starts}
         done: dict[int, Rows] = {}
         pending = set(futures)
@@ -292,12 +303,11 @@ def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Calla
             for future in pending:
                 future.cancel()
             raise
-    numbers = array("d")
-    errors = []
-    for start in starts:
-        numbers += done[start][0]
-        errors += done[start][1]
-    return numbers, errors
+    return _joined([done[start] for start in starts])
+
+
+def _joined(parts: list[Rows]) -> Rows:
+    return b"".join(part[0] for part in parts), [error for part in parts for error in part[1]]
 
 
 def _dtype(kind: str) -> Any:
@@ -372,7 +382,7 @@ def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus
     index, task = _inputs(births)
     count = len(index)
     if progress is None:
-        progress = count >= PROGRESS_FROM and sys.stderr.isatty() and default_processes() > 1
+        progress = count >= PROGRESS_FROM and sys.stderr.isatty() and not _inside_worker()
     bar = _Progress(count, progress)
     try:
         rows = _run(task, ayanamsha, houses, default_processes() if processes is None else processes, bar.advance)
@@ -383,7 +393,7 @@ def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus
 
 def charts_meta() -> Any:
     """An empty frame with the columns and dtypes of `charts_frame` (the `meta` of a Dask `map_partitions`)."""
-    return _frame(_pandas().RangeIndex(0), (array("d"), []))
+    return _frame(_pandas().RangeIndex(0), (b"", []))
 
 
 def read_births(path: str) -> Any:
