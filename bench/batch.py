@@ -1,11 +1,11 @@
 """Charts per second of `charts_frame` (one process and all cores) against the bare loop of module calls.
 
-    python bench/batch.py [--births 100000] [--rounds 1]
+    python bench/batch.py [--births 100000] [--block 1000]
 
 The births are random UTC minutes of 1900-2050 at random places between ±60° latitude. The bare loop calls
 `zentaric.compute_natal_chart` on the same minutes and places and keeps the text; `charts_frame` adds reading the
-times, the chart document, and the frame. The one-at-a-time `natal` path (Birth, Chart dataclasses) is timed on a
-tenth of the births for comparison. With rounds > 1 each figure is the best round.
+times, the chart document, and the frame; `natal` one at a time (Birth, Chart dataclasses) is timed for comparison.
+With one process the three take turns on blocks of the same births; with all cores charts_frame runs once.
 """
 import argparse
 import os
@@ -58,28 +58,26 @@ def frame_time(births, processes):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--births", type=int, default=100_000)
-    parser.add_argument("--rounds", type=int, default=1)
+    parser.add_argument("--block", type=int, default=1000, help="births per interleaved block")
     args = parser.parse_args()
     births = births_frame(args.births)
     cores = default_processes()
-    best = {}
-    for _ in range(args.rounds):
-        for label, run in (("bare loop", lambda: bare_loop(births)),
-                           ("natal one at a time (a tenth)", lambda: natal_loop(births.iloc[::10]) * 10),
-                           ("charts_frame, processes=1", lambda: frame_time(births, 1)),
-                           (f"charts_frame, processes={cores}", lambda: frame_time(births, cores))):
-            best[label] = min(best.get(label, float("inf")), run())
-    bare = best["bare loop"]
-    print(f"{args.births} births, {cores} cores (os.cpu_count() {os.cpu_count()}), load average "
-          f"{os.getloadavg()[0]:.1f} at the end")
-    for label, seconds in best.items():
+    # One process: the three paths take turns on blocks of the same births, so that load from other programs
+    # on the machine falls on all three alike.
+    totals = {"bare loop": 0.0, "natal one at a time": 0.0, "charts_frame, processes=1": 0.0}
+    for start in range(0, args.births, args.block):
+        block = births.iloc[start:start + args.block]
+        totals["bare loop"] += bare_loop(block)
+        totals["natal one at a time"] += natal_loop(block)
+        totals["charts_frame, processes=1"] += frame_time(block, 1)
+    totals[f"charts_frame, processes={cores}"] = frame_time(births, cores)
+    bare = totals["bare loop"]
+    print(f"{args.births} births, {cores} cores, load average {os.getloadavg()[0]:.1f} at the end")
+    for label, seconds in totals.items():
         rate = args.births / seconds
-        used = cores if label.endswith(f"={cores}") and cores > 1 else 1
-        print(f"{label:32s} {seconds:7.1f} s  {rate:7.0f} charts/s  {rate / used:7.0f} per core  "
-              f"{seconds / bare - 1:+6.1%} time against the bare loop")
-    one = best["charts_frame, processes=1"]
-    many = best[f"charts_frame, processes={cores}"]
-    print(f"speed-up on {cores} cores: {one / many:.2f}x")
+        print(f"{label:28s} {seconds:7.1f} s {rate:7.0f} charts/s {rate / (cores if label.endswith(f'={cores}') else 1):7.0f} "
+              f"per core {seconds / bare - 1:+7.1%} time against the bare loop")
+    print(f"speed-up on {cores} cores: {totals['charts_frame, processes=1'] / totals[f'charts_frame, processes={cores}']:.2f}x")
 
 
 if __name__ == "__main__":
