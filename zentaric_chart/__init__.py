@@ -5,13 +5,15 @@
     >>> chart = natal(birth, houses="WholeSign")
     >>> chart.lagna.sign, chart.body("Moon").nakshatra
     >>> [p.lord for p in dasha_at(birth, datetime.now(UTC))]
+    >>> charts = charts_frame(pandas.read_csv("births.csv"))   # many at once (pip install .[batch])
 
 Only the module's public functions are used; every number comes from it.
 """
 from zentaric_chart._names import UnknownName
+from zentaric_chart.batch import charts_frame, charts_meta
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, natal
 from zentaric_chart.dasha import Period, dasha, dasha_at
 
 __all__ = ["Aspect", "Birth", "Body", "Chart", "Houses", "Lagna", "MAX_YEAR", "MIN_YEAR", "Period", "UnknownName",
-           "dasha", "dasha_at", "from_julian_day", "julian_day", "natal"]
+           "charts_frame", "charts_meta", "dasha", "dasha_at", "from_julian_day", "julian_day", "natal"]

@@ -1,4 +1,4 @@
-"""The command line `zentaric` (also `python -m zentaric_chart`): chart, dasha and ephemeris.
+"""The command line `zentaric` (also `python -m zentaric_chart`): chart, dasha, ephemeris and batch.
 
 Bad input ends the program with status 2 and one line naming the option (and, for names, the closest accepted
 one); no traceback.
@@ -17,7 +17,7 @@ from typing import NoReturn
 import zentaric
 from tqdm import tqdm
 
-from zentaric_chart import _names
+from zentaric_chart import _names, batch
 from zentaric_chart.birth import Birth, zone
 from zentaric_chart.chart import normalized, natal
 from zentaric_chart.dasha import dasha, dasha_at
@@ -79,6 +79,7 @@ def parser() -> argparse.ArgumentParser:
     ephemeris.add_argument("--bodies", default=",".join(EPHEMERIS_BODIES), help="comma-separated body names")
     ephemeris.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
     ephemeris.add_argument("--format", choices=("csv", "json"), default="csv")
+    batch.add_command(commands)
     return main_parser
 
 
@@ -232,6 +233,8 @@ def main(argv: Sequence[str] | None = None) -> int:
                     raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None
         elif args.command == "dasha":
             print(_dasha(args))
+        elif args.command == "batch":
+            print(batch.run_command(args), file=sys.stderr)
         else:
             _ephemeris(args)
     except UsageError as error:

@@ -11,6 +11,9 @@ from zentaric_chart import Birth, natal
 from zentaric_chart import batch
 from zentaric_chart.batch import BODY_FIELDS, COLUMNS, LAGNA_FIELDS, charts_frame
 
+pytestmark = pytest.mark.not_sanitized("pandas, pyarrow and Dask's worker processes under the preloaded sanitizer "
+                                       "runtime; the module calls here are those of the other suites")
+
 
 def _births():
     """300 births over 1800-2100 in UTC and local zones, with the rows that must fail (and one that must not)."""
