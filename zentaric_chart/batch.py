@@ -82,6 +82,7 @@ COLUMNS: dict[str, str] = {
 _WIDTH = len(COLUMNS) - 1
 _ROW = struct.Struct(f"={_WIDTH}d")
 _FAILED = _ROW.pack(*(math.nan,) * _WIDTH)
+_AFTER_ASPECTS = ',"ayanamsha_value":'
 _EPOCH = datetime(1970, 1, 1, tzinfo=UTC)
 _MINUTE = timedelta(minutes=1)
 
@@ -137,11 +138,12 @@ def _zodiac(longitude: float) -> Row:
 def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str) -> list[float]:
     """The numbers of one birth's columns (see _WIDTH), from the module's chart at the UTC minute `utc`.
 
-    The light path to what `natal` gives: the document is read once, by the fastest reader at hand, and no
-    dataclass is built.
+    The light path to what `natal` gives: no dataclass is built, and the document is read once, by the fastest
+    reader at hand, from its second member on: "aspects" comes first (members are in key order) and is not used.
     """
-    document = _read_json(zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute,
-                                                       latitude, longitude, ayanamsha, houses))
+    text = zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude,
+                                        ayanamsha, houses)
+    document = _read_json("{" + text[text.index(_AFTER_ASPECTS) + 1:])
     shift = document["ayanamsha_value"]
     house_data = document["houses"]
     cusps = house_data["cusps"]
