@@ -33,7 +33,7 @@ from zentaric_chart.drawing import chart_svg
 _MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
                  "Jupiter": "Jupiter", "Saturn": "Saturn", "MeanNode": "Rahu"}
 #: Row of each body in the module's localised planet table.
-_PLANET_ROWS = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6,
+PLANET_ROWS = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6,
                 "Rahu": 7, "Ketu": 8}
 
 
@@ -130,7 +130,7 @@ def _zodiac_fields(longitude: float, language: str) -> dict[str, Any]:
 
 
 def _body(name: str, planet: dict[str, Any], longitude: float, house: int, language: str) -> Body:
-    return Body(name=name, label=zentaric.planet_name(_PLANET_ROWS[name], language),
+    return Body(name=name, label=zentaric.planet_name(PLANET_ROWS[name], language),
                 latitude=planet["latitude"], speed=planet["speed"], distance=planet["distance"],
                 retrograde=planet["retrograde"], house=house, dignity=planet["dignity"],
                 **_zodiac_fields(longitude, language))
@@ -215,11 +215,12 @@ def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", lan
     ketu_longitude = normalized(rahu["longitude"] + 180.0)
     ketu = {**rahu, "latitude": -rahu["latitude"], "dignity": "Peregrine"}
     bodies.append(_body("Ketu", ketu, ketu_longitude, house_of(normalized(ketu_longitude + shift), cusps), language))
-    index_names = [_MODULE_NAMES.get(planet["name"]) for planet in data["planets"]]
-    aspects = tuple(Aspect(body1=name1, body2=name2, type=aspect["type"], orb=aspect["orb"],
+    names = [_MODULE_NAMES.get(planet["name"]) for planet in data["planets"]]  # None for the true node
+    aspects = tuple(Aspect(body1=first, body2=second, type=aspect["type"], orb=aspect["orb"],
                            strength=aspect["strength"], applying=aspect["applying"])
                     for aspect in data["aspects"]
-                    if (name1 := index_names[aspect["body1"]]) and (name2 := index_names[aspect["body2"]]))
+                    for first, second in [(names[aspect["body1"]], names[aspect["body2"]])]
+                    if first is not None and second is not None)
     summary = dict(part.split(": ", 1) for part in data["config_summary"].split(", "))
     return Chart(
         birth=birth, ayanamsha=summary["Zodiac"], house_system=summary["Houses"], ayanamsha_value=shift,

@@ -17,13 +17,11 @@ import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth, from_julian_day, julian_day
-from zentaric_chart.chart import natal
+from zentaric_chart.chart import PLANET_ROWS, natal
 
 #: The lords in their cycle order, with their years; the lord after lord k is lord (k + 1) mod 9.
 LORDS = ("Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury", "Ketu", "Venus")
 YEARS = (6.0, 10.0, 7.0, 18.0, 16.0, 19.0, 17.0, 7.0, 20.0)
-_PLANET_ROWS = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6,
-                "Rahu": 7, "Ketu": 8}
 MAX_LEVELS = 5
 LEVEL_NAMES = ("maha", "antar", "pratyantar", "sookshma", "prana")
 
@@ -56,7 +54,7 @@ class Period:
 
 def _period(node: dict[str, Any], zone: tzinfo, language: str) -> Period:
     lord = node["lord"]
-    return Period(lord=lord, label=zentaric.planet_name(_PLANET_ROWS[lord], language), level=node["level"],
+    return Period(lord=lord, label=zentaric.planet_name(PLANET_ROWS[lord], language), level=node["level"],
                   start=from_julian_day(node["start_jd"]), end=from_julian_day(node["end_jd"]),
                   start_jd=node["start_jd"], end_jd=node["end_jd"],
                   sub_periods=tuple(_period(child, zone, language) for child in node["sub_periods"]), zone=zone)
@@ -119,7 +117,7 @@ def dasha_at(birth: Birth, when: datetime, levels: int = 3, ayanamsha: str = "La
     chain: list[Period] = []
 
     def keep(lord: str, level: int, start: float, end: float) -> None:
-        chain.append(Period(lord=lord, label=zentaric.planet_name(_PLANET_ROWS[lord], language), level=level,
+        chain.append(Period(lord=lord, label=zentaric.planet_name(PLANET_ROWS[lord], language), level=level,
                             start=from_julian_day(start), end=from_julian_day(end), start_jd=start, end_jd=end,
                             sub_periods=(), zone=birth.zone))
 
