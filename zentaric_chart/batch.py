@@ -415,7 +415,21 @@ def write_frame(frame: Any, path: str, format: str) -> None:
     elif format == "csv":
         frame.to_csv(path, index=False)
     else:
-        frame.to_json(path, orient="records", date_format="iso", date_unit="s")
+        try:
+            from orjson import dumps  # every double written so that it reads back the same, NaN as null
+        except ImportError:  # pandas' own writer keeps 15 decimals
+            frame.to_json(path, orient="records", date_format="iso", date_unit="s", double_precision=15)
+            return
+        pandas = _pandas()
+
+        def plain(value: Any) -> Any:
+            if value is pandas.NA or value is pandas.NaT:
+                return None
+            if isinstance(value, datetime):
+                return value.isoformat()
+            raise TypeError(f"{type(value).__name__} in a chart frame")
+        with open(path, "wb") as output:
+            output.write(dumps(frame.to_dict(orient="records"), default=plain))
 
 
 def add_command(commands: Any) -> None:
