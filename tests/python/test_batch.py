@@ -1,7 +1,9 @@
 """charts_frame against one-at-a-time `natal` calls: in one process, in a pool, on a Dask cluster, through the CLI."""
 import math
+import os
 import subprocess
 import sys
+from concurrent.futures import ProcessPoolExecutor, ThreadPoolExecutor
 from datetime import UTC, datetime, timedelta
 
 import pandas
@@ -98,6 +100,12 @@ def test_empty_and_failing_frames_keep_columns_and_dtypes():
     assert list(empty.columns) == list(COLUMNS)
     for frame in (empty, failing):
         assert frame.dtypes.equals(batch.charts_meta().dtypes)
+
+
+def test_no_pool_of_its_own_inside_a_worker_thread_or_process():
+    assert batch.default_processes() == len(os.sched_getaffinity(0))
+    with ThreadPoolExecutor(1) as threads, ProcessPoolExecutor(1, mp_context=batch._pool_context()) as processes:
+        assert threads.submit(batch.default_processes).result() == processes.submit(batch.default_processes).result() == 1
 
 
 def test_dask_local_cluster_with_two_worker_processes_gives_the_same_frame():
