@@ -105,15 +105,16 @@ def test_empty_and_failing_frames_keep_columns_and_dtypes():
 def test_no_pool_of_its_own_inside_a_worker_thread_or_process():
     assert batch.default_processes() == len(os.sched_getaffinity(0))
     with ThreadPoolExecutor(1) as threads, ProcessPoolExecutor(1, mp_context=batch._pool_context()) as processes:
-        assert threads.submit(batch.default_processes).result() == processes.submit(batch.default_processes).result() == 1
+        in_thread, in_process = (pool.submit(batch.default_processes) for pool in (threads, processes))
+        assert in_thread.result() == in_process.result() == 1
 
 
 def test_dask_local_cluster_with_two_worker_processes_gives_the_same_frame():
     dask_dataframe = pytest.importorskip("dask.dataframe")
     distributed = pytest.importorskip("dask.distributed")
     births = _births().reset_index(drop=True)
-    with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True, dashboard_address=None) as cluster, \
-            distributed.Client(cluster):
+    cluster = distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True, dashboard_address=None)
+    with cluster, distributed.Client(cluster):
         charts = dask_dataframe.from_pandas(births, npartitions=5).map_partitions(charts_frame, houses="Koch")
         _assert_same_frame(charts.compute(), charts_frame(births, houses="Koch"))
 
