@@ -11,8 +11,9 @@
 
 namespace zentaric {
 
-FrameOfDate frame_of_date(double jd_tt) noexcept {
-    const Nutation n = nutation(jd_tt);
+FrameOfDate frame_of_date(double jd_tt) noexcept { return frame_of_date(jd_tt, nutation(jd_tt)); }
+
+FrameOfDate frame_of_date(double jd_tt, const Nutation& n) noexcept {
     const double epsilon_a = mean_obliquity(jd_tt);
     FrameOfDate frame;
     frame.nutation_longitude = n.longitude;

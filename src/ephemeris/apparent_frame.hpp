@@ -14,6 +14,8 @@ struct FrameOfDate {
 };
 
 FrameOfDate frame_of_date(double jd_tt) noexcept;
+// The same with the nutation given.
+FrameOfDate frame_of_date(double jd_tt, const Nutation& nutation_of_date) noexcept;
 
 // Apparent position of a geometric geocentric vector (AU, equatorial J2000), with or without annual aberration
 // from the observer's velocity (AU per day).

@@ -197,7 +197,7 @@ Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& pro
     for (int k = 0; k < SAMPLE_COUNT; ++k) {
         Sample& s = samples[k];
         s.jd_tt = jd_tt[k];
-        s.frame = frame_of_date(jd_tt[k]);
+        s.frame = frame_of_date(jd_tt[k], nutation_fast(jd_tt[k]));
         s.shift = ((julian_millennia(jd_tt[k]) - t) - VSOP_OFFSETS[k]) * DAYS_PER_JULIAN_MILLENNIUM;
         s.earth_position = s.earth_velocity = Vector3{0.0, 0.0, 0.0};
         if (needs_earth) expansion_state_after(earth[k], s.shift, s.earth_position, s.earth_velocity);

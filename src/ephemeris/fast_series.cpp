@@ -113,6 +113,15 @@ void vsop87_expansions_three(int planet, double t, PlanetExpansion out[3]) noexc
     for (int k = 0; k < 3; ++k) out[k] = expansion_from(value[k]);
 }
 
+Nutation nutation_fast(double jd_tt) noexcept {
+    NutationSeries series;
+    nutation_series(julian_centuries(jd_tt), series);
+    double sums[2];
+    sum_of_sine_cosine_pairs(series.argument, series.longitude_sine, series.longitude_cosine, series.obliquity_sine,
+                             series.obliquity_cosine, NUTATION_SERIES_TERMS, sums);
+    return Nutation{sums[0] * NUTATION_UNIT_TO_RADIANS, sums[1] * NUTATION_UNIT_TO_RADIANS};
+}
+
 PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept {
     if (planet < 0 || planet >= VSOP_PLANET_COUNT) return PlanetExpansion{};
     const double t = julian_millennia(jd_tt);

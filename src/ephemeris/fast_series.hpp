@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ephemeris/elp_mpp02.hpp"
+#include "time/earth_orientation.hpp"
 
 namespace zentaric {
 
@@ -23,6 +24,9 @@ void vsop87_expansions_three(int planet, double t, PlanetExpansion out[3]) noexc
 
 // Position of the expansion `days` days before its instant (third-order Taylor polynomial), AU.
 void expansion_position_before(const PlanetExpansion& expansion, double days, double out[3]) noexcept;
+
+// nutation with the fast kernels (the same terms, summed four at a time: within ~1e-20 rad).
+Nutation nutation_fast(double jd_tt) noexcept;
 
 // moon_position with the fast kernels.
 MoonPosition moon_position_fast(double jd_tt) noexcept;

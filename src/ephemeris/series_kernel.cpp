@@ -71,6 +71,18 @@ void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t 
     }
 }
 
+void sum_of_sine_cosine_pairs_portable(const double* argument, const double* sine_1, const double* cosine_1,
+                                       const double* sine_2, const double* cosine_2, std::size_t count,
+                                       double out[2]) noexcept {
+    out[0] = out[1] = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double sine = std::sin(argument[i]);
+        const double cosine = std::cos(argument[i]);
+        out[0] += sine_1[i] * sine + cosine_1[i] * cosine;
+        out[1] += sine_2[i] * sine + cosine_2[i] * cosine;
+    }
+}
+
 double sum_of_sines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept {
     double sum = 0.0;
     for (std::size_t i = 0; i < count; ++i) sum += amplitude[i] * std::sin(argument[i]);
@@ -286,6 +298,30 @@ ZENTARIC_AVX2 void perturbation_arguments_avx2(const PerturbationTerm* terms, st
     }
 }
 
+ZENTARIC_AVX2 void sum_of_sine_cosine_pairs_avx2(const double* argument, const double* sine_1,
+                                                 const double* cosine_1, const double* sine_2,
+                                                 const double* cosine_2, std::size_t count, double out[2]) {
+    __m256d first = _mm256_setzero_pd();
+    __m256d second = _mm256_setzero_pd();
+    for (std::size_t i = 0; i < count; i += 4) {
+        double x[4] = {}, s1[4] = {}, c1[4] = {}, s2[4] = {}, c2[4] = {};  // zero weights pad the last group
+        const std::size_t n = count - i < 4 ? count - i : 4;
+        for (std::size_t j = 0; j < n; ++j) {
+            x[j] = argument[i + j];
+            s1[j] = sine_1[i + j];
+            c1[j] = cosine_1[i + j];
+            s2[j] = sine_2[i + j];
+            c2[j] = cosine_2[i + j];
+        }
+        __m256d s, c;
+        sine_cosine(_mm256_loadu_pd(x), s, c);
+        first = _mm256_fmadd_pd(_mm256_loadu_pd(s1), s, _mm256_fmadd_pd(_mm256_loadu_pd(c1), c, first));
+        second = _mm256_fmadd_pd(_mm256_loadu_pd(s2), s, _mm256_fmadd_pd(_mm256_loadu_pd(c2), c, second));
+    }
+    out[0] = horizontal_sum(first);
+    out[1] = horizontal_sum(second);
+}
+
 template <bool Sine>
 ZENTARIC_AVX2 double sum_avx2(const double* amplitude, const double* argument, std::size_t count) {
     __m256d sum = _mm256_setzero_pd();
@@ -336,6 +372,15 @@ void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, co
     }
 }
 
+void sum_of_sine_cosine_pairs(const double* argument, const double* sine_1, const double* cosine_1,
+                              const double* sine_2, const double* cosine_2, std::size_t count, double out[2]) noexcept {
+    if (vector_kernels_available()) {
+        sum_of_sine_cosine_pairs_avx2(argument, sine_1, cosine_1, sine_2, cosine_2, count, out);
+    } else {
+        sum_of_sine_cosine_pairs_portable(argument, sine_1, cosine_1, sine_2, cosine_2, count, out);
+    }
+}
+
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept {
     return vector_kernels_available() ? sum_avx2<true>(amplitude, argument, count)
                                       : sum_of_sines_portable(amplitude, argument, count);
@@ -351,6 +396,11 @@ double sum_of_cosines(const double* amplitude, const double* argument, std::size
 bool vector_kernels_available() noexcept { return false; }
 
 VsopSums vsop_sums(const VsopSeries& series, double t) noexcept { return vsop_sums_portable(series, t); }
+
+void sum_of_sine_cosine_pairs(const double* argument, const double* sine_1, const double* cosine_1,
+                              const double* sine_2, const double* cosine_2, std::size_t count, double out[2]) noexcept {
+    sum_of_sine_cosine_pairs_portable(argument, sine_1, cosine_1, sine_2, cosine_2, count, out);
+}
 
 void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                             double* out) noexcept {

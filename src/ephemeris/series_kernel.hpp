@@ -38,6 +38,13 @@ void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, co
 void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                                      double* out) noexcept;
 
+// Σ s₁[i]·sin x[i] + c₁[i]·cos x[i] and Σ s₂[i]·sin x[i] + c₂[i]·cos x[i] (out[0], out[1]).
+void sum_of_sine_cosine_pairs(const double* argument, const double* sine_1, const double* cosine_1,
+                              const double* sine_2, const double* cosine_2, std::size_t count, double out[2]) noexcept;
+void sum_of_sine_cosine_pairs_portable(const double* argument, const double* sine_1, const double* cosine_1,
+                                       const double* sine_2, const double* cosine_2, std::size_t count,
+                                       double out[2]) noexcept;
+
 // Σ amplitude[i]·sin(argument[i]) and Σ amplitude[i]·cos(argument[i]).
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept;
 double sum_of_cosines(const double* amplitude, const double* argument, std::size_t count) noexcept;

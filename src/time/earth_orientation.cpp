@@ -98,6 +98,22 @@ Nutation nutation(double jd_tt) noexcept {
     return Nutation{longitude * NUTATION_UNIT_TO_RADIANS, obliquity * NUTATION_UNIT_TO_RADIANS};
 }
 
+void nutation_series(double t, NutationSeries& out) noexcept {
+    static_assert(NUTATION_SERIES_TERMS == NUTATION_TERM_COUNT, "one entry per IAU 2000B term");
+    const FundamentalArguments a = fundamental_arguments(t);
+    for (int i = 0; i < NUTATION_TERM_COUNT; ++i) {
+        const auto& row = NUTATION_TERMS[i];
+        out.argument[i] = a.mean_anomaly_moon * static_cast<double>(row[0]) +
+                          a.mean_anomaly_sun * static_cast<double>(row[1]) +
+                          a.argument_of_latitude * static_cast<double>(row[2]) +
+                          a.elongation * static_cast<double>(row[3]) + a.node * static_cast<double>(row[4]);
+        out.longitude_sine[i] = static_cast<double>(row[5]) + static_cast<double>(row[6]) * t;
+        out.longitude_cosine[i] = static_cast<double>(row[7]);
+        out.obliquity_cosine[i] = static_cast<double>(row[8]) + static_cast<double>(row[9]) * t;
+        out.obliquity_sine[i] = static_cast<double>(row[10]);
+    }
+}
+
 Matrix3 precession_matrix(double jd_tt) noexcept {
     const double t = julian_centuries(jd_tt);
     // IAU 2006 Fukushima–Williams angles (Hilton et al. 2006), arcseconds.

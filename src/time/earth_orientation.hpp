@@ -50,6 +50,18 @@ double mean_obliquity(double jd_tt) noexcept;
 // IAU 2000B nutation (Δψ, Δε) at a TT Julian Day, radians, without the fixed planetary offsets.
 Nutation nutation(double jd_tt) noexcept;
 
+// The IAU 2000B terms at T Julian centuries as nutation() forms them, for other summation kernels:
+// Δψ = Σ (A + A′T)·sin φ + A″·cos φ and Δε = Σ (B + B′T)·cos φ + B″·sin φ, in 0.1 µas (NUTATION_UNIT_TO_RADIANS).
+inline constexpr int NUTATION_SERIES_TERMS = 77;
+struct NutationSeries {
+    double argument[NUTATION_SERIES_TERMS];
+    double longitude_sine[NUTATION_SERIES_TERMS];
+    double longitude_cosine[NUTATION_SERIES_TERMS];
+    double obliquity_sine[NUTATION_SERIES_TERMS];
+    double obliquity_cosine[NUTATION_SERIES_TERMS];
+};
+void nutation_series(double t, NutationSeries& out) noexcept;
+
 // IAU 2006 precession matrix from the mean J2000 frame to the mean equator and equinox of date,
 // built from the Fukushima–Williams angles.
 Matrix3 precession_matrix(double jd_tt) noexcept;
