@@ -67,22 +67,12 @@ double speed_degrees_per_day(double longitude_before, double longitude_after) no
 
 Result<LightTimeState, EphemerisError> light_time_state(const EphemerisProvider& provider, Body body,
                                                         const Vector3& observer, double jd_tt) {
-    double tau = 0.0;
-    for (int pass = 0; pass < 10; ++pass) {
-        Result<StateVector, EphemerisError> s = provider.state_vector(body, jd_tt - tau);
-        if (!s.ok()) return std::move(s).error();
-        const StateVector& state = s.value();
-        const double dx = state.x - observer.x;
-        const double dy = state.y - observer.y;
-        const double dz = state.z - observer.z;
-        const double next = std::sqrt(dx * dx + dy * dy + dz * dz) / LIGHT_SPEED_AU_PER_DAY;
-        const double change = next - tau;
-        tau = next;
-        if (std::fabs(change) < 1e-12) return LightTimeState{state, tau};
-    }
-    Result<StateVector, EphemerisError> s = provider.state_vector(body, jd_tt - tau);
-    if (!s.ok()) return std::move(s).error();
-    return LightTimeState{s.value(), tau};
+    double light_time = 0.0;
+    Result<StateVector, EphemerisError> state = iterate_light_time(
+        [&provider, body, jd_tt](double tau) { return provider.state_vector(body, jd_tt - tau); }, observer,
+        light_time);
+    if (!state.ok()) return std::move(state).error();
+    return LightTimeState{state.value(), light_time};
 }
 
 Result<ApparentPosition, EphemerisError> apparent_position(const EphemerisProvider& provider, Body body,
@@ -124,6 +114,23 @@ Result<BodyPosition, EphemerisError> position_and_speed(const EphemerisProvider&
     const ApparentPosition& a = now.value();
     return BodyPosition{a.longitude, a.latitude, a.distance,
                         speed_degrees_per_day(before.value().longitude, after.value().longitude)};
+}
+
+Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& provider, const Body* bodies,
+                                                    std::size_t count, double jd_ut, BodyPosition* out,
+                                                    std::size_t* failed_index) {
+    std::optional<Result<std::size_t, EphemerisError>> batch =
+        provider.batch_positions(bodies, count, jd_ut, out, failed_index);
+    if (batch.has_value()) return std::move(*batch);
+    for (std::size_t i = 0; i < count; ++i) {
+        Result<BodyPosition, EphemerisError> position = position_and_speed(provider, bodies[i], jd_ut);
+        if (!position.ok()) {
+            if (failed_index != nullptr) *failed_index = i;
+            return std::move(position).error();
+        }
+        out[i] = position.value();
+    }
+    return count;
 }
 
 }  // namespace zentaric

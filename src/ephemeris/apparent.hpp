@@ -42,11 +42,10 @@ Result<ApparentPosition, EphemerisError> apparent_position(const EphemerisProvid
 // Apparent position at a UT Julian Day and the speed in longitude from the positions half a day either side.
 Result<BodyPosition, EphemerisError> position_and_speed(const EphemerisProvider& provider, Body body, double jd_ut);
 
-// position_and_speed for several bodies at one UT Julian Day, written to out[0..count). With the built-in
-// provider the Earth, nutation and frame matrices are shared by all bodies and the series are summed by the
-// fast kernels (within 1e-9° of position_and_speed); the result of any other provider is position_and_speed's.
-// Returns the first failure in body order (its index in *failed_index when that pointer is given); out holds
-// the bodies before it.
+// position_and_speed for several bodies at one UT Julian Day, written to out[0..count): the provider's own batch
+// when it has one for these bodies and instant (the built-in provider's stays within 1e-9° and 1e-9°/day of
+// position_and_speed), else position_and_speed body by body. Returns the first failure in body order (its index
+// in *failed_index when that pointer is given); out holds the bodies before it.
 Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& provider, const Body* bodies,
                                                     std::size_t count, double jd_ut, BodyPosition* out,
                                                     std::size_t* failed_index = nullptr);

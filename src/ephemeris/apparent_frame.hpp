@@ -1,7 +1,10 @@
 // Pieces of the apparent-place pipeline shared by the per-body path and the chart batch (internal header).
 #pragma once
 
+#include <cmath>
+
 #include "ephemeris/apparent.hpp"
+#include "ephemeris/constants.hpp"
 #include "time/earth_orientation.hpp"
 
 namespace zentaric {
@@ -21,6 +24,31 @@ FrameOfDate frame_of_date(double jd_tt, const Nutation& nutation_of_date) noexce
 // from the observer's velocity (AU per day).
 ApparentPosition apparent_from_geometric(const Vector3& geometric, const Vector3& observer_velocity,
                                          bool with_aberration, const FrameOfDate& frame) noexcept;
+
+// The light-time iteration: τ from the distance between the observer and the body at jd − τ, until τ changes by
+// less than 1e-12 day (at most ten passes, then the state at the last τ). `state_at(τ)` gives a Result of a
+// state with x, y, z (AU, equatorial J2000); a failure ends the iteration. The final τ goes to light_time.
+template <class StateAt>
+auto iterate_light_time(StateAt state_at, const Vector3& observer, double& light_time) -> decltype(state_at(0.0)) {
+    double tau = 0.0;
+    for (int pass = 0; pass < 10; ++pass) {
+        auto state = state_at(tau);
+        if (!state.ok()) return state;
+        const auto& s = state.value();
+        const double dx = s.x - observer.x;
+        const double dy = s.y - observer.y;
+        const double dz = s.z - observer.z;
+        const double next = std::sqrt(dx * dx + dy * dy + dz * dz) / LIGHT_SPEED_AU_PER_DAY;
+        const double change = next - tau;
+        tau = next;
+        if (std::fabs(change) < 1e-12) {
+            light_time = tau;
+            return state;
+        }
+    }
+    light_time = tau;
+    return state_at(tau);
+}
 
 bool is_lunar_node(Body body) noexcept;
 

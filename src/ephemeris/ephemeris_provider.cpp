@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "ephemeris/analytical_batch.hpp"
 #include "ephemeris/constants.hpp"
 #include "ephemeris/elp_mpp02.hpp"
 #include "ephemeris/lunar_nodes.hpp"
@@ -129,6 +130,11 @@ Result<StateVector, EphemerisError> AnalyticalEphemeris::state_vector(Body body,
             return EphemerisError::body_not_available(9);
     }
     return EphemerisError::body_not_available(static_cast<std::uint32_t>(body));
+}
+
+std::optional<Result<std::size_t, EphemerisError>> AnalyticalEphemeris::batch_positions(
+    const Body* bodies, std::size_t count, double jd_ut, BodyPosition* out, std::size_t* failed_index) const {
+    return analytical_batch_positions(bodies, count, jd_ut, out, failed_index);
 }
 
 }  // namespace zentaric

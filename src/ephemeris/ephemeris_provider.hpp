@@ -2,7 +2,9 @@
 // (VSOP87A planets, ELP/MPP02 Moon, the Meeus mean node and the osculating true node).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/result.hpp"
@@ -62,18 +64,33 @@ struct EphemerisError {
 // without a fractional part when integral ("990575", "2816788.051342531").
 std::string shortest_decimal(double value);
 
+struct BodyPosition;
+
 class EphemerisProvider {
 public:
     virtual ~EphemerisProvider() = default;
     // State of a body at a TT Julian Day, or why it cannot be given.
     virtual Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const = 0;
+    // A provider's own evaluation of chart_positions (apparent.hpp), or nullopt when it has none for these
+    // bodies and instant; then chart_positions evaluates position_and_speed body by body.
+    virtual std::optional<Result<std::size_t, EphemerisError>> batch_positions(const Body* /*bodies*/,
+                                                                               std::size_t /*count*/,
+                                                                               double /*jd_ut*/,
+                                                                               BodyPosition* /*out*/,
+                                                                               std::size_t* /*failed_index*/) const {
+        return std::nullopt;
+    }
 };
 
 // The built-in provider: VSOP87A planets, the ELP/MPP02 Moon, the Meeus mean node and the osculating true node;
-// no state.
+// no state. Its batch shares the Earth, nutation and frames among the bodies and sums the series once per term
+// for the three instants of the speeds.
 class AnalyticalEphemeris final : public EphemerisProvider {
 public:
     Result<StateVector, EphemerisError> state_vector(Body body, double jd_tt) const override;
+    std::optional<Result<std::size_t, EphemerisError>> batch_positions(const Body* bodies, std::size_t count,
+                                                                       double jd_ut, BodyPosition* out,
+                                                                       std::size_t* failed_index) const override;
 };
 
 // Whether a TT Julian Day lies in [JD_MIN, JD_MAX].

@@ -1,10 +1,10 @@
-// Positions and speeds of several bodies at one instant. With the built-in provider the Earth, the nutation
-// and the frame matrices are computed once per sample instant for all bodies, each planet's series are summed
-// once per instant (with their derivatives, which give the light-time positions), and the series go through
-// the fast kernels; any other provider, and any instant near the ends of the ephemeris, takes position_and_speed.
+// The built-in provider's chart batch: positions and speeds of several bodies at one instant. The Earth, the
+// nutation and the frame matrices are computed once per sample instant for all bodies, each planet's series are
+// summed once per term for the three instants (with their derivatives, which give the light-time positions and
+// carry the samples over the change of Delta T), and every series goes through the fast kernels.
 #include <cmath>
 
-#include "ephemeris/apparent.hpp"
+#include "ephemeris/analytical_batch.hpp"
 #include "ephemeris/apparent_frame.hpp"
 #include "ephemeris/constants.hpp"
 #include "ephemeris/fast_series.hpp"
@@ -27,36 +27,11 @@ bool is_batch_planet(Body body) noexcept {
            body == Body::Saturn || body == Body::Uranus || body == Body::Neptune;
 }
 
-bool has_fast_path(Body body) noexcept {
-    return body == Body::Sun || body == Body::Moon || is_lunar_node(body) || is_batch_planet(body);
-}
-
 Vector3 equatorial(const double ecliptic[3]) noexcept {
     double y = ecliptic[1];
     double z = ecliptic[2];
     ecliptic_to_equatorial_j2000(y, z);
     return Vector3{ecliptic[0], y, z};
-}
-
-double light_time_to(const Vector3& target, const Vector3& observer) noexcept {
-    const double dx = target.x - observer.x;
-    const double dy = target.y - observer.y;
-    const double dz = target.z - observer.z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz) / LIGHT_SPEED_AU_PER_DAY;
-}
-
-// The light-time iteration of light_time_state, on positions given by `position_at(τ)`.
-template <class PositionAt>
-Vector3 retarded_position(PositionAt position_at, const Vector3& observer) noexcept {
-    double tau = 0.0;
-    for (int pass = 0; pass < 10; ++pass) {
-        const Vector3 position = position_at(tau);
-        const double next = light_time_to(position, observer);
-        const double change = next - tau;
-        tau = next;
-        if (std::fabs(change) < 1e-12) return position;
-    }
-    return position_at(tau);
 }
 
 // Everything one sample instant shares among the bodies.
@@ -89,25 +64,28 @@ Vector3 moon_equatorial_au(double t) noexcept {
     return equatorial(au);
 }
 
-// The Moon retarded by the light time from the geocentre, iterated as light_time_state does. The first pass
-// needs only the distance at jd; later passes sum the series again only when the series time T(jd − τ) changes,
-// which after the second pass is rare (τ then moves by ~1e-12 day, less than the last place of jd).
+// The Moon retarded by the light time from the geocentre. The first pass needs only the distance at jd (its
+// direction is never used: the iteration never stops at τ = 0); later passes sum the series again only when the
+// series time T(jd − τ) changes, which after the second pass is rare (τ then moves by ~1e-12 day, less than
+// the last place of jd).
 Vector3 retarded_moon(double jd_tt) noexcept {
-    double tau = moon_distance_fast(julian_centuries(jd_tt)) / AU_KM / LIGHT_SPEED_AU_PER_DAY;
-    double t = julian_centuries(jd_tt - tau);
-    Vector3 moon = moon_equatorial_au(t);
-    for (int pass = 1; pass < 10; ++pass) {
-        const double next = light_time_to(moon, Vector3{0.0, 0.0, 0.0});
-        const double change = next - tau;
-        tau = next;
-        if (std::fabs(change) < 1e-12) break;
-        const double t_next = julian_centuries(jd_tt - tau);
-        if (t_next != t) {
-            t = t_next;
-            moon = moon_equatorial_au(t);
-        }
-    }
-    return moon;
+    double evaluated_t = 0.0;
+    Vector3 moon{0.0, 0.0, 0.0};
+    bool evaluated = false;
+    double light_time = 0.0;
+    return iterate_light_time(
+               [&](double tau) -> Result<Vector3, EphemerisError> {
+                   if (tau == 0.0) return Vector3{moon_distance_fast(julian_centuries(jd_tt)) / AU_KM, 0.0, 0.0};
+                   const double t = julian_centuries(jd_tt - tau);
+                   if (!evaluated || t != evaluated_t) {
+                       evaluated = true;
+                       evaluated_t = t;
+                       moon = moon_equatorial_au(t);
+                   }
+                   return moon;
+               },
+               Vector3{0.0, 0.0, 0.0}, light_time)
+        .value();
 }
 
 // Apparent positions of one planet at the three samples, from its three expansions.
@@ -118,16 +96,20 @@ void planet_positions(int planet, double t, const Sample (&samples)[SAMPLE_COUNT
         const Sample& s = samples[k];
         const PlanetExpansion& planet_k = expansions[k];
         const double offset = VSOP_OFFSETS[k];
-        const Vector3 target = retarded_position(
-            [&planet_k, &s, t, offset](double tau) {
-                // The provider is asked at the double jd − τ, whose series time (as rounded) lies this many days
-                // before the expansion's instant t + offset.
-                const double days_back = -((julian_millennia(s.jd_tt - tau) - t) - offset) * DAYS_PER_JULIAN_MILLENNIUM;
-                double ecliptic[3];
-                expansion_position_before(planet_k, days_back, ecliptic);
-                return equatorial(ecliptic);
-            },
-            s.earth_position);
+        double light_time = 0.0;
+        const Vector3 target =
+            iterate_light_time(
+                [&planet_k, &s, t, offset](double tau) -> Result<Vector3, EphemerisError> {
+                    // The provider is asked at the double jd − τ, whose series time (as rounded) lies this many
+                    // days before the expansion's instant t + offset.
+                    const double days_back =
+                        -((julian_millennia(s.jd_tt - tau) - t) - offset) * DAYS_PER_JULIAN_MILLENNIUM;
+                    double ecliptic[3];
+                    expansion_position_before(planet_k, days_back, ecliptic);
+                    return equatorial(ecliptic);
+                },
+                s.earth_position, light_time)
+                .value();
         const Vector3 geometric{target.x - s.earth_position.x, target.y - s.earth_position.y,
                                 target.z - s.earth_position.z};
         out[k] = apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
@@ -150,6 +132,10 @@ void body_positions(Body body, double t, const Sample (&samples)[SAMPLE_COUNT], 
         }
     } else if (body == Body::Moon) {
         moon_positions(samples, out);
+    } else if (body == Body::Earth) {
+        // The observer itself: no direction (as position_and_speed gives it).
+        for (int k = 0; k < SAMPLE_COUNT; ++k)
+            out[k] = apparent_from_geometric(Vector3{0.0, 0.0, 0.0}, samples[k].earth_velocity, true, samples[k].frame);
     } else if (body == Body::Sun) {
         for (int k = 0; k < SAMPLE_COUNT; ++k) {
             const Sample& s = samples[k];
@@ -163,32 +149,18 @@ void body_positions(Body body, double t, const Sample (&samples)[SAMPLE_COUNT], 
 
 }  // namespace
 
-Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& provider, const Body* bodies,
-                                                    std::size_t count, double jd_ut, BodyPosition* out,
-                                                    std::size_t* failed_index) {
+std::optional<Result<std::size_t, EphemerisError>> analytical_batch_positions(const Body* bodies,
+                                                                              std::size_t count, double jd_ut,
+                                                                              BodyPosition* out,
+                                                                              std::size_t* failed_index) {
     double jd_tt[SAMPLE_COUNT];
-    bool batch = dynamic_cast<const AnalyticalEphemeris*>(&provider) != nullptr;
     for (int k = 0; k < SAMPLE_COUNT; ++k) {
         jd_tt[k] = to_terrestrial_time(jd_ut + SAMPLE_OFFSETS[k]);
-        if (!(jd_tt[k] >= JD_MIN + RANGE_MARGIN_DAYS && jd_tt[k] <= JD_MAX - RANGE_MARGIN_DAYS)) batch = false;
+        if (!(jd_tt[k] >= JD_MIN + RANGE_MARGIN_DAYS && jd_tt[k] <= JD_MAX - RANGE_MARGIN_DAYS)) return std::nullopt;
     }
     bool needs_earth = false;
-    bool any_fast = false;
-    for (std::size_t i = 0; i < count && batch; ++i) {
-        any_fast = any_fast || has_fast_path(bodies[i]);
-        needs_earth = needs_earth || bodies[i] == Body::Sun || is_batch_planet(bodies[i]);
-    }
-    if (!batch || !any_fast) {
-        for (std::size_t i = 0; i < count; ++i) {
-            Result<BodyPosition, EphemerisError> position = position_and_speed(provider, bodies[i], jd_ut);
-            if (!position.ok()) {
-                if (failed_index != nullptr) *failed_index = i;
-                return std::move(position).error();
-            }
-            out[i] = position.value();
-        }
-        return count;
-    }
+    for (std::size_t i = 0; i < count; ++i)
+        needs_earth = needs_earth || bodies[i] == Body::Sun || bodies[i] == Body::Earth || is_batch_planet(bodies[i]);
     // The planetary series are summed once per term for the three samples, at t and t ∓ H exactly.
     const double t = julian_millennia(jd_tt[0]);
     Sample samples[SAMPLE_COUNT];
@@ -203,21 +175,18 @@ Result<std::size_t, EphemerisError> chart_positions(const EphemerisProvider& pro
         if (needs_earth) expansion_state_after(earth[k], s.shift, s.earth_position, s.earth_velocity);
     }
     for (std::size_t i = 0; i < count; ++i) {
-        if (!has_fast_path(bodies[i])) {
-            Result<BodyPosition, EphemerisError> position = position_and_speed(provider, bodies[i], jd_ut);
-            if (!position.ok()) {
-                if (failed_index != nullptr) *failed_index = i;
-                return std::move(position).error();
-            }
-            out[i] = position.value();
-            continue;
+        if (bodies[i] == Body::Pluto || static_cast<int>(bodies[i]) >= BODY_COUNT) {
+            // Not in the built-in theories: the failure state_vector reports.
+            if (failed_index != nullptr) *failed_index = i;
+            return Result<std::size_t, EphemerisError>(
+                EphemerisError::body_not_available(bodies[i] == Body::Pluto ? 9u : static_cast<std::uint32_t>(bodies[i])));
         }
         ApparentPosition at[SAMPLE_COUNT];
         body_positions(bodies[i], t, samples, at);
         out[i] = BodyPosition{at[0].longitude, at[0].latitude, at[0].distance,
                               speed_degrees_per_day(at[1].longitude, at[2].longitude)};
     }
-    return count;
+    return Result<std::size_t, EphemerisError>(count);
 }
 
 }  // namespace zentaric
