@@ -142,29 +142,61 @@ def swisseph_chart(swe, birth):
     return json.dumps(document, separators=(",", ":"), sort_keys=True)
 
 
-def median_ms(function, births, rounds=5):
-    samples = []
-    for _ in range(rounds):
-        for birth in births:
-            started = time.perf_counter()
-            function(birth)
-            samples.append(time.perf_counter() - started)
-    samples.sort()
-    return samples[len(samples) // 2] * 1e3
+def seconds_over(function, births):
+    started = time.perf_counter()
+    for birth in births:
+        function(birth)
+    return time.perf_counter() - started
 
 
-def chart_section():
-    module_ms = median_ms(lambda birth: zentaric.compute_natal_chart(*birth), CHART_BIRTHS)
-    print(f"compute_natal_chart over {len(CHART_BIRTHS)} births: median {module_ms:.3f} ms")
+CPP_CHART_BENCH = pathlib.Path(__file__).resolve().parents[1] / "build" / "cpp" / "bench_natal_chart"
+
+
+def cpp_chart_rows():
+    """The rows of the C++ chart benchmark (best of its timed loops), or none when it is not built."""
+    if not CPP_CHART_BENCH.exists():
+        return []
+    finished = subprocess.run([str(CPP_CHART_BENCH)], capture_output=True, text=True, check=True)
+    rows = []
+    for line in finished.stdout.splitlines():
+        label, _, value = line.rpartition(" ")
+        try:
+            rows.append((label.strip(), float(value)))
+        except ValueError:
+            continue
+    return rows
+
+
+def chart_section(rounds=15):
+    """The natal chart in C++ and from Python beside the same chart built from pyswisseph, timed back to back:
+    the ratio is the median over rounds of (module over all births) / (pyswisseph chart over all births)."""
+    print(f"natal chart over {len(CHART_BIRTHS)} births{'us per chart':>46s}")
+    for label, microseconds in cpp_chart_rows():
+        print(f"  C++    {label:44s} {microseconds:8.1f}   (best of loops)")
     try:
         import swisseph as swe
     except ImportError:
-        print("  pyswisseph not installed: no comparison")
+        swe = None
+    module = lambda birth: zentaric.compute_natal_chart(*birth)  # noqa: E731
+    if swe is None:
+        module_us = min(seconds_over(module, CHART_BIRTHS) for _ in range(rounds)) / len(CHART_BIRTHS) * 1e6
+        print(f"  Python {'compute_natal_chart':44s} {module_us:8.1f}   (pyswisseph not installed: no reference)")
         return
     swe.set_sid_mode(swe.SIDM_LAHIRI)
-    swiss_ms = median_ms(lambda birth: swisseph_chart(swe, birth), CHART_BIRTHS)
-    print(f"  pyswisseph chart in Python (9 calc_ut, houses, ayanamsha, aspects, json.dumps): median {swiss_ms:.3f} ms"
-          f"   ratio {module_ms / swiss_ms:.2f}")
+    reference = lambda birth: swisseph_chart(swe, birth)  # noqa: E731
+    ratios, module_costs, reference_costs = [], [], []
+    for _ in range(rounds):
+        reference_cost = seconds_over(reference, CHART_BIRTHS)
+        module_cost = seconds_over(module, CHART_BIRTHS)
+        ratios.append(module_cost / reference_cost)
+        module_costs.append(module_cost)
+        reference_costs.append(reference_cost)
+    ratios.sort()
+    per_chart = 1e6 / len(CHART_BIRTHS)
+    print(f"  Python {'compute_natal_chart':44s} {min(module_costs) * per_chart:8.1f}   "
+          f"median ratio {ratios[len(ratios) // 2]:.2f} to the reference")
+    print(f"  Python {'pyswisseph chart (reference)':44s} {min(reference_costs) * per_chart:8.1f}   "
+          "9 calc_ut, houses, ayanamsha, aspects, json.dumps")
 
 
 def plain_python_dasha_seconds(arguments):
