@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "format/dasha_json.hpp"
 #include "vedic/dasha.hpp"
 
 namespace {

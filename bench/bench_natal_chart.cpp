@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "chart/chart_analysis.hpp"
-#include "chart/chart_json.hpp"
 #include "chart/natal_chart.hpp"
 #include "ephemeris/apparent.hpp"
+#include "format/chart_json.hpp"
 #include "time/calendar.hpp"
 
 namespace {

@@ -1,4 +1,4 @@
-"""Writes src/chart/data/decimal_powers.hpp: the powers of ten, scaled to 126-bit integers, with which the JSON
+"""Writes src/common/data/decimal_powers.hpp: the powers of ten, scaled to 126-bit integers, with which the JSON
 writer finds the shortest decimal digits of a double, and the fixed-point logarithm constants that index them.
 
 For each decimal exponent e the table holds g(e) = floor(10^e * 2^-r) + 1, where r = floor(log2(10^e)) - 125, so that
@@ -16,7 +16,7 @@ from fractions import Fraction
 
 from table_source import header_comment, write_source
 
-OUTPUT = "src/chart/data/decimal_powers.hpp"
+OUTPUT = "src/common/data/decimal_powers.hpp"
 SIGNIFICAND_BITS = 126
 BINARY_EXPONENT_MIN = -1074  # subnormals: significand c, value c * 2^-1074
 BINARY_EXPONENT_MAX = 971    # largest normal: (2^53 - 1) * 2^971

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "chart/chart_analysis.hpp"
-#include "chart/chart_json.hpp"
 #include "ephemeris/apparent.hpp"
 #include "ephemeris/constants.hpp"
 #include "houses/house_system.hpp"
@@ -68,7 +67,7 @@ Result<std::vector<TropicalPosition>> chart_body_positions(double jd_ut) {
 
 }  // namespace
 
-Result<std::string> natal_chart_json(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
+Result<NatalChart> natal_chart(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                      std::uint32_t minute, double latitude, double longitude,
                                      std::string_view ayanamsha, std::string_view house_system) {
     Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);
@@ -96,7 +95,7 @@ Result<std::string> natal_chart_json(std::int32_t year, std::uint32_t month, std
     // The houses take the mean obliquity, not the true one used for the sidereal time.
     const ChartAnalysis analysis = analyze_chart(positions.value(), config, ramc_rad * 180.0 / PI, latitude,
                                                  mean_obliquity_rad * 180.0 / PI, jd, nutation_longitude_deg);
-    return chart_json(analysis, chart_ayanamsha(zodiac.value(), jd, nutation_longitude_deg), jd);
+    return NatalChart{analysis, chart_ayanamsha(zodiac.value(), jd, nutation_longitude_deg), jd};
 }
 
 }  // namespace zentaric

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "common/result.hpp"
-#include "chart/natal_chart.hpp"
+#include "format/chart_json.hpp"
+#include "format/dasha_json.hpp"
 #include "houses/house_cusps.hpp"
 #include "locale/names.hpp"
 #include "python/arguments.hpp"

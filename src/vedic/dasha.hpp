@@ -46,12 +46,4 @@ VimshottariDasha compute_dasha_tree(std::uint8_t levels, double moon_longitude, 
 std::vector<DashaPeriod> build_sub_periods(DashaLord parent_lord, std::uint8_t level, std::uint8_t max_level,
                                            double parent_start_jd, double parent_duration_days);
 
-// Compact JSON text of a dasha tree: {"moon_nakshatra","initial_balance","maha_dashas"}, each period
-// {"lord","level","start_jd","end_jd","duration_days","sub_periods"}, members in that order.
-std::string dasha_json(const VimshottariDasha& dasha);
-
-// The same text as dasha_json(compute_dasha_tree(levels, moon_longitude, birth_jd)), written while the periods
-// are generated, without building the tree.
-std::string compute_dasha_json(std::uint8_t levels, double moon_longitude, double birth_jd);
-
 }  // namespace zentaric

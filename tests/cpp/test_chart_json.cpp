@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/chart_json.hpp"
+#include "format/chart_json.hpp"
 
 namespace zentaric {
 namespace {

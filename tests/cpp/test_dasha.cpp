@@ -1,5 +1,6 @@
 // Vimshottari dasha internals Python cannot reach: depths beyond five and the text written without the tree
 // (the rule itself is checked against plain Python in tests/python/test_dasha.py).
+#include "format/dasha_json.hpp"
 #include "vedic/dasha.hpp"
 
 #include <gtest/gtest.h>

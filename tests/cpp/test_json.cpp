@@ -1,5 +1,5 @@
 // Compact JSON writer: number layout, string escapes, member order, nesting.
-#include "chart/json.hpp"
+#include "common/json.hpp"
 
 #include <gtest/gtest.h>
 
@@ -127,63 +127,6 @@ TEST(Json, StringEscapes) {
     EXPECT_EQ(string_text("/ \x7f"), "\"/ \x7f\"");  // slash and DEL are not escaped
     EXPECT_EQ(string_text("Mūla मूल"), "\"Mūla मूल\"");
     EXPECT_EQ(string_text("x\ny"), "\"x\\ny\"");
-}
-
-TEST(Json, ObjectMembersAreWrittenInByteOrderOfKeys) {
-    JsonValue object = JsonValue::object();
-    object.set("speed", JsonValue::number(1.0));
-    object.set("sign_index", JsonValue::integer(3));
-    object.set("sign", JsonValue::string("Aries"));
-    object.set("Z", JsonValue::null());
-    object.set("dignity", JsonValue::string("Peregrine"));
-    object.set("é", JsonValue::boolean(false));
-    EXPECT_EQ(to_json(object),
-              "{\"Z\":null,\"dignity\":\"Peregrine\",\"sign\":\"Aries\",\"sign_index\":3,\"speed\":1.0,\"é\":false}");
-}
-
-TEST(Json, SettingAnExistingKeyReplacesItsValue) {
-    JsonValue object = JsonValue::object();
-    object.set("b", JsonValue::integer(1));
-    object.set("a", JsonValue::integer(2));
-    object.set("b", JsonValue::string("again"));
-    EXPECT_EQ(object.size(), 2u);
-    EXPECT_EQ(to_json(object), "{\"a\":2,\"b\":\"again\"}");
-    ASSERT_NE(object.find("b"), nullptr);
-    EXPECT_EQ(object.find("b")->as_string(), "again");
-    EXPECT_EQ(object.find("c"), nullptr);
-}
-
-TEST(Json, NestedValuesAreCompact) {
-    JsonValue cusps = JsonValue::array();
-    for (double cusp : {0.5, 30.0, 1e-7}) cusps.push_back(JsonValue::number(cusp));
-    JsonValue houses = JsonValue::object();
-    houses.set("polar_fallback", JsonValue::boolean(true));
-    houses.set("cusps", std::move(cusps));
-    houses.set("empty", JsonValue::array());
-    houses.set("nothing", JsonValue::object());
-    JsonValue document = JsonValue::object();
-    document.set("houses", std::move(houses));
-    document.set("aspects", JsonValue::array());
-    document.set("julian_day", JsonValue::number(std::numeric_limits<double>::quiet_NaN()));
-    document.set("max", JsonValue::integer(std::numeric_limits<std::uint64_t>::max()));
-    EXPECT_EQ(to_json(document),
-              "{\"aspects\":[],\"houses\":{\"cusps\":[0.5,30.0,1e-7],\"empty\":[],\"nothing\":{},"
-              "\"polar_fallback\":true},\"julian_day\":null,\"max\":18446744073709551615}");
-}
-
-TEST(Json, WrongKindOperationsChangeNothing) {
-    JsonValue array = JsonValue::array();
-    EXPECT_FALSE(array.set("key", JsonValue::integer(1)));
-    JsonValue object = JsonValue::object();
-    EXPECT_FALSE(object.push_back(JsonValue::integer(1)));
-    JsonValue number = JsonValue::number(2.0);
-    EXPECT_FALSE(number.push_back(JsonValue::null()));
-    EXPECT_EQ(to_json(array), "[]");
-    EXPECT_EQ(to_json(object), "{}");
-    EXPECT_EQ(to_json(number), "2.0");
-    EXPECT_EQ(number.find("key"), nullptr);
-    EXPECT_EQ(JsonValue::number(std::numeric_limits<double>::infinity()).kind(), JsonKind::Null);
-    EXPECT_EQ(to_json(JsonValue()), "null");
 }
 
 }  // namespace

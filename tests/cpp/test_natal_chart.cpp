@@ -4,6 +4,7 @@
 
 #include "chart/natal_chart.hpp"
 #include "ephemeris/apparent.hpp"
+#include "format/chart_json.hpp"
 #include "houses/house_cusps.hpp"
 #include "time/angles.hpp"
 

@@ -1,5 +1,5 @@
-// Compact JSON text: the tree and the single number and string writers.
-#include "chart/json.hpp"
+// Compact JSON text: the number, integer and string writers every document goes through.
+#include "common/json.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,83 +9,9 @@
 #include <cstring>
 #include <utility>
 
-#include "chart/data/decimal_powers.hpp"
+#include "common/data/decimal_powers.hpp"
 
 namespace zentaric {
-
-JsonValue JsonValue::boolean(bool value) noexcept {
-    JsonValue result;
-    result.kind_ = JsonKind::Boolean;
-    result.boolean_ = value;
-    return result;
-}
-
-JsonValue JsonValue::integer(std::uint64_t value) noexcept {
-    JsonValue result;
-    result.kind_ = JsonKind::Integer;
-    result.integer_ = value;
-    return result;
-}
-
-JsonValue JsonValue::number(double value) noexcept {
-    JsonValue result;
-    if (std::isfinite(value)) {
-        result.kind_ = JsonKind::Number;
-        result.number_ = value;
-    }
-    return result;
-}
-
-JsonValue JsonValue::string(std::string text) noexcept {
-    JsonValue result;
-    result.kind_ = JsonKind::String;
-    result.text_ = std::move(text);
-    return result;
-}
-
-JsonValue JsonValue::array() noexcept {
-    JsonValue result;
-    result.kind_ = JsonKind::Array;
-    return result;
-}
-
-JsonValue JsonValue::object() noexcept {
-    JsonValue result;
-    result.kind_ = JsonKind::Object;
-    return result;
-}
-
-bool JsonValue::push_back(JsonValue element) {
-    if (kind_ != JsonKind::Array) return false;
-    elements_.push_back(std::move(element));
-    return true;
-}
-
-bool JsonValue::set(std::string key, JsonValue value) {
-    if (kind_ != JsonKind::Object) return false;
-    auto place = std::lower_bound(members_.begin(), members_.end(), key,
-                                  [](const JsonMember& member, const std::string& wanted) { return member.key < wanted; });
-    if (place != members_.end() && place->key == key) {
-        place->value = std::move(value);
-    } else {
-        members_.insert(place, JsonMember{std::move(key), std::move(value)});
-    }
-    return true;
-}
-
-std::size_t JsonValue::size() const noexcept {
-    if (kind_ == JsonKind::Array) return elements_.size();
-    if (kind_ == JsonKind::Object) return members_.size();
-    return 0;
-}
-
-const JsonValue* JsonValue::find(std::string_view key) const noexcept {
-    if (kind_ != JsonKind::Object) return nullptr;
-    auto place = std::lower_bound(members_.begin(), members_.end(), key,
-                                  [](const JsonMember& member, std::string_view wanted) { return member.key < wanted; });
-    if (place == members_.end() || place->key != key) return nullptr;
-    return &place->value;
-}
 
 namespace {
 
@@ -297,47 +223,6 @@ void append_json_string(std::string& out, std::string_view text) {
     }
     out.append(text.data() + run_start, text.size() - run_start);
     out.push_back('"');
-}
-
-void append_json(std::string& out, const JsonValue& value) {
-    switch (value.kind()) {
-        case JsonKind::Null: out.append("null", 4); break;
-        case JsonKind::Boolean: value.as_boolean() ? out.append("true", 4) : out.append("false", 5); break;
-        case JsonKind::Integer: append_json_integer(out, value.as_integer()); break;
-        case JsonKind::Number: append_json_number(out, value.as_number()); break;
-        case JsonKind::String: append_json_string(out, value.as_string()); break;
-        case JsonKind::Array: {
-            out.push_back('[');
-            bool first = true;
-            for (const JsonValue& element : value.elements()) {
-                if (!first) out.push_back(',');
-                first = false;
-                append_json(out, element);
-            }
-            out.push_back(']');
-            break;
-        }
-        case JsonKind::Object: {
-            out.push_back('{');
-            bool first = true;
-            for (const JsonMember& member : value.members()) {
-                if (!first) out.push_back(',');
-                first = false;
-                append_json_string(out, member.key);
-                out.push_back(':');
-                append_json(out, member.value);
-            }
-            out.push_back('}');
-            break;
-        }
-    }
-}
-
-std::string to_json(const JsonValue& value) {
-    std::string out;
-    out.reserve(128);
-    append_json(out, value);
-    return out;
 }
 
 }  // namespace zentaric

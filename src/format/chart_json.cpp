@@ -1,8 +1,9 @@
-#include "chart/chart_json.hpp"
+#include "format/chart_json.hpp"
 
 #include <string_view>
 
-#include "chart/json.hpp"
+#include "chart/natal_chart.hpp"
+#include "common/json.hpp"
 
 namespace zentaric {
 namespace {
@@ -104,6 +105,15 @@ std::string chart_json(const ChartAnalysis& analysis, double ayanamsha_value, do
     }
     out += "]}";
     return out;
+}
+
+Result<std::string> natal_chart_json(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
+                                     std::uint32_t minute, double latitude, double longitude,
+                                     std::string_view ayanamsha, std::string_view house_system) {
+    Result<NatalChart> chart = natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha, house_system);
+    if (!chart.ok()) return chart.error();
+    const NatalChart& c = chart.value();
+    return chart_json(c.analysis, c.ayanamsha_value, c.julian_day);
 }
 
 }  // namespace zentaric
