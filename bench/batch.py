@@ -7,7 +7,8 @@ The births are random UTC minutes of 1900-2050 at random places between ±60° l
 times, the chart document, and the frame; `natal` one at a time (Birth, Chart dataclasses) is timed for comparison.
 In one process the three take turns on blocks of the same births, so that load from other programs falls on all
 three alike, and each is timed by the wall clock and by the CPU time of this process (which other programs on a
-busy machine inflate less); with all cores charts_frame runs once, by the wall clock.
+busy machine inflate less); with all cores charts_frame runs once by the wall clock, and its workers' tasks once
+more for their CPU time.
 """
 import argparse
 import os
@@ -19,6 +20,9 @@ import pandas
 import zentaric
 
 from zentaric_chart import Birth, natal
+from concurrent.futures import ProcessPoolExecutor
+
+from zentaric_chart import batch
 from zentaric_chart.batch import charts_frame, default_processes
 
 
@@ -64,6 +68,21 @@ def frame_time(births, processes):
     return timed(work)
 
 
+def worker_cpu(task):
+    started = time.process_time()
+    batch.chart_rows(*task)
+    return time.process_time() - started
+
+
+def pool_cpu(births, processes):
+    """CPU seconds the pool's workers spend on the births in the tasks charts_frame would give them (on a machine
+    shared with other programs this shows the pool's cost, which the wall clock then cannot)."""
+    _, task = batch._inputs(births)
+    size = batch.chunk_size(len(births), processes)
+    with ProcessPoolExecutor(processes, mp_context=batch._pool_context()) as pool:
+        return sum(pool.map(worker_cpu, [batch._part(task, start, size) for start in range(0, len(births), size)]))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--births", type=int, default=100_000)
@@ -81,7 +100,7 @@ def main():
             totals[label][0] += wall
             totals[label][1] += cpu
     many = f"charts_frame, processes={cores}"
-    totals[many] = [frame_time(births, cores)[0], float("nan")]
+    totals[many] = [frame_time(births, cores)[0], pool_cpu(births, cores)]
     bare_wall, bare_cpu = totals["bare loop"]
     print(f"{args.births} births, {cores} cores, load average {os.getloadavg()[0]:.1f} at the end")
     print(f"{'':28s} {'wall s':>7s} {'charts/s':>9s} {'per core':>9s} {'vs bare':>8s} {'CPU s':>7s} {'vs bare':>8s}")
