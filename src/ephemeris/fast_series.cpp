@@ -138,18 +138,33 @@ void expansion_position_before(const PlanetExpansion& e, double days, double out
 
 MoonPosition moon_position_fast(double jd_tt) noexcept { return moon_position_at_centuries(julian_centuries(jd_tt)); }
 
-MoonPosition moon_position_at_centuries(double t) noexcept {
-    const LunarArguments a = lunar_arguments(t);
+namespace {
+
+// Longitude and latitude of the lunar series at T (radians), as moon_position_at_centuries sums them.
+LunarSpherical moon_direction_spherical(double t, const LunarArguments& a) noexcept {
     // W1 taken to within one turn (fmod is exact): the series then round on the scale of a turn, not of W1's
     // thousands of radians, and consecutive instants differ smoothly (the true node differences them).
     const double longitude = main_sum(ELP_MAIN_LONGITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LONGITUDE_T0, a) +
                              t * perturbation_sum(ELP_PERTURBATION_LONGITUDE_T1, a) + std::fmod(a.w1, TWO_PI);
     const double latitude = main_sum(ELP_MAIN_LATITUDE, a, true) + perturbation_sum(ELP_PERTURBATION_LATITUDE_T0, a) +
                             t * perturbation_sum(ELP_PERTURBATION_LATITUDE_T1, a);
-    const double distance = (main_sum(ELP_MAIN_DISTANCE, a, false) + perturbation_sum(ELP_PERTURBATION_DISTANCE_T0, a) +
-                             t * perturbation_sum(ELP_PERTURBATION_DISTANCE_T1, a)) *
-                            ELP_DISTANCE_SCALE;
-    return moon_position_from_spherical(LunarSpherical{longitude, latitude, distance}, t);
+    return LunarSpherical{longitude, latitude, 1.0};
+}
+
+}  // namespace
+
+MoonPosition moon_position_at_centuries(double t) noexcept {
+    const LunarArguments a = lunar_arguments(t);
+    LunarSpherical spherical = moon_direction_spherical(t, a);
+    spherical.distance = (main_sum(ELP_MAIN_DISTANCE, a, false) + perturbation_sum(ELP_PERTURBATION_DISTANCE_T0, a) +
+                          t * perturbation_sum(ELP_PERTURBATION_DISTANCE_T1, a)) *
+                         ELP_DISTANCE_SCALE;
+    return moon_position_from_spherical(spherical, t);
+}
+
+MoonPosition moon_direction_fast(double jd_tt) noexcept {
+    const double t = julian_centuries(jd_tt);
+    return moon_position_from_spherical(moon_direction_spherical(t, lunar_arguments(t)), t);
 }
 
 double moon_distance_fast(double t) noexcept {

@@ -34,6 +34,10 @@ MoonPosition moon_position_fast(double jd_tt) noexcept;
 // The lunar distance r (km) alone at T Julian centuries, as moon_position_fast sums it.
 double moon_distance_fast(double t) noexcept;
 
+// The direction of moon_position_fast: the same longitude and latitude at unit distance (the distance series
+// left out), for what depends on directions only.
+MoonPosition moon_direction_fast(double jd_tt) noexcept;
+
 // moon_position_fast at T Julian centuries.
 MoonPosition moon_position_at_centuries(double t) noexcept;
 

@@ -73,7 +73,8 @@ double true_node_longitude(double jd_tt) noexcept {
 }
 
 double true_node_longitude_fast(double jd_tt) noexcept {
-    return osculating_node_longitude(moon_state_from_two_positions(moon_position_fast, jd_tt), jd_tt);
+    // The plane through the geocentre and the two positions depends on their directions only.
+    return osculating_node_longitude(moon_state_from_two_positions(moon_direction_fast, jd_tt), jd_tt);
 }
 
 }  // namespace zentaric

@@ -11,7 +11,8 @@ double mean_node_longitude(double jd_tt) noexcept;
 // spanned by the Moon's position and velocity (both from the positions 0.001 day before and after).
 double true_node_longitude(double jd_tt) noexcept;
 
-// true_node_longitude with the lunar series summed by the fast kernels.
+// true_node_longitude with the lunar series summed by the fast kernels (their directions only: the node is the
+// plane through the geocentre and the two positions).
 double true_node_longitude_fast(double jd_tt) noexcept;
 
 }  // namespace zentaric

@@ -3,6 +3,7 @@
 #include "ephemeris/series_kernel.hpp"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -62,12 +63,9 @@ void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3
 void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                                      double* out) noexcept {
     for (std::size_t i = 0; i < count; ++i) {
-        // Summed as a tree rather than one chain of 13 dependent additions.
-        const std::int8_t* m = terms[i].multipliers;
-        const double delaunay = (arguments[0] * m[0] + arguments[1] * m[1]) + (arguments[2] * m[2] + arguments[3] * m[3]);
-        const double inner = (arguments[4] * m[4] + arguments[5] * m[5]) + (arguments[6] * m[6] + arguments[7] * m[7]);
-        const double outer = (arguments[8] * m[8] + arguments[9] * m[9]) + (arguments[10] * m[10] + arguments[11] * m[11]);
-        out[i] = terms[i].phase + ((delaunay + inner) + (outer + arguments[12] * m[12]));
+        double argument = terms[i].phase;
+        for (int k = 0; k < 13; ++k) argument += arguments[k] * terms[i].multipliers[k];
+        out[i] = argument;
     }
 }
 
@@ -277,25 +275,50 @@ ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, Vsop
                           horizontal_sum(sums[k].cosine_k2), horizontal_sum(sums[k].sine_k3)};
 }
 
-// Four multipliers of a term (bytes) as doubles.
-ZENTARIC_AVX2 inline __m256d multipliers_at(const std::int8_t* m) {
-    std::int32_t packed;
-    std::memcpy(&packed, m, sizeof packed);
-    return _mm256_cvtepi32_pd(_mm_cvtepi8_epi32(_mm_cvtsi32_si128(packed)));
+// The multipliers iₖ of four terms for one k, as doubles: `column` holds four bytes per k (terms 0..3).
+template <int Byte>
+ZENTARIC_AVX2 inline __m256d multipliers_of(__m128i column) {
+    return _mm256_cvtepi32_pd(_mm_cvtepi8_epi32(_mm_srli_si128(column, Byte)));
 }
 
+// argument = argument + a·m with the product rounded first, as the term-by-term loop forms it.
+ZENTARIC_AVX2 inline __m256d add_product(__m256d argument, double a, __m256d m) {
+    __m256d product = _mm256_mul_pd(_mm256_set1_pd(a), m);
+    __asm__("" : "+x"(product));
+    return _mm256_add_pd(argument, product);
+}
+
+// Four terms at a time, each argument summed in the order of the term-by-term loop (φ + a₀i₀ + a₁i₁ + …), so
+// that every argument is that loop's double.
 ZENTARIC_AVX2 void perturbation_arguments_avx2(const PerturbationTerm* terms, std::size_t count,
                                                const double arguments[13], double* out) {
-    const __m256d a0 = _mm256_loadu_pd(arguments);
-    const __m256d a1 = _mm256_loadu_pd(arguments + 4);
-    const __m256d a2 = _mm256_loadu_pd(arguments + 8);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::int8_t* m = terms[i].multipliers;
-        __m256d sum = _mm256_mul_pd(a0, multipliers_at(m));
-        sum = _mm256_fmadd_pd(a1, multipliers_at(m + 4), sum);
-        sum = _mm256_fmadd_pd(a2, multipliers_at(m + 8), sum);
-        out[i] = terms[i].phase + (horizontal_sum(sum) + arguments[12] * m[12]);
+    static_assert(sizeof(PerturbationTerm) == 32 && offsetof(PerturbationTerm, multipliers) == 8,
+                  "PerturbationTerm: amplitude, 13 multipliers, phase in 32 bytes");
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        // Bytes 13..15 of each load are the padding before the phase; the lanes that hold them are not used.
+        const __m128i t0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(terms[i].multipliers));
+        const __m128i t1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(terms[i + 1].multipliers));
+        const __m128i t2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(terms[i + 2].multipliers));
+        const __m128i t3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(terms[i + 3].multipliers));
+        // Transpose: columns[c] holds, for k = 4c .. 4c + 3, the four terms' iₖ in bytes 4(k − 4c) .. +3.
+        const __m128i low01 = _mm_unpacklo_epi8(t0, t1);
+        const __m128i low23 = _mm_unpacklo_epi8(t2, t3);
+        const __m128i high01 = _mm_unpackhi_epi8(t0, t1);
+        const __m128i high23 = _mm_unpackhi_epi8(t2, t3);
+        const __m128i columns[4] = {_mm_unpacklo_epi16(low01, low23), _mm_unpackhi_epi16(low01, low23),
+                                    _mm_unpacklo_epi16(high01, high23), _mm_unpackhi_epi16(high01, high23)};
+        __m256d argument = _mm256_set_pd(terms[i + 3].phase, terms[i + 2].phase, terms[i + 1].phase, terms[i].phase);
+        for (int c = 0; c < 3; ++c) {
+            argument = add_product(argument, arguments[4 * c], multipliers_of<0>(columns[c]));
+            argument = add_product(argument, arguments[4 * c + 1], multipliers_of<4>(columns[c]));
+            argument = add_product(argument, arguments[4 * c + 2], multipliers_of<8>(columns[c]));
+            argument = add_product(argument, arguments[4 * c + 3], multipliers_of<12>(columns[c]));
+        }
+        argument = add_product(argument, arguments[12], multipliers_of<0>(columns[3]));
+        _mm256_storeu_pd(out + i, argument);
     }
+    perturbation_arguments_portable(terms + i, count - i, arguments, out + i);
 }
 
 ZENTARIC_AVX2 void sum_of_sine_cosine_pairs_avx2(const double* argument, const double* sine_1,

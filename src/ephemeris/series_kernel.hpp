@@ -31,8 +31,9 @@ VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept;
 void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
 void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
 
-// The arguments φᵢ + Σₖ iₖ·argₖ of lunar perturbation terms, for the 13 arguments in multiplier order; the sum is
-// grouped differently from term to term kernel (~1e-16 relative), which the small amplitudes (≤ 1e-4) do not see.
+// The arguments φᵢ + Σₖ iₖ·argₖ of lunar perturbation terms for the 13 arguments in multiplier order, summed in
+// that order as the term-by-term series does (the same doubles: the true node's short difference magnifies any
+// other rounding of them).
 void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                             double* out) noexcept;
 void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
