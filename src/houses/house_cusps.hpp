@@ -22,7 +22,8 @@ struct HouseCusps {
     bool polar_fallback;  // Placidus or Koch replaced by Equal cusps
 };
 
-// Ascendant and midheaven (degrees) for RAMC, latitude (north positive) and obliquity in degrees.
+// Ascendant and midheaven (degrees) for RAMC, latitude (north positive) and obliquity in degrees. The ascendant
+// is the ecliptic degree rising in the east, also inside the polar circle.
 Angles compute_angles(double ramc, double latitude, double obliquity) noexcept;
 
 // Cusps of one house system; never fails: degenerate inputs give numbers (non-finite become 0),

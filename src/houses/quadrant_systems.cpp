@@ -255,6 +255,13 @@ double campanus_cusp(unsigned h, const CampanusFrame& frame, const SkyTrigonomet
     return normalize_degrees_fast(std::atan2(d.y, d.x) * RAD_TO_DEG);
 }
 
+// Where the ascendant is turned (inside the polar circle), Regiomontanus and Campanus keep the convention of
+// the Swiss Ephemeris: the midheaven turns with it (cusp 10 and the record's midheaven are the lower meridian).
+Angles turned_wheel_angles(const RisingAngles& rising) noexcept {
+    if (!rising.ascendant_turned) return rising.angles;
+    return Angles{rising.angles.asc, normalize_degrees_fast(rising.angles.mc + 180.0)};
+}
+
 }  // namespace
 
 HouseCusps placidus_houses(double ramc, double latitude, double obliquity) noexcept {
@@ -308,8 +315,12 @@ HouseCusps regiomontanus_houses(double ramc, double latitude, double obliquity) 
     const SkyTrigonometry sky = sky_trigonometry(latitude, obliquity);
     const double r = ramc * DEG_TO_RAD;
     const double sin_r = std::sin(r), cos_r = std::cos(r);
-    return own_formula_houses(HouseSystem::Regiomontanus, angles_of(ramc, sky),
-                              [&](unsigned h) { return regiomontanus_cusp(h, ramc, sin_r, cos_r, sky); });
+    const RisingAngles rising = rising_angles(ramc, sky);
+    // With a turned ascendant the whole wheel turns: every cusp lies opposite the one of its formula.
+    return own_formula_houses(HouseSystem::Regiomontanus, turned_wheel_angles(rising), [&](unsigned h) {
+        const double cusp = regiomontanus_cusp(h, ramc, sin_r, cos_r, sky);
+        return rising.ascendant_turned ? normalize_degrees_fast(cusp + 180.0) : cusp;
+    });
 }
 
 HouseCusps campanus_houses(double ramc, double latitude, double obliquity) noexcept {
@@ -317,7 +328,9 @@ HouseCusps campanus_houses(double ramc, double latitude, double obliquity) noexc
     const double r = ramc * DEG_TO_RAD;
     const double phi = latitude * DEG_TO_RAD;
     const CampanusFrame frame{std::sin(r), std::cos(r), std::sin(phi), std::cos(phi)};
-    return own_formula_houses(HouseSystem::Campanus, angles_of(ramc, sky),
+    // With a turned ascendant only the four angles turn; the cusps between them stay where the prime vertical
+    // puts them.
+    return own_formula_houses(HouseSystem::Campanus, turned_wheel_angles(rising_angles(ramc, sky)),
                               [&](unsigned h) { return campanus_cusp(h, frame, sky); });
 }
 

@@ -27,15 +27,25 @@ struct SkyTrigonometry {
     double sin_obliquity;
     double cos_obliquity;
     double tan_latitude;
+    bool inside_polar_circle;  // |φ| > 90° − ε: part of the ecliptic never sets, the opposite part never rises
 };
 
 inline SkyTrigonometry sky_trigonometry(double latitude, double obliquity) noexcept {
     const double epsilon = obliquity * DEG_TO_RAD;
-    return SkyTrigonometry{std::sin(epsilon), std::cos(epsilon), std::tan(latitude * DEG_TO_RAD)};
+    return SkyTrigonometry{std::sin(epsilon), std::cos(epsilon), std::tan(latitude * DEG_TO_RAD),
+                           std::fabs(latitude) > 90.0 - obliquity};
 }
 
-// Ascendant (degrees, [0, 360)), the ecliptic degree rising in the east when the RAMC (degrees) culminates:
-// tan λ = cos θ / −(sin θ cos ε + sin ε tan φ), quadrant from atan2.
+// Whether the ascendant formula's intersection of ecliptic and horizon (degrees) is the setting one: inside
+// the polar circle it can lie west of the meridian, more than 180° past the midheaven (degrees). Elsewhere it
+// always lies between 0° and 180° past it, and is never questioned.
+inline bool ascendant_is_setting(double asc, double mc, const SkyTrigonometry& sky) noexcept {
+    return sky.inside_polar_circle && normalize_degrees_fast(asc - mc) > 180.0;
+}
+
+// Intersection of ecliptic and horizon (degrees, [0, 360)) given by the ascendant formula when the RAMC
+// (degrees) culminates: tan λ = cos θ / −(sin θ cos ε + sin ε tan φ), quadrant from atan2. The rising degree
+// everywhere but inside the polar circle (see ascendant_is_setting); Koch cusps take it as it is.
 inline double ascendant_of_ramc(double ramc, const SkyTrigonometry& sky) noexcept {
     const double r = ramc * DEG_TO_RAD;
     const double sin_r = std::sin(r), cos_r = std::cos(r);
