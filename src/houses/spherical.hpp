@@ -45,7 +45,9 @@ inline bool ascendant_is_setting(double asc, double mc, const SkyTrigonometry& s
 
 // Intersection of ecliptic and horizon (degrees, [0, 360)) given by the ascendant formula when the RAMC
 // (degrees) culminates: tan λ = cos θ / −(sin θ cos ε + sin ε tan φ), quadrant from atan2. The rising degree
-// everywhere but inside the polar circle (see ascendant_is_setting); Koch cusps take it as it is.
+// everywhere but inside the polar circle (see ascendant_is_setting). Koch cusps take it as it is: where Koch
+// does not fall back, its own ascendant is never the setting one (measured: 659,160 places inside the polar
+// circle, obliquities 0° to 40°), and turning the ascendants of its shifted RAMCs would disorder more wheels.
 inline double ascendant_of_ramc(double ramc, const SkyTrigonometry& sky) noexcept {
     const double r = ramc * DEG_TO_RAD;
     const double sin_r = std::sin(r), cos_r = std::cos(r);

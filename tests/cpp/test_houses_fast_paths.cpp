@@ -142,7 +142,9 @@ HouseCusps own_formula(HouseSystem system, double ramc, double latitude, double 
     const double cusp_turn = system == HouseSystem::Regiomontanus ? turn : 0.0;
     const Angles a{normalize_degrees(formula.asc + turn), normalize_degrees(formula.mc + turn)};
     HouseCusps result{{}, a.asc, a.mc, system, false};
-    for (unsigned h = 0; h < 12; ++h) result.cusps[h] = normalize_degrees(cusp(h, ramc, latitude, obliquity) + cusp_turn);
+    for (unsigned h = 0; h < 12; ++h) {
+        result.cusps[h] = normalize_degrees(cusp(h, ramc, latitude, obliquity) + cusp_turn);
+    }
     result.cusps[0] = a.asc;
     result.cusps[3] = normalize_degrees(a.mc + 180.0);
     result.cusps[6] = normalize_degrees(a.asc + 180.0);

@@ -1,0 +1,109 @@
+"""Reference house cusps inside the polar circle from the Swiss Ephemeris (pyswisseph `houses_armc`).
+
+Usage:
+  gen_reference_houses_polar.py            writes tests/data/houses_polar_swisseph.json (a subset of the grid)
+  gen_reference_houses_polar.py --measure  compares zentaric.compute_houses with the Swiss Ephemeris over the
+                                           whole grid and prints the largest difference per house system
+
+The grid: latitudes 66.6 to 89.9 degrees in steps of 0.1 in both hemispheres, RAMC every 2.5 degrees,
+obliquities 22 to 24.5 degrees. The stored subset keeps every RAMC at ten latitudes, the obliquity cycling over
+three values. Placidus and Koch have no polar reference of their own (the Swiss Ephemeris refuses them there);
+they are compared with the Equal houses they fall back to.
+"""
+
+import json
+import os
+import sys
+
+import swisseph
+
+from table_source import REPO_ROOT
+
+OUTPUT = os.path.join("tests", "data", "houses_polar_swisseph.json")
+# The eight systems the Swiss Ephemeris computes inside the polar circle, with its house-system letters.
+LETTERS = {"Equal": b"A", "WholeSign": b"W", "Campanus": b"C", "Regiomontanus": b"R", "Porphyry": b"O",
+           "Morinus": b"M", "Alcabitius": b"B", "Sripathi": b"S"}
+FALLBACK_REFERENCE = {"Placidus": "Equal", "Koch": "Equal"}
+RAMCS = [2.5 * i for i in range(144)]
+GRID_LATITUDES = [round(66.6 + 0.1 * i, 1) for i in range(234)]
+GRID_OBLIQUITIES = [22.0, 22.5, 23.0, 23.44, 23.5, 24.0, 24.5]
+STORED_LATITUDES = [66.6, 69.65, 74.0, 81.0, 89.9]
+STORED_OBLIQUITIES = [22.0, 23.44, 24.5]
+
+
+def reference(ramc, latitude, obliquity, system):
+    """[asc, mc, cusp 1, ..., cusp 12] of the Swiss Ephemeris, degrees."""
+    cusps, angles = swisseph.houses_armc(ramc, latitude, obliquity, LETTERS[system])
+    return [angles[0], angles[1], *cusps[:12]]
+
+
+def stored_points():
+    for latitude in STORED_LATITUDES + [-latitude for latitude in STORED_LATITUDES]:
+        for index, ramc in enumerate(RAMCS):
+            yield ramc, latitude, STORED_OBLIQUITIES[index % len(STORED_OBLIQUITIES)]
+
+
+def write_table():
+    systems = list(LETTERS)
+    rows = [[ramc, latitude, obliquity,
+             *[[round(value, 9) for value in reference(ramc, latitude, obliquity, system)] for system in systems]]
+            for ramc, latitude, obliquity in stored_points()]
+    document = {"source": "pyswisseph %s houses_armc, written by tools/gen_reference_houses_polar.py"
+                          % swisseph.version,
+                "row": "ramc, latitude, obliquity, then per system [asc, mc, cusp 1..12] (degrees)",
+                "systems": systems, "rows": rows}
+    path = os.path.join(REPO_ROOT, OUTPUT)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    text = json.dumps(document, separators=(",", ":"))
+    # One point per line, so that a regenerated table differs line by line.
+    text = text.replace(",[[", ",\n[[").replace("]],[", "]],\n[")
+    with open(path, "w", encoding="utf-8", newline="\n") as handle:
+        handle.write(text + "\n")
+    print("wrote", OUTPUT, len(rows), "points")
+
+
+def arc_deg(a, b):
+    return abs((a - b + 180.0) % 360.0 - 180.0)
+
+
+def on_sign_boundary(longitude):
+    """A whole-sign tie: the ascendant within rounding of a sign's start picks either sign."""
+    return arc_deg(longitude, round(longitude / 30.0) * 30.0) < 1e-9
+
+
+def horizon_along_ecliptic(ramc, latitude, obliquity):
+    """On the polar circle itself, with the ecliptic's pole at the zenith or nadir, the ecliptic is the horizon
+    and the ascendant is undefined (rounding picks any degree)."""
+    return abs(latitude) == 90.0 - obliquity and ramc in (90.0, 270.0)
+
+
+def measure():
+    import zentaric
+    points = len(RAMCS) * len(GRID_LATITUDES) * 2 * len(GRID_OBLIQUITIES)
+    print(f"{points} points: latitudes ±66.6..89.9 step 0.1, RAMC step 2.5, obliquities {GRID_OBLIQUITIES}")
+    for system in ["Placidus", "Koch", *LETTERS]:
+        reference_system = FALLBACK_REFERENCE.get(system, system)
+        largest, where, ties, undefined = 0.0, None, 0, 0
+        for latitude in GRID_LATITUDES + [-latitude for latitude in GRID_LATITUDES]:
+            for obliquity in GRID_OBLIQUITIES:
+                for ramc in RAMCS:
+                    if horizon_along_ecliptic(ramc, latitude, obliquity):
+                        undefined += 1
+                        continue
+                    asc, mc, *cusps = reference(ramc, latitude, obliquity, reference_system)
+                    houses = zentaric.compute_houses(ramc, latitude, obliquity, system)
+                    assert houses["polar_fallback"] == (system != reference_system)
+                    ours = houses["cusps"]
+                    if system == "WholeSign" and on_sign_boundary(asc):
+                        ours, ties = cusps, ties + 1
+                    difference = max(arc_deg(a, b) for a, b in zip(ours + [houses["asc"], houses["mc"]],
+                                                                     cusps + [asc, mc]))
+                    if difference > largest:
+                        largest, where = difference, (ramc, latitude, obliquity)
+        note = f"; {undefined} points without ascendant skipped"
+        note += f", {ties} ascendants on a sign boundary (cusps not compared)" if ties else ""
+        print(f"{system:14s} largest difference {largest:.2e} deg at (ramc, latitude, obliquity) {where}{note}")
+
+
+if __name__ == "__main__":
+    measure() if "--measure" in sys.argv[1:] else write_table()
