@@ -91,26 +91,32 @@ double perturbation_sum(const PerturbationTerm (&terms)[N], const LunarArguments
 
 }  // namespace
 
-void vsop87_expansions_three(int planet, double t, PlanetExpansion out[3]) noexcept {
-    if (planet < 0 || planet >= VSOP_PLANET_COUNT) {
-        for (int k = 0; k < 3; ++k) out[k] = PlanetExpansion{};
-        return;
-    }
+void vsop87_samples_three(int planet, double t, PlanetSamples& out) noexcept {
+    out = PlanetSamples{};
+    if (planet < 0 || planet >= VSOP_PLANET_COUNT) return;
+    const double times[3] = {t, t - VSOP_HALF_DAY, t + VSOP_HALF_DAY};
     double power[3][6];
-    powers_of(t, power[0]);
-    powers_of(t - VSOP_HALF_DAY, power[1]);
-    powers_of(t + VSOP_HALF_DAY, power[2]);
-    double value[3][3][4] = {};  // [instant][coordinate][derivative]
+    for (int k = 0; k < 3; ++k) powers_of(times[k], power[k]);
     for (int coordinate = 0; coordinate < 3; ++coordinate) {
         const VsopSeries(&series)[6] = VSOP_PLANETS[planet][coordinate];
+        double value[3] = {0.0, 0.0, 0.0};
+        double rate[3] = {0.0, 0.0, 0.0};  // per millennium
         for (int a = 0; a < 6; ++a) {
             if (series[a].count == 0) continue;
-            VsopSums sums[3];
+            VsopValueSums sums[3];
             vsop_sums_three(series[a], t, sums);
-            for (int k = 0; k < 3; ++k) add_power_series(a, sums[k], power[k], value[k][coordinate]);
+            const double alpha = a;
+            for (int k = 0; k < 3; ++k) {
+                // d/dt t^α S = α t^(α−1) S + t^α S′, S′ = −Σ A K sin φ.
+                value[k] += power[k][a] * sums[k].cosine;
+                rate[k] += (a > 0 ? alpha * power[k][a - 1] * sums[k].cosine : 0.0) - power[k][a] * sums[k].sine_k;
+            }
+        }
+        for (int k = 0; k < 3; ++k) {
+            out.position[k][coordinate] = value[k];
+            out.velocity[k][coordinate] = rate[k] / DAYS_PER_JULIAN_MILLENNIUM;
         }
     }
-    for (int k = 0; k < 3; ++k) out[k] = expansion_from(value[k]);
 }
 
 Nutation nutation_fast(double jd_tt) noexcept {

@@ -18,9 +18,15 @@ struct PlanetExpansion {
 
 PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept;
 
-// The expansions at t, t − H and t + H (t in Julian millennia, H = VSOP_HALF_DAY), from one sine–cosine per
-// series term (vsop_sums_three).
-void vsop87_expansions_three(int planet, double t, PlanetExpansion out[3]) noexcept;
+// A planet's heliocentric ecliptic-J2000 positions (AU) and velocities (AU per day) at t, t − H and t + H
+// ([instant][coordinate], t in Julian millennia, H = VSOP_HALF_DAY), from one sine–cosine per series term
+// (vsop_sums_three).
+struct PlanetSamples {
+    double position[3][3];
+    double velocity[3][3];
+};
+
+void vsop87_samples_three(int planet, double t, PlanetSamples& out) noexcept;
 
 // Position of the expansion `days` days before its instant (third-order Taylor polynomial), AU.
 void expansion_position_before(const PlanetExpansion& expansion, double days, double out[3]) noexcept;

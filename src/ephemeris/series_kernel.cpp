@@ -30,33 +30,26 @@ VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept {
     return sums;
 }
 
-namespace {
-
-void add_term(VsopSums& sums, double amplitude, double frequency, double cosine, double sine) noexcept {
-    const double ak = amplitude * frequency;
-    sums.cosine += amplitude * cosine;
-    sums.sine_k += ak * sine;
-    sums.cosine_k2 += ak * frequency * cosine;
-    sums.sine_k3 += ak * frequency * frequency * sine;
-}
-
-}  // namespace
-
-void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
-    for (int k = 0; k < 3; ++k) out[k] = VsopSums{0.0, 0.0, 0.0, 0.0};
+void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept {
+    for (int k = 0; k < 3; ++k) out[k] = VsopValueSums{0.0, 0.0};
     for (std::size_t i = 0; i < series.count; ++i) {
         const VsopTerm& term = series.terms[i];
         const VsopHalfDayTurn& turn = series.half_day[i];
         const double argument = term.phase + t * term.frequency;
         const double cosine = std::cos(argument);
         const double sine = std::sin(argument);
-        const double sine_turned = sine * turn.cosine;
-        const double cosine_turned = cosine * turn.sine;
-        const double cosine_kept = cosine * turn.cosine;
-        const double sine_kept = sine * turn.sine;
-        add_term(out[0], term.amplitude, term.frequency, cosine, sine);
-        add_term(out[1], term.amplitude, term.frequency, cosine_kept + sine_kept, sine_turned - cosine_turned);
-        add_term(out[2], term.amplitude, term.frequency, cosine_kept - sine_kept, sine_turned + cosine_turned);
+        // cos(φ ∓ a) = cos φ cos a ± sin φ sin a, sin(φ ∓ a) = sin φ cos a ∓ cos φ sin a.
+        const double cos_cos = cosine * turn.cosine;
+        const double sin_sin = sine * turn.sine;
+        const double sin_cos = sine * turn.cosine;
+        const double cos_sin = cosine * turn.sine;
+        const double cosines[3] = {cosine, cos_cos + sin_sin, cos_cos - sin_sin};
+        const double sines[3] = {sine, sin_cos - cos_sin, sin_cos + cos_sin};
+        const double ak = term.amplitude * term.frequency;
+        for (int k = 0; k < 3; ++k) {
+            out[k].cosine += term.amplitude * cosines[k];
+            out[k].sine_k += ak * sines[k];
+        }
     }
 }
 
@@ -216,17 +209,13 @@ ZENTARIC_AVX2 inline void load_turns(const double* p, __m256d& cosine, __m256d& 
     sine = _mm256_permute4x64_pd(_mm256_unpackhi_pd(v0, v1), 0b11011000);
 }
 
-ZENTARIC_AVX2 inline void add_terms(VsopAccumulators& sums, __m256d a, __m256d ak, __m256d ak2, __m256d ak3,
-                                    __m256d cosine, __m256d sine) {
-    sums.cosine = _mm256_fmadd_pd(a, cosine, sums.cosine);
-    sums.sine_k = _mm256_fmadd_pd(ak, sine, sums.sine_k);
-    sums.cosine_k2 = _mm256_fmadd_pd(ak2, cosine, sums.cosine_k2);
-    sums.sine_k3 = _mm256_fmadd_pd(ak3, sine, sums.sine_k3);
-}
+struct ValueAccumulators {
+    __m256d cosine, sine_k;
+};
 
 // Adds four terms at t, t − H and t + H to the accumulators (p: 12 doubles of terms, q: 8 of turns).
 ZENTARIC_AVX2 inline void accumulate_three(const double* p, const double* q, __m256d time,
-                                           VsopAccumulators (&sums)[3]) {
+                                           ValueAccumulators (&sums)[3]) {
     __m256d a, b, k, turn_cosine, turn_sine;
     load_terms(p, a, b, k);
     load_turns(q, turn_cosine, turn_sine);
@@ -234,23 +223,22 @@ ZENTARIC_AVX2 inline void accumulate_three(const double* p, const double* q, __m
     __asm__("" : "+x"(product));  // φ = B + t·K rounded as the term-by-term sum forms it (see accumulate_terms)
     __m256d s, c;
     sine_cosine(_mm256_add_pd(b, product), s, c);
-    const __m256d cosine_turned = _mm256_mul_pd(c, turn_sine);
-    const __m256d sine_kept = _mm256_mul_pd(s, turn_sine);
+    const __m256d cos_sin = _mm256_mul_pd(c, turn_sine);
+    const __m256d sin_sin = _mm256_mul_pd(s, turn_sine);
     const __m256d ak = _mm256_mul_pd(a, k);
-    const __m256d ak2 = _mm256_mul_pd(ak, k);
-    const __m256d ak3 = _mm256_mul_pd(ak2, k);
-    add_terms(sums[0], a, ak, ak2, ak3, c, s);
-    add_terms(sums[1], a, ak, ak2, ak3, _mm256_fmadd_pd(c, turn_cosine, sine_kept),
-              _mm256_fmsub_pd(s, turn_cosine, cosine_turned));
-    add_terms(sums[2], a, ak, ak2, ak3, _mm256_fmsub_pd(c, turn_cosine, sine_kept),
-              _mm256_fmadd_pd(s, turn_cosine, cosine_turned));
+    sums[0].cosine = _mm256_fmadd_pd(a, c, sums[0].cosine);
+    sums[0].sine_k = _mm256_fmadd_pd(ak, s, sums[0].sine_k);
+    sums[1].cosine = _mm256_fmadd_pd(a, _mm256_fmadd_pd(c, turn_cosine, sin_sin), sums[1].cosine);
+    sums[1].sine_k = _mm256_fmadd_pd(ak, _mm256_fmsub_pd(s, turn_cosine, cos_sin), sums[1].sine_k);
+    sums[2].cosine = _mm256_fmadd_pd(a, _mm256_fmsub_pd(c, turn_cosine, sin_sin), sums[2].cosine);
+    sums[2].sine_k = _mm256_fmadd_pd(ak, _mm256_fmadd_pd(s, turn_cosine, cos_sin), sums[2].sine_k);
 }
 
-ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, VsopSums out[3]) {
+ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, VsopValueSums out[3]) {
     static_assert(sizeof(VsopHalfDayTurn) == 2 * sizeof(double), "VsopHalfDayTurn must be two packed doubles");
     const __m256d time = _mm256_set1_pd(t);
     const __m256d zero = _mm256_setzero_pd();
-    VsopAccumulators sums[3] = {{zero, zero, zero, zero}, {zero, zero, zero, zero}, {zero, zero, zero, zero}};
+    ValueAccumulators sums[3] = {{zero, zero}, {zero, zero}, {zero, zero}};
     const std::size_t whole = series.count / 4 * 4;
     if (series.count > 0) {
         const double* terms = &series.terms[0].amplitude;
@@ -270,9 +258,7 @@ ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, Vsop
         }
         accumulate_three(tail, tail_turns, time, sums);
     }
-    for (int k = 0; k < 3; ++k)
-        out[k] = VsopSums{horizontal_sum(sums[k].cosine), horizontal_sum(sums[k].sine_k),
-                          horizontal_sum(sums[k].cosine_k2), horizontal_sum(sums[k].sine_k3)};
+    for (int k = 0; k < 3; ++k) out[k] = VsopValueSums{horizontal_sum(sums[k].cosine), horizontal_sum(sums[k].sine_k)};
 }
 
 // The multipliers iₖ of four terms for one k, as doubles: `column` holds four bytes per k (terms 0..3).
@@ -378,7 +364,7 @@ VsopSums vsop_sums(const VsopSeries& series, double t) noexcept {
     return vector_kernels_available() ? vsop_sums_avx2(series, t) : vsop_sums_portable(series, t);
 }
 
-void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
+void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept {
     if (vector_kernels_available()) {
         vsop_sums_three_avx2(series, t, out);
     } else {
@@ -430,7 +416,7 @@ void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, co
     perturbation_arguments_portable(terms, count, arguments, out);
 }
 
-void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept {
+void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept {
     vsop_sums_three_portable(series, t, out);
 }
 

@@ -26,10 +26,15 @@ VsopSums vsop_sums(const VsopSeries& series, double t) noexcept;
 // The same sums with std::cos and std::sin, term by term (the portable path).
 VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept;
 
-// The sums at t, t − H and t + H (H = VSOP_HALF_DAY, out[0..2] in that order) from one sine–cosine per term:
-// sin(φ ± K·H) and cos(φ ± K·H) follow from sin φ, cos φ and the term's half-day turn.
-void vsop_sums_three(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
-void vsop_sums_three_portable(const VsopSeries& series, double t, VsopSums out[3]) noexcept;
+// Σ A cos φ and Σ A K sin φ (value and rate) at t, t − H and t + H (H = VSOP_HALF_DAY, out[0..2] in that
+// order) from one sine–cosine per term: sin(φ ± K·H) and cos(φ ± K·H) follow from sin φ, cos φ and the term's
+// half-day turn.
+struct VsopValueSums {
+    double cosine;
+    double sine_k;
+};
+void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept;
+void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept;
 
 // The arguments φᵢ + Σₖ iₖ·argₖ of lunar perturbation terms for the 13 arguments in multiplier order, summed in
 // that order as the term-by-term series does (the same doubles: the true node's short difference magnifies any
