@@ -79,7 +79,7 @@ test-sanitize: test-deps $(SANITIZE_BUILD)/CMakeCache.txt
 bench: install $(CPP_BUILD)/CMakeCache.txt
 	cmake --build $(CPP_BUILD) -j $(JOBS)
 	# bench_natal_chart runs inside bench/run.py, beside the Python rows and the reference.
-	for b in $(CPP_BUILD)/bench_*; do [ -x "$$b" ] && [ "$${b##*/}" != bench_natal_chart ] && "$$b"; done
+	for b in $(CPP_BUILD)/bench_*; do if [ -x "$$b" ] && [ "$${b##*/}" != bench_natal_chart ]; then "$$b"; fi; done
 	$(PY) bench/run.py
 
 check-tables:
