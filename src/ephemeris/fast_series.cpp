@@ -66,14 +66,11 @@ void coordinate_derivatives(const VsopSeries (&series)[6], double t, double out[
 
 template <std::size_t N>
 double main_sum(const MainTerm (&terms)[N], const LunarArguments& a, bool sine) noexcept {
+    const double arguments[4] = {a.elongation, a.argument_of_latitude, a.mean_anomaly_moon, a.mean_anomaly_barycentre};
     double amplitude[N];
     double argument[N];
-    for (std::size_t i = 0; i < N; ++i) {
-        const MainTerm& term = terms[i];
-        amplitude[i] = term.amplitude;
-        argument[i] = a.elongation * term.multipliers[0] + a.argument_of_latitude * term.multipliers[1] +
-                      a.mean_anomaly_moon * term.multipliers[2] + a.mean_anomaly_barycentre * term.multipliers[3];
-    }
+    main_arguments(terms, N, arguments, argument);
+    for (std::size_t i = 0; i < N; ++i) amplitude[i] = terms[i].amplitude;
     return sine ? sum_of_sines(amplitude, argument, N) : sum_of_cosines(amplitude, argument, N);
 }
 

@@ -53,6 +53,14 @@ void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums 
     }
 }
 
+void main_arguments_portable(const MainTerm* terms, std::size_t count, const double arguments[4],
+                             double* out) noexcept {
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::int8_t* m = terms[i].multipliers;
+        out[i] = arguments[0] * m[0] + arguments[1] * m[1] + arguments[2] * m[2] + arguments[3] * m[3];
+    }
+}
+
 void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                                      double* out) noexcept {
     for (std::size_t i = 0; i < count; ++i) {
@@ -307,6 +315,28 @@ ZENTARIC_AVX2 void perturbation_arguments_avx2(const PerturbationTerm* terms, st
     perturbation_arguments_portable(terms + i, count - i, arguments, out + i);
 }
 
+ZENTARIC_AVX2 void main_arguments_avx2(const MainTerm* terms, std::size_t count, const double arguments[4],
+                                       double* out) {
+    static_assert(sizeof(MainTerm) == 16 && offsetof(MainTerm, multipliers) == 0,
+                  "MainTerm: 4 multipliers, then the amplitude, in 16 bytes");
+    // Bytes 4k .. 4k + 3 of the shuffled vector: multiplier k of terms 0..3.
+    const __m128i transpose = _mm_setr_epi8(0, 4, 8, 12, 1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15);
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        std::int32_t packed[4];
+        for (int j = 0; j < 4; ++j) std::memcpy(&packed[j], terms[i + j].multipliers, sizeof packed[j]);
+        const __m128i columns =
+            _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(packed)), transpose);
+        __m256d product = _mm256_mul_pd(_mm256_set1_pd(arguments[0]), multipliers_of<0>(columns));
+        __asm__("" : "+x"(product));
+        __m256d argument = add_product(product, arguments[1], multipliers_of<4>(columns));
+        argument = add_product(argument, arguments[2], multipliers_of<8>(columns));
+        argument = add_product(argument, arguments[3], multipliers_of<12>(columns));
+        _mm256_storeu_pd(out + i, argument);
+    }
+    main_arguments_portable(terms + i, count - i, arguments, out + i);
+}
+
 ZENTARIC_AVX2 void sum_of_sine_cosine_pairs_avx2(const double* argument, const double* sine_1,
                                                  const double* cosine_1, const double* sine_2,
                                                  const double* cosine_2, std::size_t count, double out[2]) {
@@ -372,6 +402,14 @@ void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) n
     }
 }
 
+void main_arguments(const MainTerm* terms, std::size_t count, const double arguments[4], double* out) noexcept {
+    if (vector_kernels_available()) {
+        main_arguments_avx2(terms, count, arguments, out);
+    } else {
+        main_arguments_portable(terms, count, arguments, out);
+    }
+}
+
 void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                             double* out) noexcept {
     if (vector_kernels_available()) {
@@ -409,6 +447,10 @@ VsopSums vsop_sums(const VsopSeries& series, double t) noexcept { return vsop_su
 void sum_of_sine_cosine_pairs(const double* argument, const double* sine_1, const double* cosine_1,
                               const double* sine_2, const double* cosine_2, std::size_t count, double out[2]) noexcept {
     sum_of_sine_cosine_pairs_portable(argument, sine_1, cosine_1, sine_2, cosine_2, count, out);
+}
+
+void main_arguments(const MainTerm* terms, std::size_t count, const double arguments[4], double* out) noexcept {
+    main_arguments_portable(terms, count, arguments, out);
 }
 
 void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],

@@ -39,6 +39,12 @@ void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums 
 // The arguments φᵢ + Σₖ iₖ·argₖ of lunar perturbation terms for the 13 arguments in multiplier order, summed in
 // that order as the term-by-term series does (the same doubles: the true node's short difference magnifies any
 // other rounding of them).
+// The arguments D·i₁ + F·i₂ + l·i₃ + l′·i₄ of main-problem terms (arguments = D, F, l, l′), summed left to right
+// as the term-by-term series does.
+void main_arguments(const MainTerm* terms, std::size_t count, const double arguments[4], double* out) noexcept;
+void main_arguments_portable(const MainTerm* terms, std::size_t count, const double arguments[4],
+                             double* out) noexcept;
+
 void perturbation_arguments(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
                             double* out) noexcept;
 void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t count, const double arguments[13],
