@@ -55,9 +55,15 @@ void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums 
 
 void main_arguments_portable(const MainTerm* terms, std::size_t count, const double arguments[4],
                              double* out) noexcept {
+    // One product per statement: each is rounded before it is added, whatever the compiler's contraction.
     for (std::size_t i = 0; i < count; ++i) {
         const std::int8_t* m = terms[i].multipliers;
-        out[i] = arguments[0] * m[0] + arguments[1] * m[1] + arguments[2] * m[2] + arguments[3] * m[3];
+        double argument = arguments[0] * m[0];
+        for (int k = 1; k < 4; ++k) {
+            const double product = arguments[k] * m[k];
+            argument += product;
+        }
+        out[i] = argument;
     }
 }
 
@@ -65,7 +71,10 @@ void perturbation_arguments_portable(const PerturbationTerm* terms, std::size_t 
                                      double* out) noexcept {
     for (std::size_t i = 0; i < count; ++i) {
         double argument = terms[i].phase;
-        for (int k = 0; k < 13; ++k) argument += arguments[k] * terms[i].multipliers[k];
+        for (int k = 0; k < 13; ++k) {
+            const double product = arguments[k] * terms[i].multipliers[k];  // rounded before it is added
+            argument += product;
+        }
         out[i] = argument;
     }
 }

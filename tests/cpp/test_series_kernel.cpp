@@ -6,10 +6,12 @@
 #include <random>
 #include <vector>
 
+#include "ephemeris/data/elp_mpp02_tables.hpp"
 #include "ephemeris/elp_mpp02.hpp"
 #include "ephemeris/fast_series.hpp"
 #include "ephemeris/series_kernel.hpp"
 #include "ephemeris/vsop87.hpp"
+#include "time/calendar.hpp"
 
 namespace zentaric {
 namespace {
@@ -114,6 +116,47 @@ TEST(FastSeries, TaylorPositionsALightTimeEarlierMatchTheSeries) {
                 EXPECT_NEAR(position[2], s.z, tolerance) << planet << " " << jd << " " << back;
             }
         }
+}
+
+TEST(FastSeries, ThreeInstantSamplesAreVsop87StateHalfADayApart) {
+    // One sine–cosine per term turned by ±K·H: the series at t ∓ H to rounding. Far from J2000 the instants
+    // jd ∓ 0.5 themselves round (t to ~4e-16 millennia), which Mercury's motion turns into ~1e-11 AU and
+    // ~2e-13 AU/day.
+    for (double jd : {1234567.0, 2451545.0, 2460000.5})
+        for (int planet = 0; planet < 8; ++planet) {
+            PlanetSamples samples;
+            vsop87_samples_three(planet, julian_millennia(jd), samples);
+            const double offsets[3] = {0.0, -0.5, 0.5};
+            for (int k = 0; k < 3; ++k) {
+                const VsopState s = vsop87_state(planet, jd + offsets[k]);
+                const double position[3] = {s.x, s.y, s.z};
+                const double velocity[3] = {s.vx / 365250.0, s.vy / 365250.0, s.vz / 365250.0};
+                const double tolerance = jd < 2e6 ? 2e-11 : 1e-13;
+                for (int i = 0; i < 3; ++i) {
+                    EXPECT_NEAR(samples.position[k][i], position[i], tolerance) << planet << " " << jd << " " << k;
+                    EXPECT_NEAR(samples.velocity[k][i], velocity[i], tolerance * 0.05) << planet << " " << jd << " " << k;
+                }
+            }
+        }
+}
+
+TEST(SeriesKernel, LunarArgumentsAreTheTermByTermDoubles) {
+    // The true node differences positions 0.002 day apart: its arguments must be the plain loop's, bit for bit.
+    std::mt19937_64 generator(11);
+    std::uniform_real_distribution<double> uniform(-4e5, 4e5);
+    for (int round = 0; round < 20; ++round) {
+        double arguments[13];
+        for (double& a : arguments) a = uniform(generator);
+        std::vector<double> fast(ELP_PERTURBATION_LONGITUDE_T0_COUNT), plain(ELP_PERTURBATION_LONGITUDE_T0_COUNT);
+        perturbation_arguments(ELP_PERTURBATION_LONGITUDE_T0, fast.size(), arguments, fast.data());
+        perturbation_arguments_portable(ELP_PERTURBATION_LONGITUDE_T0, plain.size(), arguments, plain.data());
+        EXPECT_EQ(fast, plain);
+        fast.resize(ELP_MAIN_DISTANCE_COUNT);
+        plain.resize(ELP_MAIN_DISTANCE_COUNT);
+        main_arguments(ELP_MAIN_DISTANCE, fast.size(), arguments, fast.data());
+        main_arguments_portable(ELP_MAIN_DISTANCE, plain.size(), arguments, plain.data());
+        EXPECT_EQ(fast, plain);
+    }
 }
 
 TEST(FastSeries, MoonPositionFastIsMoonPosition) {
