@@ -11,9 +11,9 @@ Structure (all frozen dataclasses; angles in degrees):
     lagna: Lagna                    the sidereal ascendant
     houses: Houses                  cusps of houses 1..12 in both zodiacs, ascendant and midheaven
     aspects: tuple[Aspect, ...]     as the module found them between Sun..Saturn and Rahu
-Body and Lagna share the zodiac fields: longitude (sidereal, [0, 360)), sign (English), sign_index (0..11),
-degree (within the sign, [0, 30)), nakshatra (English), nakshatra_index (0..26), pada (1..4), and the localised
-sign_label and nakshatra_label. Rahu is the module's mean node; Ketu is Rahu + 180°. The module's true node is not
+Body and Lagna are Placements, whose zodiac fields they share: longitude (sidereal, [0, 360)), sign (English),
+sign_index (0..11), degree (within the sign, [0, 30)), nakshatra (English), nakshatra_index (0..26), pada (1..4),
+and the localised sign_label and nakshatra_label. Rahu is the module's mean node; Ketu is Rahu + 180°. The module's true node is not
 a chart body here (it stays in `to_json()`).
 """
 from __future__ import annotations
@@ -57,8 +57,8 @@ def house_of(tropical_longitude: float, cusps: tuple[float, ...]) -> int:
 
 
 @dataclass(frozen=True)
-class Lagna:
-    """The sidereal ascendant (the module's tropical ascendant less the ayanamsha)."""
+class Placement:
+    """A sidereal longitude read in the zodiac: its sign, degree within the sign, nakshatra and pada."""
 
     longitude: float
     sign: str
@@ -72,26 +72,22 @@ class Lagna:
 
 
 @dataclass(frozen=True)
-class Body:
+class Lagna(Placement):
+    """The sidereal ascendant (the module's tropical ascendant less the ayanamsha)."""
+
+
+@dataclass(frozen=True)
+class Body(Placement):
     """One chart body: its sidereal place, house, dignity and motion."""
 
     name: str
     label: str
-    longitude: float
     latitude: float
     speed: float
     distance: float
     retrograde: bool
     house: int
     dignity: str
-    sign: str
-    sign_index: int
-    degree: float
-    nakshatra: str
-    nakshatra_index: int
-    pada: int
-    sign_label: str
-    nakshatra_label: str
 
 
 @dataclass(frozen=True)
