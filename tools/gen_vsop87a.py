@@ -1,8 +1,8 @@
 """Writes src/ephemeris/data/vsop87a_tables.cpp from the published VSOP87A files (VizieR VI/81).
 
 Each of the 144 series (8 planets x X, Y, Z x powers 0..5) keeps the N terms of largest |A|, in decreasing
-order of |A| (a stable sort: equal amplitudes keep file order). Beside each term go cos(K*H) and sin(K*H) for
-H half a day in millennia, which carry a term's sine and cosine half a day either way. Usage:
+order of |A| (a stable sort: equal amplitudes keep file order), one array per column: A, B, K, and cos(K*H),
+sin(K*H) for H half a day in millennia, which carry a term's sine and cosine half a day either way. Usage:
 gen_vsop87a.py [data_dir]
 """
 
@@ -70,8 +70,7 @@ def render(data_dir):
         series = read_series(os.path.join(data_dir, "vsop87a", "VSOP87A." + file_name))
         planet_offsets = []
         offset = 0
-        rows = []
-        turns = []
+        columns = {"AMPLITUDE": [], "PHASE": [], "FREQUENCY": [], "TURN_COSINE": [], "TURN_SINE": []}
         for coordinate in range(3):
             coordinate_offsets = []
             for power in range(6):
@@ -79,26 +78,32 @@ def render(data_dir):
                 kept = truncated(series.get((coordinate, power), []), count)
                 coordinate_offsets.append((offset, count))
                 for amplitude, phase, frequency in kept:
-                    rows.append("    {%s, %s, %s},\n" % (cpp_double(amplitude), cpp_double(phase), cpp_double(frequency)))
                     step = frequency * HALF_DAY
-                    turns.append("    {%s, %s},\n" % (cpp_double(math.cos(step)), cpp_double(math.sin(step))))
+                    columns["AMPLITUDE"].append(amplitude)
+                    columns["PHASE"].append(phase)
+                    columns["FREQUENCY"].append(frequency)
+                    columns["TURN_COSINE"].append(math.cos(step))
+                    columns["TURN_SINE"].append(math.sin(step))
                 offset += count
             planet_offsets.append(coordinate_offsets)
         offsets.append(planet_offsets)
         total += offset
-        out.append("// %s: %d terms.\nconstexpr VsopTerm %s_TERMS[%d] = {\n" % (name.capitalize(), offset, name, offset))
-        out.extend(rows)
-        out.append("};\n\n")
-        out.append("constexpr VsopHalfDayTurn %s_HALF_DAY[%d] = {\n" % (name, offset))
-        out.extend(turns)
-        out.append("};\n\n")
+        out.append("// %s: %d terms, one array per column.\n" % (name.capitalize(), offset))
+        for column, values in columns.items():
+            out.append("constexpr double %s_%s[%d] = {\n" % (name, column, offset))
+            for start in range(0, len(values), 4):
+                out.append("    %s,\n" % ", ".join(cpp_double(value) for value in values[start:start + 4]))
+            out.append("};\n")
+        out.append("\n")
     out.append("}  // namespace\n\n")
     out.append("// [planet][coordinate X, Y, Z][power of t 0..5]: %d terms in all.\n" % total)
     out.append("constinit const VsopSeries VSOP_PLANETS[8][3][6] = {\n")
     for planet, name in enumerate(PLANET_NAMES):
         out.append("    {\n")
         for coordinate in range(3):
-            cells = ", ".join("{%s_TERMS + %d, %d, %s_HALF_DAY + %d}" % (name, offset, count, name, offset)
+            cells = ", ".join("{%s_AMPLITUDE + %d, %s_PHASE + %d, %s_FREQUENCY + %d, %d, %s_TURN_COSINE + %d, "
+                              "%s_TURN_SINE + %d}" % (name, offset, name, offset, name, offset, count, name, offset,
+                                                      name, offset)
                               for offset, count in offsets[planet][coordinate])
             out.append("        {%s},\n" % cells)
         out.append("    },\n")

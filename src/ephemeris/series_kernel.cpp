@@ -17,15 +17,16 @@ namespace zentaric {
 VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept {
     VsopSums sums{0.0, 0.0, 0.0, 0.0};
     for (std::size_t i = 0; i < series.count; ++i) {
-        const VsopTerm& term = series.terms[i];
-        const double argument = term.phase + t * term.frequency;
+        const double amplitude = series.amplitude[i];
+        const double frequency = series.frequency[i];
+        const double argument = series.phase[i] + t * frequency;
         const double cosine = std::cos(argument);
         const double sine = std::sin(argument);
-        const double ak = term.amplitude * term.frequency;
-        sums.cosine += term.amplitude * cosine;
+        const double ak = amplitude * frequency;
+        sums.cosine += amplitude * cosine;
         sums.sine_k += ak * sine;
-        sums.cosine_k2 += ak * term.frequency * cosine;
-        sums.sine_k3 += ak * term.frequency * term.frequency * sine;
+        sums.cosine_k2 += ak * frequency * cosine;
+        sums.sine_k3 += ak * frequency * frequency * sine;
     }
     return sums;
 }
@@ -33,21 +34,20 @@ VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept {
 void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept {
     for (int k = 0; k < 3; ++k) out[k] = VsopValueSums{0.0, 0.0};
     for (std::size_t i = 0; i < series.count; ++i) {
-        const VsopTerm& term = series.terms[i];
-        const VsopHalfDayTurn& turn = series.half_day[i];
-        const double argument = term.phase + t * term.frequency;
+        const double amplitude = series.amplitude[i];
+        const double argument = series.phase[i] + t * series.frequency[i];
         const double cosine = std::cos(argument);
         const double sine = std::sin(argument);
         // cos(φ ∓ a) = cos φ cos a ± sin φ sin a, sin(φ ∓ a) = sin φ cos a ∓ cos φ sin a.
-        const double cos_cos = cosine * turn.cosine;
-        const double sin_sin = sine * turn.sine;
-        const double sin_cos = sine * turn.cosine;
-        const double cos_sin = cosine * turn.sine;
+        const double cos_cos = cosine * series.turn_cosine[i];
+        const double sin_sin = sine * series.turn_sine[i];
+        const double sin_cos = sine * series.turn_cosine[i];
+        const double cos_sin = cosine * series.turn_sine[i];
         const double cosines[3] = {cosine, cos_cos + sin_sin, cos_cos - sin_sin};
         const double sines[3] = {sine, sin_cos - cos_sin, sin_cos + cos_sin};
-        const double ak = term.amplitude * term.frequency;
+        const double ak = amplitude * series.frequency[i];
         for (int k = 0; k < 3; ++k) {
-            out[k].cosine += term.amplitude * cosines[k];
+            out[k].cosine += amplitude * cosines[k];
             out[k].sine_k += ak * sines[k];
         }
     }
@@ -165,115 +165,84 @@ ZENTARIC_AVX2 inline double horizontal_sum(__m256d v) {
     return _mm_cvtsd_f64(_mm_add_sd(pair, _mm_unpackhi_pd(pair, pair)));
 }
 
-// Four consecutive VsopTerm (12 doubles: A B K A B K …) into vectors of A, B and K.
-ZENTARIC_AVX2 inline void load_terms(const double* p, __m256d& a, __m256d& b, __m256d& k) {
-    const __m256d v0 = _mm256_loadu_pd(p);      // A0 B0 K0 A1
-    const __m256d v1 = _mm256_loadu_pd(p + 4);  // B1 K1 A2 B2
-    const __m256d v2 = _mm256_loadu_pd(p + 8);  // K2 A3 B3 K3
-    a = _mm256_permute4x64_pd(_mm256_blend_pd(_mm256_blend_pd(v0, v1, 0b0100), v2, 0b0010), 0b01101100);
-    b = _mm256_permute4x64_pd(_mm256_blend_pd(_mm256_blend_pd(v0, v1, 0b1001), v2, 0b0100), 0b10110001);
-    k = _mm256_permute4x64_pd(_mm256_blend_pd(_mm256_blend_pd(v0, v1, 0b0010), v2, 0b1001), 0b11000110);
+// Four terms of a series from `i` on (the columns padded with zero amplitudes past the end).
+struct TermColumns {
+    __m256d amplitude, phase, frequency, turn_cosine, turn_sine;
+};
+
+ZENTARIC_AVX2 inline TermColumns load_columns(const VsopSeries& series, std::size_t i) {
+    if (i + 4 <= series.count) {
+        return TermColumns{_mm256_loadu_pd(series.amplitude + i), _mm256_loadu_pd(series.phase + i),
+                           _mm256_loadu_pd(series.frequency + i), _mm256_loadu_pd(series.turn_cosine + i),
+                           _mm256_loadu_pd(series.turn_sine + i)};
+    }
+    double column[5][4] = {};
+    for (std::size_t j = i; j < series.count; ++j) {
+        column[0][j - i] = series.amplitude[j];
+        column[1][j - i] = series.phase[j];
+        column[2][j - i] = series.frequency[j];
+        column[3][j - i] = series.turn_cosine[j];
+        column[4][j - i] = series.turn_sine[j];
+    }
+    return TermColumns{_mm256_loadu_pd(column[0]), _mm256_loadu_pd(column[1]), _mm256_loadu_pd(column[2]),
+                       _mm256_loadu_pd(column[3]), _mm256_loadu_pd(column[4])};
+}
+
+// sin φ and cos φ of four terms, φ = B + t·K with the product rounded first, as the term-by-term sum forms it:
+// the empty asm keeps the compiler from fusing the two into one FMA (a third of an ulp of φ, 1e-12 AU for |t|
+// of several millennia).
+ZENTARIC_AVX2 inline void term_sine_cosine(const TermColumns& terms, __m256d time, __m256d& s, __m256d& c) {
+    __m256d product = _mm256_mul_pd(time, terms.frequency);
+    __asm__("" : "+x"(product));
+    sine_cosine(_mm256_add_pd(terms.phase, product), s, c);
 }
 
 struct VsopAccumulators {
     __m256d cosine, sine_k, cosine_k2, sine_k3;
 };
 
-// Adds four terms (12 doubles) at time t to the accumulators.
-ZENTARIC_AVX2 inline void accumulate_terms(const double* p, __m256d time, VsopAccumulators& sums) {
-    __m256d a, b, k;
-    load_terms(p, a, b, k);
-    __m256d s, c;
-    // φ = B + t·K with the product rounded first, as the term-by-term sum forms it: the empty asm keeps the
-    // compiler from fusing the two into one FMA (a third of an ulp of φ, 1e-12 AU for |t| of several millennia).
-    __m256d product = _mm256_mul_pd(time, k);
-    __asm__("" : "+x"(product));
-    sine_cosine(_mm256_add_pd(b, product), s, c);
-    const __m256d ak = _mm256_mul_pd(a, k);
-    const __m256d ak2 = _mm256_mul_pd(ak, k);
-    sums.cosine = _mm256_fmadd_pd(a, c, sums.cosine);
-    sums.sine_k = _mm256_fmadd_pd(ak, s, sums.sine_k);
-    sums.cosine_k2 = _mm256_fmadd_pd(ak2, c, sums.cosine_k2);
-    sums.sine_k3 = _mm256_fmadd_pd(_mm256_mul_pd(ak2, k), s, sums.sine_k3);
-}
-
 ZENTARIC_AVX2 VsopSums vsop_sums_avx2(const VsopSeries& series, double t) {
-    static_assert(sizeof(VsopTerm) == 3 * sizeof(double), "VsopTerm must be three packed doubles");
     const __m256d time = _mm256_set1_pd(t);
     VsopAccumulators sums{_mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd()};
-    if (series.count == 0) return VsopSums{0.0, 0.0, 0.0, 0.0};
-    const double* terms = &series.terms[0].amplitude;
-    const std::size_t whole = series.count / 4 * 4;
-    for (std::size_t i = 0; i < whole; i += 4) accumulate_terms(terms + 3 * i, time, sums);
-    if (whole < series.count) {
-        double tail[12] = {};  // zero amplitudes pad the last group
-        for (std::size_t i = whole; i < series.count; ++i) {
-            tail[3 * (i - whole)] = series.terms[i].amplitude;
-            tail[3 * (i - whole) + 1] = series.terms[i].phase;
-            tail[3 * (i - whole) + 2] = series.terms[i].frequency;
-        }
-        accumulate_terms(tail, time, sums);
+    for (std::size_t i = 0; i < series.count; i += 4) {
+        const TermColumns terms = load_columns(series, i);
+        __m256d s, c;
+        term_sine_cosine(terms, time, s, c);
+        const __m256d a = terms.amplitude;
+        const __m256d k = terms.frequency;
+        const __m256d ak = _mm256_mul_pd(a, k);
+        const __m256d ak2 = _mm256_mul_pd(ak, k);
+        sums.cosine = _mm256_fmadd_pd(a, c, sums.cosine);
+        sums.sine_k = _mm256_fmadd_pd(ak, s, sums.sine_k);
+        sums.cosine_k2 = _mm256_fmadd_pd(ak2, c, sums.cosine_k2);
+        sums.sine_k3 = _mm256_fmadd_pd(_mm256_mul_pd(ak2, k), s, sums.sine_k3);
     }
     return VsopSums{horizontal_sum(sums.cosine), horizontal_sum(sums.sine_k), horizontal_sum(sums.cosine_k2),
                     horizontal_sum(sums.sine_k3)};
-}
-
-// Two consecutive half-day turns pairs (c s c s) of four terms into vectors of cosines and sines.
-ZENTARIC_AVX2 inline void load_turns(const double* p, __m256d& cosine, __m256d& sine) {
-    const __m256d v0 = _mm256_loadu_pd(p);      // c0 s0 c1 s1
-    const __m256d v1 = _mm256_loadu_pd(p + 4);  // c2 s2 c3 s3
-    cosine = _mm256_permute4x64_pd(_mm256_unpacklo_pd(v0, v1), 0b11011000);
-    sine = _mm256_permute4x64_pd(_mm256_unpackhi_pd(v0, v1), 0b11011000);
 }
 
 struct ValueAccumulators {
     __m256d cosine, sine_k;
 };
 
-// Adds four terms at t, t − H and t + H to the accumulators (p: 12 doubles of terms, q: 8 of turns).
-ZENTARIC_AVX2 inline void accumulate_three(const double* p, const double* q, __m256d time,
-                                           ValueAccumulators (&sums)[3]) {
-    __m256d a, b, k, turn_cosine, turn_sine;
-    load_terms(p, a, b, k);
-    load_turns(q, turn_cosine, turn_sine);
-    __m256d product = _mm256_mul_pd(time, k);
-    __asm__("" : "+x"(product));  // φ = B + t·K rounded as the term-by-term sum forms it (see accumulate_terms)
-    __m256d s, c;
-    sine_cosine(_mm256_add_pd(b, product), s, c);
-    const __m256d cos_sin = _mm256_mul_pd(c, turn_sine);
-    const __m256d sin_sin = _mm256_mul_pd(s, turn_sine);
-    const __m256d ak = _mm256_mul_pd(a, k);
-    sums[0].cosine = _mm256_fmadd_pd(a, c, sums[0].cosine);
-    sums[0].sine_k = _mm256_fmadd_pd(ak, s, sums[0].sine_k);
-    sums[1].cosine = _mm256_fmadd_pd(a, _mm256_fmadd_pd(c, turn_cosine, sin_sin), sums[1].cosine);
-    sums[1].sine_k = _mm256_fmadd_pd(ak, _mm256_fmsub_pd(s, turn_cosine, cos_sin), sums[1].sine_k);
-    sums[2].cosine = _mm256_fmadd_pd(a, _mm256_fmsub_pd(c, turn_cosine, sin_sin), sums[2].cosine);
-    sums[2].sine_k = _mm256_fmadd_pd(ak, _mm256_fmadd_pd(s, turn_cosine, cos_sin), sums[2].sine_k);
-}
-
 ZENTARIC_AVX2 void vsop_sums_three_avx2(const VsopSeries& series, double t, VsopValueSums out[3]) {
-    static_assert(sizeof(VsopHalfDayTurn) == 2 * sizeof(double), "VsopHalfDayTurn must be two packed doubles");
     const __m256d time = _mm256_set1_pd(t);
     const __m256d zero = _mm256_setzero_pd();
     ValueAccumulators sums[3] = {{zero, zero}, {zero, zero}, {zero, zero}};
-    const std::size_t whole = series.count / 4 * 4;
-    if (series.count > 0) {
-        const double* terms = &series.terms[0].amplitude;
-        const double* turns = &series.half_day[0].cosine;
-        for (std::size_t i = 0; i < whole; i += 4) accumulate_three(terms + 3 * i, turns + 2 * i, time, sums);
-    }
-    if (whole < series.count) {
-        double tail[12] = {};  // zero amplitudes pad the last group
-        double tail_turns[8] = {};
-        for (std::size_t i = whole; i < series.count; ++i) {
-            const std::size_t j = i - whole;
-            tail[3 * j] = series.terms[i].amplitude;
-            tail[3 * j + 1] = series.terms[i].phase;
-            tail[3 * j + 2] = series.terms[i].frequency;
-            tail_turns[2 * j] = series.half_day[i].cosine;
-            tail_turns[2 * j + 1] = series.half_day[i].sine;
-        }
-        accumulate_three(tail, tail_turns, time, sums);
+    for (std::size_t i = 0; i < series.count; i += 4) {
+        const TermColumns terms = load_columns(series, i);
+        __m256d s, c;
+        term_sine_cosine(terms, time, s, c);
+        const __m256d a = terms.amplitude;
+        const __m256d ak = _mm256_mul_pd(a, terms.frequency);
+        const __m256d cos_sin = _mm256_mul_pd(c, terms.turn_sine);
+        const __m256d sin_sin = _mm256_mul_pd(s, terms.turn_sine);
+        sums[0].cosine = _mm256_fmadd_pd(a, c, sums[0].cosine);
+        sums[0].sine_k = _mm256_fmadd_pd(ak, s, sums[0].sine_k);
+        sums[1].cosine = _mm256_fmadd_pd(a, _mm256_fmadd_pd(c, terms.turn_cosine, sin_sin), sums[1].cosine);
+        sums[1].sine_k = _mm256_fmadd_pd(ak, _mm256_fmsub_pd(s, terms.turn_cosine, cos_sin), sums[1].sine_k);
+        sums[2].cosine = _mm256_fmadd_pd(a, _mm256_fmsub_pd(c, terms.turn_cosine, sin_sin), sums[2].cosine);
+        sums[2].sine_k = _mm256_fmadd_pd(ak, _mm256_fmadd_pd(s, terms.turn_cosine, cos_sin), sums[2].sine_k);
     }
     for (int k = 0; k < 3; ++k) out[k] = VsopValueSums{horizontal_sum(sums[k].cosine), horizontal_sum(sums[k].sine_k)};
 }

@@ -19,10 +19,9 @@ SeriesSums sum_series(const VsopSeries& series, double t) noexcept {
     double cosine_sum = 0.0;
     double sine_sum = 0.0;
     for (std::size_t i = 0; i < series.count; ++i) {
-        const VsopTerm& term = series.terms[i];
-        const double argument = term.phase + t * term.frequency;
-        cosine_sum += term.amplitude * std::cos(argument);
-        sine_sum += term.amplitude * term.frequency * std::sin(argument);
+        const double argument = series.phase[i] + t * series.frequency[i];
+        cosine_sum += series.amplitude[i] * std::cos(argument);
+        sine_sum += series.amplitude[i] * series.frequency[i] * std::sin(argument);
     }
     return SeriesSums{cosine_sum, sine_sum};
 }

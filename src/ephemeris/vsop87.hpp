@@ -6,28 +6,19 @@
 
 namespace zentaric {
 
-// One Poisson-series term: A·cos(B + K·t); A in AU, B in radians, K in radians per Julian millennium.
-struct VsopTerm {
-    double amplitude;
-    double phase;
-    double frequency;
-};
-
 // Half a day in Julian millennia.
 inline constexpr double VSOP_HALF_DAY = 0.5 / 365250.0;
 
-// cos(K·H) and sin(K·H) of a term for H = VSOP_HALF_DAY: they turn its sine and cosine at t into those at t ± H.
-struct VsopHalfDayTurn {
-    double cosine;
-    double sine;
-};
-
-// A contiguous run of terms in decreasing order of |A|, with the half-day turn of each term; a count of 0
-// sums to 0.
+// A contiguous run of Poisson-series terms A·cos(B + K·t) (A in AU, B in radians, K in radians per Julian
+// millennium) in decreasing order of |A|, one array per column, with each term's half-day turn cos(K·H) and
+// sin(K·H) for H = VSOP_HALF_DAY (they turn its sine and cosine at t into those at t ± H); a count of 0 sums to 0.
 struct VsopSeries {
-    const VsopTerm* terms;
+    const double* amplitude;
+    const double* phase;
+    const double* frequency;
     std::size_t count;
-    const VsopHalfDayTurn* half_day;
+    const double* turn_cosine;
+    const double* turn_sine;
 };
 
 // [planet 0 Mercury .. 7 Neptune][coordinate X, Y, Z][power of t 0..5].

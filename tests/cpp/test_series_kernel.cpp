@@ -66,10 +66,10 @@ TEST(SeriesKernel, VsopSumsMatchThePortableLoopForEverySeries) {
                     const VsopSeries& series = VSOP_PLANETS[planet][coordinate][power];
                     double norm[4] = {0.0, 0.0, 0.0, 0.0};
                     for (std::size_t i = 0; i < series.count; ++i) {
-                        double weight = std::fabs(series.terms[i].amplitude);
+                        double weight = std::fabs(series.amplitude[i]);
                         for (double& n : norm) {
                             n += weight;
-                            weight *= std::fabs(series.terms[i].frequency);
+                            weight *= std::fabs(series.frequency[i]);
                         }
                     }
                     const double ulps = 2.3e-16 * static_cast<double>(series.count + 1);
