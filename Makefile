@@ -1,4 +1,5 @@
-# zentaric: `make demo` shows a natal chart; `make test` runs every C++ and Python test;
+# zentaric: `make demo` shows a natal chart; `make test` runs every C++ and Python test (the C++ suite built with g++
+# and again with clang);
 # `make test-sanitize` runs them again on an AddressSanitizer + UBSan build.
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c
@@ -10,11 +11,12 @@ PYTHON312 ?= $(shell for p in python3.12 $$HOME/.pyenv/versions/3.12*/bin/python
 VENV := .venv
 PY := $(VENV)/bin/python
 CPP_BUILD := build/cpp
+CLANG_BUILD := build/clang
 SANITIZE_BUILD := build/sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: demo test test-cpp test-python test-typing test-sanitize install venv test-deps bench check-tables clean
+.PHONY: demo test test-cpp test-cpp-clang test-python test-typing test-sanitize test-ratio install venv test-deps bench check-tables clean
 
 $(PY):
 	@test -n "$(PYTHON312)" || { echo "python3.12 not found (install it or set PYTHON312=...)"; exit 1; }
@@ -29,7 +31,7 @@ demo: install
 	$(PY) examples/demo.py
 
 # Debian packages the tests need: GoogleTest; headless Chromium and the Noto fonts for the drawing tests.
-DEBIAN_TEST_PACKAGES := libgtest-dev chromium fonts-noto-core
+DEBIAN_TEST_PACKAGES := libgtest-dev clang chromium fonts-noto-core
 
 test-deps: $(PY)
 	@missing=$$(for p in $(DEBIAN_TEST_PACKAGES); do dpkg -s "$$p" >/dev/null 2>&1 || echo "$$p"; done); \
@@ -47,6 +49,16 @@ test-cpp: $(CPP_BUILD)/CMakeCache.txt
 	cmake --build $(CPP_BUILD) -j $(JOBS)
 	ctest --test-dir $(CPP_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
 
+# The same C++ suite, same tolerances, built with clang (only the test binary: no module, probe or benchmarks).
+# Debian's clang links libstdc++, so it uses the GoogleTest that libgtest-dev built with g++.
+$(CLANG_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(CLANG_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release -DZENTARIC_BUILD_TESTS=ON \
+	      -DZENTARIC_BUILD_MODULE=OFF
+
+test-cpp-clang: $(CLANG_BUILD)/CMakeCache.txt
+	cmake --build $(CLANG_BUILD) -j $(JOBS) --target zentaric_core_tests
+	ctest --test-dir $(CLANG_BUILD) --output-on-failure --no-tests=error -j $(JOBS)
+
 test-python:
 	ZENTARIC_PROBE_LIB=$(abspath $(CPP_BUILD))/libzentaric_probe.so $(PY) -m pytest tests/python -q
 
@@ -55,7 +67,7 @@ test-typing:
 	$(PY) -m mypy.stubtest zentaric
 	$(PY) -m mypy --strict zentaric_chart examples
 
-test: test-deps test-cpp test-python test-typing
+test: test-deps test-cpp test-cpp-clang test-python test-typing
 
 # Core, C++ tests, probe library and module built with AddressSanitizer + UBSan (float-to-integer overflow included),
 # at -O1 with line tables (half the build time of -O2 -g); any report fails the run. The interpreter is not
@@ -81,6 +93,10 @@ bench: install $(CPP_BUILD)/CMakeCache.txt
 	# bench_natal_chart runs inside bench/run.py, beside the Python rows and the reference.
 	for b in $(CPP_BUILD)/bench_*; do if [ -x "$$b" ] && [ "$${b##*/}" != bench_natal_chart ]; then "$$b"; fi; done
 	$(PY) bench/run.py
+
+# Non-blank lines of tests against those of the code (generated tables and reference data left out).
+test-ratio:
+	python3 tools/test_ratio.py
 
 check-tables:
 	$(PY) tools/check_tables.py
