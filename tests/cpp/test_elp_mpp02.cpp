@@ -1,85 +1,39 @@
-// ELP/MPP02 truncated lunar series: selected terms, values at J2000, frame rotation and velocity.
+// ELP/MPP02 truncated lunar series (LLR fit) against the Moon of JPL DE421 (stored table) and the authors' test
+// cases; its velocity.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstddef>
+#include <cstdio>
 
-#include "ephemeris/data/elp_mpp02_tables.hpp"
 #include "ephemeris/elp_mpp02.hpp"
+#include "reference_table.hpp"
+#include "time/angles.hpp"
 
 namespace zentaric {
 namespace {
 
-constexpr double RAD_TO_DEG = 57.29577951308232;
-
-TEST(ElpTables, TermCountsOfTheTruncatedSeries) {
-    EXPECT_EQ(ELP_MAIN_LONGITUDE_COUNT, 185u);
-    EXPECT_EQ(ELP_MAIN_LATITUDE_COUNT, 151u);
-    EXPECT_EQ(ELP_MAIN_DISTANCE_COUNT, 186u);
-    EXPECT_EQ(ELP_PERTURBATION_LONGITUDE_T0_COUNT, 165u);
-    EXPECT_EQ(ELP_PERTURBATION_LONGITUDE_T1_COUNT, 15u);
-    EXPECT_EQ(ELP_PERTURBATION_LATITUDE_T0_COUNT, 41u);
-    EXPECT_EQ(ELP_PERTURBATION_LATITUDE_T1_COUNT, 3u);
-    EXPECT_EQ(ELP_PERTURBATION_DISTANCE_T0_COUNT, 176u);
-    EXPECT_EQ(ELP_PERTURBATION_DISTANCE_T1_COUNT, 19u);
-}
-
-bool has_main_term(const MainTerm* terms, std::size_t count, int d, int f, int l, int lp, double amplitude) {
-    for (std::size_t i = 0; i < count; ++i) {
-        const MainTerm& t = terms[i];
-        if (t.multipliers[0] == d && t.multipliers[1] == f && t.multipliers[2] == l && t.multipliers[3] == lp)
-            return t.amplitude == amplitude;
+TEST(MoonState, AgreesWithDe421Over1900To2050) {
+    // DE421 taken to the J2000 ecliptic by the IAU 2000 frame bias and the J2000 obliquity 84381.448″ (leaving out
+    // the bias, or taking 84381.406″, moves the largest differences by under 0.05″). Measured on the 2000 dates:
+    // 0.537″ in longitude, 0.667″ in latitude, 0.337 km in distance.
+    double worst[3] = {};
+    for (const auto& row : testing::read_reference_table("moon_de421.csv").rows) {
+        const MoonState m = moon_state(row[0]);
+        const double distance = std::hypot(m.x, m.y, m.z);
+        const double reference = std::hypot(row[1], row[2], row[3]);
+        const double d_longitude = testing::angle_difference_degrees(std::atan2(m.y, m.x) * RAD_TO_DEG,
+                                                                     std::atan2(row[2], row[1]) * RAD_TO_DEG);
+        const double d_latitude = (std::asin(m.z / distance) - std::asin(row[3] / reference)) * RAD_TO_DEG;
+        worst[0] = std::max(worst[0], std::fabs(d_longitude) * 3600.0);
+        worst[1] = std::max(worst[1], std::fabs(d_latitude) * 3600.0);
+        worst[2] = std::max(worst[2], std::fabs(distance - reference));
     }
-    return false;
-}
-
-TEST(ElpTables, MainProblemAmplitudesCarryTheLlrCorrectionToTheLastBit) {
-    EXPECT_TRUE(has_main_term(ELP_MAIN_LONGITUDE, ELP_MAIN_LONGITUDE_COUNT, 0, 0, 1, 0, 0.10975980969278169));
-    EXPECT_TRUE(has_main_term(ELP_MAIN_LONGITUDE, ELP_MAIN_LONGITUDE_COUNT, 2, 0, -1, 0, 0.022235680452654474));
-    EXPECT_TRUE(has_main_term(ELP_MAIN_LONGITUDE, ELP_MAIN_LONGITUDE_COUNT, 2, 0, 0, 0, 0.011489666990622992));
-    EXPECT_TRUE(has_main_term(ELP_MAIN_LATITUDE, ELP_MAIN_LATITUDE_COUNT, 0, 1, 0, 0, 0.089502617513359));
-    EXPECT_TRUE(has_main_term(ELP_MAIN_DISTANCE, ELP_MAIN_DISTANCE_COUNT, 0, 0, 0, 0, 385000.52903963596));
-    EXPECT_TRUE(has_main_term(ELP_MAIN_DISTANCE, ELP_MAIN_DISTANCE_COUNT, 0, 0, 1, 0, -20905.35513775942));
-    EXPECT_TRUE(has_main_term(ELP_MAIN_DISTANCE, ELP_MAIN_DISTANCE_COUNT, 2, 0, -1, 0, -3699.1109330180193));
-    // 22639.58588″ is the published longitude amplitude of l.
-    EXPECT_NEAR(ELP_MAIN_LONGITUDE[0].amplitude / 4.84813681109536e-6, 22639.58588, 1e-8);
-}
-
-TEST(ElpTables, LeadingPerturbationTermsAndTheThreeLatitudeT1Terms) {
-    const PerturbationTerm& v0 = ELP_PERTURBATION_LONGITUDE_T0[0];
-    EXPECT_EQ(v0.amplitude, 6.909301607260658e-05);
-    EXPECT_EQ(v0.phase, 2.6783098746173137);
-    const int v0_multipliers[13] = {0, 0, 1, 0, 0, -18, 16, 0, 0, 0, 0, 0, 0};
-    for (int k = 0; k < 13; ++k) EXPECT_EQ(v0.multipliers[k], v0_multipliers[k]) << k;
-
-    const PerturbationTerm& r1 = ELP_PERTURBATION_DISTANCE_T1[0];
-    EXPECT_EQ(r1.amplitude, 0.51395);
-    EXPECT_EQ(r1.phase, 1.5707963267948966);
-    const int r1_multipliers[13] = {2, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    for (int k = 0; k < 13; ++k) EXPECT_EQ(r1.multipliers[k], r1_multipliers[k]) << k;
-
-    // 2D − F − l′ + π, 2D − F + l′, 2D + F − l − l′ + π.
-    const double amplitudes[3] = {3.6021656506438526e-07, 1.475288031616318e-07, 1.0806496951931557e-07};
-    const double phases[3] = {3.141592653589793, 0.0, 3.141592653589793};
-    const int multipliers[3][4] = {{2, -1, 0, -1}, {2, -1, 0, 1}, {2, 1, -1, -1}};
-    for (int i = 0; i < 3; ++i) {
-        const PerturbationTerm& u = ELP_PERTURBATION_LATITUDE_T1[i];
-        EXPECT_EQ(u.amplitude, amplitudes[i]);
-        EXPECT_EQ(u.phase, phases[i]);
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(u.multipliers[k], multipliers[i][k]);
-        for (int k = 4; k < 13; ++k) EXPECT_EQ(u.multipliers[k], 0);
-    }
-}
-
-TEST(MoonState, PositionAtJ2000IsTheUnrotatedSeriesValue) {
-    // At T = 0 P = Q = 0: the J2000 rotation is the identity, so the position is the spherical triple.
-    const MoonState m = moon_state(2451545.0);
-    const LunarSpherical s = lunar_spherical(lunar_arguments(0.0), 0.0);
-    EXPECT_EQ(m.x, s.distance * std::cos(s.latitude) * std::cos(s.longitude));
-    EXPECT_EQ(m.z, s.distance * std::sin(s.latitude));
-    EXPECT_NEAR(m.x, -291608.34, 0.01);
-    EXPECT_NEAR(m.y, -274979.81, 0.01);
-    EXPECT_NEAR(m.z, 36271.21, 0.01);
+    std::printf("ELP/MPP02 - DE421: longitude %.3f\", latitude %.3f\", distance %.3f km\n", worst[0], worst[1],
+                worst[2]);
+    EXPECT_LT(worst[0], 0.65);
+    EXPECT_LT(worst[1], 0.8);
+    EXPECT_LT(worst[2], 0.45);
 }
 
 TEST(MoonState, AgreesWithTheFullSeriesTestCasesWithinTheTruncation) {
@@ -98,8 +52,6 @@ TEST(MoonState, AgreesWithTheFullSeriesTestCasesWithinTheTruncation) {
 }
 
 TEST(MoonState, VelocityIsTheOneDayCentralDifference) {
-    const MoonState j2000 = moon_state(2451545.0);
-    EXPECT_NEAR(std::hypot(j2000.vx, j2000.vy, j2000.vz), 83990.0, 5.0);
     for (double jd = 2415020.0; jd < 2488070.0; jd += 1234.567) {
         const MoonState m = moon_state(jd);
         const MoonPosition after = moon_position(jd + 0.5);
