@@ -14,7 +14,7 @@ import tracemalloc
 
 import zentaric
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests" / "python"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tools"))
 from dasha_reference import reference_dasha  # noqa: E402  (the plain-Python statement of the dasha rule)
 
 REPEATS = 7

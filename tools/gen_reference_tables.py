@@ -1,6 +1,8 @@
 """Writes the reference tables the C++ suite compares the ephemeris and the Earth-orientation models against
 (tests/data/*.csv), from the reference libraries: skyfield with JPL DE421 (the `de421` package, read offline
-through jplephem), pyerfa, and the complete VSOP87A series and check values in ../shared/data/vsop87a.
+through jplephem), pyerfa, and the complete VSOP87A series and check values in ../shared/data/vsop87a; and the
+dasha documents of the plain-Python statement of the rule (dasha_reference.py) for the Python suite
+(tests/data/dasha_cases.json).
 
 Each table starts with a '#' line naming this script and the library versions, then a line of column names,
 then rows of numbers in their shortest round-trip form. Run `.venv/bin/python tools/gen_reference_tables.py`
@@ -234,9 +236,33 @@ def erfa_table():
           + [f"precession_{i}{j}" for i in range(3) for j in range(3)], rows)
 
 
+# ---------------------------------------------------------------------------------------------------------------
+# Vimshottari dasha documents
+
+def dasha_cases():
+    """Moon longitudes at and around nakshatra boundaries, births finite, huge and non-finite, one to three levels:
+    the documents as the JSON text carries them (None for a non-finite time)."""
+    import json
+    from dasha_reference import as_json_values, reference_dasha
+
+    moons = [0.0, 6.666666666666667, 123.4, 13.333333333333332, 226.66666666666666, 359.99999999999994, 77.7,
+             300.0, 45.0, math.nan, -0.5, 370.0, 140.0, 100.0, 1e300, -math.inf]
+    births = [J2000, 0.0, -1.0e6, math.nan, math.inf, 5.0e15, 1e-300, 2460000.25]
+    rng = np.random.default_rng(9)
+    cases = [(moon, births[k % len(births)], int(rng.integers(1, 4)) if k % 3 else 1) for k, moon in enumerate(moons)]
+    cases += [(float(moon), float(birth), 2)
+              for moon, birth in zip(rng.uniform(-720, 720, 8), rng.uniform(-1e7, 1e7, 8))]
+    documents = [{"moon_longitude": moon, "birth_jd": birth, "levels": levels,
+                  "document": as_json_values(reference_dasha(moon, birth, levels))} for moon, birth, levels in cases]
+    with open(OUT / "dasha_cases.json", "w") as out:
+        json.dump({"generator": f"tools/{pathlib.Path(__file__).name} from tools/dasha_reference.py",
+                   "cases": documents}, out, separators=(",", ":"))
+    print(f"dasha_cases.json: {len(documents)} cases")
+
+
 if __name__ == "__main__":
-    wanted = set(sys.argv[1:]) or {"apparent", "moon", "vsop", "erfa"}
+    wanted = set(sys.argv[1:]) or {"apparent", "moon", "vsop", "erfa", "dasha"}
     for name, generate in (("apparent", apparent_tables), ("moon", moon_table), ("vsop", vsop_tables),
-                           ("erfa", erfa_table)):
+                           ("erfa", erfa_table), ("dasha", dasha_cases)):
         if name in wanted:
             generate()

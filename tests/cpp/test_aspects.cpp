@@ -42,13 +42,7 @@ TEST(FindAspects, SeparationThroughZeroAndOrbStrength) {
         EXPECT_EQ(aspects[0].body1, 0u);
         EXPECT_EQ(aspects[0].body2, 1u);
     }
-}
-
-TEST(FindAspects, OutsideEveryOrbGivesNothing) {
-    for (auto [first, second] : std::array<std::pair<double, double>, 4>{
-             {{10.0, 350.0}, {0.0, 8.000001}, {0.0, 171.9999}, {0.0, 45.0}}}) {
-        EXPECT_TRUE(major_aspects({{first, 0.0}, {second, 0.0}}).empty()) << first << " " << second;
-    }
+    for (double second : {8.000001, 171.9999, 45.0}) EXPECT_TRUE(major_aspects({{0.0, 0.0}, {second, 0.0}}).empty());
 }
 
 TEST(FindAspects, ApplyingWhenDeviationShrinks) {
@@ -93,13 +87,6 @@ TEST(FindAspects, PairOrderThenKindOrder) {
     EXPECT_NEAR(overlapping[1].strength, 1.0 - 30.0 / 80.0, 1e-15);
 }
 
-TEST(FindAspects, TooFewPositionsOrNoKindsGiveNothing) {
-    EXPECT_TRUE(major_aspects({}).empty());
-    EXPECT_TRUE(major_aspects({{0.0, 0.0}}).empty());
-    const std::vector<AspectPosition> pair = {{0.0, 0.0}, {0.0, 0.0}};
-    EXPECT_TRUE(find_aspects(pair, std::span<const AspectKind>{}, 1.0).empty());
-}
-
 TEST(FindAspects, NonFiniteInputsGiveNumbersNotGarbage) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -112,18 +99,15 @@ TEST(FindAspects, NonFiniteInputsGiveNumbersNotGarbage) {
         EXPECT_EQ(aspects[0].strength, 1.0);
         EXPECT_FALSE(aspects[0].applying);
     }
-    // A NaN speed leaves the aspect in place; the look-ahead difference counts as 0°.
-    const auto with_nan_speed = major_aspects({{88.0, nan}, {0.0, 0.0}});
-    ASSERT_EQ(with_nan_speed.size(), 1u);
-    EXPECT_EQ(with_nan_speed[0].kind, AspectKind::Square);
-    EXPECT_FALSE(with_nan_speed[0].applying);
 }
 
 TEST(FindAspects, DegenerateOrbFactors) {
     const std::vector<AspectPosition> exact = {{0.0, 0.0}, {90.0, 0.0}};
     const std::vector<AspectPosition> near = {{0.0, 0.0}, {91.0, 0.0}};
-    // A NaN or negative factor allows no orb at all.
+    // A NaN or negative factor allows no orb at all; too few positions or no kinds give nothing.
     EXPECT_TRUE(find_aspects(exact, MAJOR, std::numeric_limits<double>::quiet_NaN()).empty());
+    EXPECT_TRUE(major_aspects({{0.0, 0.0}}).empty());
+    EXPECT_TRUE(find_aspects(exact, std::span<const AspectKind>{}, 1.0).empty());
     EXPECT_TRUE(find_aspects(exact, MAJOR, -1.0).empty());
     // A zero factor admits only exact aspects, at full strength (not 1 − 0/0).
     const auto zero = find_aspects(exact, MAJOR, 0.0);

@@ -45,13 +45,6 @@ TEST(ChartJson, WholeDocumentInKeyOrder) {
               R"("name":"Sun","retrograde":false,"sign":"Aries","sign_index":0,"speed":1.0}]})");
 }
 
-TEST(ChartJson, NoAspectsIsAnEmptyArray) {
-    ChartAnalysis analysis = one_planet_analysis();
-    analysis.aspects.clear();
-    const std::string text = chart_json(analysis, 23.856, 2451545.0);
-    EXPECT_EQ(text.rfind(R"({"aspects":[],"ayanamsha_value":23.856,)", 0), 0u) << text;
-}
-
 TEST(ChartJson, NonFiniteNumbersBecomeNullAndArraysKeepTheirLength) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();

@@ -17,7 +17,6 @@ from hypothesis import HealthCheck, event, given, settings, strategies as st
 
 import zentaric
 from argument_objects import Index, Real
-from dasha_reference import normalize_degrees
 
 pytestmark = pytest.mark.filterwarnings("ignore::DeprecationWarning")  # __index__/__float__ returning subclasses
 
@@ -310,6 +309,12 @@ def test_short_path_with_arbitrary_arguments(data, name):
     event("returned")
     result = call(function, parameters, values, data)
     assert type(result) is type(function(*arguments)) and same(result, function(*arguments))
+
+
+def normalize_degrees(x):
+    r = math.fmod(x, 360.0) if math.isfinite(x) else 0.0
+    r = r + 360.0 if r < 0.0 else r
+    return 0.0 if r >= 360.0 else r
 
 
 def truncate_to_u8(x):

@@ -1,4 +1,5 @@
-"""The short paths: calendar, ayanamsha, nakshatra, varga and localised names, end to end."""
+"""The short paths: calendar, ayanamsha, nakshatra, varga and localised names, end to end (their argument
+conversions, spellings and errors are in test_properties.py and test_error_mapping.py)."""
 import math
 import sys
 
@@ -21,10 +22,7 @@ def test_calendar_to_jd(year, month, day, jd):
 
 @pytest.mark.parametrize("name, jd, value", [
     ("Lahiri", 2451545.0, LAHIRI_J2000),
-    ("LAHIRI", 2451545.0, LAHIRI_J2000),
-    ("lAhIrI", 2451545.0, LAHIRI_J2000),
     ("Fagan_Bradley", 2488070.0, 26.135999420781445),
-    ("FAGANBRADLEY", 2488070.0, 26.135999420781445),
     ("Lahiri", 2415020.5, 22.4568622910173),
     ("Raman", 2451545.0, 22.375 - 0.041775 / 3600),
     ("Krishnamurti", 2451545.0, 23.763 - 0.041775 / 3600),
@@ -34,14 +32,6 @@ def test_get_ayanamsha(name, jd, value):
     assert zentaric.get_ayanamsha(name, jd) == pytest.approx(value, abs=1e-12)
 
 
-@pytest.mark.parametrize("name", ["Yukteshwar", " Lahiri", "Lahiri ", "", "lahiri\0", "Fagan Bradley"])
-def test_unknown_ayanamsha_keeps_the_name_as_given(name):
-    for call in (lambda: zentaric.get_ayanamsha(name), lambda: zentaric.tropical_to_sidereal(1.0, name)):
-        with pytest.raises(ValueError) as caught:
-            call()
-        assert str(caught.value) == "Unknown ayanamsha: " + name
-
-
 @pytest.mark.parametrize("longitude, ayanamsha, jd, expected", [
     (10.0, "Lahiri", 2451545.0, 346.1440116041667),
     (LAHIRI_J2000, "Lahiri", 2451545.0, 0.0),
@@ -49,7 +39,6 @@ def test_unknown_ayanamsha_keeps_the_name_as_given(name):
     (360.0, "Tropical", 2451545.0, 0.0),
     (math.nan, "Lahiri", 2451545.0, 0.0),
     (math.inf, "Lahiri", 2451545.0, 0.0),
-    (-math.inf, "Tropical", 2451545.0, 0.0),
     (100.0, "Lahiri", math.nan, 0.0),
 ])
 def test_tropical_to_sidereal(longitude, ayanamsha, jd, expected):
@@ -109,17 +98,9 @@ def test_compute_varga(longitude, signs):
             assert zentaric.compute_varga(longitude, name) == expected, name
 
 
-@pytest.mark.parametrize("name", ["Foo", "navamsa", "d 9", " d9", "Hora", "d-2", ""])
-def test_unknown_varga(name):
-    with pytest.raises(ValueError) as caught:
-        zentaric.compute_varga(1.0, name)
-    assert str(caught.value) == "Unknown varga: " + name
-
-
 @pytest.mark.parametrize("function, index, language, expected", [
     (zentaric.planet_name, 2, "en", "Mars"),
     (zentaric.planet_name, 2, "sa", "Maṅgala"),
-    (zentaric.planet_name, 2, "SANSKRIT", "Maṅgala"),
     (zentaric.planet_name, 8, "bn", "কেতু"),
     (zentaric.sign_name, 11, "en", "Pisces"),
     (zentaric.sign_name, 11, "ta", "மீனம்"),
@@ -137,25 +118,6 @@ def test_default_language_is_english_and_english_names_match_the_nakshatra_names
     assert zentaric.planet_name(2) == "Mars"
     for n in range(27):
         assert zentaric.nakshatra_name_i18n(n) == zentaric.get_nakshatra(n * 13.333333333333334 + 1)["nakshatra"]
-
-
-@pytest.mark.parametrize("function, size", [
-    (zentaric.planet_name, 9), (zentaric.sign_name, 12), (zentaric.nakshatra_name_i18n, 27)])
-def test_index_beyond_the_table_is_rejected_after_the_language(function, size):
-    function(size - 1, "kn")
-    for index in (size, size + 1, 2**64 - 1):
-        with pytest.raises(IndexError) as caught:
-            function(index)
-        assert str(index) in str(caught.value) and str(size - 1) in str(caught.value)
-    with pytest.raises(ValueError, match="^Unknown language: xx$"):
-        function(size, "xx")
-
-
-@pytest.mark.parametrize("language", [" en", "eng", "EN ", "", "hin"])
-def test_unknown_language(language):
-    with pytest.raises(ValueError) as caught:
-        zentaric.sign_name(0, language)
-    assert str(caught.value) == "Unknown language: " + language
 
 
 LANGUAGE_SPELLINGS = {"en", "hi", "sa", "ta", "te", "kn", "bn"}

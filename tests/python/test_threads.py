@@ -42,64 +42,63 @@ WORKLOAD = (
 )
 
 
-def test_eight_threads_match_serial_results():
-    expected = [function(*args) for function, args in WORKLOAD]
+def run_together(worker):
+    """Runs worker(k) in THREADS threads released at once, the interpreter lock handed over as often as possible;
+    returns what the workers raised."""
     start = threading.Barrier(THREADS)
-    mismatches = []
     failures = []
 
-    def worker(seed):
-        order = list(range(len(WORKLOAD)))
-        random.Random(seed).shuffle(order)  # each thread takes the calls in its own order
+    def run(k):
         try:
             start.wait()
-            for _ in range(ROUNDS):
-                for i in order:
-                    function, args = WORKLOAD[i]
-                    if function(*args) != expected[i]:
-                        mismatches.append((seed, function.__name__, args))
-        except BaseException as error:  # noqa: BLE001 - reported below
+            worker(k)
+        except BaseException as error:  # noqa: BLE001 - reported by the caller
             failures.append(repr(error))
 
     interval = sys.getswitchinterval()
-    sys.setswitchinterval(1e-6)  # hand the interpreter lock over as often as possible
+    sys.setswitchinterval(1e-6)
     try:
-        threads = [threading.Thread(target=worker, args=(seed,)) for seed in range(THREADS)]
+        threads = [threading.Thread(target=run, args=(k,)) for k in range(THREADS)]
         for thread in threads:
             thread.start()
         for thread in threads:
             thread.join()
     finally:
         sys.setswitchinterval(interval)
-    assert failures == []
+    return failures
+
+
+def test_eight_threads_match_serial_results():
+    expected = [function(*args) for function, args in WORKLOAD]
+    mismatches = []
+
+    def worker(seed):
+        order = list(range(len(WORKLOAD)))
+        random.Random(seed).shuffle(order)  # each thread takes the calls in its own order
+        for _ in range(ROUNDS):
+            mismatches.extend((seed, i) for i in order if WORKLOAD[i][0](*WORKLOAD[i][1]) != expected[i])
+
+    assert run_together(worker) == []
     assert mismatches == []
 
 
 def test_errors_raised_concurrently_carry_their_own_messages():
     # each thread's exception holds its own text: nothing of one call's error leaks into another's
-    start = threading.Barrier(THREADS)
     wrong = []
 
     def worker(k):
-        start.wait()
         for n in range(300):
             name = f"system-{k}-{n}"
-            try:
+            with pytest.raises(ValueError) as caught:
                 zentaric.compute_houses(1.0, 2.0, 3.0, name)
-            except ValueError as error:
-                if str(error) != "Unknown house system: " + name:
-                    wrong.append(str(error))
-            try:
+            if str(caught.value) != "Unknown house system: " + name:
+                wrong.append(str(caught.value))
+            with pytest.raises(TypeError) as caught:
                 zentaric.calendar_to_jd(2000, f"{k}", 1.0)
-            except TypeError as error:
-                if str(error) != "argument 'month': 'str' object cannot be interpreted as an integer":
-                    wrong.append(str(error))
+            if str(caught.value) != "argument 'month': 'str' object cannot be interpreted as an integer":
+                wrong.append(str(caught.value))
 
-    threads = [threading.Thread(target=worker, args=(k,)) for k in range(THREADS)]
-    for thread in threads:
-        thread.start()
-    for thread in threads:
-        thread.join()
+    assert run_together(worker) == []
     assert wrong == []
 
 

@@ -1,4 +1,5 @@
-"""Vimshottari dasha in plain Python: an independent statement of the rule, for tests and benchmarks.
+"""Vimshottari dasha in plain Python: an independent statement of the rule, for the stored test cases
+(gen_reference_tables.py) and the benchmarks.
 
 The first maha dasha runs from birth for the balance of the Moon's nakshatra lord. Its sub-periods are those of the
 lord's full period, laid out from the notional start (birth minus the elapsed part) and cut at birth: sub-periods
