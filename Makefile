@@ -30,7 +30,8 @@ install: $(PY)
 demo: install
 	$(PY) examples/demo.py
 
-# Debian packages the tests need: GoogleTest; headless Chromium and the Noto fonts for the drawing tests.
+# Debian packages the tests need: GoogleTest and clang for the C++ suite; headless Chromium and the Noto fonts for
+# the drawing tests.
 DEBIAN_TEST_PACKAGES := libgtest-dev clang chromium fonts-noto-core
 
 test-deps: $(PY)
