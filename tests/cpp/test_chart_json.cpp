@@ -1,9 +1,9 @@
+// The chart document: member order, number layout, nulls (whole charts through the module: test_properties.py).
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "format/chart_json.hpp"
 
@@ -16,23 +16,6 @@ ChartAnalysis one_planet_analysis() {
     ChartPlanet sun{"Sun", "Aries", "Exaltation", 0.5, 0.0, 0.983, 1.0, false, 0, 1};
     Aspect conjunction{0, 1, 1.0, 0.875, AspectKind::Conjunction, true};
     return ChartAnalysis{{sun}, {conjunction}, "Houses: Equal, Zodiac: Tropical, Rulership: Traditional", houses};
-}
-
-// True when no space, tab or line break occurs outside a string value.
-bool compact_outside_strings(const std::string& text) {
-    bool in_string = false;
-    for (std::size_t index = 0; index < text.size(); ++index) {
-        const char c = text[index];
-        if (in_string) {
-            if (c == '\\') ++index;
-            else if (c == '"') in_string = false;
-        } else if (c == '"') {
-            in_string = true;
-        } else if (c == ' ' || c == '\n' || c == '\t' || c == '\r') {
-            return false;
-        }
-    }
-    return true;
 }
 
 TEST(ChartJson, WholeDocumentInKeyOrder) {
@@ -59,28 +42,6 @@ TEST(ChartJson, NonFiniteNumbersBecomeNullAndArraysKeepTheirLength) {
     EXPECT_NE(text.find(R"("speed":null})"), std::string::npos);
     EXPECT_NE(text.find(R"("strength":null,)"), std::string::npos);
     EXPECT_NE(text.find(R"("ayanamsha_value":null,)"), std::string::npos);
-}
-
-TEST(ChartJson, FullChartIsCompactWithNinePlanets) {
-    std::vector<TropicalPosition> bodies;
-    for (const char* name : {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "MeanNode", "TrueNode"}) {
-        bodies.push_back({name, 40.0 * bodies.size() + 3.0, 0.5, 1.0, 0.1 * bodies.size() - 0.35});
-    }
-    const auto analysis = analyze_chart(bodies, natal_chart_config(HouseSystem::Placidus, Ayanamsha::Lahiri), 45.0,
-                                        40.0, 23.44, 2451545.0, 0.0);
-    const std::string text = chart_json(analysis, ayanamsha_degrees(Ayanamsha::Lahiri, 2451545.0), 2451545.0);
-    EXPECT_TRUE(compact_outside_strings(text)) << text;
-    std::size_t planets = 0;
-    for (std::size_t at = text.find("\"dignity\":"); at != std::string::npos; at = text.find("\"dignity\":", at + 1)) {
-        ++planets;
-    }
-    EXPECT_EQ(planets, 9u);
-    EXPECT_EQ(text.rfind("{\"aspects\":[{", 0), 0u);
-    EXPECT_NE(text.find(R"("config_summary":"Houses: Placidus, Zodiac: Lahiri, Rulership: Traditional")"),
-              std::string::npos);
-    EXPECT_NE(text.find(R"("name":"TrueNode")"), std::string::npos);
-    EXPECT_EQ(text.back(), '}');
-    EXPECT_EQ(text.substr(text.size() - 3), "}]}");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 """Every function, on its result path and on every error path, called in a loop: its arguments' reference counts
 stay exactly as they were, and neither the memory the interpreter traces (tracemalloc), nor the C/C++ heap in use
-(glibc's mallinfo2: what the core allocates), nor the process's resident set grows beyond noise.
+(glibc's mallinfo2: what the core allocates) grows beyond noise.
 
-Bounds: over 100,000 untraced calls no argument's reference count may change at all, the heap in use may grow by at
-most 64 KiB (a leak of one byte per call would exceed it) and RSS by at most 1 MiB (RSS alone is a coarse measure:
-memory freed by earlier tests is reused before the process grows); over a tenth as many further calls under
+Bounds: over 100,000 untraced calls no argument's reference count may change at all and the heap in use may grow by
+at most 64 KiB (a leak of one byte per call would exceed it); over a tenth as many further calls under
 tracemalloc the traced memory may grow by at most 64 KiB (one leaked Python object per call would be at least
 160 KB). The slow result paths run fewer times: the natal chart (0.3 ms a call) 5,000 times, so a leak of 14 bytes
 per chart shows; compute_dasha at depth 3 2,000 times and at depth 5 (66,429 periods, an 8 MB text) 200 times, so a
@@ -12,7 +11,6 @@ leaked period record shows.
 """
 import ctypes
 import gc
-import os
 import sys
 import tracemalloc
 
@@ -26,9 +24,7 @@ pytestmark = pytest.mark.not_sanitized("process memory figures: the sanitizer's 
 CALLS = 100_000
 WARM_UP = 2_000
 TRACED_BOUND = 64 * 1024
-RSS_BOUND = 1024 * 1024
 HEAP_BOUND = 64 * 1024
-PAGE_SIZE = os.sysconf("SC_PAGE_SIZE")
 
 
 class MallInfo2(ctypes.Structure):
@@ -47,11 +43,6 @@ def heap_in_use():
     """Bytes the C allocator has handed out and not taken back (all arenas, mmap'd blocks included)."""
     info = LIBC.mallinfo2()
     return info.uordblks + info.hblkhd
-
-
-def resident_bytes():
-    with open("/proc/self/statm") as statm:
-        return int(statm.read().split()[1]) * PAGE_SIZE
 
 
 def fresh(value):
@@ -138,12 +129,11 @@ def test_no_growth_over_repeated_calls(function, args, kwargs, error, calls):
 
     repeat(min(WARM_UP, calls // 10))
     references = [sys.getrefcount(value) for value in watched]
-    heap, resident = heap_in_use(), resident_bytes()
+    heap = heap_in_use()
     repeat(calls)
-    heap_growth, resident_growth = heap_in_use() - heap, resident_bytes() - resident
+    heap_growth = heap_in_use() - heap
     assert [sys.getrefcount(value) for value in watched] == references
     assert heap_growth < HEAP_BOUND, f"the heap in use grew {heap_growth} bytes over {calls} calls"
-    assert resident_growth < RSS_BOUND, f"RSS grew {resident_growth} bytes over {calls} calls"
 
     traced_calls = calls // 10
     tracemalloc.start()
@@ -155,5 +145,5 @@ def test_no_growth_over_repeated_calls(function, args, kwargs, error, calls):
     finally:
         tracemalloc.stop()
     assert traced_growth < TRACED_BOUND, f"tracemalloc grew {traced_growth} bytes over {traced_calls} calls"
-    print(f"{calls} calls: heap {heap_growth:+d} B, RSS {resident_growth:+d} B; "
+    print(f"{calls} calls: heap {heap_growth:+d} B; "
           f"{traced_calls} traced calls: {traced_growth:+d} B")
