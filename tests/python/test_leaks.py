@@ -1,13 +1,8 @@
-"""Every function, on its result path and on every error path, called in a loop: its arguments' reference counts
-stay exactly as they were, and neither the memory the interpreter traces (tracemalloc), nor the C/C++ heap in use
-(glibc's mallinfo2: what the core allocates) grows beyond noise.
-
-Bounds: over 100,000 untraced calls no argument's reference count may change at all and the heap in use may grow by
-at most 64 KiB (a leak of one byte per call would exceed it); over a tenth as many further calls under
-tracemalloc the traced memory may grow by at most 64 KiB (one leaked Python object per call would be at least
-160 KB). The slow result paths run fewer times: the natal chart (0.3 ms a call) 5,000 times, so a leak of 14 bytes
-per chart shows; compute_dasha at depth 3 2,000 times and at depth 5 (66,429 periods, an 8 MB text) 200 times, so a
-leaked period record shows.
+"""Every function, on its result path and each error path, called in a loop: its arguments' reference counts stay
+exactly as they were, and neither the memory tracemalloc traces nor the C/C++ heap in use (glibc's mallinfo2) grows
+beyond 64 KiB: 100,000 untraced calls (one leaked byte a call would exceed it), then a tenth as many traced ones (one
+leaked object a call would be 160 KB). The slow paths run fewer times: the chart 5,000 (a leak of 14 bytes a chart
+shows), compute_dasha at depth 3 2,000 and at depth 5 (66,429 periods, an 8 MB text) 200 (a leaked period shows).
 """
 import ctypes
 import gc
@@ -46,8 +41,7 @@ def heap_in_use():
 
 
 def fresh(value):
-    """A new object equal to `value` (not an interned string or a cached small int, which are immortal), so its
-    reference count belongs to this test alone."""
+    """A new object equal to `value` (not interned or cached, so immortal), its reference count the test's alone."""
     if isinstance(value, str):
         return "".join(list(value))
     if isinstance(value, float):
@@ -59,16 +53,6 @@ def fresh(value):
     return value
 
 
-def watched_objects(values):
-    """The arguments and what their conversion hooks hand back."""
-    objects = []
-    for value in values:
-        objects.append(value)
-        if isinstance(value, (Index, Real)):
-            objects.append(value.value)
-    return objects
-
-
 # (id, function, positional arguments, keyword arguments, expected exception or None, calls)
 J2000 = 2451545.0
 CASES = [
@@ -78,10 +62,7 @@ CASES = [
     ("get_nakshatra", zentaric.get_nakshatra, (140.0,), {}, None, CALLS),
     ("compute_varga", zentaric.compute_varga, (123.4, Name("NAVAMSHA")), {}, None, CALLS),
     ("compute_houses", zentaric.compute_houses, (45.0, 70.0, 23.44), {"system": "Koch"}, None, CALLS),
-    ("tropical_to_sidereal", zentaric.tropical_to_sidereal, (10.0, "Fagan_Bradley", 2488070.0), {}, None, CALLS),
-    ("calendar_to_jd", zentaric.calendar_to_jd, (-4712, 1, 1.5), {}, None, CALLS),
     ("planet_name", zentaric.planet_name, (Index(8), "bengali"), {}, None, CALLS),
-    ("nakshatra_name_i18n", zentaric.nakshatra_name_i18n, (10,), {"language": "HI"}, None, CALLS),
     ("compute_natal_chart", zentaric.compute_natal_chart, (1990, 5, 15, 10, 30, 28.6, 77.2),
      {"ayanamsha": "Raman", "house_system": "Campanus"}, None, 5_000),
     # binding errors
@@ -92,9 +73,7 @@ CASES = [
     ("uint32_out_of_range", zentaric.compute_natal_chart, (2000, 1, -1, 0, 0, 0.0, 0.0), {}, OverflowError, CALLS),
     ("int_index_raises", zentaric.compute_dasha, (0.0, J2000, BadIndex()), {}, ValueError, CALLS),
     ("int_index_wrong_type", zentaric.calendar_to_jd, (2000, WrongIndex(), 1.0), {}, TypeError, CALLS),
-    ("index_wrong_type", zentaric.sign_name, (1.5,), {}, TypeError, CALLS),
     ("index_negative", zentaric.planet_name, (-1,), {}, OverflowError, CALLS),
-    ("float_wrong_type", zentaric.get_nakshatra, ("12",), {}, TypeError, CALLS),
     ("float_raises", zentaric.compute_houses, (0.0, BadFloat(), 23.4), {}, ArithmeticError, CALLS),
     ("float_hook_wrong_type", zentaric.compute_dasha, (Real(7), J2000), {}, TypeError, CALLS),
     ("text_wrong_type", zentaric.compute_varga, (1.0, b"d9"), {}, TypeError, CALLS),
@@ -102,8 +81,6 @@ CASES = [
     # computation errors
     ("unknown_ayanamsha", zentaric.tropical_to_sidereal, (1.0, "Yukteshwar"), {}, ValueError, CALLS),
     ("index_beyond_table", zentaric.nakshatra_name_i18n, (27, "kn"), {}, IndexError, CALLS),
-    ("chart_unknown_ayanamsha", zentaric.compute_natal_chart, (2000, 1, 1, 0, 0, 0.0, 0.0, "Foo", "Bar"), {},
-     ValueError, CALLS),
     ("chart_date_out_of_range", zentaric.compute_natal_chart, (3000, 1, 2, 0, 0, 0.0, 0.0), {}, ValueError, CALLS),
     ("chart_ephemeris_failure", zentaric.compute_natal_chart, (3000, 1, 1, 12, 0, 0.0, 0.0), {}, ValueError, CALLS),
 ]
@@ -114,7 +91,7 @@ CASES = [
 def test_no_growth_over_repeated_calls(function, args, kwargs, error, calls):
     args = tuple(fresh(value) for value in args)
     kwargs = {fresh(key): fresh(value) for key, value in kwargs.items()}
-    watched = watched_objects(list(args) + list(kwargs.values()))
+    watched = [o for v in (*args, *kwargs.values()) for o in ((v, v.value) if isinstance(v, (Index, Real)) else (v,))]
 
     def repeat(count):
         for _ in range(count):

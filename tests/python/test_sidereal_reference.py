@@ -2,11 +2,9 @@
 pyswisseph's Moshier ephemeris, Lahiri, 200 births of 1900-2050). Both subtract their mean ayanamsha plus the
 nutation in longitude from apparent positions, so a sidereal longitude equals the reference's minus the difference
 of the two mean ayanamshas, once the reference is moved by its speed to this system's Delta T (the two Delta T
-models part by up to 17 s after 2025, 9" of the Moon). Run as a script to print the deviations and how many
-whole-sign charts differ from houses cut at the tropical signs."""
+models part by up to 17 s after 2025, 9" of the Moon)."""
 import ctypes
 import json
-import os
 import pathlib
 
 import pytest
@@ -68,18 +66,3 @@ def test_sidereal_houses_are_the_signs_in_whole_sign_and_the_tropical_houses_oth
         else:
             expected = [p["house"] for p in chart(row["birth"], "Tropical", system)["planets"]]
         assert [p["house"] for p in lahiri["planets"]] == expected, row["birth"]
-
-
-def test_new_delhi_1990_whole_sign_houses_count_from_the_sidereal_lagna():
-    planets = chart([1990, 5, 15, 10, 30, 28.6139, 77.2090], "Lahiri", "WholeSign")["planets"]
-    assert [(p["sign"], p["house"]) for p in planets[:2]] == [("Taurus", 9), ("Capricorn", 5)]
-
-
-if __name__ == "__main__":
-    probe = ctypes.CDLL(os.environ.get("ZENTARIC_PROBE_LIB", "build/cpp/libzentaric_probe.so"))
-    for body, values in deviations(probe).items():
-        print(f"{body:8} max {max(values):.3f}\"  rms {(sum(v * v for v in values) / len(values)) ** 0.5:.3f}\"")
-    houses = [[[p["house"] for p in chart(row["birth"], zodiac, "WholeSign")["planets"]]
-               for zodiac in ("Lahiri", "Tropical")] for row in REFERENCE]
-    changed = sum(sidereal != tropical for sidereal, tropical in houses)
-    print(f"whole-sign charts whose houses differ from the tropical-sign houses: {changed} of {len(REFERENCE)}")

@@ -102,68 +102,36 @@ def test_errors_raised_concurrently_carry_their_own_messages():
     assert wrong == []
 
 
-# Writable data (.data, .bss, thread-local) that the compiled code may hold, with the reason each is harmless.
-TOOLCHAIN_ALLOWED = {
-    "completed.0": "C runtime: the flag that runs the shared object's destructors once",
-    "__dso_handle": "C runtime: identifies the shared object to atexit",
-    "__TMC_END__": "C runtime: end marker of the transactional-memory clone table",
-    "__cpu_model": "libgcc: CPU features, filled once by its constructor at load",
-    "__cpu_features2": "libgcc: CPU features, filled once by its constructor at load",
-}
-MODULE_ALLOWED = {
-    "(anonymous namespace)::MODULE_DEFINITION": "PyModuleDef: the interpreter writes its m_base at initialisation",
-    "(anonymous namespace)::MODULE_FUNCTIONS": "PyMethodDef table: the C API takes it non-const; never written",
-    "(anonymous namespace)::the_module": "the module object, made once by the main interpreter's initialisation",
-    "zentaric::python::(anonymous namespace)::keys": "interned dictionary keys, made once at initialisation",
-    "zentaric::python::(anonymous namespace)::nakshatra_templates":
-        "one immutable get_nakshatra dictionary per (nakshatra, pada), made once under the interpreter lock",
-    "zentaric::python::(anonymous namespace)::house_system_names":
-        "the ten house-system names as interned strings, made once under the interpreter lock",
-}
-# DW.ref.<symbol>: pointers the C++ exception tables use (the personality routine, the type of a caught exception),
-# set by the dynamic linker.
-TOOLCHAIN_ALLOWED_PREFIX = "DW.ref."
+# Writable data (.data, .bss, thread-local) the compiled code may hold, each harmless: the C runtime's
+# destructor-once flag, atexit handle and transactional-memory end marker, libgcc's CPU features (filled once at load),
+# and the module's own objects made once under the interpreter lock at initialisation: the module definition (the
+# interpreter writes its m_base) and method table (non-const in the C API, never written), the module object,
+# interned dictionary keys and house-system names, and the immutable get_nakshatra dictionaries per nakshatra and pada.
+TOOLCHAIN_ALLOWED = {"completed.0", "__dso_handle", "__TMC_END__", "__cpu_model", "__cpu_features2"}
+MODULE_ALLOWED = {"(anonymous namespace)::" + name for name in ("MODULE_DEFINITION", "MODULE_FUNCTIONS", "the_module")}
+MODULE_ALLOWED |= {"zentaric::python::(anonymous namespace)::" + name
+                   for name in ("keys", "nakshatra_templates", "house_system_names")}
 WRITABLE_SECTION = re.compile(r"^\.(data|bss|tdata|tbss)(\..*)?$")
 
 
 def writable_symbols(path):
-    """Names of the objects in writable sections (.data.rel.ro is read-only once relocated), toolchain pointers
-    set by the dynamic linker aside."""
+    """Names of the objects in writable sections (.data.rel.ro is read-only once relocated), the DW.ref. pointers
+    of the C++ exception tables (set by the dynamic linker) and section symbols aside."""
     objdump = shutil.which("objdump")
     if objdump is None:
         pytest.fail("objdump (binutils) is needed to inspect the compiled code")
     listing = subprocess.run([objdump, "-t", "-C", "-w", str(path)], capture_output=True, text=True, check=True)
-    names = set()
-    for line in listing.stdout.splitlines():
-        # 0000000000000000 l     O .bss	0000000000000008 name
-        match = re.match(r"^[0-9a-f]+ .{7} (\S+)\s+[0-9a-f]+\s+(?:\.hidden\s+)?(.+)$", line)
-        if match and WRITABLE_SECTION.match(match.group(1)) and not match.group(1).startswith(".data.rel.ro"):
-            name = match.group(2)
-            if name != match.group(1) and not name.startswith(TOOLCHAIN_ALLOWED_PREFIX):  # nor section symbols
-                names.add(name)
-    return names
+    matches = (re.match(r"^[0-9a-f]+ .{7} (\S+)\s+[0-9a-f]+\s+(?:\.hidden\s+)?(.+)$", line)  # addr flags section size
+               for line in listing.stdout.splitlines())
+    return {m[2] for m in matches if m and WRITABLE_SECTION.match(m[1]) and not m[1].startswith(".data.rel.ro")
+            and m[2] != m[1] and not m[2].startswith("DW.ref.")}
 
 
-def core_libraries():
+@pytest.mark.not_sanitized("instrumented code carries the sanitizer's own writable symbols")
+@pytest.mark.parametrize("library", ["libzentaric_core.a", "libzentaric_locale.a", "module"])
+def test_compiled_code_holds_no_mutable_globals_but_the_module_cache(library):
     build = pathlib.Path(os.environ.get("ZENTARIC_PROBE_LIB", ROOT / "build" / "cpp" / "x")).parent
-    libraries = [build / "libzentaric_core.a", build / "libzentaric_locale.a"]
-    missing = [str(path) for path in libraries if not path.exists()]
-    if missing:
-        pytest.fail(f"core libraries not built: {missing} (run `make test`)")
-    return libraries
-
-
-NOT_SANITIZED = pytest.mark.not_sanitized("instrumented code carries the sanitizer's own writable symbols")
-
-
-@NOT_SANITIZED
-@pytest.mark.parametrize("library", ["libzentaric_core.a", "libzentaric_locale.a"])
-def test_core_libraries_hold_no_mutable_globals(library):
-    path = next(path for path in core_libraries() if path.name == library)
-    assert writable_symbols(path) - set(TOOLCHAIN_ALLOWED) == set()
-
-
-@NOT_SANITIZED
-def test_module_holds_only_its_own_cached_objects():
-    path = pathlib.Path(zentaric.__file__)
-    assert writable_symbols(path) - set(TOOLCHAIN_ALLOWED) - set(MODULE_ALLOWED) == set()
+    path = pathlib.Path(zentaric.__file__) if library == "module" else build / library
+    if not path.exists():
+        pytest.fail(f"core library not built: {path} (run `make test`)")
+    assert writable_symbols(path) - TOOLCHAIN_ALLOWED - (MODULE_ALLOWED if library == "module" else set()) == set()
