@@ -71,9 +71,7 @@ TEST(PositionAndSpeed, MeanNodeIsMeeusPlusNutationInLongitude) {
     }
 }
 
-TEST(EphemerisError, TextsAndShortestDecimals) {
-    EXPECT_EQ(EphemerisError::julian_day_out_of_range(2816788.051342531, JD_MIN, JD_MAX).text(),
-              "Julian Day 2816788.051342531 out of range [990575, 2816788]");
+TEST(EphemerisError, TextsAndShortestDecimals) {  // the range ends' texts: tests/python/test_error_mapping.py
     EXPECT_EQ(EphemerisError::julian_day_out_of_range(-1e16, 0.1, 1.5e-7).text(),
               "Julian Day -10000000000000000 out of range [0.1, 0.00000015]");
     EXPECT_EQ(EphemerisError::body_not_available(4294967295u).text(),

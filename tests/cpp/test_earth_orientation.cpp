@@ -1,4 +1,5 @@
-// Earth orientation against ERFA (stored table from pyerfa) and the nutation matrix.
+// Earth orientation against ERFA (stored table from pyerfa); the nutation matrix (Δψ up to 17″) through the apparent
+// places against DE421 in test_apparent.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,22 +35,6 @@ TEST(EarthOrientation, AgreesWithErfa) {
                 worst_nutation[1]);
     EXPECT_LT(worst_nutation[0], 1e-12);
     EXPECT_LT(worst_nutation[1], 3.5e-9);
-}
-
-TEST(NutationMatrix, IsIdentityWithoutNutationAndOrthonormalWithIt) {
-    const Matrix3 none = nutation_matrix(0.409, 0.0, 0.0);
-    const Nutation n = nutation(2460000.5);
-    const double epsilon = mean_obliquity(2460000.5);
-    const Matrix3 matrix = nutation_matrix(epsilon, n.longitude, n.obliquity);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) {
-            EXPECT_NEAR(none.m[i][j], i == j ? 1.0 : 0.0, 1e-16);
-            const double dot = matrix.m[i][0] * matrix.m[j][0] + matrix.m[i][1] * matrix.m[j][1] +
-                               matrix.m[i][2] * matrix.m[j][2];
-            EXPECT_NEAR(dot, i == j ? 1.0 : 0.0, 1e-15);
-        }
-    // Element (2, 1) of R_x(−(ε + Δε))·R_z(−Δψ)·R_x(ε) is cos(ε + Δε)·sin Δψ.
-    EXPECT_NEAR(matrix.m[1][0], std::cos(epsilon + n.obliquity) * std::sin(n.longitude), 1e-17);
 }
 
 }  // namespace

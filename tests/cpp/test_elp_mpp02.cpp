@@ -1,5 +1,5 @@
 // ELP/MPP02 truncated lunar series (LLR fit) against the Moon of JPL DE421 (stored table) and the authors' test
-// cases; its velocity.
+// cases (its velocity, a central difference, through the Moon's speed against DE421 in test_apparent.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,20 +45,7 @@ TEST(MoonState, AgreesWithTheFullSeriesTestCasesWithinTheTruncation) {
                                 {2452270.3, 252208.00739, 294433.40162, -21940.36333}};
     for (const auto& c : cases) {
         const MoonPosition p = moon_position(c[0]);
-        EXPECT_NEAR(p.x, c[1], 1.0) << c[0];
-        EXPECT_NEAR(p.y, c[2], 1.0) << c[0];
-        EXPECT_NEAR(p.z, c[3], 1.0) << c[0];
-    }
-}
-
-TEST(MoonState, VelocityIsTheOneDayCentralDifference) {
-    for (double jd = 2415020.0; jd < 2488070.0; jd += 1234.567) {
-        const MoonState m = moon_state(jd);
-        const MoonPosition after = moon_position(jd + 0.5);
-        const MoonPosition before = moon_position(jd - 0.5);
-        EXPECT_EQ(m.vx, after.x - before.x);
-        EXPECT_EQ(m.vy, after.y - before.y);
-        EXPECT_EQ(m.vz, after.z - before.z);
+        EXPECT_LT(std::max({std::fabs(p.x - c[1]), std::fabs(p.y - c[2]), std::fabs(p.z - c[3])}), 1.0) << c[0];
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -48,16 +49,12 @@ TEST(Vsop87State, AuthorsCheckValuesHoldWithinTheTruncationError) {
     }
 }
 
-// Central difference of a coordinate over ±h days, AU per day. The step actually taken is (jd + h) − (jd − h):
-// Julian Days near 2.4e6 are quantised to 4.7e-10 day, which would otherwise err by ~1e-9 AU/day for Mercury.
-double central_difference(int planet, int coordinate, double jd, double h) {
-    const double later = jd + h;
-    const double earlier = jd - h;
-    const VsopState after = vsop87_state(planet, later);
-    const VsopState before = vsop87_state(planet, earlier);
-    const double a[3] = {after.x, after.y, after.z};
-    const double b[3] = {before.x, before.y, before.z};
-    return (a[coordinate] - b[coordinate]) / (later - earlier);
+// Central difference over ±h days, AU per day. The step actually taken is (jd + h) − (jd − h): Julian Days near
+// 2.4e6 are quantised to 4.7e-10 day, which would otherwise err by ~1e-9 AU/day for Mercury.
+std::array<double, 3> central_difference(int planet, double jd, double h) {
+    const double later = jd + h, earlier = jd - h;
+    const VsopState a = vsop87_state(planet, later), b = vsop87_state(planet, earlier);
+    return {(a.x - b.x) / (later - earlier), (a.y - b.y) / (later - earlier), (a.z - b.z) / (later - earlier)};
 }
 
 TEST(Vsop87State, VelocityAgreesWithACentralDifference) {
@@ -69,11 +66,11 @@ TEST(Vsop87State, VelocityAgreesWithACentralDifference) {
         for (double jd : dates) {
             const VsopState s = vsop87_state(planet, jd);
             const double velocity[3] = {s.vx / 365250.0, s.vy / 365250.0, s.vz / 365250.0};
+            const auto wide = central_difference(planet, jd, 0.01), narrow = central_difference(planet, jd, 0.005);
             for (int coordinate = 0; coordinate < 3; ++coordinate) {
-                const double wide = central_difference(planet, coordinate, jd, 0.01);
-                const double narrow = central_difference(planet, coordinate, jd, 0.005);
-                EXPECT_NEAR(velocity[coordinate], wide, planet == 0 ? 6e-9 : 1e-9) << planet << " " << jd;
-                EXPECT_NEAR(velocity[coordinate], (4.0 * narrow - wide) / 3.0, 1e-9) << planet << " " << jd;
+                EXPECT_NEAR(velocity[coordinate], wide[coordinate], planet == 0 ? 6e-9 : 1e-9) << planet << " " << jd;
+                EXPECT_NEAR(velocity[coordinate], (4.0 * narrow[coordinate] - wide[coordinate]) / 3.0, 1e-9)
+                    << planet << " " << jd;
             }
         }
     for (int planet : {-1, 8, 1000}) EXPECT_EQ(vsop87_state(planet, 2451545.0).x, 0.0);  // no such planet
