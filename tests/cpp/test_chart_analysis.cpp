@@ -93,6 +93,7 @@ TEST(AnalyzeChart, SiderealShiftsBodiesByTheMeanAyanamshaPlusNutationButNotTheHo
     EXPECT_EQ(lahiri.planets[0].sign_index, 11);
     EXPECT_EQ(lahiri.planets[0].dignity, "Peregrine");
     EXPECT_EQ(tropical.planets[0].dignity, "Exaltation");
+    EXPECT_EQ(lahiri.config_summary, "Houses: Placidus, Zodiac: Lahiri, Rulership: Traditional");
     // Sidereal Whole Sign cusps are the tropical longitudes of the sidereal signs from the ascendant's.
     const auto whole_sign = analysis(HouseSystem::WholeSign, Ayanamsha::Lahiri);
     const int ascendant_sign = sign_index_of(normalize_degrees(whole_sign.houses.asc - ayanamsha));
