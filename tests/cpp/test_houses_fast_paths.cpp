@@ -73,13 +73,9 @@ HouseCusps equal_record(HouseSystem system, double ramc, double latitude, double
 }
 
 HouseCusps opposite_pairs(HouseSystem system, Angles a, double h11, double h12, double h2, double h3) {
-    return HouseCusps{{a.asc, h2, h3, normalize_degrees(a.mc + 180.0), normalize_degrees(h11 + 180.0),
-                       normalize_degrees(h12 + 180.0), normalize_degrees(a.asc + 180.0),
-                       normalize_degrees(h2 + 180.0), normalize_degrees(h3 + 180.0), a.mc, h11, h12},
-                      a.asc,
-                      a.mc,
-                      system,
-                      false};
+    HouseCusps result{{a.asc, h2, h3, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, a.mc, h11, h12}, a.asc, a.mc, system, false};
+    for (int k = 3; k < 9; ++k) result.cusps[k] = normalize_degrees(result.cusps[(k + 6) % 12] + 180.0);
+    return result;
 }
 
 std::optional<double> placidus_cusp(bool above, double ramc, double latitude, double obliquity, double f) {
