@@ -45,6 +45,7 @@ def test_chart_text_shows_local_time_lagna_and_dasha_dates():
     (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--bodies", "Sun,Jupitor"], ["--bodies",
                                                                                               "'Jupiter'"]),
     (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--step", "1y"], ["--step"]),
+    (["chart", *BIRTH, "--format", "svg", "--style", "wheel", "--varga", "d9"], ["--varga"]),
     (["horoscope"], ["horoscope"]),
 ])
 def test_bad_input_exits_2_with_one_line_naming_the_option(args, words):

@@ -123,32 +123,24 @@ def test_lagna_and_whole_sign_houses_agree_with_swisseph():
                 assert body.house == (body.sign_index - int(ascendant // 30)) % 12 + 1, body.name
 
 
-def walk(periods, moment, levels):
+def walk(periods, moment):
     """The chain of periods of the module's tree that contain `moment` (a Julian Day)."""
-    chain = []
-    while periods and len(chain) < levels:
-        period = next((p for p in periods if p["start_jd"] <= moment < p["end_jd"]), None)
-        if period is None:
-            break
-        chain.append((period["lord"], period["start_jd"], period["end_jd"]))
-        periods = period["sub_periods"]
-    return chain
+    period = next((p for p in periods if p["start_jd"] <= moment < p["end_jd"]), None)
+    return [] if period is None else [(period["lord"], period["start_jd"], period["end_jd"]),
+                                      *walk(period["sub_periods"], moment)]
 
 
 @pytest.mark.parametrize("birth", BIRTHS)
 def test_dasha_at_follows_the_module_tree(birth):
     chart = natal(birth)
     tree = json.loads(zentaric.compute_dasha(chart.body("Moon").longitude, chart.julian_day, 5))
-    mahas = dasha(birth, levels=1)
-    assert mahas[0].start == birth.utc and mahas[0].local().start.utcoffset() == birth.local().utcoffset()
-    generator = random.Random(5)
+    first, generator = dasha(birth, levels=1)[0], random.Random(5)
+    assert first.start == birth.utc and first.local().start.utcoffset() == birth.local().utcoffset()
     moments = [chart.julian_day, chart.julian_day + 1e-7, tree["maha_dashas"][1]["start_jd"], chart.julian_day - 1]
-    moments += [chart.julian_day + generator.uniform(0, 43830) for _ in range(60)]
-    moments += [chart.julian_day + generator.uniform(0, 2 * 365.25) for _ in range(60)]  # inside the cut period
-    for moment in moments:
+    moments += [chart.julian_day + generator.uniform(0, span) for span in (43830, 730.5) for _ in range(60)]
+    for moment in moments:  # 730.5 days: inside the period cut at birth
         when = from_julian_day(moment)
-        when_jd = julian_day(when)  # the instant dasha_at is asked about, to the microsecond
-        expected = walk(tree["maha_dashas"], when_jd, 5)
+        expected = walk(tree["maha_dashas"], julian_day(when))  # the instant dasha_at is asked about, to the µs
         for levels in (5, 2):
             chain = dasha_at(birth, when, levels)
             assert [(p.lord, p.start_jd, p.end_jd) for p in chain] == expected[:levels]

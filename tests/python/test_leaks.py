@@ -23,9 +23,8 @@ HEAP_BOUND = 64 * 1024
 
 
 class MallInfo2(ctypes.Structure):
-    _fields_ = [(name, ctypes.c_size_t) for name in
-                ("arena", "ordblks", "smblks", "hblks", "hblkhd", "usmblks", "fsmblks", "uordblks", "fordblks",
-                 "keepcost")]
+    _fields_ = [(name, ctypes.c_size_t) for name in "arena ordblks smblks hblks hblkhd usmblks fsmblks uordblks "
+                                                          "fordblks keepcost".split()]
 
 
 LIBC = ctypes.CDLL(None)
@@ -43,7 +42,7 @@ def heap_in_use():
 def fresh(value):
     """A new object equal to `value` (not interned or cached, so immortal), its reference count the test's alone."""
     if isinstance(value, str):
-        return "".join(list(value))
+        return type(value)("".join(list(value)))
     if isinstance(value, float):
         return float(repr(value))
     if type(value) is int:

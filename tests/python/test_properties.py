@@ -15,7 +15,7 @@ import pytest
 from hypothesis import HealthCheck, event, given, settings, strategies as st
 
 import zentaric
-from argument_objects import Index, Real
+from argument_objects import Index, Name as StrSub, Real
 
 pytestmark = pytest.mark.filterwarnings("ignore::DeprecationWarning")  # __index__/__float__ returning subclasses
 
@@ -23,20 +23,7 @@ OUT_OF_RANGE = "out of range integral type conversion attempted"
 ABSENT = object()  # an optional argument left out of the call
 
 
-class IntSub(int):
-    pass
-
-
-class FloatSub(float):
-    pass
-
-
-class StrSub(str):
-    pass
-
-
-class TypeErrorSub(TypeError):
-    pass
+IntSub, FloatSub, TypeErrorSub = (type(base.__name__ + "Sub", (base,), {}) for base in (int, float, TypeError))
 
 
 class Raising:
@@ -121,28 +108,20 @@ def prefixed(name, error):
     return Failure(type(error), str(error))
 
 
-def bounded(low, high):
+def bounded(low, high, below=OUT_OF_RANGE, above=OUT_OF_RANGE):
+    """An integer through the index protocol, refused outside [low, high] with the OverflowError messages given."""
     def convert(name, value):
         try:
             number = operator.index(value)
         except Exception as error:
             raise prefixed(name, error)
         if not low <= number <= high:
-            raise Failure(OverflowError, OUT_OF_RANGE)
+            raise Failure(OverflowError, below if number < low else above)
         return int(number)
     return convert
 
 
-def index(name, value):
-    try:
-        number = operator.index(value)
-    except Exception as error:
-        raise prefixed(name, error)
-    if number < 0:
-        raise Failure(OverflowError, "can't convert negative int to unsigned")
-    if number >= 2**64:
-        raise Failure(OverflowError, "int too big to convert")
-    return int(number)
+index = bounded(0, 2**64 - 1, "can't convert negative int to unsigned", "int too big to convert")
 
 
 def real(name, value):
