@@ -1,4 +1,5 @@
 """charts_frame against one-at-a-time `natal` calls: in one process, in a pool, on a Dask cluster, through the CLI."""
+import functools
 import math
 import os
 import subprocess
@@ -63,8 +64,7 @@ def _one_at_a_time(row, ayanamsha, houses):
     return values
 
 
-def _assert_same_frame(result, expected):  # columns, dtypes, index and every value
-    pandas.testing.assert_frame_equal(result, expected, check_exact=True)
+_assert_same_frame = functools.partial(pandas.testing.assert_frame_equal, check_exact=True)  # dtypes, index too
 
 
 @pytest.mark.parametrize("processes", [1, 2])
