@@ -67,11 +67,9 @@ void coordinate_derivatives(const VsopSeries (&series)[6], double t, double out[
 template <std::size_t N>
 double main_sum(const MainTerm (&terms)[N], const LunarArguments& a, bool sine) noexcept {
     const double arguments[4] = {a.elongation, a.argument_of_latitude, a.mean_anomaly_moon, a.mean_anomaly_barycentre};
-    double amplitude[N];
     double argument[N];
     main_arguments(terms, N, arguments, argument);
-    for (std::size_t i = 0; i < N; ++i) amplitude[i] = terms[i].amplitude;
-    return sine ? sum_of_sines(amplitude, argument, N) : sum_of_cosines(amplitude, argument, N);
+    return sine ? sum_of_sines(terms, argument, N) : sum_of_cosines(terms, argument, N);
 }
 
 template <std::size_t N>
@@ -79,11 +77,9 @@ double perturbation_sum(const PerturbationTerm (&terms)[N], const LunarArguments
     const double arguments[13] = {a.elongation, a.argument_of_latitude, a.mean_anomaly_moon,
                                   a.mean_anomaly_barycentre, a.mercury, a.venus, a.earth_moon_barycentre,
                                   a.mars, a.jupiter, a.saturn, a.uranus, a.neptune, a.zeta};
-    double amplitude[N];
     double argument[N];
     perturbation_arguments(terms, N, arguments, argument);
-    for (std::size_t i = 0; i < N; ++i) amplitude[i] = terms[i].amplitude;
-    return sum_of_sines(amplitude, argument, N);
+    return sum_of_sines(terms, argument, N);
 }
 
 }  // namespace

@@ -91,16 +91,34 @@ void sum_of_sine_cosine_pairs_portable(const double* argument, const double* sin
     }
 }
 
-double sum_of_sines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept {
+namespace {
+
+// Σ amplitude(i)·sin x[i] (Sine) or Σ amplitude(i)·cos x[i], term by term.
+template <bool Sine, class Amplitude>
+double sum_portable(Amplitude amplitude, const double* argument, std::size_t count) noexcept {
     double sum = 0.0;
-    for (std::size_t i = 0; i < count; ++i) sum += amplitude[i] * std::sin(argument[i]);
+    for (std::size_t i = 0; i < count; ++i) sum += amplitude(i) * (Sine ? std::sin(argument[i]) : std::cos(argument[i]));
     return sum;
 }
 
+// The amplitude of term i: of a column, or of a lunar table.
+auto column_amplitude(const double* amplitude) noexcept {
+    return [amplitude](std::size_t i) { return amplitude[i]; };
+}
+
+template <class Term>
+auto term_amplitude(const Term* terms) noexcept {
+    return [terms](std::size_t i) { return terms[i].amplitude; };
+}
+
+}  // namespace
+
+double sum_of_sines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept {
+    return sum_portable<true>(column_amplitude(amplitude), argument, count);
+}
+
 double sum_of_cosines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < count; ++i) sum += amplitude[i] * std::cos(argument[i]);
-    return sum;
+    return sum_portable<false>(column_amplitude(amplitude), argument, count);
 }
 
 #ifdef ZENTARIC_X86_KERNELS
@@ -339,20 +357,21 @@ ZENTARIC_AVX2 void sum_of_sine_cosine_pairs_avx2(const double* argument, const d
     out[1] = horizontal_sum(second);
 }
 
-template <bool Sine>
-ZENTARIC_AVX2 double sum_avx2(const double* amplitude, const double* argument, std::size_t count) {
+template <bool Sine, class Amplitude>
+ZENTARIC_AVX2 double sum_avx2(Amplitude amplitude, const double* argument, std::size_t count) {
     __m256d sum = _mm256_setzero_pd();
     std::size_t i = 0;
     for (; i + 4 <= count; i += 4) {
         __m256d s, c;
         sine_cosine(_mm256_loadu_pd(argument + i), s, c);
-        sum = _mm256_fmadd_pd(_mm256_loadu_pd(amplitude + i), Sine ? s : c, sum);
+        const __m256d a = _mm256_set_pd(amplitude(i + 3), amplitude(i + 2), amplitude(i + 1), amplitude(i));
+        sum = _mm256_fmadd_pd(a, Sine ? s : c, sum);
     }
     if (i < count) {
         double a[4] = {};
         double x[4] = {};
         for (std::size_t j = i; j < count; ++j) {
-            a[j - i] = amplitude[j];
+            a[j - i] = amplitude(j);
             x[j - i] = argument[j];
         }
         __m256d s, c;
@@ -406,15 +425,16 @@ void sum_of_sine_cosine_pairs(const double* argument, const double* sine_1, cons
     }
 }
 
-double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept {
-    return vector_kernels_available() ? sum_avx2<true>(amplitude, argument, count)
-                                      : sum_of_sines_portable(amplitude, argument, count);
+namespace {
+
+template <bool Sine, class Amplitude>
+double sum_dispatched(Amplitude amplitude, const double* argument, std::size_t count) noexcept {
+    return vector_kernels_available() ? sum_avx2<Sine>(amplitude, argument, count)
+                                      : sum_portable<Sine>(amplitude, argument, count);
 }
 
-double sum_of_cosines(const double* amplitude, const double* argument, std::size_t count) noexcept {
-    return vector_kernels_available() ? sum_avx2<false>(amplitude, argument, count)
-                                      : sum_of_cosines_portable(amplitude, argument, count);
-}
+}  // namespace
+
 
 #else  // no x86 vector kernels on this platform
 
@@ -440,14 +460,35 @@ void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) n
     vsop_sums_three_portable(series, t, out);
 }
 
+namespace {
+
+template <bool Sine, class Amplitude>
+double sum_dispatched(Amplitude amplitude, const double* argument, std::size_t count) noexcept {
+    return sum_portable<Sine>(amplitude, argument, count);
+}
+
+}  // namespace
+
+#endif
+
 double sum_of_sines(const double* amplitude, const double* argument, std::size_t count) noexcept {
-    return sum_of_sines_portable(amplitude, argument, count);
+    return sum_dispatched<true>(column_amplitude(amplitude), argument, count);
 }
 
 double sum_of_cosines(const double* amplitude, const double* argument, std::size_t count) noexcept {
-    return sum_of_cosines_portable(amplitude, argument, count);
+    return sum_dispatched<false>(column_amplitude(amplitude), argument, count);
 }
 
-#endif
+double sum_of_sines(const MainTerm* terms, const double* argument, std::size_t count) noexcept {
+    return sum_dispatched<true>(term_amplitude(terms), argument, count);
+}
+
+double sum_of_cosines(const MainTerm* terms, const double* argument, std::size_t count) noexcept {
+    return sum_dispatched<false>(term_amplitude(terms), argument, count);
+}
+
+double sum_of_sines(const PerturbationTerm* terms, const double* argument, std::size_t count) noexcept {
+    return sum_dispatched<true>(term_amplitude(terms), argument, count);
+}
 
 }  // namespace zentaric

@@ -63,4 +63,9 @@ double sum_of_cosines(const double* amplitude, const double* argument, std::size
 double sum_of_sines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept;
 double sum_of_cosines_portable(const double* amplitude, const double* argument, std::size_t count) noexcept;
 
+// The same sums with the amplitudes read from the lunar terms (amplitude[i] = terms[i].amplitude).
+double sum_of_sines(const MainTerm* terms, const double* argument, std::size_t count) noexcept;
+double sum_of_cosines(const MainTerm* terms, const double* argument, std::size_t count) noexcept;
+double sum_of_sines(const PerturbationTerm* terms, const double* argument, std::size_t count) noexcept;
+
 }  // namespace zentaric
