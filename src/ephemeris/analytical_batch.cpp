@@ -8,6 +8,7 @@
 #include "ephemeris/apparent_frame.hpp"
 #include "ephemeris/constants.hpp"
 #include "ephemeris/fast_series.hpp"
+#include "ephemeris/lunar_nodes.hpp"
 #include "ephemeris/vsop87.hpp"
 #include "time/calendar.hpp"
 #include "time/delta_t.hpp"
@@ -158,9 +159,11 @@ void moon_positions(const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[
 void body_positions(Body body, double t, const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
     if (is_lunar_node(body)) {
         for (int k = 0; k < SAMPLE_COUNT; ++k) {
-            const double jd_tt = samples[k].jd_tt;
-            const double node = body == Body::MeanNode ? mean_node_longitude(jd_tt) : true_node_longitude_fast(jd_tt);
-            out[k] = node_position(node, samples[k].frame.nutation_longitude);
+            const Sample& s = samples[k];
+            const double node = body == Body::MeanNode
+                                    ? mean_node_longitude(s.jd_tt)
+                                    : true_node_longitude_fast(s.jd_tt, s.frame.precession, s.frame.mean_obliquity);
+            out[k] = node_position(node, s.frame.nutation_longitude);
         }
     } else if (body == Body::Moon) {
         moon_positions(samples, out);

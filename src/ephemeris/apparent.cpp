@@ -17,9 +17,10 @@ FrameOfDate frame_of_date(double jd_tt, const Nutation& n) noexcept {
     const double epsilon_a = mean_obliquity(jd_tt);
     FrameOfDate frame;
     frame.nutation_longitude = n.longitude;
+    frame.mean_obliquity = epsilon_a;
+    frame.precession = precession_matrix(jd_tt);
     // N · P · B, multiplied left to right.
-    frame.npb = multiply(multiply(nutation_matrix(epsilon_a, n.longitude, n.obliquity), precession_matrix(jd_tt)),
-                         FRAME_BIAS);
+    frame.npb = multiply(multiply(nutation_matrix(epsilon_a, n.longitude, n.obliquity), frame.precession), FRAME_BIAS);
     // True obliquity ε_A + Δε.
     frame.to_ecliptic = rotation_x(epsilon_a + n.obliquity);
     return frame;

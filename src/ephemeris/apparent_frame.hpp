@@ -9,10 +9,13 @@
 
 namespace zentaric {
 
-// Rotations of one TT instant: J2000 equatorial → true equator and equinox of date, then → true ecliptic.
+// Rotations of one TT instant: J2000 equatorial → true equator and equinox of date, then → true ecliptic;
+// with the precession matrix and mean obliquity they are built from (the true node uses them again).
 struct FrameOfDate {
     Matrix3 npb;
     Matrix3 to_ecliptic;
+    Matrix3 precession;
+    double mean_obliquity;      // ε_A, radians
     double nutation_longitude;  // Δψ, radians
 };
 

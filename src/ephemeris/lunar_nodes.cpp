@@ -47,15 +47,18 @@ MoonState moon_state_from_two_positions(PositionAt position_at, double jd_tt) no
                      (after.z - before.z) * scale};
 }
 
-// Ascending node of the orbit through the geocentre with a geocentric state (ecliptic and equinox of J2000)
-// at a TT Julian Day, degrees in [0, 360), mean ecliptic and equinox of date (osculating node: Explanatory
-// Supplement to the Astronomical Almanac).
-double osculating_node_longitude(const MoonState& moon, double jd_tt) noexcept {
-    // J2000 ecliptic → mean equator of J2000 → frame bias and IAU 2006 precession → mean ecliptic of date;
-    // both vectors with the same matrix (the inertial velocity seen in the frame of date).
-    const Matrix3 to_ecliptic_of_date =
-        multiply(rotation_x(mean_obliquity(jd_tt)),
-                 multiply(multiply(precession_matrix(jd_tt), FRAME_BIAS), ECLIPTIC_TO_EQUATOR_J2000));
+// J2000 ecliptic → mean equator of J2000 → frame bias and IAU 2006 precession → mean ecliptic of date, from
+// the precession matrix and the mean obliquity of the date.
+Matrix3 ecliptic_of_date_rotation(const Matrix3& precession, double mean_obliquity_of_date) noexcept {
+    return multiply(rotation_x(mean_obliquity_of_date),
+                    multiply(multiply(precession, FRAME_BIAS), ECLIPTIC_TO_EQUATOR_J2000));
+}
+
+// Ascending node of the orbit through the geocentre with a geocentric state (ecliptic and equinox of J2000),
+// degrees in [0, 360), mean ecliptic and equinox of date (osculating node: Explanatory Supplement to the
+// Astronomical Almanac).
+double osculating_node_longitude(const MoonState& moon, const Matrix3& to_ecliptic_of_date) noexcept {
+    // Both vectors with the same matrix (the inertial velocity seen in the frame of date).
     const Vector3 r = multiply(to_ecliptic_of_date, Vector3{moon.x, moon.y, moon.z});
     const Vector3 v = multiply(to_ecliptic_of_date, Vector3{moon.vx, moon.vy, moon.vz});
     // Orbital angular momentum h = r × v; the ascending node points along ẑ × h = (−h_y, h_x, 0).
@@ -69,12 +72,14 @@ double osculating_node_longitude(const MoonState& moon, double jd_tt) noexcept {
 double mean_node_longitude(double jd_tt) noexcept { return normalize_degrees(mean_node_degrees(julian_centuries(jd_tt))); }
 
 double true_node_longitude(double jd_tt) noexcept {
-    return osculating_node_longitude(moon_state_from_two_positions(moon_position, jd_tt), jd_tt);
+    return osculating_node_longitude(moon_state_from_two_positions(moon_position, jd_tt),
+                                     ecliptic_of_date_rotation(precession_matrix(jd_tt), mean_obliquity(jd_tt)));
 }
 
-double true_node_longitude_fast(double jd_tt) noexcept {
+double true_node_longitude_fast(double jd_tt, const Matrix3& precession, double mean_obliquity_of_date) noexcept {
     // The plane through the geocentre and the two positions depends on their directions only.
-    return osculating_node_longitude(moon_state_from_two_positions(moon_direction_fast, jd_tt), jd_tt);
+    return osculating_node_longitude(moon_state_from_two_positions(moon_direction_fast, jd_tt),
+                                     ecliptic_of_date_rotation(precession, mean_obliquity_of_date));
 }
 
 }  // namespace zentaric
