@@ -338,20 +338,25 @@ ZENTARIC_AVX2 void sum_of_sine_cosine_pairs_avx2(const double* argument, const d
                                                  const double* cosine_2, std::size_t count, double out[2]) {
     __m256d first = _mm256_setzero_pd();
     __m256d second = _mm256_setzero_pd();
-    for (std::size_t i = 0; i < count; i += 4) {
-        double x[4] = {}, s1[4] = {}, c1[4] = {}, s2[4] = {}, c2[4] = {};  // zero weights pad the last group
-        const std::size_t n = count - i < 4 ? count - i : 4;
-        for (std::size_t j = 0; j < n; ++j) {
-            x[j] = argument[i + j];
-            s1[j] = sine_1[i + j];
-            c1[j] = cosine_1[i + j];
-            s2[j] = sine_2[i + j];
-            c2[j] = cosine_2[i + j];
-        }
+    const auto add_group = [&](const double* x, const double* s1, const double* c1, const double* s2,
+                               const double* c2) ZENTARIC_AVX2 {
         __m256d s, c;
         sine_cosine(_mm256_loadu_pd(x), s, c);
         first = _mm256_fmadd_pd(_mm256_loadu_pd(s1), s, _mm256_fmadd_pd(_mm256_loadu_pd(c1), c, first));
         second = _mm256_fmadd_pd(_mm256_loadu_pd(s2), s, _mm256_fmadd_pd(_mm256_loadu_pd(c2), c, second));
+    };
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) add_group(argument + i, sine_1 + i, cosine_1 + i, sine_2 + i, cosine_2 + i);
+    if (i < count) {
+        double x[4] = {}, s1[4] = {}, c1[4] = {}, s2[4] = {}, c2[4] = {};  // zero weights pad the last group
+        for (std::size_t j = i; j < count; ++j) {
+            x[j - i] = argument[j];
+            s1[j - i] = sine_1[j];
+            c1[j - i] = cosine_1[j];
+            s2[j - i] = sine_2[j];
+            c2[j - i] = cosine_2[j];
+        }
+        add_group(x, s1, c1, s2, c2);
     }
     out[0] = horizontal_sum(first);
     out[1] = horizontal_sum(second);
