@@ -278,6 +278,19 @@ ZENTARIC_AVX2 inline __m256d add_product(__m256d argument, double a, __m256d m) 
     return _mm256_add_pd(argument, product);
 }
 
+// Bit b set where byte b of the column is not zero.
+ZENTARIC_AVX2 inline int nonzero_bytes(__m128i column) {
+    return ~_mm_movemask_epi8(_mm_cmpeq_epi8(column, _mm_setzero_si128())) & 0xFFFF;
+}
+
+// add_product for the multipliers in bytes Byte .. Byte + 3, skipped when all four are zero: the products are
+// then ±0 and leave every argument as it was.
+template <int Byte>
+ZENTARIC_AVX2 inline __m256d add_present_product(__m256d argument, double a, __m128i column, int present) {
+    if (((present >> Byte) & 0xF) == 0) return argument;
+    return add_product(argument, a, multipliers_of<Byte>(column));
+}
+
 // Four terms at a time, each argument summed in the order of the term-by-term loop (φ + a₀i₀ + a₁i₁ + …), so
 // that every argument is that loop's double.
 ZENTARIC_AVX2 void perturbation_arguments_avx2(const PerturbationTerm* terms, std::size_t count,
@@ -300,12 +313,13 @@ ZENTARIC_AVX2 void perturbation_arguments_avx2(const PerturbationTerm* terms, st
                                     _mm_unpacklo_epi16(high01, high23), _mm_unpackhi_epi16(high01, high23)};
         __m256d argument = _mm256_set_pd(terms[i + 3].phase, terms[i + 2].phase, terms[i + 1].phase, terms[i].phase);
         for (int c = 0; c < 3; ++c) {
-            argument = add_product(argument, arguments[4 * c], multipliers_of<0>(columns[c]));
-            argument = add_product(argument, arguments[4 * c + 1], multipliers_of<4>(columns[c]));
-            argument = add_product(argument, arguments[4 * c + 2], multipliers_of<8>(columns[c]));
-            argument = add_product(argument, arguments[4 * c + 3], multipliers_of<12>(columns[c]));
+            const int present = nonzero_bytes(columns[c]);
+            argument = add_present_product<0>(argument, arguments[4 * c], columns[c], present);
+            argument = add_present_product<4>(argument, arguments[4 * c + 1], columns[c], present);
+            argument = add_present_product<8>(argument, arguments[4 * c + 2], columns[c], present);
+            argument = add_present_product<12>(argument, arguments[4 * c + 3], columns[c], present);
         }
-        argument = add_product(argument, arguments[12], multipliers_of<0>(columns[3]));
+        argument = add_present_product<0>(argument, arguments[12], columns[3], nonzero_bytes(columns[3]));
         _mm256_storeu_pd(out + i, argument);
     }
     perturbation_arguments_portable(terms + i, count - i, arguments, out + i);
