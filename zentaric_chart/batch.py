@@ -22,7 +22,6 @@ import os
 import struct
 import sys
 import threading
-import time
 from collections.abc import Callable, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
 from datetime import UTC, datetime, timedelta
@@ -121,7 +120,7 @@ def _pandas() -> Any:
         raise _needs("batch", "pandas") from error
 
 
-def _pyarrow() -> None:
+def require_pyarrow() -> None:
     try:
         importlib.import_module("pyarrow")
     except ImportError as error:
@@ -410,7 +409,7 @@ FORMATS = ("parquet", "csv", "json")
 def write_frame(frame: Any, path: str, format: str) -> None:
     """`frame` to `path` as parquet (needs pyarrow), CSV, or a JSON array of records."""
     if format == "parquet":
-        _pyarrow()
+        require_pyarrow()
         frame.to_parquet(path)
     elif format == "csv":
         frame.to_csv(path, index=False)
@@ -430,51 +429,3 @@ def write_frame(frame: Any, path: str, format: str) -> None:
             raise TypeError(f"{type(value).__name__} in a chart frame")
         with open(path, "wb") as output:
             output.write(dumps(frame.to_dict(orient="records"), default=plain))
-
-
-def add_command(commands: Any) -> None:
-    """The `batch` command on the `zentaric` command line's subparsers."""
-    command = commands.add_parser("batch", help="natal charts of many births, from CSV to parquet, CSV or JSON")
-    command.add_argument("births", help="CSV file with the columns time, latitude, longitude (optional: tz, fold)")
-    command.add_argument("-o", "--output", required=True, help="file to write: the births' columns, then the charts'")
-    command.add_argument("--format", choices=FORMATS, help="default: from the output's suffix, else parquet")
-    command.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
-    command.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
-    command.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
-
-
-def run_command(args: Any) -> str:
-    """Run `zentaric batch`; returns the summary line (rows, errors, charts per second). Bad input: UsageError."""
-    from zentaric_chart.cli import UsageError
-    for option, check, value in (("--ayanamsha", _names.ayanamsha, args.ayanamsha),
-                                 ("--houses", _names.house_system, args.houses)):
-        try:
-            check(value)
-        except _names.UnknownName as error:
-            raise UsageError(option, str(error)) from None
-    if args.processes is not None and args.processes < 1:
-        raise UsageError("--processes", f"{args.processes} must be at least 1")
-    suffix = os.path.splitext(args.output)[1].lstrip(".").lower()
-    format = args.format or (suffix if suffix in FORMATS else "parquet")
-    try:
-        births = read_births(args.births)
-        if format == "parquet":
-            _pyarrow()
-    except ImportError as error:
-        raise UsageError("batch", str(error)) from None
-    except (OSError, ValueError) as error:  # no such file, not CSV
-        raise UsageError("births", str(error)) from None
-    processes = processes_used(len(births), default_processes() if args.processes is None else args.processes)
-    started = time.perf_counter()
-    try:
-        charts = charts_frame(births, args.ayanamsha, args.houses, processes)
-    except ValueError as error:  # columns missing
-        raise UsageError("births", str(error)) from None
-    seconds = time.perf_counter() - started
-    try:
-        write_frame(births.join(charts, rsuffix="_chart"), args.output, format)
-    except OSError as error:
-        raise UsageError("--output", str(error)) from None
-    rate = len(births) / seconds if seconds > 0 else math.inf
-    return (f"{len(births)} rows, {int(charts['error'].notna().sum())} errors, {rate:.0f} charts/s "
-            f"in {seconds:.1f} s ({processes} process{'es' if processes > 1 else ''})")

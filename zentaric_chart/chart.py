@@ -13,8 +13,8 @@ Structure (all frozen dataclasses; angles in degrees):
     aspects: tuple[Aspect, ...]     as the module found them between Sun..Saturn and Rahu
 Body and Lagna are Placements, whose zodiac fields they share: longitude (sidereal, [0, 360)), sign (English),
 sign_index (0..11), degree (within the sign, [0, 30)), nakshatra (English), nakshatra_index (0..26), pada (1..4),
-and the localised sign_label and nakshatra_label. Rahu is the module's mean node; Ketu is Rahu + 180°. The module's true node is not
-a chart body here (it stays in `to_json()`).
+and the localised sign_label and nakshatra_label. Rahu is the module's mean node; Ketu is Rahu + 180°. The
+module's true node is not a chart body here (it stays in `to_json()`).
 """
 from __future__ import annotations
 
