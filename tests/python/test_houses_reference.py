@@ -4,6 +4,7 @@ treats the place as polar (the core falls back to Equal for Placidus/Koch beyond
 to Porphyry for |latitude| >= 90 - obliquity), and inside the polar circle against the table
 tools/gen_reference_houses_polar.py stored. Whole-sign cusps are skipped with the ascendant on a sign boundary.
 """
+import itertools
 import json
 import pathlib
 
@@ -29,19 +30,15 @@ def arc_deg(a, b):
 def comparable_points(system):
     """(ramc, latitude, obliquity, result, Swiss result) where neither side is polar."""
     name, letter = system
-    for ramc in RAMCS:
-        for latitude in LATITUDES:
-            for obliquity in OBLIQUITIES:
-                if abs(latitude) >= 90.0 - obliquity:
-                    continue
-                houses = zentaric.compute_houses(ramc, latitude, obliquity, name)
-                core = houses["cusps"], houses["asc"], houses["mc"]
-                if houses["polar_fallback"]:
-                    continue
-                if letter == ord("W") and arc_deg(core[1], round(core[1] / 30.0) * 30.0) < 1e-9:
-                    continue
-                cusps, angles = swisseph.houses_armc(ramc, latitude, obliquity, bytes([letter]))
-                yield ramc, latitude, obliquity, core, (list(cusps), angles[0], angles[1])
+    for ramc, latitude, obliquity in itertools.product(RAMCS, LATITUDES, OBLIQUITIES):
+        if abs(latitude) >= 90.0 - obliquity:
+            continue
+        houses = zentaric.compute_houses(ramc, latitude, obliquity, name)
+        core = houses["cusps"], houses["asc"], houses["mc"]
+        if houses["polar_fallback"] or letter == ord("W") and arc_deg(core[1], round(core[1] / 30.0) * 30.0) < 1e-9:
+            continue
+        cusps, angles = swisseph.houses_armc(ramc, latitude, obliquity, bytes([letter]))
+        yield ramc, latitude, obliquity, core, (list(cusps), angles[0], angles[1])
 
 
 def largest_difference(core, swiss):

@@ -121,5 +121,4 @@ def test_no_growth_over_repeated_calls(function, args, kwargs, error, calls):
     finally:
         tracemalloc.stop()
     assert traced_growth < TRACED_BOUND, f"tracemalloc grew {traced_growth} bytes over {traced_calls} calls"
-    print(f"{calls} calls: heap {heap_growth:+d} B; "
-          f"{traced_calls} traced calls: {traced_growth:+d} B")
+    print(f"{calls} calls: heap {heap_growth:+d} B; {traced_calls} traced calls: {traced_growth:+d} B")

@@ -4,7 +4,6 @@ import os
 import pathlib
 import random
 import re
-import shutil
 import subprocess
 import sys
 import threading
@@ -102,10 +101,7 @@ WRITABLE_SECTION = re.compile(r"^\.(data|bss|tdata|tbss)(\..*)?$")
 def writable_symbols(path):
     """Names of the objects in writable sections (.data.rel.ro is read-only once relocated), the DW.ref. pointers
     of the C++ exception tables (set by the dynamic linker) and section symbols aside."""
-    objdump = shutil.which("objdump")
-    if objdump is None:
-        pytest.fail("objdump (binutils) is needed to inspect the compiled code")
-    listing = subprocess.run([objdump, "-t", "-C", "-w", str(path)], capture_output=True, text=True, check=True)
+    listing = subprocess.run(["objdump", "-t", "-C", "-w", str(path)], capture_output=True, text=True, check=True)
     matches = (re.match(r"^[0-9a-f]+ .{7} (\S+)\s+[0-9a-f]+\s+(?:\.hidden\s+)?(.+)$", line)  # addr flags section size
                for line in listing.stdout.splitlines())
     return {m[2] for m in matches if m and WRITABLE_SECTION.match(m[1]) and not m[1].startswith(".data.rel.ro")
