@@ -8,6 +8,8 @@ import pytest
 import zentaric
 
 BIRTH = ["--date", "1990-05-15", "--time", "16:00", "--tz", "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090"]
+GAP = ["--tz", "Europe/Berlin", "--date", "2021-03-28", "--time", "02:30"]
+TWO_DAYS = ["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02"]
 
 
 def run(*args):
@@ -38,13 +40,11 @@ def test_chart_text_shows_local_time_lagna_and_dasha_dates():
     (["chart", *BIRTH, "--lat", "north"], ["--lat"]),
     (["chart", *BIRTH[:6]], ["--lat", "--lon"]),
     (["chart", *BIRTH, "--date", "3001-01-01"], ["--date", "years 1 to 2998"]),
-    (["chart", *BIRTH, "--tz", "Europe/Berlin", "--date", "2021-03-28", "--time", "02:30"], ["--date/--time",
-                                                                                         "does not exist"]),
+    (["chart", *BIRTH, *GAP], ["--date/--time", "does not exist"]),
     (["dasha", *BIRTH, "--levels", "6"], ["--levels", "1 to 5"]),
     (["dasha", *BIRTH, "--at", "soon"], ["--at"]),
-    (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--bodies", "Sun,Jupitor"], ["--bodies",
-                                                                                              "'Jupiter'"]),
-    (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--step", "1y"], ["--step"]),
+    ([*TWO_DAYS, "--bodies", "Sun,Jupitor"], ["--bodies", "'Jupiter'"]),
+    ([*TWO_DAYS, "--step", "1y"], ["--step"]),
     (["chart", *BIRTH, "--format", "svg", "--style", "wheel", "--varga", "d9"], ["--varga"]),
     (["horoscope"], ["horoscope"]),
 ])
