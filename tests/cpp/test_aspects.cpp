@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 #include "vedic/aspects.hpp"
@@ -18,11 +19,7 @@ std::vector<Aspect> major_aspects(std::vector<AspectPosition> positions, double 
 }
 
 TEST(FindAspects, SeparationThroughZeroAndOrbStrength) {
-    struct Case {
-        double longitude1, longitude2;
-        AspectKind kind;
-        double orb, strength;
-    };
+    struct Case { double longitude1, longitude2; AspectKind kind; double orb, strength; };
     const Case cases[] = {
         {0.0, 359.0, AspectKind::Conjunction, 1.0, 0.875},   // D = 1
         {359.0, 0.0, AspectKind::Conjunction, 1.0, 0.875},   // D = 359, S = 1
@@ -44,10 +41,7 @@ TEST(FindAspects, SeparationThroughZeroAndOrbStrength) {
 }
 
 TEST(FindAspects, ApplyingWhenDeviationShrinks) {
-    struct Case {
-        AspectPosition a, b;
-        bool applying;
-    };
+    struct Case { AspectPosition a, b; bool applying; };
     const Case cases[] = {
         {{272.0, 1.0}, {0.0, 0.0}, false},    // Square at S = 88, difference growing moves away from 90
         {{88.0, 1.0}, {0.0, 0.0}, true},      // Square at S = 88, difference growing moves toward 90
@@ -85,10 +79,8 @@ TEST(FindAspects, NonFiniteLongitudesAndDegenerateOrbFactors) {
     for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
         const auto aspects = major_aspects({{bad, 0.0}, {123.0, 0.0}});
         ASSERT_EQ(aspects.size(), 1u);
-        EXPECT_EQ(aspects[0].kind, AspectKind::Conjunction);
-        EXPECT_EQ(aspects[0].orb, 0.0);
-        EXPECT_EQ(aspects[0].strength, 1.0);
-        EXPECT_FALSE(aspects[0].applying);
+        EXPECT_EQ(std::tuple(aspects[0].kind, aspects[0].orb, aspects[0].strength, aspects[0].applying),
+                  std::tuple(AspectKind::Conjunction, 0.0, 1.0, false));
     }
     const std::vector<AspectPosition> exact = {{0.0, 0.0}, {90.0, 0.0}};
     // A NaN or negative factor allows no orb at all; too few positions or no kinds give nothing.

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "chart/chart_analysis.hpp"
@@ -27,11 +28,7 @@ std::array<double, 12> cusps_from(double first, double step) {
 }
 
 TEST(HouseOf, IntervalsOpenAtTheirCuspAndWrapThroughZero) {
-    struct Case {
-        double first_cusp;
-        double longitude;
-        int house;
-    };
+    struct Case { double first_cusp, longitude; int house; };
     const Case cases[] = {
         {350.0, 355.0, 1},   {350.0, 10.0, 1},   {350.0, 20.0, 2},    {350.0, 350.0, 1},
         {350.0, 349.999, 12}, {350.0, 0.0, 1},   {0.0, 0.0, 1},       {0.0, 359.999, 12},
@@ -78,8 +75,7 @@ TEST(AnalyzeChart, SiderealShiftsBodiesByTheMeanAyanamshaPlusNutationButNotTheHo
     const HouseCusps expected_houses = house_cusps(HouseSystem::Placidus, RAMC, LATITUDE, OBLIQUITY);
     EXPECT_EQ(lahiri.houses.cusps, expected_houses.cusps);
     EXPECT_EQ(tropical.houses.cusps, expected_houses.cusps);
-    EXPECT_EQ(lahiri.houses.asc, expected_houses.asc);
-    EXPECT_EQ(lahiri.houses.mc, expected_houses.mc);
+    EXPECT_EQ(std::pair(lahiri.houses.asc, lahiri.houses.mc), std::pair(expected_houses.asc, expected_houses.mc));
     const bool retrograde[] = {false, false, true, false, false, false, false, true, false};  // speed < 0 only
     ASSERT_EQ(lahiri.planets.size(), bodies.size());
     for (std::size_t index = 0; index < bodies.size(); ++index) {
@@ -89,9 +85,8 @@ TEST(AnalyzeChart, SiderealShiftsBodiesByTheMeanAyanamshaPlusNutationButNotTheHo
         EXPECT_EQ(lahiri.planets[index].retrograde, retrograde[index]) << bodies[index].name;
     }
     // The Sun at tropical 10° is in sidereal Pisces: sign and dignity follow the sidereal longitude.
-    EXPECT_EQ(lahiri.planets[0].sign, "Pisces");
-    EXPECT_EQ(lahiri.planets[0].sign_index, 11);
-    EXPECT_EQ(lahiri.planets[0].dignity, "Peregrine");
+    EXPECT_EQ(std::tuple(lahiri.planets[0].sign, lahiri.planets[0].sign_index, lahiri.planets[0].dignity),
+              std::tuple(std::string("Pisces"), 11, std::string("Peregrine")));
     EXPECT_EQ(tropical.planets[0].dignity, "Exaltation");
     EXPECT_EQ(lahiri.config_summary, "Houses: Placidus, Zodiac: Lahiri, Rulership: Traditional");
     // Sidereal Whole Sign cusps are the tropical longitudes of the sidereal signs from the ascendant's.

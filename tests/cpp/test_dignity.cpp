@@ -31,12 +31,7 @@ TEST(Dignity, BothSchemesForEveryPlanetAndSignAsTheClassicalTables) {
 }
 
 TEST(ChartBodyDignity, SignFromSiderealLongitude) {
-    struct Case {
-        std::string_view name;
-        double longitude;
-        Rulership scheme;
-        std::string_view expected;
-    };
+    struct Case { std::string_view name; double longitude; Rulership scheme; std::string_view expected; };
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
         {"Sun", 0.0, Rulership::Traditional, "Exaltation"},
@@ -51,9 +46,8 @@ TEST(ChartBodyDignity, SignFromSiderealLongitude) {
         {"MeanNode", 0.0, Rulership::Traditional, "Peregrine"},  // Sun's exaltation, Mars' domicile
         {"TrueNode", 215.0, Rulership::Modern, "Peregrine"},     // Pluto's domicile
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
         EXPECT_EQ(chart_body_dignity(c.name, c.longitude, c.scheme), c.expected) << c.name << " " << c.longitude;
-    }
 }
 
 }  // namespace

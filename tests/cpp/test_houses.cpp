@@ -2,10 +2,12 @@
 // the Swiss Ephemeris and system names through the module: tests/python/test_houses_reference.py, test_properties.py).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "houses/house_cusps.hpp"
 #include "houses/house_system.hpp"
@@ -28,18 +30,13 @@ double arc_between(double a, double b) {
 }
 
 bool all_cusps_normalised(const HouseCusps& houses) {
-    for (double cusp : houses.cusps) {
-        if (!(cusp >= 0.0 && cusp < 360.0)) return false;
-    }
-    return houses.asc >= 0.0 && houses.asc < 360.0 && houses.mc >= 0.0 && houses.mc < 360.0;
+    const auto normalised = [](double x) { return x >= 0.0 && x < 360.0; };
+    return std::all_of(houses.cusps.begin(), houses.cusps.end(), normalised) && normalised(houses.asc) &&
+           normalised(houses.mc);
 }
 
 TEST(PolarFallback, EqualCuspsUnderTheRequestedNameExactlyWhereASemiArcIsMissing) {
-    struct Case {
-        HouseSystem system;
-        double ramc, latitude, obliquity;
-        bool falls_back;
-    };
+    struct Case { HouseSystem system; double ramc, latitude, obliquity; bool falls_back; };
     const Case cases[] = {
         // Just beyond the limit; the limit itself is not polar (with a small obliquity every semi-arc exists).
         {HouseSystem::Placidus, 45.0, 66.5600001, 23.44, true}, {HouseSystem::Koch, 45.0, 66.5600001, 23.44, true},
@@ -56,11 +53,8 @@ TEST(PolarFallback, EqualCuspsUnderTheRequestedNameExactlyWhereASemiArcIsMissing
         const HouseCusps equal = house_cusps(HouseSystem::Equal, c.ramc, c.latitude, c.obliquity);
         EXPECT_EQ(houses.polar_fallback, c.falls_back) << c.ramc << " " << c.latitude << " " << c.obliquity;
         EXPECT_EQ(houses.system, c.system);
-        EXPECT_EQ(houses.asc, equal.asc);
-        EXPECT_EQ(houses.mc, equal.mc);
-        if (c.falls_back) {
-            EXPECT_EQ(houses.cusps, equal.cusps);
-        }
+        EXPECT_EQ(std::pair(houses.asc, houses.mc), std::pair(equal.asc, equal.mc));
+        EXPECT_TRUE(!c.falls_back || houses.cusps == equal.cusps);
         EXPECT_TRUE(all_cusps_normalised(houses));
     }
 }
@@ -80,12 +74,9 @@ TEST(DegenerateInputs, NonFiniteInputsGiveNumbers) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     const std::array<std::array<double, 3>, 5> inputs = {{
         {nan, 40.0, 23.44}, {45.0, nan, 23.44}, {45.0, 40.0, nan}, {inf, -inf, inf}, {nan, nan, nan}}};
-    for (HouseSystem system : ALL_SYSTEMS) {
-        for (const auto& [ramc, latitude, obliquity] : inputs) {
-            const HouseCusps houses = house_cusps(system, ramc, latitude, obliquity);
-            EXPECT_TRUE(all_cusps_normalised(houses)) << house_system_name(system);
-        }
-    }
+    for (HouseSystem system : ALL_SYSTEMS)
+        for (const auto& [ramc, latitude, obliquity] : inputs)
+            EXPECT_TRUE(all_cusps_normalised(house_cusps(system, ramc, latitude, obliquity))) << int(system);
     // A NaN latitude passes the latitude test but no semi-arc exists.
     EXPECT_TRUE(house_cusps(HouseSystem::Placidus, 45.0, nan, 23.44).polar_fallback);
     EXPECT_TRUE(house_cusps(HouseSystem::Koch, 45.0, nan, 23.44).polar_fallback);
@@ -97,10 +88,10 @@ TEST(DegenerateInputs, NonFiniteInputsGiveNumbers) {
 // polar circle Regiomontanus and Campanus follow the reference convention (the angles turn with the ascendant
 // while the other cusps stay), which does not order their wheel.
 TEST(Properties, EveryWheelGoesOnceRoundFromTheRisingAscendant) {
-    for (HouseSystem system : ALL_SYSTEMS) {
+    for (HouseSystem system : ALL_SYSTEMS)
         for (double ramc : {0.0, 1e-13, -1e-15, 30.0, 89.99, 90.0, 179.5, 180.0, 271.3, 300.0, 359.9999999999,
-                            360.0, -45.0}) {
-            for (double latitude : {-90.0, -75.0, -65.0, -40.0, -5.0, 0.0, 12.9, 51.5, 66.3, 69.65, 80.0, 90.0}) {
+                            360.0, -45.0})
+            for (double latitude : {-90.0, -75.0, -65.0, -40.0, -5.0, 0.0, 12.9, 51.5, 66.3, 69.65, 80.0, 90.0})
                 for (double obliquity : {23.44, 24.2}) {
                     const HouseCusps houses = house_cusps(system, ramc, latitude, obliquity);
                     const std::string where = std::string(house_system_name(system)) + " ramc " +
@@ -115,19 +106,15 @@ TEST(Properties, EveryWheelGoesOnceRoundFromTheRisingAscendant) {
                         total += std::fmod(houses.cusps[(k + 1) % 12] - houses.cusps[k] + 360.0, 360.0);
                     }
                     const bool polar = std::fabs(latitude) > 90.0 - obliquity;
-                    if (std::fabs(latitude) == 90.0 || (polar && (system == HouseSystem::Regiomontanus ||
-                                                                   system == HouseSystem::Campanus))) {
+                    if (std::fabs(latitude) == 90.0 ||
+                        (polar && (system == HouseSystem::Regiomontanus || system == HouseSystem::Campanus)))
                         continue;
-                    }
                     EXPECT_NEAR(total, 360.0, 1e-9) << where;
                     if (system == HouseSystem::Sripathi) {  // a body on the ascendant is in the first house
                         EXPECT_LT(arc_between(houses.cusps[0], houses.asc), 0.0) << where;
                         EXPECT_GT(arc_between(houses.cusps[1], houses.asc), 0.0) << where;
                     }
                 }
-            }
-        }
-    }
 }
 
 TEST(WholeSign, AscendantOnSignBoundaryOpensThatSign) {
