@@ -8,6 +8,7 @@ object through `PyFloat_AsDouble`), and `str.encode("utf-8")` fails exactly wher
 import json
 import math
 import operator
+import pathlib
 import re
 from decimal import Decimal
 
@@ -175,16 +176,9 @@ def canonical_name(name, spellings, what):
 # ---------------------------------------------------------------------------------------------------------------
 # The short paths
 
-AYANAMSHAS = {"lahiri": "Lahiri", "raman": "Raman", "krishnamurti": "Krishnamurti", "faganbradley": "FaganBradley",
-              "fagan_bradley": "FaganBradley", "tropical": "Tropical"}
-HOUSE_SYSTEMS = {"placidus": "Placidus", "koch": "Koch", "equal": "Equal", "wholesign": "WholeSign",
-                 "whole_sign": "WholeSign", "campanus": "Campanus", "regiomontanus": "Regiomontanus",
-                 "porphyry": "Porphyry", "morinus": "Morinus", "alcabitius": "Alcabitius", "sripathi": "Sripathi"}
-VARGAS = {name: names[1] for names in [("rashi", "d1", "d-1"), ("navamsha", "d9", "d-9"), ("dashamsha", "d10", "d-10"),
-                                       ("dwadashamsha", "d12", "d-12"), ("shashtiamsha", "d60", "d-60")]
-          for name in names}
-LANGUAGES = {name: name for name in ["en", "english", "hi", "hindi", "sa", "sanskrit", "ta", "tamil", "te", "telugu",
-                                     "kn", "kannada", "bn", "bengali"]}
+# each accepted spelling (lower case) of a name argument and the name it stands for
+SPELLINGS = json.loads((pathlib.Path(__file__).parents[1] / "data" / "accepted_spellings.json").read_text())
+AYANAMSHAS, HOUSE_SYSTEMS, VARGAS, LANGUAGES = map(SPELLINGS.get, ("ayanamsha", "house system", "varga", "language"))
 LEVELS = st.one_of(st.integers(0, 4), st.sampled_from([True, IntSub(2), Index(0), -1, 256, 2**64, 1.0, "3"]), misfits())
 LANGUAGE = ("language", text, "en")
 
