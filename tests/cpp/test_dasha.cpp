@@ -28,10 +28,7 @@ TEST(Dasha, SubPeriodsStopAtTheFifthLevel) {
 }
 
 TEST(Dasha, WrittenTextEqualsTheTextOfTheTree) {
-    struct Case {
-        std::uint8_t levels;
-        double moon, birth;
-    };
+    struct Case { std::uint8_t levels; double moon, birth; };
     const Case cases[] = {{1, 0.0, J2000_JD},   {2, 6.666666666666667, J2000_JD}, {3, 123.4, J2000_JD},
                           {5, 123.4, J2000_JD}, {4, 359.99999999999994, 0.0},   {3, 226.66666666666666, -1.5e6},
                           {3, 77.7, NOT_A_NUMBER}, {2, 300.0, INFINITE},        {5, 13.333333333333332, 1e7},

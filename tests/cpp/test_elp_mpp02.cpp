@@ -38,12 +38,9 @@ TEST(MoonState, AgreesWithDe421Over1900To2050) {
 
 TEST(MoonState, AgreesWithTheFullSeriesTestCasesWithinTheTruncation) {
     // Liu's full ELP/MPP02 (LLR) test cases; the truncated series stays within 1 km of them.
-    const double cases[5][4] = {{2444269.5, -186813.01288, 349310.13512, -19003.33883},
-                                {2446269.7, -367970.07950, -45234.88375, 20221.87153},
-                                {2448269.9, -38942.82455, -403238.94206, -20800.77410},
-                                {2450270.1, 357372.04971, -89978.49535, 14501.18831},
-                                {2452270.3, 252208.00739, 294433.40162, -21940.36333}};
-    for (const auto& c : cases) {
+    const auto table = testing::read_reference_table("elp_mpp02_test_cases.csv");
+    ASSERT_EQ(table.rows.size(), 5u);
+    for (const auto& c : table.rows) {
         const MoonPosition p = moon_position(c[0]);
         EXPECT_LT(std::max({std::fabs(p.x - c[1]), std::fabs(p.y - c[2]), std::fabs(p.z - c[3])}), 1.0) << c[0];
     }
