@@ -37,7 +37,7 @@ except ImportError:
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
-from zentaric_chart.chart import house_of, normalized
+from zentaric_chart.chart import ketu_place, normalized
 
 #: Chart bodies in `Chart.bodies` order, as column prefixes.
 BODIES: tuple[str, ...] = ("sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu")
@@ -153,8 +153,8 @@ def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str,
         values += (*_zodiac(planet["longitude"]), planet["house"], _DIGNITY_CODES[planet["dignity"]],
                    planet["retrograde"], planet["speed"], planet["latitude"], planet["distance"])
     rahu = planets[7]
-    ketu = normalized(rahu["longitude"] + 180.0)
-    values += (*_zodiac(ketu), house_of(normalized(ketu + shift), tuple(cusps)), _DIGNITY_CODES["Peregrine"],
+    ketu, ketu_house = ketu_place(rahu["longitude"], shift, cusps)
+    values += (*_zodiac(ketu), ketu_house, _DIGNITY_CODES["Peregrine"],
                rahu["retrograde"], rahu["speed"], -rahu["latitude"], rahu["distance"])
     values += _zodiac(normalized(house_data["asc"] - shift))
     values += [normalized(cusp - shift) for cusp in cusps]

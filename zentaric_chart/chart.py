@@ -21,6 +21,7 @@ from __future__ import annotations
 import json
 import math
 from dataclasses import asdict, dataclass, field
+from collections.abc import Sequence
 from typing import Any
 
 import zentaric
@@ -45,7 +46,7 @@ def normalized(degrees: float) -> float:
     return 0.0 if value >= 360.0 else value
 
 
-def house_of(tropical_longitude: float, cusps: tuple[float, ...]) -> int:
+def house_of(tropical_longitude: float, cusps: Sequence[float]) -> int:
     """House 1..12 of a longitude against cusps of the same zodiac; a cusp opens its house (the module's rule)."""
     for house in range(12):
         start, end = cusps[house], cusps[(house + 1) % 12]
@@ -54,6 +55,12 @@ def house_of(tropical_longitude: float, cusps: tuple[float, ...]) -> int:
         if inside:
             return house + 1
     return 1
+
+
+def ketu_place(rahu_longitude: float, ayanamsha_value: float, cusps: Sequence[float]) -> tuple[float, int]:
+    """Ketu's sidereal longitude (Rahu + 180°) and its house against the chart's tropical cusps."""
+    longitude = normalized(rahu_longitude + 180.0)
+    return longitude, house_of(normalized(longitude + ayanamsha_value), cusps)
 
 
 @dataclass(frozen=True)
@@ -208,9 +215,9 @@ def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", lan
     bodies = [_body(_MODULE_NAMES[planet["name"]], planet, planet["longitude"], planet["house"], language)
               for planet in data["planets"] if planet["name"] in _MODULE_NAMES]
     rahu = next(planet for planet in data["planets"] if planet["name"] == "MeanNode")
-    ketu_longitude = normalized(rahu["longitude"] + 180.0)
+    ketu_longitude, ketu_house = ketu_place(rahu["longitude"], shift, cusps)
     ketu = {**rahu, "latitude": -rahu["latitude"], "dignity": "Peregrine"}
-    bodies.append(_body("Ketu", ketu, ketu_longitude, house_of(normalized(ketu_longitude + shift), cusps), language))
+    bodies.append(_body("Ketu", ketu, ketu_longitude, ketu_house, language))
     names = [_MODULE_NAMES.get(planet["name"]) for planet in data["planets"]]  # None for the true node
     aspects = tuple(Aspect(body1=first, body2=second, type=aspect["type"], orb=aspect["orb"],
                            strength=aspect["strength"], applying=aspect["applying"])
