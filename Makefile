@@ -68,7 +68,7 @@ test-typing:
 	$(PY) -m mypy.stubtest zentaric
 	$(PY) -m mypy --strict zentaric_chart examples
 
-test: test-deps test-cpp test-cpp-clang test-python test-typing
+test: test-deps test-cpp test-cpp-clang test-python test-typing test-ratio
 
 # Core, C++ tests, probe library and module built with AddressSanitizer + UBSan (float-to-integer overflow included),
 # at -O1 with line tables (half the build time of -O2 -g); any report fails the run. The interpreter is not
@@ -90,6 +90,7 @@ test-sanitize: test-deps $(SANITIZE_BUILD)/CMakeCache.txt
 	$(PY) -m pytest tests/python -q -p no:cacheprovider
 
 bench: install $(CPP_BUILD)/CMakeCache.txt
+	$(PY) -m pip install --quiet --disable-pip-version-check ".[reference]"  # pyswisseph, the chart compared with
 	cmake --build $(CPP_BUILD) -j $(JOBS)
 	# bench_natal_chart runs inside bench/run.py, beside the Python rows and the reference.
 	for b in $(CPP_BUILD)/bench_*; do if [ -x "$$b" ] && [ "$${b##*/}" != bench_natal_chart ]; then "$$b"; fi; done

@@ -6,7 +6,7 @@ dasha documents of the plain-Python statement of the rule (dasha_reference.py) f
 
 Each table starts with a '#' line naming this script and the library versions, then a line of column names,
 then rows of numbers in their shortest round-trip form. Run `.venv/bin/python tools/gen_reference_tables.py`
-(the test extras of pyproject.toml provide the libraries).
+(`pip install .[reference]` provides the libraries).
 """
 import importlib.metadata
 import math

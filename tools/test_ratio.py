@@ -1,7 +1,8 @@
 """Prints the non-blank lines of the tests against those of the code, as the project's budget counts them.
 
-Counted are the files git tracks under tests/ and under the code's directories, leaving out generated tables and
-stored reference data: every path with a data/ directory in it and every .json, .csv, .txt, .svg and .png file.
+Counted are the files git tracks under tests/ against those of src/, locale/ and the zentaric_chart package, leaving
+out generated tables and stored reference data: every path with a data/ directory in it and every .json, .csv, .txt,
+.svg and .png file.
 `--files` lists each counted test file too.
 """
 import pathlib
@@ -10,7 +11,7 @@ import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parents[1]
-CODE = ("src", "locale", "zentaric_chart", "zentaric-stubs")
+CODE = ("src", "locale", "zentaric_chart")
 TESTS = ("tests",)
 EXCLUDED = re.compile(r"(^|/)data/|\.(json|csv|txt|svg|png)$")
 
@@ -32,7 +33,7 @@ def main(argv):
         for name, lines in sorted(tests.items()):
             print(f"{lines:6d}  {name}")
     total = sum(tests.values())
-    print(f"tests {total} / code {code} non-blank lines = {100 * total / code:.0f}% (budget 25-33%)")
+    print(f"tests {total} / code {code} non-blank lines = {100 * total / code:.0f}% (budget: at most 35%)")
 
 
 if __name__ == "__main__":

@@ -12,7 +12,7 @@ import pathlib
 
 import pytest
 
-zentaric = pytest.importorskip("zentaric")
+import zentaric
 
 TABLE = pathlib.Path(__file__).resolve().parents[1] / "data" / "true_node_reference.json"
 BOUND_ARCSEC = {"skyfield_de421": 10.0, "swisseph_moshier": 45.0}

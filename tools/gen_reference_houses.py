@@ -1,11 +1,13 @@
-"""Reference house cusps inside the polar circle from the Swiss Ephemeris (pyswisseph `houses_armc`).
+"""Reference house cusps from the Swiss Ephemeris (pyswisseph `houses_armc`).
 
 Usage:
-  gen_reference_houses_polar.py            writes tests/data/houses_polar_swisseph.json (a subset of the grid)
-  gen_reference_houses_polar.py --measure  compares zentaric.compute_houses with the Swiss Ephemeris over the
-                                           whole grid and prints the largest difference per house system
+  gen_reference_houses.py            writes tests/data/houses_swisseph.json (outside the polar circle) and
+                                     tests/data/houses_polar_swisseph.json (a subset of the polar grid)
+  gen_reference_houses.py --measure  compares zentaric.compute_houses with the Swiss Ephemeris over the whole
+                                     polar grid and prints the largest difference per house system
 
-The grid: latitudes 66.6 to 89.9 degrees in steps of 0.1 in both hemispheres, RAMC every 2.5 degrees,
+Outside the polar circle: RAMC every 15 degrees, latitudes -65 to 65 every 6.5 and +-66.5, the obliquity
+alternating between 23.44 and 24 degrees (points inside the polar circle left out), all ten systems with their own letters. The polar grid: latitudes 66.6 to 89.9 degrees in steps of 0.1 in both hemispheres, RAMC every 2.5 degrees,
 obliquities 22 to 24.5 degrees. The stored subset keeps every RAMC at ten latitudes, the obliquity cycling over
 three values. Placidus and Koch have no polar reference of their own (the Swiss Ephemeris refuses them there);
 they are compared with the Equal houses they fall back to.
@@ -20,10 +22,14 @@ import swisseph
 from table_source import REPO_ROOT
 
 OUTPUT = os.path.join("tests", "data", "houses_polar_swisseph.json")
+TEMPERATE_OUTPUT = os.path.join("tests", "data", "houses_swisseph.json")
 # The eight systems the Swiss Ephemeris computes inside the polar circle, with its house-system letters.
 LETTERS = {"Equal": b"A", "WholeSign": b"W", "Campanus": b"C", "Regiomontanus": b"R", "Porphyry": b"O",
            "Morinus": b"M", "Alcabitius": b"B", "Sripathi": b"S"}
 FALLBACK_REFERENCE = {"Placidus": "Equal", "Koch": "Equal"}
+ALL_LETTERS = {"Placidus": b"P", "Koch": b"K", **LETTERS}
+TEMPERATE_RAMCS = [15.0 * i for i in range(24)]
+TEMPERATE_LATITUDES = [round(-65.0 + 6.5 * i, 1) for i in range(21)] + [-66.5, 66.5]
 RAMCS = [2.5 * i for i in range(144)]
 GRID_LATITUDES = [round(66.6 + 0.1 * i, 1) for i in range(234)]
 GRID_OBLIQUITIES = [22.0, 22.5, 23.0, 23.44, 23.5, 24.0, 24.5]
@@ -33,7 +39,7 @@ STORED_OBLIQUITIES = [22.0, 23.44, 24.5]
 
 def reference(ramc, latitude, obliquity, system):
     """[asc, mc, cusp 1, ..., cusp 12] of the Swiss Ephemeris, degrees."""
-    cusps, angles = swisseph.houses_armc(ramc, latitude, obliquity, LETTERS[system])
+    cusps, angles = swisseph.houses_armc(ramc, latitude, obliquity, ALL_LETTERS[system])
     return [angles[0], angles[1], *cusps[:12]]
 
 
@@ -43,23 +49,29 @@ def stored_points():
             yield ramc, latitude, STORED_OBLIQUITIES[index % len(STORED_OBLIQUITIES)]
 
 
-def write_table():
-    systems = list(LETTERS)
+def temperate_points():
+    for index, (latitude, ramc) in enumerate((latitude, ramc) for latitude in TEMPERATE_LATITUDES
+                                              for ramc in TEMPERATE_RAMCS):
+        obliquity = (23.44, 24.0)[index % 2]
+        if abs(latitude) < 90.0 - obliquity:  # on and inside the polar circle the Swiss Ephemeris refuses Placidus
+            yield ramc, latitude, obliquity
+
+
+def write_table(output, systems, points):
     rows = [[ramc, latitude, obliquity,
              *[[round(value, 9) for value in reference(ramc, latitude, obliquity, system)] for system in systems]]
-            for ramc, latitude, obliquity in stored_points()]
-    document = {"source": "pyswisseph %s houses_armc, written by tools/gen_reference_houses_polar.py"
-                          % swisseph.version,
+            for ramc, latitude, obliquity in points]
+    document = {"source": "pyswisseph %s houses_armc, written by tools/gen_reference_houses.py" % swisseph.version,
                 "row": "ramc, latitude, obliquity, then per system [asc, mc, cusp 1..12] (degrees)",
                 "systems": systems, "rows": rows}
-    path = os.path.join(REPO_ROOT, OUTPUT)
+    path = os.path.join(REPO_ROOT, output)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     text = json.dumps(document, separators=(",", ":"))
     # One point per line, so that a regenerated table differs line by line.
     text = text.replace(",[[", ",\n[[").replace("]],[", "]],\n[")
     with open(path, "w", encoding="utf-8", newline="\n") as handle:
         handle.write(text + "\n")
-    print("wrote", OUTPUT, len(rows), "points")
+    print("wrote", output, len(rows), "points")
 
 
 def arc_deg(a, b):
@@ -106,4 +118,8 @@ def measure():
 
 
 if __name__ == "__main__":
-    measure() if "--measure" in sys.argv[1:] else write_table()
+    if "--measure" in sys.argv[1:]:
+        measure()
+    else:
+        write_table(TEMPERATE_OUTPUT, list(ALL_LETTERS), temperate_points())
+        write_table(OUTPUT, list(LETTERS), stored_points())
