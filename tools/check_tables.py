@@ -49,7 +49,11 @@ def main():
     if stale:
         return 1
     if not have_data:
-        print("self-contained tables are current; published data not found at", data_dir)
+        print("self-contained tables are current, but the tables written from published data were not checked:\n"
+              "  no directory %s (it holds vsop87a/, elpmpp02/ and iau2000b/).\n"
+              "  Place the repository beside shared/ so that ../shared/data exists, or name the directory:\n"
+              "  make check-tables SHARED_DATA=/path/to/data  (or: python3 tools/check_tables.py /path/to/data)"
+              % data_dir, file=sys.stderr)
         return 2
     print("all generated tables are current")
     return 0
