@@ -1,19 +1,7 @@
-#include <string>
-
-#include "common/name_match.hpp"
 #include "locale/names.hpp"
 
 namespace zentaric::locale {
 namespace {
-
-using zentaric::Spelling;
-
-constexpr std::array<Spelling<Language>, 14> ACCEPTED_SPELLINGS{{
-    {"en", Language::En}, {"english", Language::En},  {"hi", Language::Hi}, {"hindi", Language::Hi},
-    {"sa", Language::Sa}, {"sanskrit", Language::Sa}, {"ta", Language::Ta}, {"tamil", Language::Ta},
-    {"te", Language::Te}, {"telugu", Language::Te},   {"kn", Language::Kn}, {"kannada", Language::Kn},
-    {"bn", Language::Bn}, {"bengali", Language::Bn},
-}};
 
 template <std::size_t N>
 std::optional<std::string_view> cell(const std::array<NameRow, N>& rows, std::uint64_t index, Language language) {
@@ -39,11 +27,6 @@ std::optional<std::string_view> localized_name(NameTable table, std::uint64_t in
         case NameTable::Nakshatras: return cell(NAKSHATRA_ROWS, index, language);
     }
     return std::nullopt;
-}
-
-Result<Language> parse_language(std::string_view name) {
-    if (const auto language = find_spelling(name, ACCEPTED_SPELLINGS)) return *language;
-    return value_error("Unknown language: " + std::string(name));
 }
 
 }  // namespace zentaric::locale

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/name_match.hpp"
 #include "common/result.hpp"
 
 namespace zentaric::locale {
@@ -14,6 +15,24 @@ namespace zentaric::locale {
 // Column order of every table: English, Hindi (Devanagari), Sanskrit (IAST), Tamil, Telugu, Kannada, Bengali.
 enum class Language : std::uint8_t { En, Hi, Sa, Ta, Te, Kn, Bn };
 inline constexpr std::size_t LANGUAGE_COUNT = 7;
+
+// A language's row; its position (the enumerator) is its column in the name tables.
+struct LanguageRow {
+    Language id;
+    std::string_view name;  // the code
+    Spellings spellings;    // the code and the English name of the language, matched case-insensitively
+};
+
+inline constexpr std::array<LanguageRow, LANGUAGE_COUNT> LANGUAGE_TABLE{{
+    {Language::En, "en", {"en", "english"}},
+    {Language::Hi, "hi", {"hi", "hindi"}},
+    {Language::Sa, "sa", {"sa", "sanskrit"}},
+    {Language::Ta, "ta", {"ta", "tamil"}},
+    {Language::Te, "te", {"te", "telugu"}},
+    {Language::Kn, "kn", {"kn", "kannada"}},
+    {Language::Bn, "bn", {"bn", "bengali"}},
+}};
+static_assert(well_formed(LANGUAGE_TABLE));
 
 using NameRow = std::array<std::string_view, LANGUAGE_COUNT>;
 
@@ -32,8 +51,9 @@ std::size_t row_count(NameTable table) noexcept;
 // The name in row `index`, or nothing when the index is not below the row count.
 std::optional<std::string_view> localized_name(NameTable table, std::uint64_t index, Language language) noexcept;
 
-// "en"/"english", "hi"/"hindi", "sa"/"sanskrit", "ta"/"tamil", "te"/"telugu", "kn"/"kannada",
-// "bn"/"bengali", in any case; otherwise "Unknown language: " and the text as given.
-Result<Language> parse_language(std::string_view name);
+// A caller-given name matched against the spellings; otherwise "Unknown language: " and the text as given.
+inline Result<Language> parse_language(std::string_view name) {
+    return parse_name(name, LANGUAGE_TABLE, "Unknown language: ");
+}
 
 }  // namespace zentaric::locale

@@ -1,4 +1,5 @@
-// Matching caller-given names against fixed lower-case ASCII spellings.
+// Tables of named values (one row per enumerator) and the matching of caller-given names against their
+// fixed lower-case ASCII spellings.
 #pragma once
 
 #include <array>
@@ -6,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "common/result.hpp"
 
 namespace zentaric {
 
@@ -15,22 +18,39 @@ namespace zentaric {
 // from outside a–z.
 std::optional<std::string> ascii_lowercase_key(std::string_view utf8);
 
-// One accepted spelling (lower-case ASCII) of a name and what it selects.
-template <class T>
-struct Spelling {
-    std::string_view key;
-    T value;
-};
+// Up to three accepted spellings of a name, lower-case ASCII; null entries are unused. (Pointers rather than
+// string views: g++ 12 cannot read a constexpr table whose string-view array was left partly to its defaults.)
+using Spellings = std::array<const char*, 3>;
 
-// The value whose spelling equals the full lower-case form of `name`, if any.
-template <class T, std::size_t N>
-std::optional<T> find_spelling(std::string_view name, const std::array<Spelling<T>, N>& spellings) {
-    if (const auto key = ascii_lowercase_key(name)) {
-        for (const Spelling<T>& spelling : spellings) {
-            if (spelling.key == *key) return spelling.value;
-        }
+// Whether row i of a table holds enumerator i (its `id`) and every spelling is lower-case ASCII.
+template <class Row, std::size_t N>
+constexpr bool well_formed(const std::array<Row, N>& table) {
+    for (std::size_t index = 0; index < N; ++index) {
+        if (static_cast<std::size_t>(table[index].id) != index) return false;
+        for (const char* spelling : table[index].spellings)
+            for (; spelling != nullptr && *spelling != '\0'; ++spelling)
+                if (*spelling >= 'A' && *spelling <= 'Z') return false;
     }
-    return std::nullopt;
+    return true;
+}
+
+// The row one of whose spellings equals the full lower-case form of `name`, if any.
+template <class Row, std::size_t N>
+const Row* find_spelling(std::string_view name, const std::array<Row, N>& table) {
+    if (const auto key = ascii_lowercase_key(name)) {
+        for (const Row& row : table)
+            for (const char* spelling : row.spellings)
+                if (spelling != nullptr && *key == spelling) return &row;
+    }
+    return nullptr;
+}
+
+// The enumerator a name spells, or `unknown` followed by the name as given.
+template <class Row, std::size_t N>
+auto parse_name(std::string_view name, const std::array<Row, N>& table, std::string_view unknown)
+    -> Result<decltype(Row::id)> {
+    if (const Row* row = find_spelling(name, table)) return row->id;
+    return value_error(std::string(unknown) + std::string(name));
 }
 
 }  // namespace zentaric

@@ -11,18 +11,8 @@ Angles compute_angles(double ramc, double latitude, double obliquity) noexcept {
 }
 
 HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double obliquity) noexcept {
-    switch (system) {
-        case HouseSystem::Placidus: return houses::placidus_houses(ramc, latitude, obliquity);
-        case HouseSystem::Koch: return houses::koch_houses(ramc, latitude, obliquity);
-        case HouseSystem::Equal: return houses::equal_houses(ramc, latitude, obliquity);
-        case HouseSystem::WholeSign: return houses::whole_sign_houses(ramc, latitude, obliquity);
-        case HouseSystem::Campanus: return houses::campanus_houses(ramc, latitude, obliquity);
-        case HouseSystem::Regiomontanus: return houses::regiomontanus_houses(ramc, latitude, obliquity);
-        case HouseSystem::Porphyry: return houses::porphyry_houses(ramc, latitude, obliquity);
-        case HouseSystem::Morinus: return houses::morinus_houses(ramc, latitude, obliquity);
-        case HouseSystem::Alcabitius: return houses::alcabitius_houses(ramc, latitude, obliquity);
-        case HouseSystem::Sripathi: return houses::sripathi_houses(ramc, latitude, obliquity);
-    }
+    const auto index = static_cast<std::size_t>(system);
+    if (index < HOUSE_SYSTEM_COUNT) return HOUSE_SYSTEM_TABLE[index].cusps(ramc, latitude, obliquity);
     // A value outside the enumeration (only reachable by a cast): Equal cusps, labelled as given.
     HouseCusps result = houses::equal_houses(ramc, latitude, obliquity);
     result.system = system;

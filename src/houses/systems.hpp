@@ -1,4 +1,4 @@
-// The ten house computations behind house_cusps (internal to houses/). Degrees in and out.
+// Helpers shared by the house computations (internal to houses/). Degrees in and out.
 #pragma once
 
 #include <cmath>
@@ -30,21 +30,7 @@ inline RisingAngles rising_angles(double ramc, const SkyTrigonometry& sky) noexc
 // Ascendant and midheaven (degrees) of compute_angles, from the trigonometry already evaluated.
 inline Angles angles_of(double ramc, const SkyTrigonometry& sky) noexcept { return rising_angles(ramc, sky).angles; }
 
-// Ecliptic and equatorial divisions.
-HouseCusps equal_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps whole_sign_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps porphyry_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps sripathi_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps morinus_houses(double ramc, double latitude, double obliquity) noexcept;
-
 // The Equal record labelled as the requested system, with polar_fallback set (Placidus and Koch only).
 HouseCusps equal_fallback(HouseSystem requested, double ramc, double latitude, double obliquity) noexcept;
-
-// Quadrant systems.
-HouseCusps placidus_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps koch_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps regiomontanus_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps campanus_houses(double ramc, double latitude, double obliquity) noexcept;
-HouseCusps alcabitius_houses(double ramc, double latitude, double obliquity) noexcept;
 
 }  // namespace zentaric::houses
