@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "chart/natal_chart.hpp"
 #include "ephemeris/apparent.hpp"
 #include "ephemeris/elp_mpp02.hpp"
 #include "ephemeris/fast_series.hpp"
@@ -65,12 +66,10 @@ int main(int argc, char** argv) {
                 best_nanoseconds_per_call(calls, [](double jd) { return moon_position_fast(jd).x; }));
 
     const AnalyticalEphemeris ephemeris;
-    const Body chart[9] = {Body::Sun,     Body::Moon,   Body::Mercury,  Body::Venus,   Body::Mars,
-                           Body::Jupiter, Body::Saturn, Body::MeanNode, Body::TrueNode};
     const int charts = std::max(1, calls / 100);
     const double per_body = best_nanoseconds_per_call(charts, [&](double jd) {
         double sum = 0.0;
-        for (Body body : chart) {
+        for (Body body : CHART_BODY_IDS) {
             const Result<BodyPosition, EphemerisError> p = position_and_speed(ephemeris, body, jd);
             sum += p.ok() ? p.value().longitude : 0.0;
         }
@@ -78,8 +77,9 @@ int main(int argc, char** argv) {
     });
     std::printf("%-28s %10.1f\n", "chart by position_and_speed", per_body / 1000.0);
     const double batch = best_nanoseconds_per_call(calls / 10 + 1, [&](double jd) {
-        BodyPosition out[9];
-        const Result<std::size_t, EphemerisError> done = chart_positions(ephemeris, chart, 9, jd, out);
+        BodyPosition out[CHART_BODY_IDS.size()];
+        const Result<std::size_t, EphemerisError> done =
+            chart_positions(ephemeris, CHART_BODY_IDS.data(), CHART_BODY_IDS.size(), jd, out);
         return done.ok() ? out[0].longitude : 0.0;
     });
     std::printf("%-28s %10.1f\n", "chart by chart_positions", batch / 1000.0);

@@ -49,19 +49,17 @@ int main(int argc, char** argv) {
     });
 
     const AnalyticalEphemeris ephemeris;
-    std::array<Body, CHART_BODIES.size()> bodies{};
-    for (std::size_t index = 0; index < bodies.size(); ++index) bodies[index] = CHART_BODIES[index].body;
-    std::array<BodyPosition, CHART_BODIES.size()> positions{};
+    std::array<BodyPosition, CHART_BODY_TABLE.size()> positions{};
     const double ephemeris_step = microseconds_per_call(calls, [&](int i) {
         const double jd = calendar_to_jd(1900 + i % 200, 1 + i % 12, 1.0 + i % 28);
-        if (chart_positions(ephemeris, bodies.data(), bodies.size(), jd, positions.data()).ok()) {
+        if (chart_positions(ephemeris, CHART_BODY_IDS.data(), CHART_BODY_IDS.size(), jd, positions.data()).ok()) {
             checksum += positions[0].longitude;
         }
     });
 
     std::vector<TropicalPosition> tropical;
-    for (std::size_t index = 0; index < CHART_BODIES.size(); ++index) {
-        tropical.push_back({std::string(CHART_BODIES[index].name), 37.0 * index, 0.5, 1.0, 0.3 - 0.1 * index});
+    for (std::size_t index = 0; index < CHART_BODY_TABLE.size(); ++index) {
+        tropical.push_back({std::string(CHART_BODY_TABLE[index].name), 37.0 * index, 0.5, 1.0, 0.3 - 0.1 * index});
     }
     const ChartConfig config = natal_chart_config(HouseSystem::Placidus, Ayanamsha::Lahiri);
     const double analysis_and_text = microseconds_per_call(calls * 10, [&](int i) {

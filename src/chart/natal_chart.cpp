@@ -49,17 +49,15 @@ Error body_failure(std::string_view name, const EphemerisError& error) {
 // Apparent tropical positions (degrees) and speeds of the chart bodies, or the first body that fails.
 Result<std::vector<TropicalPosition>> chart_body_positions(double jd_ut) {
     const AnalyticalEphemeris ephemeris;
-    std::array<Body, CHART_BODIES.size()> bodies{};
-    for (std::size_t index = 0; index < bodies.size(); ++index) bodies[index] = CHART_BODIES[index].body;
-    std::array<BodyPosition, CHART_BODIES.size()> computed{};
+    std::array<BodyPosition, CHART_BODY_TABLE.size()> computed{};
     std::size_t failed = 0;
-    const auto batch = chart_positions(ephemeris, bodies.data(), bodies.size(), jd_ut, computed.data(), &failed);
-    if (!batch.ok()) return body_failure(CHART_BODIES[failed].name, batch.error());
+    const auto batch = chart_positions(ephemeris, CHART_BODY_IDS.data(), CHART_BODY_IDS.size(), jd_ut, computed.data(), &failed);
+    if (!batch.ok()) return body_failure(CHART_BODY_TABLE[failed].name, batch.error());
     std::vector<TropicalPosition> positions;
-    positions.reserve(CHART_BODIES.size());
-    for (std::size_t index = 0; index < CHART_BODIES.size(); ++index) {
+    positions.reserve(CHART_BODY_TABLE.size());
+    for (std::size_t index = 0; index < CHART_BODY_TABLE.size(); ++index) {
         const BodyPosition& body = computed[index];
-        positions.push_back(TropicalPosition{std::string(CHART_BODIES[index].name), body.longitude * RAD_TO_DEG,
+        positions.push_back(TropicalPosition{std::string(CHART_BODY_TABLE[index].name), body.longitude * RAD_TO_DEG,
                                              body.latitude * RAD_TO_DEG, body.distance, body.speed});
     }
     return positions;

@@ -12,23 +12,35 @@
 
 namespace zentaric {
 
-struct ChartBody {
-    std::string_view name;
-    Body body;
+struct ChartBodyRow {
+    Body id;
+    std::string_view name;  // the text form in documents and messages: the body's variant name
 };
 
-// The nine chart bodies; a row's position is the body's chart index (aspects and JSON use it).
-inline constexpr std::array<ChartBody, 9> CHART_BODIES = {{
-    {"Sun", Body::Sun},
-    {"Moon", Body::Moon},
-    {"Mercury", Body::Mercury},
-    {"Venus", Body::Venus},
-    {"Mars", Body::Mars},
-    {"Jupiter", Body::Jupiter},
-    {"Saturn", Body::Saturn},
-    {"MeanNode", Body::MeanNode},
-    {"TrueNode", Body::TrueNode},
+// The chart bodies; a row's position is the body's chart index (aspects and JSON use it).
+inline constexpr std::array<ChartBodyRow, 9> CHART_BODY_TABLE{{
+    {Body::Sun, "Sun"},
+    {Body::Moon, "Moon"},
+    {Body::Mercury, "Mercury"},
+    {Body::Venus, "Venus"},
+    {Body::Mars, "Mars"},
+    {Body::Jupiter, "Jupiter"},
+    {Body::Saturn, "Saturn"},
+    {Body::MeanNode, "MeanNode"},
+    {Body::TrueNode, "TrueNode"},
 }};
+static_assert([] {
+    for (const ChartBodyRow& row : CHART_BODY_TABLE)
+        if (row.name != body_name(row.id)) return false;
+    return true;
+}());
+
+// The chart bodies in chart order, as chart_positions takes them.
+inline constexpr std::array<Body, CHART_BODY_TABLE.size()> CHART_BODY_IDS = [] {
+    std::array<Body, CHART_BODY_TABLE.size()> ids{};
+    for (std::size_t index = 0; index < ids.size(); ++index) ids[index] = CHART_BODY_TABLE[index].id;
+    return ids;
+}();
 
 // A chart with the ayanamsha it was made with (degrees, the nutation included) and its UT Julian Day.
 struct NatalChart {

@@ -14,14 +14,6 @@
 
 namespace zentaric {
 
-const char* body_name(Body body) noexcept {
-    static constexpr const char* NAMES[BODY_COUNT] = {"Sun",    "Moon",   "Mercury", "Venus",    "Earth",
-                                                      "Mars",   "Jupiter", "Saturn", "Uranus",   "Neptune",
-                                                      "Pluto",  "MeanNode", "TrueNode"};
-    const auto index = static_cast<unsigned>(body);
-    return index < BODY_COUNT ? NAMES[index] : "";
-}
-
 EphemerisError EphemerisError::julian_day_out_of_range(double jd, double min, double max) {
     EphemerisError error;
     error.kind = Kind::JulianDayOutOfRange;

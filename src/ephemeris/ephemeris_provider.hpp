@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/result.hpp"
 
@@ -30,7 +31,13 @@ enum class Body : std::uint8_t {
 inline constexpr int BODY_COUNT = 13;
 
 // The variant name of a body ("Sun" .. "TrueNode"); "" outside the enumeration.
-const char* body_name(Body body) noexcept;
+constexpr std::string_view body_name(Body body) noexcept {
+    constexpr std::string_view NAMES[BODY_COUNT] = {"Sun",     "Moon",   "Mercury", "Venus",   "Earth",
+                                                    "Mars",    "Jupiter", "Saturn", "Uranus",  "Neptune",
+                                                    "Pluto",   "MeanNode", "TrueNode"};
+    const auto index = static_cast<unsigned>(body);
+    return index < BODY_COUNT ? NAMES[index] : std::string_view{};
+}
 
 // Position (AU) and velocity (AU per day) in the equatorial frame of J2000 (the J2000 ecliptic of the series
 // rotated about x by the J2000 obliquity): heliocentric for the planets, geocentric for the Moon and the nodes.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "chart/natal_chart.hpp"
 #include "ephemeris/apparent.hpp"
 #include "ephemeris/apparent_frame.hpp"
 #include "ephemeris/constants.hpp"
@@ -22,8 +23,6 @@ using testing::angle_difference_degrees;
 using testing::read_reference_table;
 
 const AnalyticalEphemeris EPHEMERIS;
-constexpr Body CHART_BODIES[9] = {Body::Sun,     Body::Moon,   Body::Mercury,  Body::Venus,   Body::Mars,
-                                  Body::Jupiter, Body::Saturn, Body::MeanNode, Body::TrueNode};
 
 // The UT instant whose TT is jd_tt.
 double universal_time_of(double jd_tt) {
@@ -48,7 +47,7 @@ TEST(PositionAndSpeed, AgreesWithDe421ApparentPlacesWithoutDeflection) {
         for (int k = 0; k < 4; ++k) worst[body][k] = std::max(worst[body][k], d[k]);
     }
     for (int body : {0, 1, 2, 3, 5, 6, 7}) {
-        std::printf("%-8s lon %.3f\" lat %.3f\" distance %.1e speed %.1e deg/day\n", body_name(static_cast<Body>(body)),
+        std::printf("%-8s lon %.3f\" lat %.3f\" distance %.1e speed %.1e deg/day\n", body_name(static_cast<Body>(body)).data(),
                     worst[body][0], worst[body][1], worst[body][2], worst[body][3]);
         EXPECT_LT(worst[body][0], 0.6) << body;
         EXPECT_LT(worst[body][1], 0.6) << body;
@@ -125,13 +124,13 @@ TEST(ChartPositions, BatchStaysWithinANanodegreeOfThePerBodyPipeline) {
 }
 
 TEST(ChartPositions, RangeEndsAndPlutoFailWithTheFirstFailingBody) {
-    BodyPosition batch[9];
+    BodyPosition batch[CHART_BODY_IDS.size()];
     std::size_t failed = 99;
-    const auto low = chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MIN, batch, &failed);
+    const auto low = chart_positions(EPHEMERIS, CHART_BODY_IDS.data(), CHART_BODY_IDS.size(), JD_MIN, batch, &failed);
     ASSERT_FALSE(low.ok());
     EXPECT_EQ(low.error(), position_and_speed(EPHEMERIS, Body::Saturn, JD_MIN).error());
     EXPECT_EQ(failed, 6u);
-    EXPECT_EQ(chart_positions(EPHEMERIS, CHART_BODIES, 9, JD_MAX, batch).error().text(),
+    EXPECT_EQ(chart_positions(EPHEMERIS, CHART_BODY_IDS.data(), CHART_BODY_IDS.size(), JD_MAX, batch).error().text(),
               "Julian Day 2816788.051342531 out of range [990575, 2816788]");
     const Body with_pluto[] = {Body::Sun, Body::Pluto, Body::Moon};
     EXPECT_EQ(chart_positions(EPHEMERIS, with_pluto, 3, 2451545.0, batch, &failed).error().body_id, 9u);
