@@ -110,8 +110,8 @@ PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
 
 namespace {
 
-// The ten house-system names as interned strings, made on first use.
-PyObject* house_system_names[10] = {};
+// The house-system names as interned strings, made on first use.
+PyObject* house_system_names[HOUSE_SYSTEM_TABLE.size()] = {};
 
 PyObject* new_house_system_name(HouseSystem system) {
     const auto index = static_cast<std::size_t>(system);
