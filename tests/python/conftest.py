@@ -1,5 +1,6 @@
 """Shared fixtures: the probe library that exposes core functions to the reference cross-checks."""
 import ctypes
+import functools
 import os
 import pathlib
 
@@ -30,10 +31,29 @@ def pytest_collection_modifyitems(config, items):
             item.add_marker(pytest.mark.skip(reason=f"sanitizer build: {reason}"))
 
 
-@pytest.fixture(scope="session")
-def probe():
+@functools.cache
+def probe_library():
     """The core's C entry points (tests/probe), built by `make test-cpp`."""
     path = pathlib.Path(os.environ.get("ZENTARIC_PROBE_LIB", ROOT / "build" / "cpp" / "libzentaric_probe.so"))
     if not path.exists():
         pytest.fail(f"probe library not built: {path} (run `make test`)")
     return ctypes.CDLL(str(path))
+
+
+@pytest.fixture(scope="session")
+def probe():
+    return probe_library()
+
+
+NAME_TABLES = ("house system", "ayanamsha", "varga", "language")
+
+
+@functools.cache
+def name_table(kind):
+    """The rows (text form, accepted spellings) of one of the core's NAME_TABLES."""
+    read_row = probe_library().zentaric_probe_name_row
+    read_row.restype = ctypes.c_bool
+    rows, name, spellings = [], ctypes.c_char_p(), (ctypes.c_char_p * 3)()
+    while read_row(NAME_TABLES.index(kind), ctypes.c_size_t(len(rows)), ctypes.byref(name), spellings):
+        rows.append((name.value.decode(), tuple(s.decode() for s in spellings if s is not None)))
+    return rows

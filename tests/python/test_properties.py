@@ -8,7 +8,6 @@ object through `PyFloat_AsDouble`), and `str.encode("utf-8")` fails exactly wher
 import json
 import math
 import operator
-import pathlib
 import re
 from decimal import Decimal
 
@@ -17,6 +16,7 @@ from hypothesis import HealthCheck, event, given, settings, strategies as st
 
 import zentaric
 from argument_objects import Index, Name as StrSub, Real
+from conftest import NAME_TABLES, name_table
 
 pytestmark = pytest.mark.filterwarnings("ignore::DeprecationWarning")  # __index__/__float__ returning subclasses
 
@@ -176,9 +176,9 @@ def canonical_name(name, spellings, what):
 # ---------------------------------------------------------------------------------------------------------------
 # The short paths
 
-# each accepted spelling (lower case) of a name argument and the name it stands for
-SPELLINGS = json.loads((pathlib.Path(__file__).parents[1] / "data" / "accepted_spellings.json").read_text())
-AYANAMSHAS, HOUSE_SYSTEMS, VARGAS, LANGUAGES = map(SPELLINGS.get, ("ayanamsha", "house system", "varga", "language"))
+# each accepted spelling (lower case) of a name argument and the first spelling of its row, which stands for it
+HOUSE_SYSTEMS, AYANAMSHAS, VARGAS, LANGUAGES = (
+    {spelling: spellings[0] for _, spellings in name_table(kind) for spelling in spellings} for kind in NAME_TABLES)
 LEVELS = st.one_of(st.integers(0, 4), st.sampled_from([True, IntSub(2), Index(0), -1, 256, 2**64, 1.0, "3"]), misfits())
 LANGUAGE = ("language", text, "en")
 
