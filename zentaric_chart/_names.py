@@ -1,21 +1,31 @@
 """Names a caller may pass (ayanamsha, house system, varga, language), checked before the module sees them.
 
 The module decides which spellings it accepts; the lists here only serve to tell a caller, when a name is refused,
-which names exist and which one is closest to what was typed.
+which names exist and which one is closest to what was typed. They are read from the module's docstrings, which list
+the names of each argument.
 """
 from __future__ import annotations
 
 import difflib
+import re
 from collections.abc import Callable, Sequence
 
 import zentaric
 
-AYANAMSHAS: tuple[str, ...] = ("Lahiri", "Raman", "Krishnamurti", "FaganBradley", "Tropical")
-HOUSE_SYSTEMS: tuple[str, ...] = ("Placidus", "Koch", "Equal", "WholeSign", "Campanus", "Regiomontanus",
-                                  "Porphyry", "Morinus", "Alcabitius", "Sripathi")
-VARGAS: tuple[str, ...] = ("rashi", "navamsha", "dashamsha", "dwadashamsha", "shashtiamsha",
-                           "d1", "d9", "d10", "d12", "d60")
-LANGUAGES: tuple[str, ...] = ("en", "hi", "sa", "ta", "te", "kn", "bn")
+
+def listed(function: Callable[..., object], argument: str) -> tuple[str, ...]:
+    """The names the docstring of a module function lists for an argument (its "    argument: A, B or C (...)."
+    entry, continuation lines included), without the parenthesised remarks."""
+    entry = re.search(rf"^    {argument}: (.*(?:\n {{8}}.*)*)", function.__doc__ or "", re.MULTILINE)
+    words = re.findall(r"[\w-]+", re.sub(r"\(.*?\)", "", entry.group(1) if entry else ""))
+    return tuple(word for word in words if word != "or")
+
+
+AYANAMSHAS = listed(zentaric.get_ayanamsha, "ayanamsha")
+HOUSE_SYSTEMS = listed(zentaric.compute_houses, "system")
+_VARGA_PAIRS = listed(zentaric.compute_varga, "varga")  # "navamsha"/"d9" pairs
+VARGAS = _VARGA_PAIRS[0::2] + _VARGA_PAIRS[1::2]
+LANGUAGES = listed(zentaric.sign_name, "language")
 LANGUAGE_NAMES: tuple[str, ...] = ("english", "hindi", "sanskrit", "tamil", "telugu", "kannada", "bengali")
 
 

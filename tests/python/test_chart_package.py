@@ -13,7 +13,8 @@ import pytest
 from hypothesis import HealthCheck, given, settings, strategies as st
 
 import zentaric
-from zentaric_chart import Birth, dasha, dasha_at, from_julian_day, julian_day, natal
+from conftest import name_table
+from zentaric_chart import Birth, _names, dasha, dasha_at, from_julian_day, julian_day, natal
 
 SETTINGS = settings(deadline=None, max_examples=300, suppress_health_check=[HealthCheck.too_slow])
 ZONES = sorted(zoneinfo.available_timezones())
@@ -34,6 +35,15 @@ def test_utc_instant_is_the_zone_reading_and_gaps_and_folds_need_a_choice(zone, 
         assert {Birth(wall, 0.0, 0.0, tz=zone, fold=fold).utc for fold in (0, 1)} == readings
     else:
         assert Birth(wall, 0.0, 0.0, tz=zone).utc == readings.pop()
+
+
+def test_the_names_read_from_the_docstrings_are_the_core_tables_names():
+    def spelled(kind, k):  # the k-th spelling of each row a caller can name
+        return tuple(spellings[k] for _, spellings in name_table(kind) if spellings)
+    assert _names.HOUSE_SYSTEMS == tuple(name for name, spellings in name_table("house system") if spellings)
+    assert _names.AYANAMSHAS == tuple(name for name, spellings in name_table("ayanamsha") if spellings)
+    assert _names.VARGAS == spelled("varga", 0) + spelled("varga", 1)
+    assert (_names.LANGUAGES, _names.LANGUAGE_NAMES) == (spelled("language", 0), spelled("language", 1))
 
 
 @pytest.mark.parametrize("args, words", [  # the command line checks the rest of the ranges and the suggestions

@@ -6,6 +6,7 @@ import sys
 import pytest
 
 import zentaric
+from zentaric_chart._names import LANGUAGES
 
 LAHIRI_J2000 = 23.855988395833336
 
@@ -100,4 +101,4 @@ def test_name_matching_equals_full_unicode_lowercasing_for_every_code_point():
         except ValueError:
             return False
     assert [hex(c) for c in range(sys.maxunicode + 1) if not 0xD800 <= c <= 0xDFFF
-            and matches(chr(c) + "n") != ((chr(c) + "n").lower() in {"en", "hi", "sa", "ta", "te", "kn", "bn"})] == []
+            and matches(chr(c) + "n") != ((chr(c) + "n").lower() in LANGUAGES)] == []

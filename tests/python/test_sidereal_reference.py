@@ -10,6 +10,7 @@ import pathlib
 import pytest
 
 import zentaric
+from zentaric_chart._names import HOUSE_SYSTEMS
 
 TABLE = pathlib.Path(__file__).resolve().parents[1] / "data" / "sidereal_reference.json"
 REFERENCE = json.loads(TABLE.read_text(encoding="utf-8"))["births"]
@@ -17,8 +18,6 @@ REFERENCE = json.loads(TABLE.read_text(encoding="utf-8"))["births"]
 # Jupiter 0.72, Saturn 0.72 (rms 0.10, 0.67, 0.10, 0.12, 0.16, 0.24, 0.29): the Moshier ephemeris' own error, the
 # positions here agree with DE421 to 0.5". Leaving the nutation out of the zodiac would cost up to 17".
 TOLERANCE_ARCSEC = {"Sun": 0.25, "Moon": 2.0, "Mercury": 0.3, "Venus": 0.7, "Mars": 0.9, "Jupiter": 0.9, "Saturn": 0.9}
-HOUSE_SYSTEMS = ["Placidus", "Koch", "Equal", "WholeSign", "Campanus", "Regiomontanus", "Porphyry", "Morinus",
-                 "Alcabitius", "Sripathi"]
 
 
 def chart(birth, ayanamsha="Lahiri", houses="Placidus"):

@@ -12,6 +12,7 @@ from concurrent.futures import ThreadPoolExecutor
 import pytest
 
 import zentaric
+from zentaric_chart._names import HOUSE_SYSTEMS, LANGUAGES, VARGAS
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
@@ -20,12 +21,10 @@ ROUNDS = 4
 
 # A mixed workload: charts across the date range and the house systems, houses at every latitude band and system
 # (polar fallback included), dashas of every depth up to 4, nakshatras, vargas and the name tables.
-HOUSE_SYSTEMS = ["Placidus", "Koch", "Equal", "WholeSign", "Campanus", "Regiomontanus", "Porphyry", "Morinus",
-                 "Alcabitius", "Sripathi"]
 WORKLOAD = (
     [(zentaric.compute_natal_chart, (year, 1 + k % 12, 1 + k % 28, k % 24, (7 * k) % 60, -60.0 + 7.3 * k,
                                      -170.0 + 17.1 * k, ["Lahiri", "Raman", "Tropical"][k % 3],
-                                     HOUSE_SYSTEMS[k % 10]))
+                                     HOUSE_SYSTEMS[k % len(HOUSE_SYSTEMS)]))
      for k, year in enumerate(range(-1900, 2900, 160))]
     + [(zentaric.compute_houses, (ramc, latitude, 23.44, system))
        for ramc in (0.0, 45.0, 181.5) for latitude in (-89.0, -66.56, 0.0, 40.0, 70.0) for system in HOUSE_SYSTEMS]
@@ -33,10 +32,10 @@ WORKLOAD = (
        for moon in (0.0, 6.666666666666667, 123.4, 359.9) for levels in (1, 2, 3, 4)]
     + [(zentaric.get_nakshatra, (longitude,)) for longitude in range(-30, 390, 7)]
     + [(zentaric.compute_varga, (longitude * 1.7, varga)) for longitude in range(0, 220, 11)
-       for varga in ("d1", "d9", "d10", "d12", "d60")]
+       for varga in VARGAS]
     + [(function, (index, language)) for function, size in
        ((zentaric.planet_name, 9), (zentaric.sign_name, 12), (zentaric.nakshatra_name_i18n, 27))
-       for index in range(size) for language in ("en", "hi", "sa", "ta", "te", "kn", "bn")]
+       for index in range(size) for language in LANGUAGES]
     + [(zentaric.tropical_to_sidereal, (longitude, "Krishnamurti", 2400000.0 + longitude * 1000))
        for longitude in range(0, 360, 9)]
 )
