@@ -1,4 +1,4 @@
-// The eleven module functions (vectorcall with keywords) and their docstrings.
+// The eleven module functions (vectorcall with keywords); their docstrings are in docstrings.hpp.
 #pragma once
 
 #define PY_SSIZE_T_CLEAN
@@ -22,17 +22,5 @@ ZENTARIC_FUNCTION(nakshatra_name_i18n);
 ZENTARIC_FUNCTION(compute_natal_chart);
 
 #undef ZENTARIC_FUNCTION
-
-extern const char COMPUTE_DASHA_DOC[];
-extern const char GET_NAKSHATRA_DOC[];
-extern const char COMPUTE_VARGA_DOC[];
-extern const char COMPUTE_HOUSES_DOC[];
-extern const char TROPICAL_TO_SIDEREAL_DOC[];
-extern const char GET_AYANAMSHA_DOC[];
-extern const char CALENDAR_TO_JD_DOC[];
-extern const char PLANET_NAME_DOC[];
-extern const char SIGN_NAME_DOC[];
-extern const char NAKSHATRA_NAME_I18N_DOC[];
-extern const char COMPUTE_NATAL_CHART_DOC[];
 
 }  // namespace zentaric::python

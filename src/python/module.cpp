@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "python/docstrings.hpp"
 #include "python/functions.hpp"
 #include "python/objects.hpp"
 
@@ -24,7 +25,7 @@ PyObject* entry_point(PyObject* module, PyObject* const* args, Py_ssize_t nargsf
 
 #define ZENTARIC_METHOD(name, doc)                                                                              \
     {#name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(entry_point<zentaric::python::name>)), \
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::doc}
+     METH_FASTCALL | METH_KEYWORDS, zentaric::python::doc.chars}
 
 PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(compute_dasha, COMPUTE_DASHA_DOC),

@@ -1,9 +1,13 @@
-// Docstrings: the first line is the text signature that inspect.signature reads.
-#include "python/functions.hpp"
+// Docstrings: the first line is the text signature that inspect.signature reads; the lists of names are spelled
+// from the core's tables when the module is compiled.
+#pragma once
+
+#include "python/name_lists.hpp"
 
 namespace zentaric::python {
 
-const char COMPUTE_DASHA_DOC[] =
+
+inline constexpr auto COMPUTE_DASHA_DOC = joined(
     "compute_dasha(moon_longitude, birth_jd, levels=3)\n--\n\n"
     "Compute Vimshottari Dasha from Moon's sidereal longitude.\n\n"
     "Args:\n"
@@ -11,62 +15,60 @@ const char COMPUTE_DASHA_DOC[] =
     "    birth_jd: Julian Day (UT) of birth.\n"
     "    levels: depth of the period tree, 1 (maha dashas) to 5; 0 counts as 1, more than 5 as 5.\n\n"
     "Returns:\n"
-    "    JSON string with moon_nakshatra, initial_balance and the nine maha_dashas with their sub_periods.";
+    "    JSON string with moon_nakshatra, initial_balance and the nine maha_dashas with their sub_periods.");
 
-const char GET_NAKSHATRA_DOC[] =
+inline constexpr auto GET_NAKSHATRA_DOC = joined(
     "get_nakshatra(sidereal_longitude)\n--\n\n"
     "Get nakshatra and pada for a sidereal longitude.\n\n"
     "Args:\n"
     "    sidereal_longitude: longitude in degrees (any value; normalised to [0, 360)).\n\n"
     "Returns:\n"
-    "    dict with nakshatra, index, pada, dasha_lord, start_longitude and end_longitude.";
+    "    dict with nakshatra, index, pada, dasha_lord, start_longitude and end_longitude.");
 
-const char COMPUTE_VARGA_DOC[] =
+inline constexpr auto COMPUTE_VARGA_DOC = joined(
     "compute_varga(longitude, varga)\n--\n\n"
     "Compute varga (divisional chart) sign for a longitude.\n\n"
     "Args:\n"
     "    longitude: sidereal longitude in degrees.\n"
-    "    varga: \"rashi\"/\"d1\", \"navamsha\"/\"d9\", \"dashamsha\"/\"d10\", \"dwadashamsha\"/\"d12\" or\n"
-    "        \"shashtiamsha\"/\"d60\" (any case; \"d-9\" style accepted).\n\n"
+    "    varga: ", VARGA_LIST.chars, " (any case; \"d-9\" style accepted).\n\n"
     "Returns:\n"
     "    int sign index, 0 (Aries) to 11 (Pisces).\n\n"
     "Raises:\n"
-    "    ValueError: unknown varga name.";
+    "    ValueError: unknown varga name.");
 
-const char COMPUTE_HOUSES_DOC[] =
+inline constexpr auto COMPUTE_HOUSES_DOC = joined(
     "compute_houses(ramc, latitude, obliquity, system=\"Placidus\")\n--\n\n"
     "Compute house cusps.\n\n"
     "Args:\n"
     "    ramc: right ascension of the midheaven in degrees.\n"
     "    latitude: geographic latitude in degrees, north positive.\n"
     "    obliquity: obliquity of the ecliptic in degrees.\n"
-    "    system: Placidus, Koch, Equal, WholeSign, Campanus, Regiomontanus, Porphyry, Morinus,\n"
-    "        Alcabitius or Sripathi (any case).\n\n"
+    "    system: ", HOUSE_SYSTEM_LIST.chars, " (any case).\n\n"
     "Returns:\n"
     "    dict with cusps (12 floats, house 1 first), asc, mc, system and polar_fallback.\n\n"
     "Raises:\n"
-    "    ValueError: unknown house system.";
+    "    ValueError: unknown house system.");
 
-const char TROPICAL_TO_SIDEREAL_DOC[] =
+inline constexpr auto TROPICAL_TO_SIDEREAL_DOC = joined(
     "tropical_to_sidereal(tropical_longitude, ayanamsha=\"Lahiri\", jd=2451545.0)\n--\n\n"
     "Convert tropical longitude to sidereal.\n\n"
     "Args:\n"
     "    tropical_longitude: tropical ecliptic longitude in degrees.\n"
-    "    ayanamsha: Lahiri, Raman, Krishnamurti, FaganBradley (or Fagan_Bradley) or Tropical.\n"
+    "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, ".\n"
     "    jd: Julian Day of the date.\n\n"
     "Returns:\n"
-    "    float sidereal longitude in [0, 360).";
+    "    float sidereal longitude in [0, 360).");
 
-const char GET_AYANAMSHA_DOC[] =
+inline constexpr auto GET_AYANAMSHA_DOC = joined(
     "get_ayanamsha(ayanamsha=\"Lahiri\", jd=2451545.0)\n--\n\n"
     "Get ayanamsha value in degrees for a given date.\n\n"
     "Args:\n"
-    "    ayanamsha: Lahiri, Raman, Krishnamurti, FaganBradley (or Fagan_Bradley) or Tropical.\n"
+    "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, ".\n"
     "    jd: Julian Day of the date.\n\n"
     "Returns:\n"
-    "    float ayanamsha in degrees (not normalised).";
+    "    float ayanamsha in degrees (not normalised).");
 
-const char CALENDAR_TO_JD_DOC[] =
+inline constexpr auto CALENDAR_TO_JD_DOC = joined(
     "calendar_to_jd(year, month, day)\n--\n\n"
     "Convert calendar date to Julian Day.\n\n"
     "Args:\n"
@@ -74,36 +76,36 @@ const char CALENDAR_TO_JD_DOC[] =
     "    month: month number; not validated (13 runs on into the next year).\n"
     "    day: day of the month with its fraction (1.5 is noon of the 1st).\n\n"
     "Returns:\n"
-    "    float Julian Day.";
+    "    float Julian Day.");
 
-const char PLANET_NAME_DOC[] =
+inline constexpr auto PLANET_NAME_DOC = joined(
     "planet_name(index, language=\"en\")\n--\n\n"
     "Get planet name in a specified language.\n\n"
     "Args:\n"
     "    index: 0..8 for Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu.\n"
-    "    language: en, hi, sa, ta, te, kn, bn (or english, hindi, ...).\n\n"
+    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...).\n\n"
     "Returns:\n"
-    "    str name.";
+    "    str name.");
 
-const char SIGN_NAME_DOC[] =
+inline constexpr auto SIGN_NAME_DOC = joined(
     "sign_name(index, language=\"en\")\n--\n\n"
     "Get sign name in a specified language.\n\n"
     "Args:\n"
     "    index: 0 (Aries) to 11 (Pisces).\n"
-    "    language: en, hi, sa, ta, te, kn, bn (or english, hindi, ...).\n\n"
+    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...).\n\n"
     "Returns:\n"
-    "    str name.";
+    "    str name.");
 
-const char NAKSHATRA_NAME_I18N_DOC[] =
+inline constexpr auto NAKSHATRA_NAME_I18N_DOC = joined(
     "nakshatra_name_i18n(index, language=\"en\")\n--\n\n"
     "Get nakshatra name in a specified language.\n\n"
     "Args:\n"
     "    index: 0 (Ashwini) to 26 (Revati).\n"
-    "    language: en, hi, sa, ta, te, kn, bn (or english, hindi, ...).\n\n"
+    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...).\n\n"
     "Returns:\n"
-    "    str name.";
+    "    str name.");
 
-const char COMPUTE_NATAL_CHART_DOC[] =
+inline constexpr auto COMPUTE_NATAL_CHART_DOC = joined(
     "compute_natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha=\"Lahiri\", "
     "house_system=\"Placidus\")\n--\n\n"
     "Compute a complete natal chart from birth data.\n\n"
@@ -113,12 +115,11 @@ const char COMPUTE_NATAL_CHART_DOC[] =
     "    hour, minute: time of birth in UTC.\n"
     "    latitude: geographic latitude in degrees, north positive.\n"
     "    longitude: geographic longitude in degrees, east positive.\n"
-    "    ayanamsha: Lahiri, Raman, Krishnamurti, FaganBradley or Tropical.\n"
-    "    house_system: Placidus, Koch, Equal, WholeSign, Campanus, Regiomontanus, Porphyry, Morinus,\n"
-    "        Alcabitius or Sripathi.\n\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n"
+    "    house_system: ", HOUSE_SYSTEM_LIST.chars, ".\n\n"
     "Returns:\n"
     "    JSON string with complete chart: planets, houses, aspects, ayanamsha value.\n\n"
     "Raises:\n"
-    "    ValueError: unknown ayanamsha or house system, date out of range, or a body that cannot be computed.";
+    "    ValueError: unknown ayanamsha or house system, date out of range, or a body that cannot be computed.");
 
 }  // namespace zentaric::python

@@ -1,0 +1,113 @@
+// The lists of names in the docstrings, spelled by the compiler from the core's tables, and the joining of
+// docstring parts into one array.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "houses/house_system.hpp"
+#include "locale/names.hpp"
+#include "sidereal/ayanamsha.hpp"
+#include "vedic/varga.hpp"
+
+namespace zentaric::python {
+
+// Spells text into a buffer, or only counts it when the buffer is null (the pass that sizes the array).
+struct TextWriter {
+    char* out = nullptr;
+    std::size_t size = 0;
+
+    constexpr void put(std::string_view text) {
+        for (char c : text) {
+            if (out != nullptr) out[size] = c;
+            ++size;
+        }
+    }
+};
+
+// N characters and a terminating NUL.
+template <std::size_t N>
+struct Text {
+    char chars[N + 1];
+};
+
+// The text a writing function spells, in an array of exactly its size.
+template <void (*Write)(TextWriter&)>
+constexpr auto spelled() {
+    constexpr std::size_t size = [] {
+        TextWriter counter;
+        Write(counter);
+        return counter.size;
+    }();
+    Text<size> text{};
+    TextWriter writer{text.chars};
+    Write(writer);
+    return text;
+}
+
+// The parts (string literals, or the chars of a Text) one after the other.
+template <std::size_t... N>
+constexpr auto joined(const char (&... parts)[N]) {
+    Text<(0 + ... + (N - 1))> text{};
+    TextWriter writer{text.chars};
+    (writer.put(std::string_view(parts, N - 1)), ...);
+    return text;
+}
+
+// How a row appears in a list: its text form; its text form and "(or X)" for each further spelling, X cased
+// like the text form ("FaganBradley (or Fagan_Bradley)"); its first two spellings quoted ("\"navamsha\"/\"d9\"");
+// its text form with a comma rather than "or" before the last item.
+enum class Listing { Names, NamesAndAlternatives, QuotedSpellings, Codes };
+
+template <Listing listing, class Row>
+constexpr void put_item(TextWriter& writer, const Row& row) {
+    if constexpr (listing == Listing::QuotedSpellings) {
+        for (const std::string_view part : {"\"", row.spellings[0], "\"/\"", row.spellings[1], "\""}) writer.put(part);
+        return;
+    }
+    writer.put(row.name);
+    if constexpr (listing == Listing::NamesAndAlternatives) {
+        for (std::size_t k = 1; k < row.spellings.size() && row.spellings[k] != nullptr; ++k) {
+            writer.put(" (or ");
+            std::size_t letter = 0;
+            for (const char c : std::string_view(row.spellings[k])) {
+                const bool is_letter = (c >= 'a' && c <= 'z') && letter < row.name.size();
+                writer.put(is_letter ? row.name.substr(letter++, 1) : std::string_view(&c, 1));
+            }
+            writer.put(")");
+        }
+    }
+}
+
+// The rows a caller can name, "A, B, C or D" (codes: "a, b, c, d"), a new line of eight spaces replacing the blank before an item that
+// would take a line of the list past 80 characters.
+template <const auto& table, Listing listing>
+constexpr void put_name_list(TextWriter& writer) {
+    std::size_t count = 0, index = 0, column = 0;
+    for (const auto& row : table) count += row.spellings[0] != nullptr;
+    for (const auto& row : table) {
+        if (row.spellings[0] == nullptr) continue;
+        TextWriter item;
+        put_item<listing>(item, row);
+        if (index > 0) {
+            const std::string_view separator = index + 1 == count && listing != Listing::Codes ? " or" : ",";
+            writer.put(separator);
+            column += separator.size() + 1;
+            if (column + item.size > 80) column = 0;
+            writer.put(column == 0 ? "\n        " : " ");
+        }
+        put_item<listing>(writer, row);
+        column += item.size;
+        ++index;
+    }
+}
+
+inline constexpr auto HOUSE_SYSTEM_LIST = spelled<put_name_list<HOUSE_SYSTEM_TABLE, Listing::Names>>();
+inline constexpr auto AYANAMSHA_LIST = spelled<put_name_list<AYANAMSHA_TABLE, Listing::Names>>();
+inline constexpr auto AYANAMSHA_SPELLINGS_LIST =
+    spelled<put_name_list<AYANAMSHA_TABLE, Listing::NamesAndAlternatives>>();
+inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::QuotedSpellings>>();
+inline constexpr auto LANGUAGE_LIST = spelled<put_name_list<locale::LANGUAGE_TABLE, Listing::Codes>>();
+
+}  // namespace zentaric::python
