@@ -53,9 +53,8 @@ FONT_FAMILY = ("'Noto Sans', 'Noto Sans Devanagari', 'Noto Sans Tamil', 'Noto Sa
 # Words of this module's own, by language code: the lagna's label and the retrograde mark.
 LAGNA_WORD = {"en": "Asc", "hi": "लग्न", "sa": "La", "ta": "லக்னம்", "te": "లగ్నం", "kn": "ಲಗ್ನ", "bn": "লগ্ন"}
 RETROGRADE_MARK = {"en": "R", "hi": "व", "sa": "va", "ta": "வ", "te": "వ", "kn": "ವ", "bn": "ব"}
-LANGUAGE_CODES = {"en": "en", "english": "en", "hi": "hi", "hindi": "hi", "sa": "sa", "sanskrit": "sa",
-                  "ta": "ta", "tamil": "ta", "te": "te", "telugu": "te", "kn": "kn", "kannada": "kn",
-                  "bn": "bn", "bengali": "bn"}
+LANGUAGE_CODES = {name: code for code, full in zip(_names.LANGUAGES, _names.LANGUAGE_NAMES, strict=True)
+                  for name in (code, full)}
 
 INK, GRID, FAINT = "#1a1a2e", "#44475a", "#8a8fa3"
 ASPECT_COLOURS = {"Trine": "#2b6cb0", "Sextile": "#2b6cb0", "Square": "#c53030", "Opposition": "#c53030"}
