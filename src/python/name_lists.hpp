@@ -80,8 +80,8 @@ constexpr void put_item(TextWriter& writer, const Row& row) {
     }
 }
 
-// The rows a caller can name, "A, B, C or D" (codes: "a, b, c, d"), a new line of eight spaces replacing the blank before an item that
-// would take a line of the list past 80 characters.
+// The rows a caller can name, "A, B, C or D" (codes: "a, b, c, d"), a new line of eight spaces replacing the
+// blank before an item that would take a line of the list past 80 characters.
 template <const auto& table, Listing listing>
 constexpr void put_name_list(TextWriter& writer) {
     std::size_t count = 0, index = 0, column = 0;
