@@ -1,10 +1,10 @@
 #include "chart/natal_chart.hpp"
 
-#include <charconv>
 #include <string>
 #include <vector>
 
 #include "chart/chart_analysis.hpp"
+#include "common/fixed_decimal.hpp"
 #include "ephemeris/apparent.hpp"
 #include "ephemeris/constants.hpp"
 #include "houses/house_system.hpp"
@@ -18,24 +18,10 @@
 namespace zentaric {
 namespace {
 
-// A double in fixed notation with the given digits after the point, whatever the process locale.
-void append_fixed(std::string& text, double value, int digits) {
-    char buffer[400];  // 1e308 has 309 digits before the point
-    const std::to_chars_result written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
-    text.append(buffer, written.ptr);
-}
-
 // "Date out of range: JD 2816788.5 outside [990575, 2816788]".
 Error date_out_of_range(double jd) {
-    std::string text = "Date out of range: JD ";
-    append_fixed(text, jd, 1);
-    text += " outside [";
-    append_fixed(text, JD_MIN, 0);
-    text += ", ";
-    append_fixed(text, JD_MAX, 0);
-    text += "]";
-    return value_error(std::move(text));
+    return value_error("Date out of range: JD " + fixed_decimal(jd, 1) + " outside [" + fixed_decimal(JD_MIN, 0) +
+                       ", " + fixed_decimal(JD_MAX, 0) + "]");
 }
 
 Error body_failure(std::string_view name, const EphemerisError& error) {

@@ -1,10 +1,10 @@
 // The built-in ephemeris provider and the texts of ephemeris errors.
 #include "ephemeris/ephemeris_provider.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <utility>
 
+#include "common/fixed_decimal.hpp"
 #include "ephemeris/analytical_batch.hpp"
 #include "ephemeris/constants.hpp"
 #include "ephemeris/elp_mpp02.hpp"
@@ -44,18 +44,11 @@ EphemerisError EphemerisError::io(std::string message) {
     return error;
 }
 
-std::string shortest_decimal(double value) {
-    // Fixed notation without a precision is the shortest round-trip form; 1e308 needs 309 digits.
-    char buffer[400];
-    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, written.ptr);
-}
-
 std::string EphemerisError::text() const {
     switch (kind) {
         case Kind::JulianDayOutOfRange:
-            return "Julian Day " + shortest_decimal(jd) + " out of range [" + shortest_decimal(min) + ", " +
-                   shortest_decimal(max) + "]";
+            return "Julian Day " + fixed_decimal(jd) + " out of range [" + fixed_decimal(min) + ", " +
+                   fixed_decimal(max) + "]";
         case Kind::BodyNotAvailable:
             return "Body with ID " + std::to_string(body_id) + " not available in ephemeris";
         case Kind::InvalidFormat:

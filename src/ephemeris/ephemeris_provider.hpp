@@ -67,10 +67,6 @@ struct EphemerisError {
     bool operator==(const EphemerisError&) const = default;
 };
 
-// A double in the shortest decimal form that reads back as the same double, never with an exponent and
-// without a fractional part when integral ("990575", "2816788.051342531").
-std::string shortest_decimal(double value);
-
 struct BodyPosition;
 
 class EphemerisProvider {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "chart/natal_chart.hpp"
+#include "common/fixed_decimal.hpp"
 #include "ephemeris/apparent.hpp"
 #include "ephemeris/apparent_frame.hpp"
 #include "ephemeris/constants.hpp"
@@ -78,11 +79,11 @@ TEST(EphemerisError, TextsAndShortestDecimals) {  // the range ends' texts: test
     EXPECT_EQ(EphemerisError::invalid_format("bad header").text(), "Invalid ephemeris format: bad header");
     EXPECT_EQ(EphemerisError::io("no such file").text(), "I/O error: no such file");
     for (double value : {0.1, -0.5, 1e-300, 1.7976931348623157e308, 123456789.125}) {
-        const std::string text = shortest_decimal(value);
+        const std::string text = fixed_decimal(value);
         EXPECT_EQ(text.find_first_of("eE"), std::string::npos) << text;
         EXPECT_EQ(std::stod(text), value) << text;
     }
-    EXPECT_EQ(shortest_decimal(0.0), "0");
+    EXPECT_EQ(fixed_decimal(0.0), "0");
 }
 
 TEST(AnalyticalEphemeris, RangeIsInclusiveAndPlutoAndTheEarthAreSpecial) {
