@@ -114,6 +114,10 @@ void nutation_series(double t, NutationSeries& out) noexcept {
     }
 }
 
+double precession_psi_bar(double t) noexcept {
+    return -0.041775 + t * (5038.481484 + t * (1.5584175 + t * (-0.00018522 + t * (-0.000026452 + t * -0.0000000148))));
+}
+
 Matrix3 precession_matrix(double jd_tt) noexcept {
     const double t = julian_centuries(jd_tt);
     // IAU 2006 Fukushima–Williams angles (Hilton et al. 2006), arcseconds.
@@ -122,9 +126,7 @@ Matrix3 precession_matrix(double jd_tt) noexcept {
     const double phi_bar =
         84381.412819 +
         t * (-46.811016 + t * (0.0511268 + t * (0.00053289 + t * (-0.00000044 + t * -0.0000000176))));
-    const double psi_bar =
-        -0.041775 +
-        t * (5038.481484 + t * (1.5584175 + t * (-0.00018522 + t * (-0.000026452 + t * -0.0000000148))));
+    const double psi_bar = precession_psi_bar(t);
     const double epsilon_a = mean_obliquity(jd_tt);
     // P = R_z(γ̄) · R_x(−φ̄) · R_z(−ψ̄) · R_x(ε_A), multiplied left to right.
     Matrix3 p = multiply(rotation_z(gamma_bar * ARCSECONDS_TO_RADIANS), rotation_x(-phi_bar * ARCSECONDS_TO_RADIANS));

@@ -62,6 +62,10 @@ struct NutationSeries {
 };
 void nutation_series(double t, NutationSeries& out) noexcept;
 
+// IAU 2006 Fukushima–Williams angle ψ̄ (Capitaine et al. 2003, Hilton et al. 2006), the general precession in
+// longitude, arcseconds, at t Julian centuries of TT since J2000.0.
+double precession_psi_bar(double t) noexcept;
+
 // IAU 2006 precession matrix from the mean J2000 frame to the mean equator and equinox of date,
 // built from the Fukushima–Williams angles.
 Matrix3 precession_matrix(double jd_tt) noexcept;
