@@ -31,14 +31,12 @@ struct PeriodOpening {
 };
 
 constexpr std::array<PeriodOpening, DASHA_LORD_COUNT * DASHA_MAX_LEVELS> make_period_openings() {
-    constexpr std::array<std::string_view, DASHA_LORD_COUNT> lord_names{"Sun",    "Moon",    "Mars", "Rahu", "Jupiter",
-                                                                        "Saturn", "Mercury", "Ketu", "Venus"};
     std::array<PeriodOpening, DASHA_LORD_COUNT * DASHA_MAX_LEVELS> openings{};
     for (std::size_t lord = 0; lord < DASHA_LORD_COUNT; ++lord) {
         for (std::size_t level = 1; level <= DASHA_MAX_LEVELS; ++level) {
             PeriodOpening& opening = openings[lord * DASHA_MAX_LEVELS + (level - 1)];
             std::size_t length = 0;
-            for (std::string_view piece : {std::string_view("{\"lord\":\""), lord_names[lord],
+            for (std::string_view piece : {std::string_view("{\"lord\":\""), DASHA_LORD_NAMES[lord],
                                            std::string_view("\",\"level\":")})
                 for (char c : piece) opening.text[length++] = c;
             opening.text[length++] = static_cast<char>('0' + level);

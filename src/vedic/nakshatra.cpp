@@ -9,9 +9,6 @@
 namespace zentaric {
 namespace {
 
-constexpr std::array<std::string_view, DASHA_LORD_COUNT> DASHA_LORD_NAMES{
-    "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury", "Ketu", "Venus"};
-
 // Lords of nakshatras 0, 1, 2, ... repeat every nine: Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury.
 constexpr std::array<DashaLord, DASHA_LORD_COUNT> NAKSHATRA_LORD_CYCLE{
     DashaLord::Ketu, DashaLord::Venus, DashaLord::Sun,     DashaLord::Moon,   DashaLord::Mars,
@@ -59,10 +56,6 @@ std::uint8_t clamp_nakshatra(std::uint8_t nakshatra) noexcept {
 }
 
 }  // namespace
-
-std::string_view dasha_lord_name(DashaLord lord) noexcept {
-    return DASHA_LORD_NAMES[static_cast<std::size_t>(lord) % DASHA_LORD_COUNT];
-}
 
 std::uint8_t nakshatra_of(double longitude) noexcept {
     const double l = normalize_degrees(longitude);

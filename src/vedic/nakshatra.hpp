@@ -1,6 +1,8 @@
 // The 27 nakshatras, their padas and their Vimshottari lords.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -13,8 +15,12 @@ inline constexpr int NAKSHATRA_COUNT = 27;
 // The nine Vimshottari lords in the order of the dasha cycle.
 enum class DashaLord : std::uint8_t { Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury, Ketu, Venus };
 inline constexpr int DASHA_LORD_COUNT = 9;
+inline constexpr std::array<std::string_view, DASHA_LORD_COUNT> DASHA_LORD_NAMES{
+    "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury", "Ketu", "Venus"};
 
-std::string_view dasha_lord_name(DashaLord lord) noexcept;
+constexpr std::string_view dasha_lord_name(DashaLord lord) noexcept {
+    return DASHA_LORD_NAMES[static_cast<std::size_t>(lord) % DASHA_LORD_COUNT];
+}
 
 // The lord that follows in the cycle (Venus is followed by the Sun).
 inline DashaLord next_lord(DashaLord lord, unsigned steps = 1) noexcept {
