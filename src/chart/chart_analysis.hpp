@@ -15,11 +15,6 @@
 
 namespace zentaric {
 
-// English sign names, Aries..Pisces, by sign index 0..11.
-inline constexpr std::array<std::string_view, 12> SIGN_NAMES = {
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-
 // One chart body as the ephemeris gives it: tropical apparent ecliptic of date.
 struct TropicalPosition {
     std::string name;

@@ -1,8 +1,10 @@
-// Double-to-index conversion shared by the sign, nakshatra, pada and varga rules.
+// Double-to-index conversion shared by the sign, nakshatra, pada and varga rules, and the signs' names.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 namespace zentaric {
 
@@ -17,5 +19,10 @@ inline std::uint8_t truncate_to_u8(double x) noexcept {
 inline std::uint8_t sign_index_of(double normalized_longitude) noexcept {
     return static_cast<std::uint8_t>(truncate_to_u8(normalized_longitude / 30.0) % 12);
 }
+
+// English sign names, Aries..Pisces, by sign index 0..11.
+inline constexpr std::array<std::string_view, 12> SIGN_NAMES = {
+    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 }  // namespace zentaric
