@@ -53,13 +53,4 @@ VimshottariDasha compute_dasha_tree(std::uint8_t levels, double moon_longitude, 
     return dasha;
 }
 
-std::vector<DashaPeriod> build_sub_periods(DashaLord parent_lord, std::uint8_t level, std::uint8_t max_level,
-                                           double parent_start_jd, double parent_duration_days) {
-    std::vector<DashaPeriod> sub_periods;
-    TreeSink sink(sub_periods);
-    PeriodWalker<TreeSink> walker(sink, std::min(max_level, DASHA_MAX_LEVELS), 0.0);
-    walker.sub_periods(parent_lord, level, parent_start_jd, parent_duration_days);
-    return sub_periods;
-}
-
 }  // namespace zentaric

@@ -41,9 +41,4 @@ std::uint8_t clamp_dasha_levels(unsigned levels) noexcept;
 // A non-finite longitude is taken as 0°; a non-finite birth Julian Day makes every start and end non-finite.
 VimshottariDasha compute_dasha_tree(std::uint8_t levels, double moon_longitude, double birth_jd);
 
-// The nine sub-periods of a period that starts at parent_start_jd and lasts parent_duration_days, each with its own
-// sub-periods down to max_level. The first belongs to the parent's own lord; the durations are in the lords' years.
-std::vector<DashaPeriod> build_sub_periods(DashaLord parent_lord, std::uint8_t level, std::uint8_t max_level,
-                                           double parent_start_jd, double parent_duration_days);
-
 }  // namespace zentaric
