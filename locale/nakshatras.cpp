@@ -3,7 +3,7 @@
 
 namespace zentaric::locale {
 
-const std::array<NameRow, 27> NAKSHATRA_ROWS{{
+constexpr std::array<NameRow, 27> NAKSHATRA_ROWS{{
     {"Ashwini", "अश्विनी", "Aśvinī", "அஸ்வினி", "అశ్వని", "ಅಶ್ವಿನಿ", "অশ্বিনী"},
     {"Bharani", "भरणी", "Bharaṇī", "பரணி", "భరణి", "ಭರಣಿ", "ভরণী"},
     {"Krittika", "कृत्तिका", "Kṛttikā", "கார்த்திகை", "కృత్తిక", "ಕೃತ್ತಿಕಾ", "কৃত্তিকা"},
@@ -32,5 +32,6 @@ const std::array<NameRow, 27> NAKSHATRA_ROWS{{
     {"Uttara Bhadrapada", "उत्तर भाद्रपद", "Uttara Bhādrapadā", "உத்திரட்டாதி", "ఉత్తర భాద్రపద", "ಉತ್ತರ ಭಾದ್ರಪದ", "উত্তর ভাদ্রপদ"},
     {"Revati", "रेवती", "Revatī", "ரேவதி", "రేవతి", "ರೇವತಿ", "রেবতী"},
 }};
+static_assert(every_cell_filled(NAKSHATRA_ROWS));
 
 }  // namespace zentaric::locale

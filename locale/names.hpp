@@ -43,6 +43,15 @@ extern const std::array<NameRow, 12> SIGN_ROWS;
 // Nakshatras Ashwini .. Revati.
 extern const std::array<NameRow, 27> NAKSHATRA_ROWS;
 
+// Whether every row names every language (a language added without its column leaves empty cells).
+template <std::size_t N>
+constexpr bool every_cell_filled(const std::array<NameRow, N>& rows) {
+    for (const NameRow& row : rows)
+        for (std::string_view cell : row)
+            if (cell.empty()) return false;
+    return true;
+}
+
 enum class NameTable : std::uint8_t { Planets, Signs, Nakshatras };
 
 // Number of rows of a table (9, 12, 27).

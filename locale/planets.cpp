@@ -3,7 +3,7 @@
 
 namespace zentaric::locale {
 
-const std::array<NameRow, 9> PLANET_ROWS{{
+constexpr std::array<NameRow, 9> PLANET_ROWS{{
     {"Sun", "सूर्य", "Sūrya", "சூரியன்", "సూర్యుడు", "ಸೂರ್ಯ", "সূর্য"},
     {"Moon", "चन्द्र", "Candra", "சந்திரன்", "చంద్రుడు", "ಚಂದ್ರ", "চন্দ্র"},
     {"Mars", "मंगल", "Maṅgala", "செவ்வாய்", "కుజుడు", "ಮಂಗಳ", "মঙ্গল"},
@@ -14,5 +14,6 @@ const std::array<NameRow, 9> PLANET_ROWS{{
     {"Rahu", "राहु", "Rāhu", "ராகு", "రాహువు", "ರಾಹು", "রাহু"},
     {"Ketu", "केतु", "Ketu", "கேது", "కేతువు", "ಕೇತು", "কেতু"},
 }};
+static_assert(every_cell_filled(PLANET_ROWS));
 
 }  // namespace zentaric::locale

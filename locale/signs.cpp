@@ -3,7 +3,7 @@
 
 namespace zentaric::locale {
 
-const std::array<NameRow, 12> SIGN_ROWS{{
+constexpr std::array<NameRow, 12> SIGN_ROWS{{
     {"Aries", "मेष", "Meṣa", "மேஷம்", "మేషం", "ಮೇಷ", "মেষ"},
     {"Taurus", "वृषभ", "Vṛṣabha", "ரிஷபம்", "వృషభం", "ವೃಷಭ", "বৃষ"},
     {"Gemini", "मिथुन", "Mithuna", "மிதுனம்", "మిథునం", "ಮಿಥುನ", "মিথুন"},
@@ -17,5 +17,6 @@ const std::array<NameRow, 12> SIGN_ROWS{{
     {"Aquarius", "कुम्भ", "Kumbha", "கும்பம்", "కుంభం", "ಕುಂಭ", "কুম্ভ"},
     {"Pisces", "मीन", "Mīna", "மீனம்", "మీనం", "ಮೀನ", "মীন"},
 }};
+static_assert(every_cell_filled(SIGN_ROWS));
 
 }  // namespace zentaric::locale
