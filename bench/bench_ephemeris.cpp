@@ -1,6 +1,6 @@
 // Timing of the series, the Earth-orientation models and the apparent positions: ns per call of
 // vsop87_state for each planet, moon_state, moon_position, nutation, precession_matrix, the fast-kernel
-// vsop87_expansion and moon_position_fast, and µs per natal chart (the nine chart bodies) by
+// moon_position_fast, and µs per natal chart (the nine chart bodies) by
 // position_and_speed body by body and by chart_positions (best of 7 runs over varying dates).
 //   bench_ephemeris [calls per run]
 #include <algorithm>
@@ -57,11 +57,6 @@ int main(int argc, char** argv) {
                 best_nanoseconds_per_call(calls, [](double jd) { return nutation(jd).longitude; }));
     std::printf("%-28s %10.0f\n", "precession_matrix",
                 best_nanoseconds_per_call(calls, [](double jd) { return precession_matrix(jd).m[0][1]; }));
-    for (int planet = 0; planet < 8; ++planet) {
-        const double ns =
-            best_nanoseconds_per_call(calls, [planet](double jd) { return vsop87_expansion(planet, jd).position[0]; });
-        std::printf("vsop87_expansion(%-8s)    %10.0f\n", names[planet], ns);
-    }
     std::printf("%-28s %10.0f\n", "moon_position_fast",
                 best_nanoseconds_per_call(calls, [](double jd) { return moon_position_fast(jd).x; }));
 

@@ -16,21 +16,6 @@ namespace zentaric {
 
 namespace {
 
-// Adds to out the value and first three derivatives of t^α S_α from the sums of S_α; power[k] = t^k.
-void add_power_series(int a, const VsopSums& sums, const double power[6], double out[4]) noexcept {
-    auto p = [power](int k) { return k >= 0 ? power[k] : 0.0; };
-    const double s0 = sums.cosine;
-    const double s1 = -sums.sine_k;
-    const double s2 = -sums.cosine_k2;
-    const double s3 = sums.sine_k3;
-    const double alpha = a;
-    out[0] += p(a) * s0;
-    out[1] += alpha * p(a - 1) * s0 + p(a) * s1;
-    out[2] += alpha * (alpha - 1.0) * p(a - 2) * s0 + 2.0 * alpha * p(a - 1) * s1 + p(a) * s2;
-    out[3] += alpha * (alpha - 1.0) * (alpha - 2.0) * p(a - 3) * s0 + 3.0 * alpha * (alpha - 1.0) * p(a - 2) * s1 +
-              3.0 * alpha * p(a - 1) * s2 + p(a) * s3;
-}
-
 void powers_of(double t, double power[6]) noexcept {
     power[0] = 1.0;
     power[1] = t;
@@ -38,30 +23,6 @@ void powers_of(double t, double power[6]) noexcept {
     power[3] = power[2] * t;
     power[4] = power[2] * power[2];
     power[5] = power[4] * t;
-}
-
-PlanetExpansion expansion_from(const double value[3][4]) noexcept {
-    constexpr double d = DAYS_PER_JULIAN_MILLENNIUM;
-    PlanetExpansion e{};
-    for (int coordinate = 0; coordinate < 3; ++coordinate) {
-        e.position[coordinate] = value[coordinate][0];
-        e.velocity[coordinate] = value[coordinate][1] / d;
-        e.acceleration[coordinate] = value[coordinate][2] / (d * d);
-        e.jerk[coordinate] = value[coordinate][3] / (d * d * d);
-    }
-    return e;
-}
-
-// Value and first three derivatives (per millennium^k) of Σ_α t^α S_α, with S_α′ = −Σ A K sin φ,
-// S_α″ = −Σ A K² cos φ, S_α‴ = Σ A K³ sin φ.
-void coordinate_derivatives(const VsopSeries (&series)[6], double t, double out[4]) noexcept {
-    double power[6];
-    powers_of(t, power);
-    out[0] = out[1] = out[2] = out[3] = 0.0;
-    for (int a = 0; a < 6; ++a) {
-        if (series[a].count == 0) continue;
-        add_power_series(a, vsop_sums(series[a], t), power, out);
-    }
 }
 
 template <std::size_t N>
@@ -119,20 +80,6 @@ Nutation nutation_fast(double jd_tt) noexcept {
     sum_of_sine_cosine_pairs(series.argument, series.longitude_sine, series.longitude_cosine, series.obliquity_sine,
                              series.obliquity_cosine, NUTATION_SERIES_TERMS, sums);
     return Nutation{sums[0] * NUTATION_UNIT_TO_RADIANS, sums[1] * NUTATION_UNIT_TO_RADIANS};
-}
-
-PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept {
-    if (planet < 0 || planet >= VSOP_PLANET_COUNT) return PlanetExpansion{};
-    const double t = julian_millennia(jd_tt);
-    double value[3][4];
-    for (int coordinate = 0; coordinate < 3; ++coordinate)
-        coordinate_derivatives(VSOP_PLANETS[planet][coordinate], t, value[coordinate]);
-    return expansion_from(value);
-}
-
-void expansion_position_before(const PlanetExpansion& e, double days, double out[3]) noexcept {
-    for (int i = 0; i < 3; ++i)
-        out[i] = e.position[i] - days * (e.velocity[i] - days * (0.5 * e.acceleration[i] - days * e.jerk[i] / 6.0));
 }
 
 MoonPosition moon_position_fast(double jd_tt) noexcept { return moon_position_at_centuries(julian_centuries(jd_tt)); }

@@ -7,17 +7,6 @@
 
 namespace zentaric {
 
-// A planet's heliocentric ecliptic-J2000 position (AU) and its first three time derivatives (AU/day,
-// AU/day², AU/day³) at one instant: enough for the positions a light time (≤ 0.2 day) earlier to 1e-15 AU.
-struct PlanetExpansion {
-    double position[3];
-    double velocity[3];
-    double acceleration[3];
-    double jerk[3];
-};
-
-PlanetExpansion vsop87_expansion(int planet, double jd_tt) noexcept;
-
 // A planet's heliocentric ecliptic-J2000 positions (AU) and velocities (AU per day) at t, t − H and t + H
 // ([instant][coordinate], t in Julian millennia, H = VSOP_HALF_DAY), from one sine–cosine per series term
 // (vsop_sums_three).
@@ -27,9 +16,6 @@ struct PlanetSamples {
 };
 
 void vsop87_samples_three(int planet, double t, PlanetSamples& out) noexcept;
-
-// Position of the expansion `days` days before its instant (third-order Taylor polynomial), AU.
-void expansion_position_before(const PlanetExpansion& expansion, double days, double out[3]) noexcept;
 
 // nutation with the fast kernels (the same terms, summed four at a time: within ~1e-20 rad).
 Nutation nutation_fast(double jd_tt) noexcept;

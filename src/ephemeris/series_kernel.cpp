@@ -14,23 +14,6 @@
 
 namespace zentaric {
 
-VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept {
-    VsopSums sums{0.0, 0.0, 0.0, 0.0};
-    for (std::size_t i = 0; i < series.count; ++i) {
-        const double amplitude = series.amplitude[i];
-        const double frequency = series.frequency[i];
-        const double argument = series.phase[i] + t * frequency;
-        const double cosine = std::cos(argument);
-        const double sine = std::sin(argument);
-        const double ak = amplitude * frequency;
-        sums.cosine += amplitude * cosine;
-        sums.sine_k += ak * sine;
-        sums.cosine_k2 += ak * frequency * cosine;
-        sums.sine_k3 += ak * frequency * frequency * sine;
-    }
-    return sums;
-}
-
 void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept {
     for (int k = 0; k < 3; ++k) out[k] = VsopValueSums{0.0, 0.0};
     for (std::size_t i = 0; i < series.count; ++i) {
@@ -215,30 +198,6 @@ ZENTARIC_AVX2 inline void term_sine_cosine(const TermColumns& terms, __m256d tim
     sine_cosine(_mm256_add_pd(terms.phase, product), s, c);
 }
 
-struct VsopAccumulators {
-    __m256d cosine, sine_k, cosine_k2, sine_k3;
-};
-
-ZENTARIC_AVX2 VsopSums vsop_sums_avx2(const VsopSeries& series, double t) {
-    const __m256d time = _mm256_set1_pd(t);
-    VsopAccumulators sums{_mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd(), _mm256_setzero_pd()};
-    for (std::size_t i = 0; i < series.count; i += 4) {
-        const TermColumns terms = load_columns(series, i);
-        __m256d s, c;
-        term_sine_cosine(terms, time, s, c);
-        const __m256d a = terms.amplitude;
-        const __m256d k = terms.frequency;
-        const __m256d ak = _mm256_mul_pd(a, k);
-        const __m256d ak2 = _mm256_mul_pd(ak, k);
-        sums.cosine = _mm256_fmadd_pd(a, c, sums.cosine);
-        sums.sine_k = _mm256_fmadd_pd(ak, s, sums.sine_k);
-        sums.cosine_k2 = _mm256_fmadd_pd(ak2, c, sums.cosine_k2);
-        sums.sine_k3 = _mm256_fmadd_pd(_mm256_mul_pd(ak2, k), s, sums.sine_k3);
-    }
-    return VsopSums{horizontal_sum(sums.cosine), horizontal_sum(sums.sine_k), horizontal_sum(sums.cosine_k2),
-                    horizontal_sum(sums.sine_k3)};
-}
-
 struct ValueAccumulators {
     __m256d cosine, sine_k;
 };
@@ -406,10 +365,6 @@ bool vector_kernels_available() noexcept {
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 
-VsopSums vsop_sums(const VsopSeries& series, double t) noexcept {
-    return vector_kernels_available() ? vsop_sums_avx2(series, t) : vsop_sums_portable(series, t);
-}
-
 void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept {
     if (vector_kernels_available()) {
         vsop_sums_three_avx2(series, t, out);
@@ -458,8 +413,6 @@ double sum_dispatched(Amplitude amplitude, const double* argument, std::size_t c
 #else  // no x86 vector kernels on this platform
 
 bool vector_kernels_available() noexcept { return false; }
-
-VsopSums vsop_sums(const VsopSeries& series, double t) noexcept { return vsop_sums_portable(series, t); }
 
 void sum_of_sine_cosine_pairs(const double* argument, const double* sine_1, const double* cosine_1,
                               const double* sine_2, const double* cosine_2, std::size_t count, double out[2]) noexcept {

@@ -10,23 +10,10 @@
 
 namespace zentaric {
 
-// Sums over one VSOP series at t (millennia), φ = B + K·t:
-// Σ A cos φ, Σ A K sin φ, Σ A K² cos φ, Σ A K³ sin φ (the last three give the time derivatives).
-struct VsopSums {
-    double cosine;
-    double sine_k;
-    double cosine_k2;
-    double sine_k3;
-};
-
 // Whether the AVX2/FMA kernels run on this processor.
 bool vector_kernels_available() noexcept;
 
-VsopSums vsop_sums(const VsopSeries& series, double t) noexcept;
-// The same sums with std::cos and std::sin, term by term (the portable path).
-VsopSums vsop_sums_portable(const VsopSeries& series, double t) noexcept;
-
-// Σ A cos φ and Σ A K sin φ (value and rate) at t, t − H and t + H (H = VSOP_HALF_DAY, out[0..2] in that
+// Over one VSOP series at t (millennia), φ = B + K·t: Σ A cos φ and Σ A K sin φ (value and rate) at t, t − H and t + H (H = VSOP_HALF_DAY, out[0..2] in that
 // order) from one sine–cosine per term: sin(φ ± K·H) and cos(φ ± K·H) follow from sin φ, cos φ and the term's
 // half-day turn.
 struct VsopValueSums {
@@ -34,6 +21,7 @@ struct VsopValueSums {
     double sine_k;
 };
 void vsop_sums_three(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept;
+// The same sums with std::cos and std::sin, term by term (the portable path).
 void vsop_sums_three_portable(const VsopSeries& series, double t, VsopValueSums out[3]) noexcept;
 
 // The arguments φᵢ + Σₖ iₖ·argₖ of lunar perturbation terms for the 13 arguments in multiplier order, summed in
