@@ -24,7 +24,8 @@ def listed(function: Callable[..., object], argument: str) -> tuple[str, ...]:
 AYANAMSHAS = listed(zentaric.get_ayanamsha, "ayanamsha")
 HOUSE_SYSTEMS = listed(zentaric.compute_houses, "system")
 _VARGA_PAIRS = listed(zentaric.compute_varga, "varga")  # "navamsha"/"d9" pairs
-VARGAS = _VARGA_PAIRS[0::2] + _VARGA_PAIRS[1::2]
+VARGA_CODES = dict(zip(_VARGA_PAIRS[0::2], _VARGA_PAIRS[1::2]))  # "navamsha": "d9"
+VARGAS = (*VARGA_CODES, *VARGA_CODES.values())
 LANGUAGES = listed(zentaric.sign_name, "language")
 LANGUAGE_NAMES: tuple[str, ...] = ("english", "hindi", "sanskrit", "tamil", "telugu", "kannada", "bengali")
 

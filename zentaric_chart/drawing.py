@@ -469,12 +469,9 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
     return ET.tostring(root, encoding="unicode")
 
 
-VARGA_NAMES = {"rashi": "d1", "navamsha": "d9", "dashamsha": "d10", "dwadashamsha": "d12", "shashtiamsha": "d60"}
-
-
 def _canonical_varga(varga: str) -> str:
     lowered = varga.lower().replace("-", "")
-    return VARGA_NAMES.get(lowered, lowered)
+    return _names.VARGA_CODES.get(lowered, lowered)
 
 
 # ---- from a chart -------------------------------------------------------------------------------------------
