@@ -58,22 +58,6 @@ TEST(FindAspects, ApplyingWhenDeviationShrinks) {
     }
 }
 
-TEST(FindAspects, PairOrderThenKindOrder) {
-    // Three bodies in mutual conjunction: pairs (0,1), (0,2), (1,2).
-    const auto conjunctions = major_aspects({{10.0, 0.0}, {11.0, 0.0}, {12.0, 0.0}});
-    ASSERT_EQ(conjunctions.size(), 3u);
-    for (std::size_t index = 0; index < 3; ++index)
-        EXPECT_EQ(std::pair(conjunctions[index].body1, conjunctions[index].body2),
-                  (std::pair<std::uint64_t, std::uint64_t>{index / 2, index == 0 ? 1 : 2}));
-    // Widened orbs overlap: S = 30 lies within a 10× Conjunction and Sextile; order follows the kinds list,
-    // and a kind listed twice is found twice.
-    const std::array<AspectKind, 3> kinds = {AspectKind::Sextile, AspectKind::Conjunction, AspectKind::Sextile};
-    const auto overlapping = find_aspects(std::vector<AspectPosition>{{0.0, 0.0}, {30.0, 0.0}}, kinds, 10.0);
-    ASSERT_EQ(overlapping.size(), 3u);
-    for (std::size_t index = 0; index < 3; ++index) EXPECT_EQ(overlapping[index].kind, kinds[index]);
-    EXPECT_NEAR(overlapping[1].strength, 1.0 - 30.0 / 80.0, 1e-15);
-}
-
 TEST(FindAspects, NonFiniteLongitudesAndDegenerateOrbFactors) {
     // A non-finite longitude difference counts as 0: an exact conjunction that cannot be applying.
     for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {

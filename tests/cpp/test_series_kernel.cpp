@@ -34,23 +34,6 @@ TEST(SeriesKernel, SinesAndCosinesOfSingleArgumentsAreCorrectToAnUlpOfOne) {
     }
 }
 
-TEST(SeriesKernel, WeightedSumsOfEveryLengthMatchThePortableLoop) {
-    // Lengths 0..9 exercise the groups of four and the padded tail.
-    std::mt19937_64 generator(7);
-    std::uniform_real_distribution<double> argument(-3e5, 3e5);
-    std::uniform_real_distribution<double> amplitude(-1.0, 1.0);
-    for (std::size_t count = 0; count < 10; ++count) {
-        std::vector<double> a(count), x(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            a[i] = amplitude(generator);
-            x[i] = argument(generator);
-        }
-        EXPECT_NEAR(sum_of_sines(a.data(), x.data(), count), sum_of_sines_portable(a.data(), x.data(), count), 1e-15);
-        EXPECT_NEAR(sum_of_cosines(a.data(), x.data(), count), sum_of_cosines_portable(a.data(), x.data(), count),
-                    1e-15);
-    }
-}
-
 TEST(SeriesKernel, ThreeInstantVsopSumsMatchThePortableLoopForEverySeries) {
     // The two differ by the rounding of each term and of a differently ordered sum: bounded by (n + 1) ulps of
     // Σ |A·Kⁿ| for n terms.

@@ -1,10 +1,8 @@
 """charts_frame against one-at-a-time `natal` calls: in one process, in a pool, on a Dask cluster, through the CLI."""
 import functools
 import math
-import os
 import subprocess
 import sys
-from concurrent.futures import ProcessPoolExecutor, ThreadPoolExecutor
 from datetime import UTC, datetime, timedelta
 
 import pandas
@@ -95,13 +93,6 @@ def test_empty_and_failing_frames_keep_columns_and_dtypes():
     assert failing["error"].notna().all()
     for frame in (charts_frame(_births().head(0)), failing):
         assert frame.dtypes.equals(batch.charts_meta().dtypes)
-
-
-def test_no_pool_of_its_own_inside_a_worker_thread_or_process():
-    assert batch.default_processes() == len(os.sched_getaffinity(0))
-    with ThreadPoolExecutor(1) as threads, ProcessPoolExecutor(1, mp_context=batch._pool_context()) as processes:
-        in_thread, in_process = (pool.submit(batch.default_processes) for pool in (threads, processes))
-        assert in_thread.result() == in_process.result() == 1
 
 
 def test_dask_local_cluster_with_two_worker_processes_gives_the_same_frame():
