@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstring>
 
+#include "python/objects.hpp"
+
 namespace zentaric::python {
 namespace {
 
@@ -28,20 +30,20 @@ void raise_missing(const Signature& signature, PyObject* const* bound) {
     }
     PyObject* list = quoted_name_list(missing, count);
     if (list == nullptr) return;
-    PyErr_Format(PyExc_TypeError, "%s missing %d required positional %s: %U", signature.function, count,
-                 count == 1 ? "argument" : "arguments", list);
+    raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s missing %d required positional %s: %U",
+                                                          signature.function, count,
+                                                          count == 1 ? "argument" : "arguments", list));
     Py_DECREF(list);
 }
 
 void raise_too_many_positional(const Signature& signature, Py_ssize_t given) {
     const char* verb = given == 1 ? "was" : "were";
-    if (signature.required == signature.count) {
-        PyErr_Format(PyExc_TypeError, "%s takes %d positional arguments but %zd %s given", signature.function,
-                     signature.count, given, verb);
-    } else {
-        PyErr_Format(PyExc_TypeError, "%s takes from %d to %d positional arguments but %zd %s given",
-                     signature.function, signature.required, signature.count, given, verb);
-    }
+    raise_exception(PyExc_TypeError,
+                    signature.required == signature.count
+                        ? PyUnicode_FromFormat("%s takes %d positional arguments but %zd %s given",
+                                               signature.function, signature.count, given, verb)
+                        : PyUnicode_FromFormat("%s takes from %d to %d positional arguments but %zd %s given",
+                                               signature.function, signature.required, signature.count, given, verb));
 }
 
 int find_parameter(const Signature& signature, PyObject* keyword) {
@@ -72,13 +74,14 @@ bool bind(const Signature& signature, PyObject* const* args, Py_ssize_t nargsf, 
             PyObject* keyword = PyTuple_GET_ITEM(kwnames, k);
             const int i = find_parameter(signature, keyword);
             if (i < 0) {
-                PyErr_Format(PyExc_TypeError, "%s got an unexpected keyword argument '%U'", signature.function,
-                             keyword);
+                raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s got an unexpected keyword argument '%U'",
+                                                                      signature.function, keyword));
                 return false;
             }
             if (bound[i] != nullptr) {
-                PyErr_Format(PyExc_TypeError, "%s got multiple values for argument '%s'", signature.function,
-                             signature.parameters[i].name);
+                const char* name = signature.parameters[i].name;
+                raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s got multiple values for argument '%s'",
+                                                                      signature.function, name));
                 return false;
             }
             bound[i] = args[positional + k];
@@ -100,18 +103,7 @@ void prefix_type_error(const char* name) {
         PyErr_SetRaisedException(original);
         return;
     }
-    PyObject* replacement = nullptr;
-    PyObject* message = PyUnicode_FromFormat("argument '%s': %S", name, original);
-    if (message != nullptr) {
-        replacement = PyObject_CallOneArg(PyExc_TypeError, message);
-        Py_DECREF(message);
-    }
-    if (replacement == nullptr) {
-        Py_DECREF(original);
-        return;  // the failure to build the message is the exception now set
-    }
-    PyException_SetCause(replacement, original);  // steals `original`
-    PyErr_SetRaisedException(replacement);        // steals `replacement`
+    raise_exception(PyExc_TypeError, PyUnicode_FromFormat("argument '%s': %S", name, original), original);
 }
 
 bool convert_bounded_integer(PyObject* object, long long minimum, long long maximum, Argument& out) {
@@ -127,7 +119,7 @@ bool convert_bounded_integer(PyObject* object, long long minimum, long long maxi
     }
     if (value == -1 && PyErr_Occurred()) return false;
     if (overflow != 0 || value < minimum || value > maximum) {
-        PyErr_SetString(PyExc_OverflowError, OUT_OF_RANGE);
+        raise_exception(PyExc_OverflowError, PyUnicode_FromString(OUT_OF_RANGE));
         return false;
     }
     out.integer = value;
@@ -159,7 +151,8 @@ bool convert_text(PyObject* object, Argument& out) {
     if (!PyUnicode_Check(object)) {
         PyObject* type_name = PyType_GetQualName(Py_TYPE(object));
         if (type_name != nullptr) {
-            PyErr_Format(PyExc_TypeError, "'%U' object cannot be converted to 'PyString'", type_name);
+            raise_exception(PyExc_TypeError,
+                            PyUnicode_FromFormat("'%U' object cannot be converted to 'PyString'", type_name));
             Py_DECREF(type_name);
         }
         return false;

@@ -76,12 +76,11 @@ PyObject* localized_name_for(const Signature& signature, locale::NameTable table
     const Result<locale::Language> language = locale::parse_language(text_or(a[1], DEFAULT_LANGUAGE));
     if (!language) return raise_error(language.error());
     const auto name = locale::localized_name(table, a[0].index, language.value());
-    if (!name) {
-        PyErr_Format(PyExc_IndexError, "index %llu is out of range: %s accepts 0 to %zu",
-                     static_cast<unsigned long long>(a[0].index), signature.function, locale::row_count(table) - 1);
-        return nullptr;
-    }
-    return new_text(*name);
+    if (name) return new_text(*name);
+    const auto index = static_cast<unsigned long long>(a[0].index);
+    const std::size_t last = locale::row_count(table) - 1;
+    return raise_exception(PyExc_IndexError, PyUnicode_FromFormat("index %llu is out of range: %s accepts 0 to %zu",
+                                                                  index, signature.function, last));
 }
 
 }  // namespace

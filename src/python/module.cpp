@@ -92,9 +92,8 @@ PyObject* create_module() {
 // objects belong to the interpreter that made them, and a sub-interpreter may be destroyed while they live on.
 PyMODINIT_FUNC PyInit_zentaric(void) {
     if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
-        PyErr_SetString(PyExc_ImportError,
-                        "zentaric: sub-interpreters are not supported; import it in the main interpreter only");
-        return nullptr;
+        const char* message = "zentaric: sub-interpreters are not supported; import it in the main interpreter only";
+        return zentaric::python::raise_exception(PyExc_ImportError, PyUnicode_FromString(message));
     }
     if (the_module == nullptr) {
         if (!zentaric::python::init_objects()) return nullptr;

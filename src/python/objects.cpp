@@ -46,14 +46,21 @@ bool init_objects() {
     return true;
 }
 
-PyObject* raise_error(const Error& error) {
-    PyObject* message = PyUnicode_DecodeUTF8(error.message.data(), static_cast<Py_ssize_t>(error.message.size()),
-                                             "surrogateescape");
-    if (message != nullptr) {
-        PyErr_SetObject(PyExc_ValueError, message);
-        Py_DECREF(message);
+PyObject* raise_exception(PyObject* kind, PyObject* message, PyObject* cause) {
+    if (message != nullptr) PyErr_SetObject(kind, message);
+    if (message != nullptr && cause != nullptr) {
+        PyObject* raised = PyErr_GetRaisedException();
+        PyException_SetCause(raised, Py_NewRef(cause));  // steals the new reference
+        PyErr_SetRaisedException(raised);                // steals `raised`
     }
+    Py_XDECREF(message);
+    Py_XDECREF(cause);
     return nullptr;
+}
+
+PyObject* raise_error(const Error& error) {
+    const auto size = static_cast<Py_ssize_t>(error.message.size());
+    return raise_exception(PyExc_ValueError, PyUnicode_DecodeUTF8(error.message.data(), size, "surrogateescape"));
 }
 
 PyObject* new_text(std::string_view utf8) {
@@ -97,8 +104,7 @@ PyObject* nakshatra_templates[NAKSHATRA_COUNT][4] = {};
 
 PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada) {
     if (nakshatra >= NAKSHATRA_COUNT || pada < 1 || pada > 4) {
-        PyErr_SetString(PyExc_SystemError, "nakshatra or pada out of range");
-        return nullptr;
+        return raise_exception(PyExc_SystemError, PyUnicode_FromString("nakshatra or pada out of range"));
     }
     PyObject*& slot = nakshatra_templates[nakshatra][pada - 1];
     if (slot == nullptr) {

@@ -1,4 +1,4 @@
-// Python result objects and the one place where an error value becomes a Python exception.
+// Python result objects, and the one place where the module raises.
 #pragma once
 
 #define PY_SSIZE_T_CLEAN
@@ -15,7 +15,11 @@ namespace zentaric::python {
 // Creates the interned key strings and cached objects the result builders use; false with an exception set.
 bool init_objects();
 
-// Raises the Python exception of an error value (ValueError with its message); always returns nullptr.
+// The one place where the module raises: `kind` with `message` as its single argument, caused by `cause` if given.
+// Takes both references; a null message (making it failed) leaves that failure set. Always returns nullptr.
+PyObject* raise_exception(PyObject* kind, PyObject* message, PyObject* cause = nullptr);
+
+// An error value as a Python exception (ValueError with its message); always returns nullptr.
 PyObject* raise_error(const Error& error);
 
 // A new str from UTF-8 text.
