@@ -1,7 +1,9 @@
 #include "python/arguments.hpp"
 
+#include <algorithm>
 #include <climits>
-#include <cstring>
+#include <span>
+#include <string_view>
 
 #include "python/objects.hpp"
 
@@ -22,76 +24,73 @@ PyObject* quoted_name_list(const char* const* names, int count) {
     return text;
 }
 
-void raise_missing(const Signature& signature, PyObject* const* bound) {
+using Parameters = std::span<const Parameter>;
+
+// The TypeErrors of binding, worded as the interpreter words them; each returns false.
+bool raise_missing(const char* function, Parameters parameters, PyObject* const* bound) {
     const char* missing[MAX_PARAMETERS];
     int count = 0;
-    for (int i = 0; i < signature.required; ++i) {
-        if (bound[i] == nullptr) missing[count++] = signature.parameters[i].name;
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        if (bound[i] == nullptr && !parameters[i].optional) missing[count++] = parameters[i].name;
     }
     PyObject* list = quoted_name_list(missing, count);
-    if (list == nullptr) return;
-    raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s missing %d required positional %s: %U",
-                                                          signature.function, count,
-                                                          count == 1 ? "argument" : "arguments", list));
+    if (list == nullptr) return false;
+    raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s() missing %d required positional %s: %U", function,
+                                                          count, count == 1 ? "argument" : "arguments", list));
     Py_DECREF(list);
+    return false;
 }
 
-void raise_too_many_positional(const Signature& signature, Py_ssize_t given) {
+bool raise_too_many_positional(const char* function, Parameters parameters, std::size_t given) {
+    const std::size_t count = parameters.size();
+    const auto required = static_cast<std::size_t>(std::ranges::count(parameters, false, &Parameter::optional));
     const char* verb = given == 1 ? "was" : "were";
     raise_exception(PyExc_TypeError,
-                    signature.required == signature.count
-                        ? PyUnicode_FromFormat("%s takes %d positional arguments but %zd %s given",
-                                               signature.function, signature.count, given, verb)
-                        : PyUnicode_FromFormat("%s takes from %d to %d positional arguments but %zd %s given",
-                                               signature.function, signature.required, signature.count, given, verb));
+                    required == count
+                        ? PyUnicode_FromFormat("%s() takes %zu positional arguments but %zu %s given", function, count,
+                                               given, verb)
+                        : PyUnicode_FromFormat("%s() takes from %zu to %zu positional arguments but %zu %s given",
+                                               function, required, count, given, verb));
+    return false;
 }
 
-int find_parameter(const Signature& signature, PyObject* keyword) {
+const Parameter* find_parameter(Parameters parameters, PyObject* keyword) {
     Py_ssize_t size = 0;
     const char* utf8 = PyUnicode_AsUTF8AndSize(keyword, &size);
     if (utf8 == nullptr) {
         PyErr_Clear();
-        return -1;
+        return nullptr;
     }
-    for (int i = 0; i < signature.count; ++i) {
-        const char* name = signature.parameters[i].name;
-        if (std::strlen(name) == static_cast<std::size_t>(size) && std::memcmp(name, utf8, size) == 0) return i;
+    for (const Parameter& parameter : parameters) {
+        if (parameter.name == std::string_view(utf8, static_cast<std::size_t>(size))) return &parameter;
     }
-    return -1;
+    return nullptr;
 }
 
-bool bind(const Signature& signature, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames,
+bool bind(const char* function, Parameters parameters, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames,
           PyObject** bound) {
-    const Py_ssize_t positional = PyVectorcall_NARGS(nargsf);
-    if (positional > signature.count) {
-        raise_too_many_positional(signature, positional);
-        return false;
-    }
-    for (int i = 0; i < signature.count; ++i) bound[i] = i < positional ? args[i] : nullptr;
-    if (kwnames != nullptr) {
-        const Py_ssize_t keywords = PyTuple_GET_SIZE(kwnames);
-        for (Py_ssize_t k = 0; k < keywords; ++k) {
-            PyObject* keyword = PyTuple_GET_ITEM(kwnames, k);
-            const int i = find_parameter(signature, keyword);
-            if (i < 0) {
-                raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s got an unexpected keyword argument '%U'",
-                                                                      signature.function, keyword));
-                return false;
-            }
-            if (bound[i] != nullptr) {
-                const char* name = signature.parameters[i].name;
-                raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s got multiple values for argument '%s'",
-                                                                      signature.function, name));
-                return false;
-            }
-            bound[i] = args[positional + k];
-        }
-    }
-    for (int i = 0; i < signature.required; ++i) {
-        if (bound[i] == nullptr) {
-            raise_missing(signature, bound);
+    const auto positional = static_cast<std::size_t>(PyVectorcall_NARGS(nargsf));
+    if (positional > parameters.size()) return raise_too_many_positional(function, parameters, positional);
+    for (std::size_t i = 0; i < parameters.size(); ++i) bound[i] = i < positional ? args[i] : nullptr;
+    const Py_ssize_t keywords = kwnames != nullptr ? PyTuple_GET_SIZE(kwnames) : 0;
+    for (Py_ssize_t k = 0; k < keywords; ++k) {
+        PyObject* keyword = PyTuple_GET_ITEM(kwnames, k);
+        const Parameter* parameter = find_parameter(parameters, keyword);
+        if (parameter == nullptr) {
+            raise_exception(PyExc_TypeError,
+                            PyUnicode_FromFormat("%s() got an unexpected keyword argument '%U'", function, keyword));
             return false;
         }
+        PyObject*& slot = bound[parameter - parameters.data()];
+        if (slot != nullptr) {
+            raise_exception(PyExc_TypeError, PyUnicode_FromFormat("%s() got multiple values for argument '%s'",
+                                                                  function, parameter->name));
+            return false;
+        }
+        slot = args[positional + k];
+    }
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        if (bound[i] == nullptr && !parameters[i].optional) return raise_missing(function, parameters, bound);
     }
     return true;
 }
@@ -178,19 +177,19 @@ bool convert(const Parameter& parameter, PyObject* object, Argument& out) {
 
 }  // namespace
 
-bool parse_arguments(const Signature& signature, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames,
-                     Argument* out) {
+bool parse_arguments(const char* function, Parameters parameters, PyObject* const* args, Py_ssize_t nargsf,
+                     PyObject* kwnames, Argument* out) {
     PyObject* bound[MAX_PARAMETERS];
-    if (kwnames == nullptr && PyVectorcall_NARGS(nargsf) == signature.count) {
-        for (int i = 0; i < signature.count; ++i) bound[i] = args[i];  // all given by position: nothing to bind
-    } else if (!bind(signature, args, nargsf, kwnames, bound)) {
+    if (kwnames == nullptr && static_cast<std::size_t>(PyVectorcall_NARGS(nargsf)) == parameters.size()) {
+        for (std::size_t i = 0; i < parameters.size(); ++i) bound[i] = args[i];  // all by position: nothing to bind
+    } else if (!bind(function, parameters, args, nargsf, kwnames, bound)) {
         return false;
     }
-    for (int i = 0; i < signature.count; ++i) {
-        out[i].present = bound[i] != nullptr;
-        if (!out[i].present) continue;
-        if (!convert(signature.parameters[i], bound[i], out[i])) {
-            prefix_type_error(signature.parameters[i].name);
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        if (bound[i] == nullptr) {
+            out[i] = parameters[i].fallback;
+        } else if (!convert(parameters[i], bound[i], out[i])) {
+            prefix_type_error(parameters[i].name);
             return false;
         }
     }

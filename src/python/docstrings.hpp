@@ -1,14 +1,52 @@
-// Docstrings: the first line is the text signature that inspect.signature reads; the lists of names are spelled
-// from the core's tables when the module is compiled.
+// Docstrings, spelled when the module is compiled: the first line is the text signature that inspect.signature reads,
+// written from the function's parameter table; the lists of names come from the core's tables.
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
+#include "python/functions.hpp"
 #include "python/name_lists.hpp"
 
 namespace zentaric::python {
 
+constexpr void put_whole_number(TextWriter& writer, std::uint64_t number) {
+    if (number >= 10) put_whole_number(writer, number / 10);
+    writer.put(std::string_view("0123456789").substr(number % 10, 1));
+}
 
-inline constexpr auto COMPUTE_DASHA_DOC = joined(
-    "compute_dasha(moon_longitude, birth_jd, levels=3)\n--\n\n"
+// "compute_houses(ramc, latitude, obliquity, system=\"Placidus\")\n--\n\n". A numeric default is written as Python
+// writes it, which this spelling covers for whole numbers from 0 up.
+template <const auto& signature>
+constexpr void put_text_signature(TextWriter& writer) {
+    writer.put(signature.name);
+    for (std::size_t i = 0; i < signature.count; ++i) {
+        const Parameter& parameter = signature.parameters[i];
+        const Argument& fallback = parameter.fallback;
+        writer.put(i == 0 ? "(" : ", ");
+        writer.put(parameter.name);
+        if (!parameter.optional) continue;
+        if (parameter.kind == ArgumentKind::Text) {
+            writer.put("=\"");
+            writer.put(fallback.text);
+            writer.put("\"");
+            continue;
+        }
+        if (fallback.integer < 0 || fallback.number != static_cast<double>(fallback.integer)) throw "not spelled";
+        writer.put("=");
+        put_whole_number(writer, static_cast<std::uint64_t>(fallback.integer));
+        if (parameter.kind == ArgumentKind::Float) writer.put(".0");
+    }
+    writer.put(")\n--\n\n");
+}
+
+// A function's docstring: its text signature, then the parts.
+template <const auto& signature, std::size_t... N>
+constexpr auto docstring(const char (&... parts)[N]) {
+    return joined(spelled<put_text_signature<signature>>().chars, parts...);
+}
+
+inline constexpr auto COMPUTE_DASHA_DOC = docstring<COMPUTE_DASHA>(
     "Compute Vimshottari Dasha from Moon's sidereal longitude.\n\n"
     "Args:\n"
     "    moon_longitude: sidereal longitude of the Moon in degrees.\n"
@@ -17,16 +55,14 @@ inline constexpr auto COMPUTE_DASHA_DOC = joined(
     "Returns:\n"
     "    JSON string with moon_nakshatra, initial_balance and the nine maha_dashas with their sub_periods.");
 
-inline constexpr auto GET_NAKSHATRA_DOC = joined(
-    "get_nakshatra(sidereal_longitude)\n--\n\n"
+inline constexpr auto GET_NAKSHATRA_DOC = docstring<GET_NAKSHATRA>(
     "Get nakshatra and pada for a sidereal longitude.\n\n"
     "Args:\n"
     "    sidereal_longitude: longitude in degrees (any value; normalised to [0, 360)).\n\n"
     "Returns:\n"
     "    dict with nakshatra, index, pada, dasha_lord, start_longitude and end_longitude.");
 
-inline constexpr auto COMPUTE_VARGA_DOC = joined(
-    "compute_varga(longitude, varga)\n--\n\n"
+inline constexpr auto COMPUTE_VARGA_DOC = docstring<COMPUTE_VARGA>(
     "Compute varga (divisional chart) sign for a longitude.\n\n"
     "Args:\n"
     "    longitude: sidereal longitude in degrees.\n"
@@ -36,8 +72,7 @@ inline constexpr auto COMPUTE_VARGA_DOC = joined(
     "Raises:\n"
     "    ValueError: unknown varga name.");
 
-inline constexpr auto COMPUTE_HOUSES_DOC = joined(
-    "compute_houses(ramc, latitude, obliquity, system=\"Placidus\")\n--\n\n"
+inline constexpr auto COMPUTE_HOUSES_DOC = docstring<COMPUTE_HOUSES>(
     "Compute house cusps.\n\n"
     "Args:\n"
     "    ramc: right ascension of the midheaven in degrees.\n"
@@ -49,8 +84,7 @@ inline constexpr auto COMPUTE_HOUSES_DOC = joined(
     "Raises:\n"
     "    ValueError: unknown house system.");
 
-inline constexpr auto TROPICAL_TO_SIDEREAL_DOC = joined(
-    "tropical_to_sidereal(tropical_longitude, ayanamsha=\"Lahiri\", jd=2451545.0)\n--\n\n"
+inline constexpr auto TROPICAL_TO_SIDEREAL_DOC = docstring<TROPICAL_TO_SIDEREAL>(
     "Convert tropical longitude to sidereal.\n\n"
     "Args:\n"
     "    tropical_longitude: tropical ecliptic longitude in degrees.\n"
@@ -59,8 +93,7 @@ inline constexpr auto TROPICAL_TO_SIDEREAL_DOC = joined(
     "Returns:\n"
     "    float sidereal longitude in [0, 360).");
 
-inline constexpr auto GET_AYANAMSHA_DOC = joined(
-    "get_ayanamsha(ayanamsha=\"Lahiri\", jd=2451545.0)\n--\n\n"
+inline constexpr auto GET_AYANAMSHA_DOC = docstring<GET_AYANAMSHA>(
     "Get ayanamsha value in degrees for a given date.\n\n"
     "Args:\n"
     "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, ".\n"
@@ -68,8 +101,7 @@ inline constexpr auto GET_AYANAMSHA_DOC = joined(
     "Returns:\n"
     "    float ayanamsha in degrees (not normalised).");
 
-inline constexpr auto CALENDAR_TO_JD_DOC = joined(
-    "calendar_to_jd(year, month, day)\n--\n\n"
+inline constexpr auto CALENDAR_TO_JD_DOC = docstring<CALENDAR_TO_JD>(
     "Convert calendar date to Julian Day.\n\n"
     "Args:\n"
     "    year: astronomical year (0 is 1 BCE), proleptic Gregorian calendar.\n"
@@ -78,8 +110,7 @@ inline constexpr auto CALENDAR_TO_JD_DOC = joined(
     "Returns:\n"
     "    float Julian Day.");
 
-inline constexpr auto PLANET_NAME_DOC = joined(
-    "planet_name(index, language=\"en\")\n--\n\n"
+inline constexpr auto PLANET_NAME_DOC = docstring<PLANET_NAME>(
     "Get planet name in a specified language.\n\n"
     "Args:\n"
     "    index: 0..8 for Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu.\n"
@@ -87,8 +118,7 @@ inline constexpr auto PLANET_NAME_DOC = joined(
     "Returns:\n"
     "    str name.");
 
-inline constexpr auto SIGN_NAME_DOC = joined(
-    "sign_name(index, language=\"en\")\n--\n\n"
+inline constexpr auto SIGN_NAME_DOC = docstring<SIGN_NAME>(
     "Get sign name in a specified language.\n\n"
     "Args:\n"
     "    index: 0 (Aries) to 11 (Pisces).\n"
@@ -96,8 +126,7 @@ inline constexpr auto SIGN_NAME_DOC = joined(
     "Returns:\n"
     "    str name.");
 
-inline constexpr auto NAKSHATRA_NAME_I18N_DOC = joined(
-    "nakshatra_name_i18n(index, language=\"en\")\n--\n\n"
+inline constexpr auto NAKSHATRA_NAME_I18N_DOC = docstring<NAKSHATRA_NAME_I18N>(
     "Get nakshatra name in a specified language.\n\n"
     "Args:\n"
     "    index: 0 (Ashwini) to 26 (Revati).\n"
@@ -105,9 +134,7 @@ inline constexpr auto NAKSHATRA_NAME_I18N_DOC = joined(
     "Returns:\n"
     "    str name.");
 
-inline constexpr auto COMPUTE_NATAL_CHART_DOC = joined(
-    "compute_natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha=\"Lahiri\", "
-    "house_system=\"Placidus\")\n--\n\n"
+inline constexpr auto COMPUTE_NATAL_CHART_DOC = docstring<COMPUTE_NATAL_CHART>(
     "Compute a complete natal chart from birth data.\n\n"
     "Args:\n"
     "    year: astronomical year; negative years are BCE (0 is 1 BCE).\n"

@@ -1,26 +1,49 @@
-// The eleven module functions (vectorcall with keywords); their docstrings are in docstrings.hpp.
+// The eleven module functions: each one's parameter table (names, conversions, defaults; required parameters first)
+// and its body, which gets the arguments bound, converted and completed with the defaults, in table order.
 #pragma once
 
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include "python/arguments.hpp"
+
 namespace zentaric::python {
 
-#define ZENTARIC_FUNCTION(name) \
-    PyObject* name(PyObject* module, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames)
+using K = ArgumentKind;
 
-ZENTARIC_FUNCTION(compute_dasha);
-ZENTARIC_FUNCTION(get_nakshatra);
-ZENTARIC_FUNCTION(compute_varga);
-ZENTARIC_FUNCTION(compute_houses);
-ZENTARIC_FUNCTION(tropical_to_sidereal);
-ZENTARIC_FUNCTION(get_ayanamsha);
-ZENTARIC_FUNCTION(calendar_to_jd);
-ZENTARIC_FUNCTION(planet_name);
-ZENTARIC_FUNCTION(sign_name);
-ZENTARIC_FUNCTION(nakshatra_name_i18n);
-ZENTARIC_FUNCTION(compute_natal_chart);
+inline constexpr Signature COMPUTE_DASHA{"compute_dasha", {
+    {"moon_longitude", K::Float}, {"birth_jd", K::Float}, {"levels", K::UInt8, 3}}};
+inline constexpr Signature GET_NAKSHATRA{"get_nakshatra", {{"sidereal_longitude", K::Float}}};
+inline constexpr Signature COMPUTE_VARGA{"compute_varga", {{"longitude", K::Float}, {"varga", K::Text}}};
+inline constexpr Signature COMPUTE_HOUSES{"compute_houses", {
+    {"ramc", K::Float}, {"latitude", K::Float}, {"obliquity", K::Float}, {"system", K::Text, "Placidus"}}};
+inline constexpr Signature TROPICAL_TO_SIDEREAL{"tropical_to_sidereal", {
+    {"tropical_longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"}, {"jd", K::Float, 2451545.0}}};
+inline constexpr Signature GET_AYANAMSHA{"get_ayanamsha", {
+    {"ayanamsha", K::Text, "Lahiri"}, {"jd", K::Float, 2451545.0}}};
+inline constexpr Signature CALENDAR_TO_JD{"calendar_to_jd", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::Float}}};
+constexpr auto localized_name_signature(const char* name) {
+    return Signature{name, {{"index", K::Index}, {"language", K::Text, "en"}}};
+}
+inline constexpr Signature PLANET_NAME = localized_name_signature("planet_name");
+inline constexpr Signature SIGN_NAME = localized_name_signature("sign_name");
+inline constexpr Signature NAKSHATRA_NAME_I18N = localized_name_signature("nakshatra_name_i18n");
+inline constexpr Signature COMPUTE_NATAL_CHART{"compute_natal_chart", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
+    {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
+    {"house_system", K::Text, "Placidus"}}};
 
-#undef ZENTARIC_FUNCTION
+PyObject* compute_dasha(const Argument* a);
+PyObject* get_nakshatra(const Argument* a);
+PyObject* compute_varga(const Argument* a);
+PyObject* compute_houses(const Argument* a);
+PyObject* tropical_to_sidereal(const Argument* a);
+PyObject* get_ayanamsha(const Argument* a);
+PyObject* calendar_to_jd(const Argument* a);
+PyObject* planet_name(const Argument* a);
+PyObject* sign_name(const Argument* a);
+PyObject* nakshatra_name_i18n(const Argument* a);
+PyObject* compute_natal_chart(const Argument* a);
 
 }  // namespace zentaric::python

@@ -2,6 +2,7 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include <array>
 #include <new>
 
 #include "python/docstrings.hpp"
@@ -10,35 +11,39 @@
 
 namespace {
 
-using FastFunction = PyObject* (*)(PyObject*, PyObject* const*, Py_ssize_t, PyObject*);
+using namespace zentaric::python;
 
-// A function's entry point: running out of memory inside a computation (std::bad_alloc, the only exception C++ code
-// below here can raise) becomes MemoryError instead of unwinding through the interpreter's frames.
-template <FastFunction Function>
-PyObject* entry_point(PyObject* module, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) noexcept {
+// A function's entry point: binds and converts the arguments by its parameter table and runs it. std::bad_alloc, the
+// only exception C++ code below here can raise, becomes MemoryError instead of unwinding through the interpreter.
+template <const auto& signature, PyObject* (*function)(const Argument*)>
+PyObject* entry_point(PyObject*, PyObject* const* args, Py_ssize_t nargsf, PyObject* kwnames) noexcept {
+    // A copy of the table: g++ 12 places a constant that a docstring has read as a template argument in writable data.
+    static constexpr auto table = signature;
+    std::array<Argument, table.count> arguments;
+    if (!parse_arguments(table.name, table.parameters, args, nargsf, kwnames, arguments.data())) return nullptr;
     try {
-        return Function(module, args, nargsf, kwnames);
+        return function(arguments.data());
     } catch (const std::bad_alloc&) {
         return PyErr_NoMemory();
     }
 }
 
-#define ZENTARIC_METHOD(name, doc)                                                                              \
-    {#name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(entry_point<zentaric::python::name>)), \
-     METH_FASTCALL | METH_KEYWORDS, zentaric::python::doc.chars}
+#define ZENTARIC_METHOD(function, SIGNATURE)                                                                        \
+    {SIGNATURE.name, reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(entry_point<SIGNATURE, function>)), \
+     METH_FASTCALL | METH_KEYWORDS, SIGNATURE##_DOC.chars}
 
 PyMethodDef MODULE_FUNCTIONS[] = {
-    ZENTARIC_METHOD(compute_dasha, COMPUTE_DASHA_DOC),
-    ZENTARIC_METHOD(get_nakshatra, GET_NAKSHATRA_DOC),
-    ZENTARIC_METHOD(compute_varga, COMPUTE_VARGA_DOC),
-    ZENTARIC_METHOD(compute_houses, COMPUTE_HOUSES_DOC),
-    ZENTARIC_METHOD(tropical_to_sidereal, TROPICAL_TO_SIDEREAL_DOC),
-    ZENTARIC_METHOD(get_ayanamsha, GET_AYANAMSHA_DOC),
-    ZENTARIC_METHOD(calendar_to_jd, CALENDAR_TO_JD_DOC),
-    ZENTARIC_METHOD(planet_name, PLANET_NAME_DOC),
-    ZENTARIC_METHOD(sign_name, SIGN_NAME_DOC),
-    ZENTARIC_METHOD(nakshatra_name_i18n, NAKSHATRA_NAME_I18N_DOC),
-    ZENTARIC_METHOD(compute_natal_chart, COMPUTE_NATAL_CHART_DOC),
+    ZENTARIC_METHOD(compute_dasha, COMPUTE_DASHA),
+    ZENTARIC_METHOD(get_nakshatra, GET_NAKSHATRA),
+    ZENTARIC_METHOD(compute_varga, COMPUTE_VARGA),
+    ZENTARIC_METHOD(compute_houses, COMPUTE_HOUSES),
+    ZENTARIC_METHOD(tropical_to_sidereal, TROPICAL_TO_SIDEREAL),
+    ZENTARIC_METHOD(get_ayanamsha, GET_AYANAMSHA),
+    ZENTARIC_METHOD(calendar_to_jd, CALENDAR_TO_JD),
+    ZENTARIC_METHOD(planet_name, PLANET_NAME),
+    ZENTARIC_METHOD(sign_name, SIGN_NAME),
+    ZENTARIC_METHOD(nakshatra_name_i18n, NAKSHATRA_NAME_I18N),
+    ZENTARIC_METHOD(compute_natal_chart, COMPUTE_NATAL_CHART),
     {nullptr, nullptr, 0, nullptr},
 };
 
@@ -93,10 +98,10 @@ PyObject* create_module() {
 PyMODINIT_FUNC PyInit_zentaric(void) {
     if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
         const char* message = "zentaric: sub-interpreters are not supported; import it in the main interpreter only";
-        return zentaric::python::raise_exception(PyExc_ImportError, PyUnicode_FromString(message));
+        return raise_exception(PyExc_ImportError, PyUnicode_FromString(message));
     }
     if (the_module == nullptr) {
-        if (!zentaric::python::init_objects()) return nullptr;
+        if (!init_objects()) return nullptr;
         the_module = create_module();
         if (the_module == nullptr) return nullptr;
     }
