@@ -1,5 +1,5 @@
 // The chart from tropical positions: houses of bodies, the sidereal shift, aspects (house numbers of sidereal
-// charts and the document's members through the module: tests/python/test_sidereal_reference.py, test_properties.py).
+// charts and the document's members through the module: tests/python/test_sidereal_reference.py, test_conversions.py).
 #include <gtest/gtest.h>
 
 #include <array>

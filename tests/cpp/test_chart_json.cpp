@@ -1,5 +1,5 @@
 // The chart document: member order, number layout, nulls; the natal chart's houses from the RAMC of the place and
-// the mean obliquity (whole charts through the module: test_properties.py, test_sidereal_reference.py).
+// the mean obliquity (whole charts through the module: test_conversions.py, test_sidereal_reference.py).
 #include <gtest/gtest.h>
 
 #include <cmath>

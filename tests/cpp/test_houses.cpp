@@ -1,5 +1,5 @@
 // House systems: the polar fallback, degenerate inputs, geometric properties and exact edge cases (cusps against
-// the Swiss Ephemeris and system names through the module: tests/python/test_houses_reference.py, test_properties.py).
+// the Swiss Ephemeris and system names through the module: tests/python/test_houses_reference.py, test_conversions.py).
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 """The short paths: calendar, ayanamsha, nakshatra, varga and localised names, end to end (their argument
-conversions, spellings and errors are in test_properties.py and test_error_mapping.py)."""
+conversions, spellings and errors are in test_conversions.py and test_error_mapping.py)."""
 import math
 import sys
 
