@@ -28,7 +28,7 @@ import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
-from zentaric_chart.drawing import chart_svg
+from zentaric_chart.drawing import BodyPoint, Figure, draw
 
 #: The module's chart bodies as this package names them (the true node is left out).
 _MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
@@ -176,7 +176,20 @@ class Chart:
         """The chart drawn as self-contained SVG text: style "south" (South Indian), "north" (North Indian) or
         "wheel" (Western); varga "d1", "d9", "d10", "d12" or "d60" (south and north); language one of the module's
         seven (default: the chart's); size in pixels. See `zentaric_chart.drawing`."""
-        return chart_svg(self, style, varga, language, size)
+        return draw(self.figure(), style, varga, self.language if language is None else language, size)
+
+    def figure(self) -> Figure:
+        """What the drawings show of the chart: its nine bodies, lagna, cusps in its own zodiac and aspects, and the
+        caption (the local birth time and the place)."""
+        index = {body.name: position for position, body in enumerate(self.bodies)}
+        birth = self.birth
+        place = (f"{abs(birth.latitude):.2f}° {'N' if birth.latitude >= 0 else 'S'}  "
+                 f"{abs(birth.longitude):.2f}° {'E' if birth.longitude >= 0 else 'W'}")
+        return Figure(
+            bodies=tuple(BodyPoint(PLANET_ROWS[body.name], body.longitude, body.retrograde) for body in self.bodies),
+            lagna=self.lagna.longitude, cusps=self.houses.cusps_sidereal,
+            aspects=tuple((index[aspect.body1], index[aspect.body2], aspect.type) for aspect in self.aspects),
+            caption=(f"{birth.local():%Y-%m-%d %H:%M}", place))
 
     def _repr_svg_(self) -> str:
         """Jupyter shows a chart as its South Indian drawing."""

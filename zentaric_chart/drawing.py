@@ -34,17 +34,13 @@ import unicodedata
 import xml.etree.ElementTree as ET
 from dataclasses import dataclass
 from functools import lru_cache
-from typing import TYPE_CHECKING, Sequence
+from typing import Sequence
 
 import zentaric
 
 from zentaric_chart import _names
 
-if TYPE_CHECKING:
-    from zentaric_chart.chart import Chart
-
-__all__ = ["BodyPoint", "FONT_FAMILY", "Figure", "STYLES", "chart_svg", "draw", "figure_of", "short_names",
-           "text_width"]
+__all__ = ["BodyPoint", "FONT_FAMILY", "Figure", "STYLES", "draw", "short_names", "text_width"]
 
 STYLES = ("south", "north", "wheel")
 FONT_FAMILY = ("'Noto Sans', 'Noto Sans Devanagari', 'Noto Sans Tamil', 'Noto Sans Telugu', "
@@ -452,11 +448,11 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
     (the wheel only for the birth chart, "d1"); language one of the module's seven; size the picture's side in
     pixels (the drawing scales with its viewBox)."""
     if style not in STYLES:
-        raise ValueError(f"Unknown style: {style!r} (accepted: {', '.join(STYLES)})")
+        raise _names.UnknownName("style", style, STYLES, _names.closest(style, STYLES))
     if not (math.isfinite(size) and size > 0):
         raise ValueError(f"size must be a positive number of pixels, not {size!r}")
-    code = _language_code(language)
-    zentaric.compute_varga(0.0, varga)  # raises the module's ValueError for an unknown varga
+    code = _language_code(_names.language(language))
+    _names.varga(varga)  # the module's check of the name, with the closest accepted one
     canonical = _canonical_varga(varga)
     if style == "wheel":
         if canonical != "d1":
@@ -472,31 +468,3 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
 def _canonical_varga(varga: str) -> str:
     lowered = varga.lower().replace("-", "")
     return _names.VARGA_CODES.get(lowered, lowered)
-
-
-# ---- from a chart -------------------------------------------------------------------------------------------
-
-def figure_of(chart: Chart) -> Figure:
-    """The `Figure` of a natal chart: its nine bodies, lagna, cusps in its own zodiac and aspects; the caption
-    is the local birth time and the place."""
-    rows = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6, "Rahu": 7,
-            "Ketu": 8}
-    index = {body.name: position for position, body in enumerate(chart.bodies)}
-    birth = chart.birth
-    place = (f"{abs(birth.latitude):.2f}° {'N' if birth.latitude >= 0 else 'S'}  "
-             f"{abs(birth.longitude):.2f}° {'E' if birth.longitude >= 0 else 'W'}")
-    return Figure(
-        bodies=tuple(BodyPoint(rows[body.name], body.longitude, body.retrograde) for body in chart.bodies),
-        lagna=chart.lagna.longitude, cusps=chart.houses.cusps_sidereal,
-        aspects=tuple((index[aspect.body1], index[aspect.body2], aspect.type) for aspect in chart.aspects),
-        caption=(f"{birth.local():%Y-%m-%d %H:%M}", place))
-
-
-def chart_svg(chart: Chart, style: str = "south", varga: str = "d1", language: str | None = None,
-              size: float = 480) -> str:
-    """`Chart.svg`: the chart drawn by `draw`, names checked with the package's suggestions."""
-    if style not in STYLES:
-        raise _names.UnknownName("style", style, STYLES, _names.closest(style, STYLES))
-    _names.varga(varga)
-    return draw(figure_of(chart), style, varga, _names.language(chart.language if language is None else language),
-                size)
