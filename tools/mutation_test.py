@@ -4,19 +4,25 @@
   sample  (needs universalmutator: `python3 -m venv /work/mutvenv && /work/mutvenv/bin/pip install universalmutator`,
           or the `mutation` extra) mutates every src/**/*.{cpp,hpp} except the generated tables under src/*/data/,
           shuffles with seed 16 and keeps the first --count mutants that compile (g++ -fsyntax-only on every
-          translation unit that includes the file) on a line the compiler sees (not in a dropped #if branch) in tools/mutation_sample.json:
+          translation unit that includes the file) on a line the compiler sees (not in a dropped #if branch), in
+          tools/mutation_sample.json with file, 1-based line, original and mutated text:
               /work/mutvenv/bin/python tools/mutation_test.py sample --tree .
   run     (standard library only) applies each mutant to --tree's src/, rebuilds build/mutation incrementally and runs
           the suite: ctest, then pytest on tests/python, then mypy.stubtest; any failure or --timeout kills it.
           The tree needs its .venv (`make test-deps`). Resumable: mutants already in --out are skipped.
               nice -n 10 python3 tools/mutation_test.py run --tree DIR --out results.json [--ignore tests/python/x.py]
-  report  prints the kill rate and the survivors:   python3 tools/mutation_test.py report results.json
+  report  prints the kill rate and the survivors, and with --compare the two runs' rates over their common mutants
+          (a mutant whose line changed in one tree is not applicable there):
+              python3 tools/mutation_test.py report after.json --compare tools/mutation_before.json
 """
 import argparse, concurrent.futures, contextlib, io, json, os, random, re, shlex, signal, subprocess, sys, time
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
+KILLED = ("killed", "timeout")
 TARGETS = ["zentaric", "zentaric_core_tests", "zentaric_probe"]
+PYTEST_FAILURE = (r"^(?:FAILED|ERROR) (\S+)"  # else a crash, and the innermost test frame faulthandler prints
+                  r"|^(Fatal Python error: [^\n]*)[\s\S]*?File \"[^\"]*/(tests/python/[^\"]+)\", line \d+ in (\w+)")
 RULES = ["universal.rules", "cpp.rules", "c_like.rules"]  # what `mutate FILE.cpp` uses
 
 
@@ -122,7 +128,7 @@ def suite(tree, build, ignore, deadline):
              ("ctest", ["ctest", "--test-dir", build, "--stop-on-failure", "--no-tests=error", "-j2"],
               r"^\s*\d+ - (\S+) \("),
              ("pytest", [py, "-m", "pytest", "tests/python", "-x", "-q", "-p", "no:cacheprovider",
-                         *(f"--ignore={i}" for i in ignore)], r"^(?:FAILED|ERROR) (\S+)"),
+                         *(f"--ignore={i}" for i in ignore)], PYTEST_FAILURE),
              ("stubtest", [py, "-m", "mypy.stubtest", "zentaric"], r"^error: (\S+)")]
     for step, cmd, first in steps:
         code, out = execute(cmd, deadline, cwd=tree, env=env)
@@ -130,7 +136,8 @@ def suite(tree, build, ignore, deadline):
             return "timeout", step
         if code:
             found = re.search(first, out, re.M)
-            return ("build-failed" if step == "build" else "killed"), f"{step}: {found[1] if found else out[-300:]}"
+            test = " ".join(g for g in found.groups() if g) if found else out[-300:]
+            return ("build-failed" if step == "build" else "killed"), f"{step}: {test}"
     return "survived", None
 
 
@@ -172,14 +179,23 @@ def report(a):
     count = {s: sum(r["status"] == s for r in rows) for s in ("killed", "timeout", "survived", "build-failed",
                                                               "not-applicable")}
     counted = count["killed"] + count["timeout"] + count["survived"]
-    print(f"pytest --ignore {results['ignore']}; {len(rows)} mutants run, "
+    print(f"pytest left out: {', '.join(results['ignore']) or 'nothing'}; {len(rows)} mutants run, "
           f"{count['build-failed']} did not build, {count['not-applicable']} not applicable")
-    print(f"killed {count['killed'] + count['timeout']}/{counted} "
-          f"({100 * (count['killed'] + count['timeout']) / max(counted, 1):.1f}%), of which {count['timeout']} timeouts;"
+    killed = count["killed"] + count["timeout"]
+    print(f"killed {killed}/{counted} ({100 * killed / max(counted, 1):.1f}%), of which {count['timeout']} timeouts;"
           f" mean {sum(r['seconds'] for r in rows) / max(len(rows), 1):.0f} s a mutant")
     for i, r in results["results"].items():
         if r["status"] == "survived":
             print(f"  #{i} {r['file']}:{r['line']}\n      {r['original'].strip()}\n   -> {r['mutated'].strip()}")
+    if a.compare:  # like with like: only the mutants that built and ran in both runs
+        other = json.loads(Path(a.compare).read_text())["results"]
+        both = [i for i, r in results["results"].items() if r["status"] in KILLED + ("survived",)
+                and other.get(i, {}).get("status") in KILLED + ("survived",)]
+        for name, runs in ((a.results, results["results"]), (a.compare, other)):
+            print(f"{name}: killed {sum(runs[i]['status'] in KILLED for i in both)}/{len(both)} of the common mutants")
+        for i in both:
+            if (results["results"][i]["status"] in KILLED) != (other[i]["status"] in KILLED):
+                print(f"  #{i} {results['results'][i]['status']} here, {other[i]['status']} in {a.compare}")
 
 
 def main():
@@ -198,6 +214,7 @@ def main():
     r.add_argument("--timeout", type=float, default=600, help="seconds a mutant may take, build included")
     p = commands.add_parser("report")
     p.add_argument("results")
+    p.add_argument("--compare", help="another run's results: both kill rates over the mutants counted in both")
     a = parser.parse_args()
     {"sample": sample, "run": run, "report": report}[a.command](a)
 
