@@ -26,18 +26,12 @@ std::string string_text(std::string_view text) {
     return out;
 }
 
-TEST(Json, NumberLayoutCases) {
+TEST(Json, NumberLayoutCases) {  // every other number: against the layout rule below
     const std::pair<double, const char*> cases[] = {
-        // k = 15 is the last fixed exponent, 16 the first scientific one; whole numbers keep ".0"
-        {2451545.0, "2451545.0"}, {1e15, "1000000000000000.0"}, {1e16, "1e+16"},
-        {9007199254740993.0, "9007199254740992.0"}, {1.5e16, "1.5e+16"}, {23.856, "23.856"},
-        {0.5000000000000007, "0.5000000000000007"},
-        // k = -5 is the last fixed exponent below one, -6 the first scientific one
-        {1.5e-5, "0.000015"}, {1e-5, "0.00001"}, {1e-6, "1e-6"}, {1.234e-7, "1.234e-7"},
-        {1.0 / 3.0, "0.3333333333333333"}, {0.0, "0.0"}, {-0.0, "-0.0"}, {-0.00000123, "-1.23e-6"},
-        {-1e16, "-1e+16"}, {DBL_MAX, "1.7976931348623157e+308"}, {DBL_MIN, "2.2250738585072014e-308"},
-        {5e-324, "5e-324"}, {std::numeric_limits<double>::quiet_NaN(), "null"},
-        {-std::numeric_limits<double>::infinity(), "null"}};
+        // k = 15 is the last fixed exponent, 16 the first scientific one, -5 and -6 below one; whole numbers ".0"
+        {1e15, "1000000000000000.0"}, {1e16, "1e+16"}, {1.5e-5, "0.000015"}, {1e-6, "1e-6"},
+        {9007199254740993.0, "9007199254740992.0"}, {0.0, "0.0"}, {-0.0, "-0.0"}, {-0.00000123, "-1.23e-6"},
+        {DBL_MAX, "1.7976931348623157e+308"}, {5e-324, "5e-324"}, {-std::numeric_limits<double>::infinity(), "null"}};
     for (const auto& [value, text] : cases) EXPECT_EQ(number_text(value), text);
 }
 

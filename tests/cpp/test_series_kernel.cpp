@@ -57,6 +57,19 @@ TEST(SeriesKernel, ThreeInstantVsopSumsMatchThePortableLoopForEverySeries) {
                 }
 }
 
+TEST(SeriesKernel, NutationPairSumsMatchThePortableLoop) {  // in 0.1 µas: rounding is ~1e-6 of a unit
+    for (double t : {-10.0, -1.3, 0.0, 0.26, 10.0}) {
+        NutationSeries s;
+        nutation_series(t, s);
+        double fast[2], plain[2];
+        sum_of_sine_cosine_pairs(s.argument, s.longitude_sine, s.longitude_cosine, s.obliquity_sine,
+                                 s.obliquity_cosine, NUTATION_SERIES_TERMS, fast);
+        sum_of_sine_cosine_pairs_portable(s.argument, s.longitude_sine, s.longitude_cosine, s.obliquity_sine,
+                                          s.obliquity_cosine, NUTATION_SERIES_TERMS, plain);
+        EXPECT_TRUE(std::fabs(fast[0] - plain[0]) < 1e-3 && std::fabs(fast[1] - plain[1]) < 1e-3) << t;
+    }
+}
+
 TEST(FastSeries, ThreeInstantSamplesAreVsop87StateHalfADayApart) {
     // One sine–cosine per term turned by ±K·H: the series at t ∓ H to rounding. Far from J2000 the instants
     // jd ∓ 0.5 themselves round (t to ~4e-16 millennia), which Mercury's motion turns into ~1e-11 AU and

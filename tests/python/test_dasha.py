@@ -54,6 +54,11 @@ def test_stored_documents_and_periods_tile_their_parent(case):
             assert abs(subs[-1]["end_jd"] - period["end_jd"]) <= max(1e-6, 8 * ulp)
 
 
+def test_moon_nakshatra_is_the_english_name_run_together():
+    names = [json.loads(zentaric.compute_dasha(n * 40 / 3 + 1, J2000, 1))["moon_nakshatra"] for n in range(27)]
+    assert names == [zentaric.nakshatra_name_i18n(n).replace(" ", "") for n in range(27)]
+
+
 def test_text_is_compact_in_member_order():
     text = zentaric.compute_dasha(6.666666666666667, J2000, 4)
     assert " " not in text and "\n" not in text
