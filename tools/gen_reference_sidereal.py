@@ -1,7 +1,8 @@
 """Writes tests/data/sidereal_reference.json: Lahiri sidereal longitudes of the Sun to Saturn from the Swiss
 Ephemeris (pyswisseph, its built-in Moshier ephemeris: apparent positions, true ayanamsha = mean + nutation)
 as [longitude, speed] in degrees and degrees per day, its mean Lahiri ayanamsha and its Delta T (days), for 200
-births of 1900-2050 drawn with a fixed seed.
+births of 1900-2050 and 60 births of 500-2900 (far from the present, where the secular terms of the series tell)
+drawn with fixed seeds.
 Usage: gen_reference_sidereal.py
 """
 
@@ -13,16 +14,16 @@ import swisseph as swe
 from table_source import write_source
 
 OUTPUT = "tests/data/sidereal_reference.json"
-SEED = 1990
-BIRTHS = 200
+SEED, BIRTHS, YEARS = 1990, 200, (1900, 2050)
+FAR_SEED, FAR_BIRTHS, FAR_YEARS = 500, 60, (500, 2900)
 BODIES = [("Sun", swe.SUN), ("Moon", swe.MOON), ("Mercury", swe.MERCURY), ("Venus", swe.VENUS),
           ("Mars", swe.MARS), ("Jupiter", swe.JUPITER), ("Saturn", swe.SATURN)]
 
 
-def births(seed, count):
+def births(seed, count, years):
     """(year, month, day, hour, minute, latitude, longitude) in UTC, latitudes outside the polar circles."""
     draw = random.Random(seed)
-    return [(draw.randint(1900, 2050), draw.randint(1, 12), draw.randint(1, 28), draw.randint(0, 23),
+    return [(draw.randint(*years), draw.randint(1, 12), draw.randint(1, 28), draw.randint(0, 23),
              draw.randint(0, 59), round(draw.uniform(-60.0, 60.0), 4), round(draw.uniform(-180.0, 180.0), 4))
             for _ in range(count)]
 
@@ -38,10 +39,12 @@ def reference_row(birth):
 
 def render():
     swe.set_sid_mode(swe.SIDM_LAHIRI)
-    rows = [json.dumps(reference_row(birth)) for birth in births(SEED, BIRTHS)]
+    rows, far = ([json.dumps(reference_row(birth)) for birth in births(*drawn)]
+                 for drawn in ((SEED, BIRTHS, YEARS), (FAR_SEED, FAR_BIRTHS, FAR_YEARS)))
     return ('{"generator": "tools/gen_reference_sidereal.py",\n'
             ' "reference": "pyswisseph %s, Moshier ephemeris, SIDM_LAHIRI",\n'
-            ' "births": [\n  %s\n]}\n' % (swe.version, ",\n  ".join(rows)))
+            ' "births": [\n  %s\n],\n "far_births": [\n  %s\n]}\n'
+            % (swe.version, ",\n  ".join(rows), ",\n  ".join(far)))
 
 
 if __name__ == "__main__":

@@ -62,13 +62,6 @@ TEST(DeltaT, PublishedValueAtEveryTableYear) {
     }
 }
 
-TEST(Normalize, Radians) {  // degrees: through tropical_to_sidereal in the Python suite
-    EXPECT_EQ(normalize_radians(TWO_PI), 0.0);
-    EXPECT_EQ(normalize_radians(-1e-17), 0.0);
-    EXPECT_DOUBLE_EQ(normalize_radians(-PI / 2), 1.5 * PI);
-    EXPECT_EQ(normalize_radians(std::numeric_limits<double>::infinity()), 0.0);
-}
-
 TEST(ComputeRamc, MeanSiderealTimeAtJ2000) {
     const double expected = 280.46061837 * PI / 180.0;
     EXPECT_NEAR(compute_ramc(2451545.0, 0.0, 0.0, 0.4), expected, 1e-15);
