@@ -7,8 +7,9 @@ Usage:
                                      polar grid and prints the largest difference per house system
 
 Outside the polar circle: RAMC every 15 degrees, latitudes -65 to 65 every 6.5 and +-66.5, the obliquity
-alternating between 23.44 and 24 degrees (points inside the polar circle left out), all ten systems with their own letters. The polar grid: latitudes 66.6 to 89.9 degrees in steps of 0.1 in both hemispheres, RAMC every 2.5 degrees,
-obliquities 22 to 24.5 degrees. The stored subset keeps every RAMC at ten latitudes, the obliquity cycling over
+alternating between 23.44 and 24 degrees (points inside the polar circle left out), all ten systems with their own
+letters. The polar grid: latitudes 66.6 to 89.9 degrees in steps of 0.1 in both hemispheres, RAMC every 2.5
+degrees, obliquities 22 to 24.5 degrees. The stored subset keeps every RAMC at ten latitudes, the obliquity cycling over
 three values. Placidus and Koch have no polar reference of their own (the Swiss Ephemeris refuses them there);
 they are compared with the Equal houses they fall back to.
 """

@@ -10,7 +10,8 @@ import pytest
 import zentaric
 
 DATA = pathlib.Path(__file__).parents[1] / "data"
-TABLES = {name: json.loads((DATA / f"{name}.json").read_text()) for name in ("houses_swisseph", "houses_polar_swisseph")}
+TABLES = {name: json.loads((DATA / f"{name}.json").read_text())
+          for name in ("houses_swisseph", "houses_polar_swisseph")}
 SYSTEMS = TABLES["houses_swisseph"]["systems"]
 
 
