@@ -127,11 +127,6 @@ def text_width(text: str, font_size: float) -> float:
     return em * font_size
 
 
-def _language_code(language: str) -> str:
-    zentaric.planet_name(0, language)  # raises the module's ValueError for an unknown language
-    return LANGUAGE_CODES[language.lower()]
-
-
 def _label(short: str, degree: float | None, retrograde: bool, language: str) -> str:
     text = short if degree is None else f"{short} {int(degree)}°"
     return f"{text} ({RETROGRADE_MARK[language]})" if retrograde else text
@@ -451,7 +446,7 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
         raise _names.UnknownName("style", style, STYLES, _names.closest(style, STYLES))
     if not (math.isfinite(size) and size > 0):
         raise ValueError(f"size must be a positive number of pixels, not {size!r}")
-    code = _language_code(_names.language(language))
+    code = LANGUAGE_CODES[_names.language(language).lower()]  # checked by the module, with a suggestion
     _names.varga(varga)  # the module's check of the name, with the closest accepted one
     canonical = _canonical_varga(varga)
     if style == "wheel":
