@@ -1,0 +1,34 @@
+"""The command line `zentaric` (also `python -m zentaric_chart`): one module per subcommand.
+
+Bad input ends the program with status 2 and one line naming the option (and, for names, the closest accepted
+one); no traceback.
+
+Adding a subcommand: write `zentaric_chart/cli/<name>.py` with
+    add_parser(subcommands) -> argparse.ArgumentParser   # subcommands.add_parser("<name>", help=...) + its options
+    run(args) -> None                                      # writes the output; bad input raises common.UsageError
+and add the module to SUBCOMMANDS below (the order is the order of `zentaric --help`). Shared options (a birth,
+a moment, a checked name, an output file) and the error reporting live in common.py.
+"""
+from __future__ import annotations
+
+import argparse
+from collections.abc import Sequence
+
+from zentaric_chart.cli import batch, chart, common, dasha, ephemeris
+
+SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, batch)
+
+
+def parser() -> argparse.ArgumentParser:
+    """The argument parser of `zentaric`."""
+    main_parser = common.Parser(prog="zentaric", description="Sidereal (Vedic) charts, dashas and ephemerides.")
+    subcommands = main_parser.add_subparsers(dest="command", required=True, parser_class=common.Parser)
+    for module in SUBCOMMANDS:
+        module.add_parser(subcommands).set_defaults(run=module.run)
+    return main_parser
+
+
+def main(argv: Sequence[str] | None = None) -> int:
+    """Run the command line; returns the exit status (0, or 2 for bad input)."""
+    args = parser().parse_args(argv)
+    return common.report(args.command, lambda: args.run(args))

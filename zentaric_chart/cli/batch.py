@@ -1,0 +1,61 @@
+"""`zentaric batch`: natal charts of a CSV file of births, written as parquet, CSV or JSON."""
+from __future__ import annotations
+
+import argparse
+import math
+import os
+import sys
+from time import perf_counter
+from typing import Any
+
+from zentaric_chart import _names, batch
+from zentaric_chart.cli.common import UsageError, name
+
+
+def add_parser(subcommands: Any) -> argparse.ArgumentParser:
+    parser: argparse.ArgumentParser = subcommands.add_parser(
+        "batch", help="natal charts of many births, from CSV to parquet, CSV or JSON")
+    parser.add_argument("births", help="CSV file with the columns time, latitude, longitude (optional: tz, fold)")
+    parser.add_argument("-o", "--output", required=True, help="file to write: the births' columns, then the charts'")
+    parser.add_argument("--format", choices=batch.FORMATS, help="default: from the output's suffix, else parquet")
+    parser.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
+    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
+    return parser
+
+
+def summary(args: argparse.Namespace) -> str:
+    """Run `zentaric batch`; returns the summary line (rows, errors, charts per second). Bad input: UsageError."""
+    name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    name("--houses", _names.house_system, args.houses)
+    if args.processes is not None and args.processes < 1:
+        raise UsageError("--processes", f"{args.processes} must be at least 1")
+    suffix = os.path.splitext(args.output)[1].lstrip(".").lower()
+    format = args.format or (suffix if suffix in batch.FORMATS else "parquet")
+    try:
+        births = batch.read_births(args.births)
+        if format == "parquet":
+            batch.require_pyarrow()
+    except ImportError as error:
+        raise UsageError("batch", str(error)) from None
+    except (OSError, ValueError) as error:  # no such file, not CSV
+        raise UsageError("births", str(error)) from None
+    requested = batch.default_processes() if args.processes is None else args.processes
+    processes = batch.processes_used(len(births), requested)
+    started = perf_counter()
+    try:
+        charts = batch.charts_frame(births, args.ayanamsha, args.houses, processes)
+    except ValueError as error:  # columns missing
+        raise UsageError("births", str(error)) from None
+    seconds = perf_counter() - started
+    try:
+        batch.write_frame(births.join(charts, rsuffix="_chart"), args.output, format)
+    except OSError as error:
+        raise UsageError("--output", str(error)) from None
+    rate = len(births) / seconds if seconds > 0 else math.inf
+    return (f"{len(births)} rows, {int(charts['error'].notna().sum())} errors, {rate:.0f} charts/s "
+            f"in {seconds:.1f} s ({processes} process{'es' if processes > 1 else ''})")
+
+
+def run(args: argparse.Namespace) -> None:
+    print(summary(args), file=sys.stderr)

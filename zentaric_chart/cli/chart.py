@@ -1,0 +1,52 @@
+"""`zentaric chart`: a natal chart as text, the module's JSON document or an SVG drawing."""
+from __future__ import annotations
+
+import argparse
+from typing import Any
+
+from zentaric_chart import _names
+from zentaric_chart.chart import natal
+from zentaric_chart.cli.common import UsageError, birth, birth_options, name
+from zentaric_chart.dasha import dasha, dasha_at
+from zentaric_chart.drawing import STYLES
+from zentaric_chart.text import chart_text
+
+
+def add_parser(subcommands: Any) -> argparse.ArgumentParser:
+    parser: argparse.ArgumentParser = subcommands.add_parser("chart", help="a natal chart")
+    birth_options(parser, ("text", "json", "svg"))
+    parser.add_argument("--style", choices=STYLES, default="south", help="drawing for --format svg (default south)")
+    parser.add_argument("--varga", default="d1", help="divisional chart drawn by --format svg (default d1)")
+    parser.add_argument("-o", "--output", help="write to this file instead of standard output")
+    parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
+    return parser
+
+
+def document(args: argparse.Namespace) -> str:
+    """The chart as text, JSON or SVG."""
+    born = birth(args)
+    ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    houses = name("--houses", _names.house_system, args.houses)
+    language = name("--lang", _names.language, args.lang)
+    chart = natal(born, ayanamsha, houses, language)
+    if args.format == "svg":
+        varga = name("--varga", _names.varga, args.varga)
+        try:
+            return chart.svg(style=args.style, varga=varga)
+        except ValueError as error:  # a varga other than d1 for the wheel
+            raise UsageError("--varga", str(error)) from None
+    if args.format == "json":
+        return chart.to_json()
+    return chart_text(chart, dasha_at(born, born.utc, 3, ayanamsha, language), dasha(born, 1, ayanamsha, language))
+
+
+def run(args: argparse.Namespace) -> None:
+    output = document(args)
+    if args.output is None:
+        print(output)
+        return
+    try:
+        with open(args.output, "w", encoding="utf-8") as file:
+            file.write(output + "\n")
+    except OSError as error:
+        raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None

@@ -1,0 +1,98 @@
+"""What the subcommands share: the parser class, the birth and moment options, checked names, and the one place
+where a failure becomes a message and an exit status."""
+from __future__ import annotations
+
+import argparse
+import sys
+from collections.abc import Callable
+from datetime import date, datetime, time, tzinfo
+from typing import Any, NoReturn, Protocol
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Birth, zone
+
+
+class Subcommand(Protocol):
+    """A module of this package that is one subcommand."""
+
+    def add_parser(self, subcommands: Any) -> argparse.ArgumentParser: ...
+
+    def run(self, args: argparse.Namespace) -> None: ...
+
+
+class UsageError(Exception):
+    """Bad input: `option` names the command-line option at fault."""
+
+    def __init__(self, option: str, message: str) -> None:
+        super().__init__(f"{option}: {message}")
+
+
+class Parser(argparse.ArgumentParser):
+    """argparse, with an error reported on one line and status 2."""
+
+    def error(self, message: str) -> NoReturn:
+        self.exit(2, f"{self.prog}: error: {message}\n")
+
+
+def report(command: str, run: Callable[[], None]) -> int:
+    """Run one subcommand; bad input becomes one line on standard error and status 2."""
+    try:
+        run()
+    except UsageError as error:
+        print(f"zentaric {command}: error: {error}", file=sys.stderr)
+        return 2
+    except BrokenPipeError:
+        sys.stderr.close()  # the reader went away (`| head`); nothing more to say
+    return 0
+
+
+def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("text", "json")) -> None:
+    parser.add_argument("--date", required=True, help="local birth date, YYYY-MM-DD")
+    parser.add_argument("--time", required=True, help="local birth time, HH:MM[:SS]")
+    parser.add_argument("--tz", required=True, help="IANA time zone, such as Asia/Kolkata")
+    parser.add_argument("--lat", required=True, type=float, help="latitude, degrees north (-90..90)")
+    parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
+    parser.add_argument("--fold", type=int, choices=(0, 1),
+                        help="for a wall time that happens twice (0: the first) or not at all")
+    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
+    parser.add_argument("--format", choices=formats, default="text")
+
+
+def name(option: str, check: Callable[[str], str], value: str) -> str:
+    """`check(value)`, with an unknown name reported against `option`."""
+    try:
+        return check(value)
+    except _names.UnknownName as error:
+        raise UsageError(option, str(error)) from None
+
+
+def birth(args: argparse.Namespace) -> Birth:
+    """The birth of the options `birth_options` added."""
+    try:
+        day = date.fromisoformat(args.date)
+    except ValueError:
+        raise UsageError("--date", f"{args.date!r} is not a date such as 1990-05-15") from None
+    try:
+        clock = time.fromisoformat(args.time)
+    except ValueError:
+        raise UsageError("--time", f"{args.time!r} is not a time such as 16:00") from None
+    try:
+        zone(args.tz)
+    except _names.UnknownName as error:
+        raise UsageError("--tz", str(error)) from None
+    try:
+        return Birth(datetime.combine(day, clock), args.lat, args.lon, tz=args.tz, fold=args.fold)
+    except ValueError as error:
+        message = str(error)
+        option = {"latitude": "--lat", "longitude": "--lon"}.get(message.split(" ", 1)[0], "--date/--time")
+        raise UsageError(option, message) from None
+
+
+def moment(option: str, text: str, place: tzinfo) -> datetime:
+    """An ISO date or date and time; without an offset it is local to `place`."""
+    try:
+        value = datetime.fromisoformat(text)
+    except ValueError:
+        raise UsageError(option, f"{text!r} is not a date such as 2026-12-06 or 2026-12-06T12:00") from None
+    return value if value.tzinfo else value.replace(tzinfo=place)
