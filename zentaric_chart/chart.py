@@ -99,7 +99,8 @@ class Body(Placement):
 
 @dataclass(frozen=True)
 class Houses:
-    """House cusps 1..12 in both zodiacs, with the angles; `polar_fallback` when Placidus/Koch fell back."""
+    """House cusps 1..12 in both zodiacs, with the angles; `polar_fallback` when Equal cusps stand in (Placidus or
+    Koch at polar latitudes, or any system whose cusps do not go once round the zodiac)."""
 
     system: str
     polar_fallback: bool

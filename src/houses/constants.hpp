@@ -8,6 +8,11 @@ namespace zentaric::houses {
 // Exclusive: |φ| = 66.56 is not polar.
 inline constexpr double POLAR_LATITUDE_LIMIT = 66.56;
 
+// How far (degrees) the twelve arcs between consecutive cusps may add up away from 360 and still count as one
+// turn of the wheel: rounding of twelve sums of [0, 360) values stays below 1e-12; a wheel that runs backwards
+// adds up to 720 or more.
+inline constexpr double FULL_TURN_TOLERANCE = 1e-9;
+
 // The trisection fractions of the quadrant systems, as the nearest doubles below 1/3 and 2/3.
 inline constexpr double ONE_THIRD = 0.3333333333333333;
 inline constexpr double TWO_THIRDS = 0.6666666666666666;

@@ -19,7 +19,7 @@ struct HouseCusps {
     double asc;
     double mc;
     HouseSystem system;   // always the system requested
-    bool polar_fallback;  // Placidus or Koch replaced by Equal cusps
+    bool polar_fallback;  // Equal cusps stand in: Placidus or Koch undefined, or a wheel not once round
 };
 
 // Ascendant and midheaven (degrees) for RAMC, latitude (north positive) and obliquity in degrees. The ascendant
@@ -27,7 +27,8 @@ struct HouseCusps {
 Angles compute_angles(double ramc, double latitude, double obliquity) noexcept;
 
 // Cusps of one house system; never fails: degenerate inputs give numbers (non-finite become 0),
-// Placidus and Koch fall back to Equal cusps beyond the polar circle or where a semi-arc is undefined.
+// Placidus and Koch fall back to Equal cusps beyond the polar circle or where a semi-arc is undefined, and
+// every system does where its twelve cusps do not go once round the zodiac in order.
 HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double obliquity) noexcept;
 
 }  // namespace zentaric

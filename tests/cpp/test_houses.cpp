@@ -11,6 +11,7 @@
 
 #include "houses/house_cusps.hpp"
 #include "houses/house_system.hpp"
+#include "time/angles.hpp"
 
 namespace zentaric {
 namespace {
@@ -37,8 +38,9 @@ TEST(PolarFallback, EqualCuspsUnderTheRequestedNameExactlyWhereASemiArcIsMissing
         {HouseSystem::Koch, 45.0, -66.5600001, 10.0, true},     {HouseSystem::Placidus, 45.0, 66.56, 10.0, false},
         {HouseSystem::Koch, 45.0, -66.56, 10.0, false},
         // Below the limit a large obliquity can still make a Placidus cusp circumpolar; Koch only needs the
-        // midheaven's degree to rise.
-        {HouseSystem::Placidus, 0.0, 60.0, 40.0, true},   {HouseSystem::Koch, 0.0, 60.0, 40.0, false},
+        // midheaven's degree to rise, but there its cusps 11 and 12 (132.0, 130.1) fall behind each other.
+        {HouseSystem::Placidus, 0.0, 60.0, 40.0, true},   {HouseSystem::Koch, 0.0, 60.0, 40.0, true},
+        {HouseSystem::Koch, 0.0, 50.0, 23.44, false},
         {HouseSystem::Placidus, 100.0, 70.0, 23.44, true},
         // Inside the polar circle with the ascendant turned (asc − mc > 180° before): Equal from the turned one.
         {HouseSystem::Koch, 300.0, 69.65, 23.44, true},   {HouseSystem::Koch, 100.0, -70.0, 23.44, true}};
@@ -53,14 +55,12 @@ TEST(PolarFallback, EqualCuspsUnderTheRequestedNameExactlyWhereASemiArcIsMissing
     }
 }
 
-TEST(Alcabitius, UndefinedSemiArcNearPoleTakesQuarterCircle) {
-    // At RAMC 0 the ascendant's semi-arc argument is about −1.00000003: D = 90°, so cusps 11 and 12 lie at right
-    // ascensions 30° and 60°, ecliptic longitudes atan2(sin α, cos α · cos ε).
+TEST(Alcabitius, QuarterCircleSemiArcAtThePoleGivesWayToEqualHouses) {
+    // At RAMC 0 the ascendant's semi-arc argument is about −1.00000003: D = 90°, so cusps 11 and 12 would lie at
+    // 32.18° and 62.09° while the ascendant sits at 180°: three turns of the zodiac, so Equal houses stand in.
     const HouseCusps houses = house_cusps(HouseSystem::Alcabitius, 0.0, 89.9999999, 23.44);
-    EXPECT_FALSE(houses.polar_fallback);
-    EXPECT_TRUE(all_cusps_normalised(houses));
-    EXPECT_NEAR(houses.cusps[10], 32.1813977125, 1e-9);
-    EXPECT_NEAR(houses.cusps[11], 62.0895773456, 1e-9);
+    EXPECT_TRUE(houses.polar_fallback);
+    EXPECT_EQ(houses.cusps, house_cusps(HouseSystem::Equal, 0.0, 89.9999999, 23.44).cusps);
 }
 
 TEST(DegenerateInputs, NonFiniteInputsGiveNumbers) {
@@ -78,14 +78,15 @@ TEST(DegenerateInputs, NonFiniteInputsGiveNumbers) {
 
 // Ordinary and awkward RAMCs at latitudes from pole to pole, inside the sky's polar circle (|φ| > 90° − ε) too:
 // opposite cusps on one diameter, the ascendant rising (at most 180° past the midheaven) and the twelve houses
-// once round the zodiac. Exceptions: at the poles the horizon is the equator and cusps can coincide; inside the
-// polar circle Regiomontanus and Campanus follow the reference convention (the angles turn with the ascendant
-// while the other cusps stay), which does not order their wheel.
+// once round the zodiac. Where a system's own cusps would not go round (Regiomontanus and Campanus inside the
+// polar circle, Alcabitius and others at the poles) the Equal cusps stand in, flagged as a fallback.
 TEST(Properties, EveryWheelGoesOnceRoundFromTheRisingAscendant) {
+    int fallbacks = 0;
     for (const HouseSystemRow& row : HOUSE_SYSTEM_TABLE)
-        for (double ramc : {0.0, 1e-13, -1e-15, 30.0, 89.99, 90.0, 179.5, 180.0, 271.3, 300.0, 359.9999999999,
-                            360.0, -45.0})
-            for (double latitude : {-90.0, -75.0, -65.0, -40.0, -5.0, 0.0, 12.9, 51.5, 66.3, 69.65, 80.0, 90.0})
+        for (double ramc : {0.0, 1e-13, -1e-15, 30.0, 89.99, 90.0, 179.5, 180.0, 200.0, 271.3, 300.0,
+                            359.9999999999, 360.0, -45.0})
+            for (double latitude : {-90.0, -89.0, -75.0, -65.0, -40.0, -5.0, 0.0, 12.9, 51.5, 66.3, 69.65, 80.0,
+                                    89.0, 90.0})
                 for (double obliquity : {23.44, 24.2}) {
                     const HouseSystem system = row.id;
                     const HouseCusps houses = house_cusps(system, ramc, latitude, obliquity);
@@ -98,18 +99,46 @@ TEST(Properties, EveryWheelGoesOnceRoundFromTheRisingAscendant) {
                     for (int k = 0; k < 12; ++k) {
                         EXPECT_NEAR(std::fabs(arc_between(houses.cusps[(k + 6) % 12], houses.cusps[k])), 180.0, 1e-9)
                             << where << " cusp " << k + 1;
-                        total += std::fmod(houses.cusps[(k + 1) % 12] - houses.cusps[k] + 360.0, 360.0);
+                        const double arc = normalize_degrees(houses.cusps[(k + 1) % 12] - houses.cusps[k]);
+                        EXPECT_GT(arc, 0.0) << where << " cusp " << k + 1;
+                        total += arc;
                     }
-                    const bool polar = std::fabs(latitude) > 90.0 - obliquity;
-                    if (std::fabs(latitude) == 90.0 ||
-                        (polar && (system == HouseSystem::Regiomontanus || system == HouseSystem::Campanus)))
-                        continue;
                     EXPECT_NEAR(total, 360.0, 1e-9) << where;
-                    if (system == HouseSystem::Sripathi) {  // a body on the ascendant is in the first house
+                    EXPECT_EQ(houses.system, system);
+                    if (houses.polar_fallback) {
+                        ++fallbacks;
+                        const HouseCusps equal = house_cusps(HouseSystem::Equal, ramc, latitude, obliquity);
+                        EXPECT_EQ(houses.cusps, equal.cusps) << where;
+                        EXPECT_EQ(houses.asc, equal.asc) << where;
+                        EXPECT_EQ(houses.mc, equal.mc) << where;
+                    }
+                    // A body on the ascendant is in the first house (at the poles the quadrants can shrink to
+                    // nothing, the ascendant with them).
+                    if (system == HouseSystem::Sripathi && std::fabs(latitude) != 90.0) {
                         EXPECT_LT(arc_between(houses.cusps[0], houses.asc), 0.0) << where;
                         EXPECT_GT(arc_between(houses.cusps[1], houses.asc), 0.0) << where;
                     }
                 }
+    EXPECT_GT(fallbacks, 0);
+}
+
+// Campanus at RAMC 200, latitude 89: its own cusps run backwards (2.4, 239.8, 207.6, 201.6, ...) around the lower
+// meridian; Equal houses from the rising ascendant stand in, and the midheaven stays the upper one.
+TEST(Properties, BackwardWheelGivesWayToEqualHouses) {
+    for (HouseSystem system : {HouseSystem::Campanus, HouseSystem::Regiomontanus}) {
+        const HouseCusps houses = house_cusps(system, 200.0, 89.0, 23.44);
+        const Angles angles = compute_angles(200.0, 89.0, 23.44);
+        EXPECT_TRUE(houses.polar_fallback);
+        EXPECT_EQ(houses.mc, angles.mc);
+        EXPECT_NEAR(houses.mc, 201.64, 0.01);
+        EXPECT_EQ(houses.cusps[0], angles.asc);
+        EXPECT_EQ(houses.cusps[3], normalize_degrees(angles.asc + 90.0));
+    }
+    // Alcabitius at the pole: its semi-arc stands at a quarter circle and the cusps fall out of order.
+    int alcabitius = 0;
+    for (double ramc = 0.0; ramc < 360.0; ramc += 15.0)
+        alcabitius += house_cusps(HouseSystem::Alcabitius, ramc, 90.0, 23.44).polar_fallback;
+    EXPECT_GT(alcabitius, 0);
 }
 
 TEST(WholeSign, AscendantOnSignBoundaryOpensThatSign) {

@@ -149,7 +149,7 @@ HouseCusps own_formula(HouseSystem system, double ramc, double latitude, double 
     return result;
 }
 
-HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double obliquity) {
+HouseCusps system_cusps(HouseSystem system, double ramc, double latitude, double obliquity) {
     switch (system) {
         case HouseSystem::Placidus: return placidus(ramc, latitude, obliquity);
         case HouseSystem::Campanus: return own_formula(system, ramc, latitude, obliquity, campanus_cusp);
@@ -165,6 +165,20 @@ HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double 
             return result;
         }
     }
+}
+
+// A wheel whose cusps do not follow each other once round the zodiac gives way to Equal houses.
+HouseCusps house_cusps(HouseSystem system, double ramc, double latitude, double obliquity) {
+    const HouseCusps own = system_cusps(system, ramc, latitude, obliquity);
+    double turn = 0.0;
+    bool forward = true;
+    for (int k = 0; k < 12; ++k) {
+        const double arc = normalize_degrees(own.cusps[(k + 1) % 12] - own.cusps[k]);
+        forward = forward && arc > 0.0;
+        turn += arc;
+    }
+    if (own.polar_fallback || (forward && std::fabs(turn - 360.0) <= 1e-9)) return own;
+    return equal_record(system, ramc, latitude, obliquity, true);
 }
 
 }  // namespace straightforward
