@@ -7,6 +7,7 @@ month and day go to the module unchanged, and dates before 1582-10-15 are prolep
 from __future__ import annotations
 
 import math
+import numbers
 import zoneinfo
 from dataclasses import dataclass, field
 from datetime import UTC, datetime, timedelta, tzinfo
@@ -25,9 +26,14 @@ _J2000 = datetime(2000, 1, 1, 12, tzinfo=UTC)  # Julian Day 2451545.0
 
 def julian_day(moment: datetime) -> float:
     """The UT Julian Day of an aware datetime, by the module's `calendar_to_jd` (proleptic Gregorian)."""
+    if not isinstance(moment, datetime):
+        raise TypeError(f"moment must be an aware datetime, not {type(moment).__name__}")
     if moment.tzinfo is None or moment.utcoffset() is None:
         raise ValueError(f"julian_day needs an aware datetime, got the naive {moment.isoformat()}")
-    utc = moment.astimezone(UTC)
+    try:
+        utc = moment.astimezone(UTC)
+    except OverflowError:
+        raise ValueError(f"moment {moment.isoformat()} falls outside the years 1 to 9999 in UTC") from None
     seconds = utc.hour * 3600 + utc.minute * 60 + utc.second + utc.microsecond / 1e6
     return zentaric.calendar_to_jd(utc.year, utc.month, utc.day + seconds / 86400.0)
 
@@ -51,16 +57,34 @@ def zone(name: str) -> zoneinfo.ZoneInfo:
     """The IANA zone `name`; an unknown name raises ValueError with the closest known zone."""
     try:
         return zoneinfo.ZoneInfo(name)
-    except (zoneinfo.ZoneInfoNotFoundError, ValueError):
+    except (zoneinfo.ZoneInfoNotFoundError, ValueError, OSError):  # OSError: a folder ("Asia"), a name too long
         zones = sorted(zoneinfo.available_timezones())
         raise UnknownName("time zone", name, ["an IANA zone such as Asia/Kolkata"], closest(name, zones)) from None
 
 
-def _finite(name: str, value: float, low: float, high: float) -> float:
-    number = float(value)
+def _finite(name: str, value: float | str, low: float, high: float) -> float:
+    """`value` (a real number or its text) as a float in [low, high], else ValueError/TypeError naming `name`."""
+    if isinstance(value, bool) or not isinstance(value, (numbers.Real, str)):
+        raise TypeError(f"{name} must be a number, not {type(value).__name__}")
+    try:
+        number = float(value)
+    except ValueError:
+        raise ValueError(f"{name} {value!r} is not a number") from None
+    except OverflowError:  # an int beyond the doubles
+        number = math.inf
     if not (math.isfinite(number) and low <= number <= high):
-        raise ValueError(f"{name} {value!r} is outside the accepted range {low:g} to {high:g} degrees")
+        shown = f"{value!r}" if len(repr(value)) <= 40 else f"{repr(value)[:37]}..."
+        raise ValueError(f"{name} {shown} is outside the accepted range {low:g} to {high:g} degrees")
     return number
+
+
+def _place(tz: str | tzinfo) -> tzinfo:
+    if isinstance(tz, str):
+        return zone(tz)
+    if isinstance(tz, tzinfo):
+        return tz
+    raise TypeError(f"tz must be an IANA zone name (such as Asia/Kolkata) or a tzinfo such as ZoneInfo or "
+                    f"datetime.timezone, not {type(tz).__name__}")
 
 
 def _utc_instant(local: datetime, place: tzinfo, fold: int | None) -> datetime:
@@ -91,7 +115,8 @@ def _parse_when(when: datetime | str) -> datetime:
 class Birth:
     """A birth: when, where, and the UTC minute the module computes for.
 
-    `when` is an aware datetime, or a naive datetime / ISO-8601 text read as wall time in the IANA zone `tz`.
+    `when` is an aware datetime, or a naive datetime / ISO-8601 text read as wall time in `tz` (an IANA zone name,
+    a ZoneInfo or a datetime.timezone).
     A wall time that does not exist or happens twice in `tz` raises ValueError unless `fold` (0: the earlier
     reading, 1: the later, as `datetime.fold`) chooses. `utc` is the instant actually used: `when` in UTC rounded to
     the nearest minute (the module's resolution). `latitude` is north positive, `longitude` east positive.
@@ -100,7 +125,7 @@ class Birth:
     when: datetime | str
     latitude: float
     longitude: float
-    tz: str | None = None
+    tz: str | tzinfo | None = None
     fold: int | None = None
     utc: datetime = field(init=False)
     zone: tzinfo = field(init=False, repr=False)
@@ -108,24 +133,33 @@ class Birth:
     def __post_init__(self) -> None:
         object.__setattr__(self, "latitude", _finite("latitude", self.latitude, -90.0, 90.0))
         object.__setattr__(self, "longitude", _finite("longitude", self.longitude, -180.0, 180.0))
-        if self.fold not in (None, 0, 1):
-            raise ValueError(f"fold {self.fold!r} must be 0, 1 or None")
+        fold = self.fold
+        if fold is not None:
+            if isinstance(fold, bool) or not isinstance(fold, numbers.Real):
+                raise TypeError(f"fold must be 0, 1 or None, not {type(fold).__name__}")
+            if fold not in (0, 1):
+                raise ValueError(f"fold {fold!r} must be 0, 1 or None")
+            object.__setattr__(self, "fold", fold := int(fold))
         moment = _parse_when(self.when)
-        place: tzinfo | None = zone(self.tz) if self.tz is not None else moment.tzinfo
+        place: tzinfo | None = _place(self.tz) if self.tz is not None else moment.tzinfo
         if place is None:
             raise ValueError(f"when {moment.isoformat()} has no zone: pass tz (an IANA zone such as Asia/Kolkata) "
                              "or an aware datetime")
-        range_text = f"the accepted range is the years {MIN_YEAR} to {MAX_YEAR}"
+        years = f"years {MIN_YEAR} to {MAX_YEAR}"
+        if not MIN_YEAR <= moment.year <= MAX_YEAR:
+            raise ValueError(f"when {moment.isoformat()} is outside the ephemeris: the accepted range is the {years}")
         try:
             if moment.tzinfo is None:
-                instant = _utc_instant(moment, place, self.fold)
+                instant = _utc_instant(moment, place, fold)
             else:
                 instant = moment.astimezone(UTC)
             minute = (instant + timedelta(seconds=30)).replace(second=0, microsecond=0)
-        except OverflowError:
-            raise ValueError(f"when {moment.isoformat()} is outside the ephemeris: {range_text}") from None
-        if not MIN_YEAR <= minute.year <= MAX_YEAR:
-            raise ValueError(f"when {moment.isoformat()} is outside the ephemeris: {range_text}")
+            outside = not MIN_YEAR <= minute.year <= MAX_YEAR
+        except OverflowError:  # the UTC instant falls before the year 1 or after 9999
+            outside = True
+        if outside:
+            raise ValueError(f"when {moment.isoformat()} in {place}: its UTC instant falls outside the "
+                             f"ephemeris' {years}")
         object.__setattr__(self, "when", moment)
         object.__setattr__(self, "utc", minute)
         object.__setattr__(self, "zone", place)
@@ -138,3 +172,10 @@ class Birth:
     def julian_day(self) -> float:
         """UT Julian Day of `utc`, as the module computes it from the same minute."""
         return julian_day(self.utc)
+
+
+def require_birth(birth: object) -> Birth:
+    """`birth` if it is a Birth, else TypeError naming the argument."""
+    if not isinstance(birth, Birth):
+        raise TypeError(f"birth must be a Birth, not {type(birth).__name__}")
+    return birth

@@ -27,7 +27,7 @@ from typing import Any
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import Birth
+from zentaric_chart.birth import Birth, require_birth
 from zentaric_chart.drawing import BodyPoint, Figure, draw
 
 #: The module's chart bodies as this package names them (the true node is left out).
@@ -206,7 +206,7 @@ class Chart:
             return value
         return {
             "birth": {"utc": self.birth.utc.isoformat(), "local": self.birth.local().isoformat(),
-                      "latitude": self.birth.latitude, "longitude": self.birth.longitude, "tz": self.birth.tz},
+                      "latitude": self.birth.latitude, "longitude": self.birth.longitude, "tz": None if self.birth.tz is None else str(self.birth.tz)},
             "ayanamsha": self.ayanamsha, "house_system": self.house_system,
             "ayanamsha_value": self.ayanamsha_value, "julian_day": self.julian_day, "language": self.language,
             "bodies": [plain(asdict(body)) for body in self.bodies], "lagna": plain(asdict(self.lagna)),
@@ -216,6 +216,7 @@ class Chart:
 
 def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", language: str = "en") -> Chart:
     """The natal chart of `birth` from the module's `compute_natal_chart` at `birth.utc`."""
+    require_birth(birth)
     _names.ayanamsha(ayanamsha)
     _names.house_system(houses)
     _names.language(language)

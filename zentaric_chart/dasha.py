@@ -16,7 +16,7 @@ from typing import Any
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import Birth, from_julian_day, julian_day
+from zentaric_chart.birth import Birth, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import PLANET_ROWS, natal
 
 #: The lords in their cycle order, with their years; the lord after lord k is lord (k + 1) mod 9.
@@ -48,8 +48,9 @@ class Period:
                        sub_periods=tuple(period.local() for period in self.sub_periods))
 
     def contains(self, moment: datetime) -> bool:
-        """Whether `moment` (aware) falls in [start, end)."""
-        return self.start_jd <= julian_day(moment) < self.end_jd
+        """Whether `moment` (aware) falls in [start, end): the millisecond `start` shows belongs to the period."""
+        julian_day(moment)  # an aware datetime in range, or TypeError/ValueError
+        return self.start <= moment < self.end
 
 
 def _period(node: dict[str, Any], zone: tzinfo, language: str) -> Period:
@@ -73,6 +74,7 @@ def _check_levels(levels: int) -> int:
 
 def dasha(birth: Birth, levels: int = 3, ayanamsha: str = "Lahiri", language: str = "en") -> tuple[Period, ...]:
     """The nine maha dashas from birth, each divided down to `levels` (1..5; 5 builds 66,429 periods)."""
+    require_birth(birth)
     _check_levels(levels)
     _names.ayanamsha(ayanamsha)
     _names.language(language)
@@ -106,12 +108,19 @@ def dasha_at(birth: Birth, when: datetime, levels: int = 3, ayanamsha: str = "La
              language: str = "en") -> tuple[Period, ...]:
     """The chain of periods running at the aware datetime `when`: maha, antar, pratyantar, ... down to `levels`.
 
-    The periods carry no sub-periods. Empty when `when` lies before birth or after the 120-year cycle.
+    The periods carry no sub-periods. Empty when `when` lies before birth or after the 120-year cycle. Periods meet
+    at their `start` and `end` datetimes (Julian Days rounded to the millisecond): `dasha_at` at a period's `start`
+    returns that period.
     """
+    require_birth(birth)
     _check_levels(levels)
     _names.ayanamsha(ayanamsha)
     _names.language(language)
-    moment = julian_day(when)
+    julian_day(when)  # an aware datetime in range, or TypeError/ValueError
+
+    def runs(start: float, end: float) -> bool:
+        return from_julian_day(start) <= when < from_julian_day(end)
+
     moon, birth_jd = _moon_and_jd(birth, ayanamsha)
     tree = json.loads(zentaric.compute_dasha(moon, birth_jd, 1))
     chain: list[Period] = []
@@ -122,7 +131,7 @@ def dasha_at(birth: Birth, when: datetime, levels: int = 3, ayanamsha: str = "La
                             sub_periods=(), zone=birth.zone))
 
     for index, maha in enumerate(tree["maha_dashas"]):
-        if maha["start_jd"] <= moment < maha["end_jd"]:
+        if runs(maha["start_jd"], maha["end_jd"]):
             break
     else:
         return ()
@@ -135,7 +144,7 @@ def dasha_at(birth: Birth, when: datetime, levels: int = 3, ayanamsha: str = "La
     for level in range(2, levels + 1):
         for sub_lord, sub_start, sub_end, notional, full_days in _sub_periods(lord, days, start, birth_jd,
                                                                              running_at_birth):
-            if sub_start <= moment < sub_end:
+            if runs(sub_start, sub_end):
                 break
         else:
             break  # `moment` falls in the rounding gap between the last sub-period's end and the parent's end

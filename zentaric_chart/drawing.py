@@ -442,10 +442,14 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
     """The chart as SVG text: style "south", "north" or "wheel"; varga as `zentaric.compute_varga` names them
     (the wheel only for the birth chart, "d1"); language one of the module's seven; size the picture's side in
     pixels (the drawing scales with its viewBox)."""
+    if not isinstance(style, str):
+        raise TypeError(f"style must be a str, not {type(style).__name__}")
     if style not in STYLES:
         raise _names.UnknownName("style", style, STYLES, _names.closest(style, STYLES))
-    if not (math.isfinite(size) and size > 0):
-        raise ValueError(f"size must be a positive number of pixels, not {size!r}")
+    if isinstance(size, bool) or not isinstance(size, (int, float)):
+        raise TypeError(f"size must be a number of pixels, not {type(size).__name__}")
+    if not (0 < size < 1e6):  # beyond a million pixels the coordinates lose their decimals
+        raise ValueError(f"size must be a positive number of pixels below 1e6, not {size!r:.40}")
     code = LANGUAGE_CODES[_names.language(language).lower()]  # checked by the module, with a suggestion
     _names.varga(varga)  # the module's check of the name, with the closest accepted one
     canonical = _canonical_varga(varga)

@@ -103,8 +103,10 @@ def test_lagna_and_whole_sign_houses_agree_with_swisseph():
 
 
 def walk(periods, moment):
-    """The chain of periods of the module's tree that contain `moment` (a Julian Day)."""
-    period = next((p for p in periods if p["start_jd"] <= moment < p["end_jd"]), None)
+    """The chain of periods of the module's tree that contain `moment` (an aware datetime), their bounds shown to
+    the millisecond."""
+    period = next((p for p in periods if from_julian_day(p["start_jd"]) <= moment < from_julian_day(p["end_jd"])),
+                  None)
     return [] if period is None else [(period["lord"], period["start_jd"], period["end_jd"]),
                                       *walk(period["sub_periods"], moment)]
 
@@ -119,7 +121,7 @@ def test_dasha_at_follows_the_module_tree(birth):
     moments += [chart.julian_day + generator.uniform(0, span) for span in (43830, 730.5) for _ in range(60)]
     for moment in moments:  # 730.5 days: inside the period cut at birth
         when = from_julian_day(moment)
-        expected = walk(tree["maha_dashas"], julian_day(when))  # the instant dasha_at is asked about, to the µs
+        expected = walk(tree["maha_dashas"], when)
         for levels in (5, 2):
             chain = dasha_at(birth, when, levels)
             assert [(p.lord, p.start_jd, p.end_jd) for p in chain] == expected[:levels]

@@ -3,9 +3,10 @@ where a failure becomes a message and an exit status."""
 from __future__ import annotations
 
 import argparse
+import signal
 import sys
 from collections.abc import Callable
-from datetime import date, datetime, time, tzinfo
+from datetime import UTC, date, datetime, time, tzinfo
 from typing import Any, NoReturn, Protocol
 
 from zentaric_chart import _names
@@ -34,8 +35,18 @@ class Parser(argparse.ArgumentParser):
         self.exit(2, f"{self.prog}: error: {message}\n")
 
 
+class Terminated(BaseException):
+    """SIGTERM arrived: unwinds like Ctrl-C, so that files being written are removed."""
+
+
+def _terminate(signum: int, frame: object) -> None:
+    raise Terminated
+
+
 def report(command: str, run: Callable[[], None]) -> int:
-    """Run one subcommand; bad input becomes one line on standard error and status 2."""
+    """Run one subcommand; bad input becomes one line on standard error and status 2, Ctrl-C and SIGTERM one line
+    and status 130 or 143 (what a shell reports for those signals)."""
+    previous = signal.signal(signal.SIGTERM, _terminate)
     try:
         run()
     except UsageError as error:
@@ -43,6 +54,12 @@ def report(command: str, run: Callable[[], None]) -> int:
         return 2
     except BrokenPipeError:
         sys.stderr.close()  # the reader went away (`| head`); nothing more to say
+    except (KeyboardInterrupt, Terminated) as stop:
+        print(f"zentaric {command}: {'interrupted' if isinstance(stop, KeyboardInterrupt) else 'terminated'}",
+              file=sys.stderr)
+        return 130 if isinstance(stop, KeyboardInterrupt) else 143
+    finally:
+        signal.signal(signal.SIGTERM, previous)
     return 0
 
 
@@ -95,4 +112,9 @@ def moment(option: str, text: str, place: tzinfo) -> datetime:
         value = datetime.fromisoformat(text)
     except ValueError:
         raise UsageError(option, f"{text!r} is not a date such as 2026-12-06 or 2026-12-06T12:00") from None
-    return value if value.tzinfo else value.replace(tzinfo=place)
+    value = value if value.tzinfo else value.replace(tzinfo=place)
+    try:
+        value.astimezone(UTC)
+    except OverflowError:
+        raise UsageError(option, f"{text} falls outside the years 1 to 9999 in UTC") from None
+    return value

@@ -42,7 +42,10 @@ def _step(text: str) -> timedelta:
     if not match or int(match[1]) == 0:
         raise UsageError("--step", f"{text!r} is not a step such as 1d, 6h or 30m")
     unit = {"d": "days", "h": "hours", "m": "minutes"}[match[2]]
-    return timedelta(**{unit: int(match[1])})
+    try:
+        return timedelta(**{unit: int(match[1])})
+    except OverflowError:
+        raise UsageError("--step", f"{text!r} is longer than the calendar") from None
 
 
 def ephemeris_rows(start: datetime, stop: datetime, step: timedelta, bodies: Sequence[str],
