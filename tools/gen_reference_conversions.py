@@ -7,12 +7,13 @@ The rules, stated here with the interpreter as the oracle: the integer kinds go 
 str that encodes as UTF-8 (`str.encode` fails exactly where the module does); a TypeError raised while converting
 gains the prefix "argument '<name>': " and every other exception passes through unchanged; the first bad argument in
 parameter order decides. Name arguments then match one of the spellings of the core's tables (read through the
-probe library as the Python suite reads them) by their full lower-case form; name indices beyond their table raise
-IndexError; a natal chart outside the ephemeris's Julian Days raises ValueError.
+probe library as the Python suite reads them) by their full lower-case form, an ayanamsha its system's text form or
+a further name with blanks, '_' and '-' left out of both (unless it begins or ends with a blank); name indices
+beyond their table raise IndexError; a natal chart outside the ephemeris's Julian Days raises ValueError.
 
 A case's outcome is either {"raises": [exception name, exact message]} or {"same_as": canonical arguments}: the plain
-arguments (parameter order, defaults filled in, names as their table's first spelling) whose call must return what
-the case's call returns. Arguments are JSON with a tagged form {"tag": inner} for the other objects (decoded by
+arguments (parameter order, defaults filled in, names as their table's first spelling or text form) whose call
+must return what the case's call returns. Arguments are JSON with a tagged form {"tag": inner} for the other objects (decoded by
 tests/python/argument_objects.py); absent optional arguments are left out of the call.
 
 Run from the repository root with the module and the probe library built (the sample is seeded: the same build
@@ -104,9 +105,17 @@ def text(name, value):
 
 INT32, UINT32, UINT8 = bounded(-2**31, 2**31 - 1), bounded(0, 2**32 - 1), bounded(0, 255)
 INDEX = bounded(0, 2**64 - 1, "can't convert negative int to unsigned", "int too big to convert")
-# each accepted spelling (lower case) of a name argument -> the first spelling of its row
-HOUSE_SYSTEMS, AYANAMSHAS, VARGAS, LANGUAGES = (
+# each accepted spelling (lower case) of a name argument -> the first spelling of its row; for the ayanamshas the
+# text form and further names, lower case without blanks, '_' and '-' -> the text form
+HOUSE_SYSTEMS, _, VARGAS, LANGUAGES = (
     {spelling: spellings[0] for _, spellings in name_table(kind) for spelling in spellings} for kind in NAME_TABLES)
+
+
+def loose(text):
+    return "".join(c for c in text if c not in " _-")
+
+
+AYANAMSHAS = {loose(key.lower()): name for name, further in name_table("ayanamsha") for key in (name, *further)}
 NAMES = {"system": (HOUSE_SYSTEMS, "house system"), "house_system": (HOUSE_SYSTEMS, "house system"),
          "ayanamsha": (AYANAMSHAS, "ayanamsha"), "varga": (VARGAS, "varga"), "language": (LANGUAGES, "language")}
 REQUIRED = object()
@@ -142,9 +151,12 @@ def outcome(function, values):
         for position, (name, _, _) in enumerate(parameters):
             if name in NAMES:
                 spellings, what = NAMES[name]
-                if arguments[position].lower() not in spellings:
+                key = arguments[position].lower()
+                if spellings is AYANAMSHAS and not key.startswith(" ") and not key.endswith(" "):
+                    key = loose(key)
+                if key not in spellings:
                     raise Failure("ValueError", f"Unknown {what}: {arguments[position]}")
-                arguments[position] = spellings[arguments[position].lower()]
+                arguments[position] = spellings[key]
         if size is not None and arguments[0] >= size:
             raise Failure("IndexError", f"index {arguments[0]} is out of range: {function}() accepts 0 to {size - 1}")
         if function == "compute_natal_chart":

@@ -24,4 +24,11 @@ std::optional<std::string> ascii_lowercase_key(std::string_view utf8) {
     return key;
 }
 
+std::optional<std::string> loose_key(std::string_view utf8) {
+    std::optional<std::string> key = ascii_lowercase_key(utf8);
+    if (!key || (!key->empty() && (key->front() == ' ' || key->back() == ' '))) return std::nullopt;
+    std::erase_if(*key, [](char c) { return c == ' ' || c == '_' || c == '-'; });
+    return key;
+}
+
 }  // namespace zentaric

@@ -22,6 +22,28 @@ std::optional<std::string> ascii_lowercase_key(std::string_view utf8);
 // string views: g++ 12 cannot read a constexpr table whose string-view array was left partly to its defaults.)
 using Spellings = std::array<const char*, 3>;
 
+// Whether a caller can select a row by name: it has a spelling. A table whose every row is named by its text form
+// says so with an overload for its row type.
+template <class Row>
+constexpr bool named(const Row& row) noexcept {
+    return row.spellings[0] != nullptr;
+}
+
+// Whether a name reads as `key` once lower-cased (ASCII) with its blanks, '_' and '-' left out.
+constexpr bool loosely_equal(std::string_view name, std::string_view key) noexcept {
+    std::size_t k = 0;
+    for (const char c : name) {
+        if (c == ' ' || c == '_' || c == '-') continue;
+        if (k == key.size() || (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != key[k]) return false;
+        ++k;
+    }
+    return k == key.size();
+}
+
+// The full lower-case form of a name with its blanks, '_' and '-' left out, when that form is ASCII and the name
+// neither begins nor ends with a blank; otherwise nothing ("Fagan Bradley" -> "faganbradley").
+std::optional<std::string> loose_key(std::string_view utf8);
+
 // Whether row i of a table holds enumerator i (its `id`) and every spelling is lower-case ASCII.
 template <class Row, std::size_t N>
 constexpr bool well_formed(const std::array<Row, N>& table) {

@@ -46,6 +46,9 @@ constexpr auto docstring(const char (&... parts)[N]) {
     return joined(spelled<put_text_signature<signature>>().chars, parts...);
 }
 
+// How an ayanamsha name is matched, after its list.
+inline constexpr char AYANAMSHA_MATCHING[] = "\n        (any case; blanks, \"_\" and \"-\" ignored).";
+
 inline constexpr auto COMPUTE_DASHA_DOC = docstring<COMPUTE_DASHA>(
     "Compute Vimshottari Dasha from Moon's sidereal longitude.\n\n"
     "Args:\n"
@@ -88,7 +91,7 @@ inline constexpr auto TROPICAL_TO_SIDEREAL_DOC = docstring<TROPICAL_TO_SIDEREAL>
     "Convert tropical longitude to sidereal.\n\n"
     "Args:\n"
     "    tropical_longitude: tropical ecliptic longitude in degrees.\n"
-    "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, ".\n"
+    "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, AYANAMSHA_MATCHING, "\n"
     "    jd: Julian Day of the date.\n\n"
     "Returns:\n"
     "    float sidereal longitude in [0, 360).");
@@ -96,7 +99,7 @@ inline constexpr auto TROPICAL_TO_SIDEREAL_DOC = docstring<TROPICAL_TO_SIDEREAL>
 inline constexpr auto GET_AYANAMSHA_DOC = docstring<GET_AYANAMSHA>(
     "Get ayanamsha value in degrees for a given date.\n\n"
     "Args:\n"
-    "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, ".\n"
+    "    ayanamsha: ", AYANAMSHA_SPELLINGS_LIST.chars, AYANAMSHA_MATCHING, "\n"
     "    jd: Julian Day of the date.\n\n"
     "Returns:\n"
     "    float ayanamsha in degrees (not normalised).");
@@ -142,7 +145,7 @@ inline constexpr auto COMPUTE_NATAL_CHART_DOC = docstring<COMPUTE_NATAL_CHART>(
     "    hour, minute: time of birth in UTC.\n"
     "    latitude: geographic latitude in degrees, north positive.\n"
     "    longitude: geographic longitude in degrees, east positive.\n"
-    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, AYANAMSHA_MATCHING, "\n"
     "    house_system: ", HOUSE_SYSTEM_LIST.chars, ".\n\n"
     "Returns:\n"
     "    JSON string with complete chart: planets, houses, aspects, ayanamsha value.\n\n"

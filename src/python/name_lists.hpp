@@ -55,10 +55,10 @@ constexpr auto joined(const char (&... parts)[N]) {
     return text;
 }
 
-// How a row appears in a list: its text form; its text form and "(or X)" for each further spelling, X cased
-// like the text form ("FaganBradley (or Fagan_Bradley)"); its first two spellings quoted ("\"navamsha\"/\"d9\"");
-// its text form with a comma rather than "or" before the last item.
-enum class Listing { Names, NamesAndAlternatives, QuotedSpellings, Codes };
+// How a row appears in a list: its text form; its text form and "(or x)" for each further name, as spelled
+// ("Krishnamurti (or kp)"); its first two spellings quoted ("\"navamsha\"/\"d9\""); its text form with a comma rather
+// than "or" before the last item.
+enum class Listing { Names, NamesAndFurtherNames, QuotedSpellings, Codes };
 
 template <Listing listing, class Row>
 constexpr void put_item(TextWriter& writer, const Row& row) {
@@ -67,14 +67,11 @@ constexpr void put_item(TextWriter& writer, const Row& row) {
         return;
     }
     writer.put(row.name);
-    if constexpr (listing == Listing::NamesAndAlternatives) {
-        for (std::size_t k = 1; k < row.spellings.size() && row.spellings[k] != nullptr; ++k) {
+    if constexpr (listing == Listing::NamesAndFurtherNames) {
+        for (const char* further : row.spellings) {
+            if (further == nullptr) continue;
             writer.put(" (or ");
-            std::size_t letter = 0;
-            for (const char c : std::string_view(row.spellings[k])) {
-                const bool is_letter = (c >= 'a' && c <= 'z') && letter < row.name.size();
-                writer.put(is_letter ? row.name.substr(letter++, 1) : std::string_view(&c, 1));
-            }
+            writer.put(further);
             writer.put(")");
         }
     }
@@ -85,9 +82,9 @@ constexpr void put_item(TextWriter& writer, const Row& row) {
 template <const auto& table, Listing listing>
 constexpr void put_name_list(TextWriter& writer) {
     std::size_t count = 0, index = 0, column = 0;
-    for (const auto& row : table) count += row.spellings[0] != nullptr;
+    for (const auto& row : table) count += named(row);
     for (const auto& row : table) {
-        if (row.spellings[0] == nullptr) continue;
+        if (!named(row)) continue;
         TextWriter item;
         put_item<listing>(item, row);
         if (index > 0) {
@@ -106,7 +103,7 @@ constexpr void put_name_list(TextWriter& writer) {
 inline constexpr auto HOUSE_SYSTEM_LIST = spelled<put_name_list<HOUSE_SYSTEM_TABLE, Listing::Names>>();
 inline constexpr auto AYANAMSHA_LIST = spelled<put_name_list<AYANAMSHA_TABLE, Listing::Names>>();
 inline constexpr auto AYANAMSHA_SPELLINGS_LIST =
-    spelled<put_name_list<AYANAMSHA_TABLE, Listing::NamesAndAlternatives>>();
+    spelled<put_name_list<AYANAMSHA_TABLE, Listing::NamesAndFurtherNames>>();
 inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::QuotedSpellings>>();
 inline constexpr auto LANGUAGE_LIST = spelled<put_name_list<locale::LANGUAGE_TABLE, Listing::Codes>>();
 
