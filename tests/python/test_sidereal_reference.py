@@ -3,9 +3,8 @@
 500-2900, where the series' secular terms tell). Both subtract
 their mean ayanamsha plus the nutation in longitude from apparent positions, so a sidereal longitude equals the
 reference's minus the difference of the two mean ayanamshas, once the reference is moved by its speed to this
-system's Delta T (the two Delta T models part by up to 17 s after 2025, 9" of the Moon). Under "LahiriIcrc", the
-reference's own Lahiri, the positions agree with no offset at all (births of 2050-2100 in
-tests/data/ayanamsha_swisseph.json, tools/gen_reference_ayanamsha.py)."""
+system's Delta T (the two Delta T models part by up to 17 s after 2025, 9" of the Moon). Under "LahiriIcrc" no offset
+is needed (births of 2050-2100 from tools/gen_reference_ayanamsha.py added)."""
 import ctypes
 import json
 import pathlib
@@ -18,7 +17,7 @@ from zentaric_chart._names import HOUSE_SYSTEMS
 TABLE = pathlib.Path(__file__).resolve().parents[1] / "data" / "sidereal_reference.json"
 TABLES = json.loads(TABLE.read_text(encoding="utf-8"))
 REFERENCE = TABLES["births"]
-LATER_BIRTHS = json.loads((TABLE.parent / "ayanamsha_swisseph.json").read_text(encoding="utf-8"))["births"]
+LATER_BIRTHS = json.loads((TABLE.parent / "ayanamsha_reference.json").read_text(encoding="utf-8"))["births"]
 # Largest deviation measured over the table (arcseconds): Sun 0.16, Moon 1.67, Mercury 0.22, Venus 0.55, Mars 0.77,
 # Jupiter 0.72, Saturn 0.72 (rms 0.10, 0.67, 0.10, 0.12, 0.16, 0.24, 0.29): the Moshier ephemeris' own error, the
 # positions here agree with DE421 to 0.5". Leaving the nutation out of the zodiac would cost up to 17".
