@@ -9,7 +9,7 @@ from time import perf_counter
 from typing import Any
 
 from zentaric_chart import _names, batch
-from zentaric_chart.cli.common import UsageError, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -19,7 +19,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("-o", "--output", required=True, help="file to write: the births' columns, then the charts'")
     parser.add_argument("--format", choices=batch.FORMATS, help="default: from the output's suffix, else parquet")
     parser.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
-    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    ayanamsha_option(parser)
     parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
     return parser
 

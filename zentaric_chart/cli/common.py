@@ -63,6 +63,13 @@ def report(command: str, run: Callable[[], None]) -> int:
     return 0
 
 
+def ayanamsha_option(parser: argparse.ArgumentParser) -> None:
+    parser.add_argument("--ayanamsha", default="Lahiri", help=(
+        f"sidereal zodiac: any of the module's {len(_names.AYANAMSHAS)} systems by name, in any case, blanks, _ and - "
+        "ignored, kp and chitrapaksha too (an unknown name lists them); default Lahiri, the classical table's; "
+        "LahiriIcrc is the Calendar Reform Committee's"))
+
+
 def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("text", "json")) -> None:
     parser.add_argument("--date", required=True, help="local birth date, YYYY-MM-DD")
     parser.add_argument("--time", required=True, help="local birth time, HH:MM[:SS]")
@@ -71,7 +78,7 @@ def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("
     parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
     parser.add_argument("--fold", type=int, choices=(0, 1),
                         help="for a wall time that happens twice (0: the first) or not at all")
-    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    ayanamsha_option(parser)
     parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
     parser.add_argument("--format", choices=formats, default="text")
 

@@ -16,7 +16,7 @@ from tqdm import tqdm
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
 from zentaric_chart.chart import normalized
-from zentaric_chart.cli.common import UsageError, moment, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name
 
 EPHEMERIS_BODIES = ("Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu")
 _MODULE_BODY = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
@@ -32,7 +32,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--to", dest="stop", required=True, help="last date (UTC), included")
     parser.add_argument("--step", default="1d", help="step: a number and d, h or m (default 1d)")
     parser.add_argument("--bodies", default=",".join(EPHEMERIS_BODIES), help="comma-separated body names")
-    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    ayanamsha_option(parser)
     parser.add_argument("--format", choices=("csv", "json"), default="csv")
     return parser
 
