@@ -1,4 +1,5 @@
 """Type stubs for the extension module zentaric (a single-module extension, so the stubs ship as zentaric-stubs)."""
+from collections.abc import Sequence
 from typing import SupportsFloat, SupportsIndex, TypedDict
 
 __all__ = [
@@ -13,6 +14,11 @@ __all__ = [
     "sign_name",
     "nakshatra_name_i18n",
     "compute_natal_chart",
+    "vedic_dignity",
+    "vimshopaka_bala",
+    "graha_drishti",
+    "rashi_drishti",
+    "jaimini",
 ]
 
 class _Nakshatra(TypedDict):
@@ -34,6 +40,15 @@ class _HouseCusps(TypedDict):
     system: str
     polar_fallback: bool
 
+class _Jaimini(TypedDict):
+    """Result of jaimini, keys in this order."""
+
+    karakas: dict[str, str]
+    karakamsha: int
+    arudhas: list[int]
+
+_Longitudes = Sequence[SupportsFloat | SupportsIndex]
+
 def compute_dasha(moon_longitude: SupportsFloat | SupportsIndex, birth_jd: SupportsFloat | SupportsIndex,
                   levels: SupportsIndex = 3) -> str: ...
 def get_nakshatra(sidereal_longitude: SupportsFloat | SupportsIndex) -> _Nakshatra: ...
@@ -51,3 +66,8 @@ def compute_natal_chart(year: SupportsIndex, month: SupportsIndex, day: Supports
                         minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
                         longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
                         house_system: str = "Placidus") -> str: ...
+def vedic_dignity(longitudes: _Longitudes, varga: str = "d1") -> list[str]: ...
+def vimshopaka_bala(longitudes: _Longitudes, group: str = "shodashavarga") -> list[float]: ...
+def graha_drishti(longitudes: _Longitudes) -> list[list[int]]: ...
+def rashi_drishti(sign: SupportsIndex) -> list[int]: ...
+def jaimini(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, karakas: SupportsIndex = 7) -> _Jaimini: ...

@@ -163,6 +163,25 @@ bool convert_text(PyObject* object, Argument& out) {
     return true;
 }
 
+bool convert_longitudes(const char* name, PyObject* object, Argument& out) {
+    PyObject* sequence = PySequence_Fast(object, "expected a sequence of 9 longitudes");
+    if (sequence == nullptr) return false;
+    const Py_ssize_t count = PySequence_Fast_GET_SIZE(sequence);
+    bool ok = count == static_cast<Py_ssize_t>(LONGITUDE_COUNT);
+    if (!ok) {
+        raise_exception(PyExc_ValueError,
+                        PyUnicode_FromFormat("argument '%s': expected 9 longitudes (Sun, Moon, Mars, Mercury, Jupiter, "
+                                             "Venus, Saturn, Rahu, Ketu), got %zd", name, count));
+    }
+    for (Py_ssize_t i = 0; ok && i < count; ++i) {
+        Argument item{};
+        ok = convert_float(PySequence_Fast_GET_ITEM(sequence, i), item);
+        out.longitudes[i] = item.number;
+    }
+    Py_DECREF(sequence);
+    return ok;
+}
+
 bool convert(const Parameter& parameter, PyObject* object, Argument& out) {
     switch (parameter.kind) {
         case ArgumentKind::Int32: return convert_bounded_integer(object, INT32_MIN, INT32_MAX, out);
@@ -171,6 +190,7 @@ bool convert(const Parameter& parameter, PyObject* object, Argument& out) {
         case ArgumentKind::Index: return convert_index(object, out);
         case ArgumentKind::Float: return convert_float(object, out);
         case ArgumentKind::Text: return convert_text(object, out);
+        case ArgumentKind::Longitudes: return convert_longitudes(parameter.name, object, out);
     }
     return false;
 }

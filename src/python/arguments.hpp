@@ -12,7 +12,11 @@
 
 namespace zentaric::python {
 
-enum class ArgumentKind : std::uint8_t { Int32, UInt32, UInt8, Index, Float, Text };
+// Longitudes: a sequence of the nine grahas' sidereal longitudes (Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn,
+// Rahu, Ketu), each converted as a Float.
+enum class ArgumentKind : std::uint8_t { Int32, UInt32, UInt8, Index, Float, Text, Longitudes };
+
+inline constexpr std::size_t LONGITUDE_COUNT = 9;
 
 // A converted argument (only the member of its kind is set), or a parameter's default.
 struct Argument {
@@ -20,6 +24,7 @@ struct Argument {
     std::uint64_t index;    // Index
     double number;          // Float
     std::string_view text;  // Text: UTF-8 owned by the argument object (valid during the call), or the default
+    double longitudes[LONGITUDE_COUNT];  // Longitudes
 };
 
 // A parameter: its name, its conversion and, when optional, its default.
@@ -31,9 +36,9 @@ struct Parameter {
 
     constexpr Parameter(const char* name, ArgumentKind kind) : name(name), kind(kind) {}
     constexpr Parameter(const char* name, ArgumentKind kind, double number)  // Float or an integer kind
-        : name(name), kind(kind), optional(true), fallback{static_cast<std::int64_t>(number), 0, number, {}} {}
+        : name(name), kind(kind), optional(true), fallback{static_cast<std::int64_t>(number), 0, number, {}, {}} {}
     constexpr Parameter(const char* name, ArgumentKind kind, std::string_view text)  // Text
-        : name(name), kind(kind), optional(true), fallback{0, 0, 0.0, text} {}
+        : name(name), kind(kind), optional(true), fallback{0, 0, 0.0, text, {}} {}
 };
 
 // The most parameters a function has (compute_natal_chart's nine): the size of the binding's scratch arrays.

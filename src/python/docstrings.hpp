@@ -152,4 +152,61 @@ inline constexpr auto COMPUTE_NATAL_CHART_DOC = docstring<COMPUTE_NATAL_CHART>(
     "Raises:\n"
     "    ValueError: unknown ayanamsha or house system, date out of range, or a body that cannot be computed.");
 
+#define ZENTARIC_LONGITUDES_ARG \
+    "    longitudes: sidereal longitudes in degrees of Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu.\n"
+
+inline constexpr auto VEDIC_DIGNITY_DOC = docstring<VEDIC_DIGNITY>(
+    "Vedic dignity of Sun..Saturn in a varga (the five-fold relationships from the D1 longitudes).\n\n"
+    "Args:\n"
+    ZENTARIC_LONGITUDES_ARG
+    "    varga: as compute_varga names them.\n\n"
+    "Returns:\n"
+    "    list of 7 str, Sun..Saturn: Exalted, Moolatrikona, Own, GreatFriend, Friend, Neutral, Enemy, GreatEnemy\n"
+    "    or Debilitated.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown varga name, or not 9 longitudes.");
+
+inline constexpr auto VIMSHOPAKA_BALA_DOC = docstring<VIMSHOPAKA_BALA>(
+    "Vimshopaka bala (0..20) of Sun..Saturn over a group of vargas, with Parashara's weights.\n\n"
+    "Args:\n"
+    ZENTARIC_LONGITUDES_ARG
+    "    group: ", VARGA_GROUP_LIST.chars, " (any case).\n\n"
+    "Returns:\n"
+    "    list of 7 float, Sun..Saturn.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown group, or not 9 longitudes.");
+
+inline constexpr auto GRAHA_DRISHTI_DOC = docstring<GRAHA_DRISHTI>(
+    "Signs each graha aspects (graha drishti): the 7th from its sign; Mars also the 4th and 8th, Jupiter the 5th\n"
+    "and 9th, Saturn the 3rd and 10th; Rahu and Ketu the 7th only.\n\n"
+    "Args:\n"
+    ZENTARIC_LONGITUDES_ARG "\n"
+    "Returns:\n"
+    "    list of 9 lists of sign indices 0..11, Sun..Ketu, in the order of the houses counted from the graha.\n\n"
+    "Raises:\n"
+    "    ValueError: not 9 longitudes.");
+
+inline constexpr auto RASHI_DRISHTI_DOC = docstring<RASHI_DRISHTI>(
+    "Signs a sign aspects (Jaimini's rashi drishti).\n\n"
+    "Args:\n"
+    "    sign: 0 (Aries) to 11 (Pisces).\n\n"
+    "Returns:\n"
+    "    list of 3 sign indices, in zodiacal order from the sign.\n\n"
+    "Raises:\n"
+    "    IndexError: sign above 11.");
+
+inline constexpr auto JAIMINI_DOC = docstring<JAIMINI>(
+    "Jaimini's chara karakas, karakamsha and arudha padas.\n\n"
+    "Args:\n"
+    ZENTARIC_LONGITUDES_ARG
+    "    lagna: sidereal longitude of the ascendant in degrees.\n"
+    "    karakas: 7 (Sun..Saturn) or 8 (Rahu added, by 30 degrees less its degree).\n\n"
+    "Returns:\n"
+    "    dict with karakas ({karaka: graha name}, AK first), karakamsha (navamsha sign of the AK) and arudhas\n"
+    "    (sign indices of A1..A12; A1 the arudha lagna, A12 the upapada).\n\n"
+    "Raises:\n"
+    "    ValueError: karakas other than 7 or 8, or not 9 longitudes.");
+
+#undef ZENTARIC_LONGITUDES_ARG
+
 }  // namespace zentaric::python

@@ -1,6 +1,8 @@
 // Each function: parse its names, compute, build the result object (the arguments come bound and converted).
 #include "python/functions.hpp"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -12,10 +14,16 @@
 #include "python/arguments.hpp"
 #include "python/objects.hpp"
 #include "sidereal/ayanamsha.hpp"
+#include "time/angles.hpp"
 #include "time/calendar.hpp"
 #include "vedic/dasha.hpp"
 #include "vedic/nakshatra.hpp"
+#include "vedic/drishti.hpp"
+#include "vedic/graha.hpp"
+#include "vedic/index.hpp"
+#include "vedic/jaimini.hpp"
 #include "vedic/varga.hpp"
+#include "vedic/vedic_dignity.hpp"
 
 namespace zentaric::python {
 namespace {
@@ -28,6 +36,21 @@ PyObject* localized_name(const char* function, locale::NameTable table, const Ar
     const auto index = static_cast<unsigned long long>(a[0].index);
     return raise_exception(PyExc_IndexError, PyUnicode_FromFormat("index %llu is out of range: %s() accepts 0 to %zu",
                                                                   index, function, locale::row_count(table) - 1));
+}
+
+GrahaLongitudes graha_longitudes(const Argument& argument) {
+    GrahaLongitudes longitudes{};
+    std::copy(std::begin(argument.longitudes), std::end(argument.longitudes), longitudes.begin());
+    return longitudes;
+}
+
+// The signs of a set, in zodiacal order from `from`.
+PyObject* new_sign_list(SignSet signs, unsigned from) {
+    std::uint8_t listed[12];
+    std::size_t count = 0;
+    for (unsigned k = 0; k < 12; ++k)
+        if (signs & (1u << ((from + k) % 12))) listed[count++] = static_cast<std::uint8_t>((from + k) % 12);
+    return new_list(count, [&](std::size_t i) { return PyLong_FromLong(listed[i]); });
 }
 
 }  // namespace
@@ -83,6 +106,70 @@ PyObject* compute_natal_chart(const Argument* a) {
         static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text);
     if (!chart) return raise_error(chart.error());
     return new_text(chart.value());
+}
+
+}  // namespace zentaric::python
+
+namespace zentaric::python {
+
+PyObject* vedic_dignity(const Argument* a) {
+    const Result<Varga> varga = parse_varga(a[1].text);
+    if (!varga) return raise_error(varga.error());
+    const GrahaLongitudes longitudes = graha_longitudes(a[0]);
+    return new_list(PLANET_GRAHA_COUNT, [&](std::size_t g) {
+        return new_text(vedic_dignity_name(zentaric::vedic_dignity(static_cast<Graha>(g), varga.value(), longitudes)));
+    });
+}
+
+PyObject* vimshopaka_bala(const Argument* a) {
+    const Result<VargaGroup> group = parse_varga_group(a[1].text);
+    if (!group) return raise_error(group.error());
+    const GrahaLongitudes longitudes = graha_longitudes(a[0]);
+    return new_list(PLANET_GRAHA_COUNT, [&](std::size_t g) {
+        return PyFloat_FromDouble(zentaric::vimshopaka_bala(static_cast<Graha>(g), group.value(), longitudes));
+    });
+}
+
+PyObject* graha_drishti(const Argument* a) {
+    const auto signs = graha_signs(graha_longitudes(a[0]));
+    return new_list(GRAHA_COUNT, [&](std::size_t g) {
+        return new_sign_list(zentaric::graha_drishti(static_cast<Graha>(g), signs[g]), signs[g]);
+    });
+}
+
+PyObject* rashi_drishti(const Argument* a) {
+    if (a[0].index > 11) {
+        return raise_exception(PyExc_IndexError, PyUnicode_FromFormat("sign %llu is out of range: rashi_drishti() "
+                                                                       "accepts 0 to 11",
+                                                                       static_cast<unsigned long long>(a[0].index)));
+    }
+    const auto sign = static_cast<std::uint8_t>(a[0].index);
+    return new_sign_list(zentaric::rashi_drishti(sign), sign);
+}
+
+PyObject* jaimini(const Argument* a) {
+    if (a[2].integer != 7 && a[2].integer != 8) {
+        return raise_exception(PyExc_ValueError, PyUnicode_FromFormat("karakas must be 7 or 8, not %lld",
+                                                                      static_cast<long long>(a[2].integer)));
+    }
+    const KarakaScheme scheme = a[2].integer == 8 ? KarakaScheme::Eight : KarakaScheme::Seven;
+    const GrahaLongitudes longitudes = graha_longitudes(a[0]);
+    const CharaKarakas karakas = chara_karakas(longitudes, scheme);
+    const auto padas = arudha_padas(longitudes, sign_index_of(normalize_degrees(a[1].number)));
+    PyObject* result = PyDict_New();
+    PyObject* named = PyDict_New();
+    bool ok = result != nullptr && named != nullptr;
+    for (std::size_t rank = 0; ok && rank < karakas.count; ++rank) {
+        PyObject* graha = new_text(graha_name(karakas.graha[rank]));
+        ok = graha != nullptr && PyDict_SetItemString(named, karaka_name(scheme, rank).data(), graha) == 0;
+        Py_XDECREF(graha);
+    }
+    ok = ok && set_owned(result, "karakas", Py_NewRef(named)) &&
+         set_owned(result, "karakamsha", PyLong_FromLong(karakamsha(longitudes, scheme))) &&
+         set_owned(result, "arudhas", new_list(12, [&](std::size_t h) { return PyLong_FromLong(padas[h]); }));
+    Py_XDECREF(named);
+    if (!ok) Py_CLEAR(result);
+    return result;
 }
 
 }  // namespace zentaric::python

@@ -1,4 +1,4 @@
-// The eleven module functions: each one's parameter table (names, conversions, defaults; required parameters first)
+// The module functions: each one's parameter table (names, conversions, defaults; required parameters first)
 // and its body, which gets the arguments bound, converted and completed with the defaults, in table order.
 #pragma once
 
@@ -34,6 +34,14 @@ inline constexpr Signature COMPUTE_NATAL_CHART{"compute_natal_chart", {
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
     {"house_system", K::Text, "Placidus"}}};
 
+inline constexpr Signature VEDIC_DIGNITY{"vedic_dignity", {{"longitudes", K::Longitudes}, {"varga", K::Text, "d1"}}};
+inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
+    {"longitudes", K::Longitudes}, {"group", K::Text, "shodashavarga"}}};
+inline constexpr Signature GRAHA_DRISHTI{"graha_drishti", {{"longitudes", K::Longitudes}}};
+inline constexpr Signature RASHI_DRISHTI{"rashi_drishti", {{"sign", K::Index}}};
+inline constexpr Signature JAIMINI{"jaimini", {
+    {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"karakas", K::UInt8, 7}}};
+
 PyObject* compute_dasha(const Argument* a);
 PyObject* get_nakshatra(const Argument* a);
 PyObject* compute_varga(const Argument* a);
@@ -45,5 +53,10 @@ PyObject* planet_name(const Argument* a);
 PyObject* sign_name(const Argument* a);
 PyObject* nakshatra_name_i18n(const Argument* a);
 PyObject* compute_natal_chart(const Argument* a);
+PyObject* vedic_dignity(const Argument* a);
+PyObject* vimshopaka_bala(const Argument* a);
+PyObject* graha_drishti(const Argument* a);
+PyObject* rashi_drishti(const Argument* a);
+PyObject* jaimini(const Argument* a);
 
 }  // namespace zentaric::python

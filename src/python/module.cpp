@@ -44,6 +44,11 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(sign_name, SIGN_NAME),
     ZENTARIC_METHOD(nakshatra_name_i18n, NAKSHATRA_NAME_I18N),
     ZENTARIC_METHOD(compute_natal_chart, COMPUTE_NATAL_CHART),
+    ZENTARIC_METHOD(vedic_dignity, VEDIC_DIGNITY),
+    ZENTARIC_METHOD(vimshopaka_bala, VIMSHOPAKA_BALA),
+    ZENTARIC_METHOD(graha_drishti, GRAHA_DRISHTI),
+    ZENTARIC_METHOD(rashi_drishti, RASHI_DRISHTI),
+    ZENTARIC_METHOD(jaimini, JAIMINI),
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -10,6 +10,7 @@
 #include "locale/names.hpp"
 #include "sidereal/ayanamsha.hpp"
 #include "vedic/varga.hpp"
+#include "vedic/vedic_dignity.hpp"
 
 namespace zentaric::python {
 
@@ -105,6 +106,7 @@ inline constexpr auto AYANAMSHA_LIST = spelled<put_name_list<AYANAMSHA_TABLE, Li
 inline constexpr auto AYANAMSHA_SPELLINGS_LIST =
     spelled<put_name_list<AYANAMSHA_TABLE, Listing::NamesAndFurtherNames>>();
 inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::QuotedSpellings>>();
+inline constexpr auto VARGA_GROUP_LIST = spelled<put_name_list<VARGA_GROUP_TABLE, Listing::Names>>();
 inline constexpr auto LANGUAGE_LIST = spelled<put_name_list<locale::LANGUAGE_TABLE, Listing::Codes>>();
 
 }  // namespace zentaric::python

@@ -77,6 +77,13 @@ bool set_owned(PyObject* dict, PyObject* key, PyObject* value) {
 }
 }  // namespace
 
+bool set_owned(PyObject* dict, const char* key, PyObject* value) {
+    if (value == nullptr) return false;
+    const int status = PyDict_SetItemString(dict, key, value);
+    Py_DECREF(value);
+    return status == 0;
+}
+
 namespace {
 
 // The dictionary for one (nakshatra, pada): every value is immutable, so one made dictionary per pair

@@ -4,6 +4,7 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -24,6 +25,21 @@ PyObject* raise_error(const Error& error);
 
 // A new str from UTF-8 text.
 PyObject* new_text(std::string_view utf8);
+
+// A new list of `count` items, item i a new reference from make(i); null with an exception set when one is null.
+template <class Make>
+PyObject* new_list(std::size_t count, Make make) {
+    PyObject* list = PyList_New(static_cast<Py_ssize_t>(count));
+    for (std::size_t i = 0; list != nullptr && i < count; ++i) {
+        PyObject* item = make(i);
+        if (item == nullptr) Py_CLEAR(list);  // a list's unset items are null, which its release skips
+        else PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), item);  // steals `item`
+    }
+    return list;
+}
+
+// Sets dict[key] = value, taking ownership of value (a null value fails); false with an exception set.
+bool set_owned(PyObject* dict, const char* key, PyObject* value);
 
 // The get_nakshatra dictionary for nakshatra index 0..26 and pada 1..4.
 PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada);

@@ -18,7 +18,7 @@ bool read_row(const std::array<Row, N>& table, std::size_t row, const char** nam
 
 }  // namespace
 
-// The text form and the three spellings (null where unused) of a row of table 0 (house systems), 1 (ayanamshas),
+// The text form and the up to four spellings (null where unused; the caller provides four) of a row of table 0 (house systems), 1 (ayanamshas),
 // 2 (vargas) or 3 (languages); false past the last row.
 extern "C" bool zentaric_probe_name_row(int table, std::size_t row, const char** name, const char** spellings) {
     switch (table) {

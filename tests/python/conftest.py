@@ -53,7 +53,7 @@ def name_table(kind):
     """The rows (text form, accepted spellings) of one of the core's NAME_TABLES."""
     read_row = probe_library().zentaric_probe_name_row
     read_row.restype = ctypes.c_bool
-    rows, name, spellings = [], ctypes.c_char_p(), (ctypes.c_char_p * 3)()
+    rows, name, spellings = [], ctypes.c_char_p(), (ctypes.c_char_p * 4)()
     while read_row(NAME_TABLES.index(kind), ctypes.c_size_t(len(rows)), ctypes.byref(name), spellings):
         rows.append((name.value.decode(), tuple(s.decode() for s in spellings if s is not None)))
     return rows

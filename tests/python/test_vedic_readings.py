@@ -1,0 +1,77 @@
+"""The sixteen vargas, Vedic dignity, Vimshopaka bala, both drishtis and Jaimini's karakas and arudhas for 200 stored
+births (tests/data/vedic/vargas_pyjhora.json, tools/gen_reference_vargas.py: Lahiri places from pyswisseph) against
+the rules stated independently in tools/vedic_rules.py, and the vargas also against pyjhora's Parashara methods."""
+import json
+import pathlib
+import sys
+
+import pytest
+
+import zentaric
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tools"))
+import vedic_rules as rules  # noqa: E402
+
+sys.path.pop(0)
+BIRTHS = json.loads((ROOT / "tests" / "data" / "vedic" / "vargas_pyjhora.json").read_text(encoding="utf-8"))["births"]
+VARGAS = tuple(rules.VARGAS)
+
+
+@pytest.mark.parametrize("varga", VARGAS)
+def test_every_varga_of_every_point_matches_the_rule_and_pyjhora(varga):
+    for birth in BIRTHS:
+        points = [birth["lagna"], *birth["longitudes"]]
+        ours = [zentaric.compute_varga(longitude, varga) for longitude in points]
+        assert ours == [rules.varga_sign(longitude, varga) for longitude in points]
+        assert ours == birth["vargas"][varga]
+
+
+@pytest.mark.parametrize("spelling, code", [("Hora", "d2"), ("D-3", "d3"), ("BHAMSHA", "d27"), ("d-27", "d27"),
+                                            ("saptavimshamsha", "d27"), ("trimshamsha", "d30"), ("d-45", "d45")])
+def test_new_varga_spellings(spelling, code):
+    assert zentaric.compute_varga(47.5, spelling) == rules.varga_sign(47.5, code)
+
+
+@pytest.mark.parametrize("varga", VARGAS)
+def test_vedic_dignity_in_every_varga(varga):
+    for birth in BIRTHS:
+        longitudes = birth["longitudes"]
+        assert zentaric.vedic_dignity(longitudes, varga) == [rules.dignity(p, varga, longitudes) for p in range(7)]
+
+
+@pytest.mark.parametrize("group", tuple(rules.WEIGHTS))
+def test_vimshopaka_bala_of_each_group(group):
+    for birth in BIRTHS:
+        longitudes = birth["longitudes"]
+        expected = [rules.vimshopaka(p, group, longitudes) for p in range(7)]
+        assert zentaric.vimshopaka_bala(longitudes, group) == pytest.approx(expected, abs=1e-12)
+
+
+def test_graha_and_rashi_drishti():
+    for birth in BIRTHS:
+        signs = [rules.split(longitude)[0] for longitude in birth["longitudes"]]
+        assert zentaric.graha_drishti(birth["longitudes"]) == [rules.graha_drishti(g, s) for g, s in enumerate(signs)]
+    assert [zentaric.rashi_drishti(sign) for sign in range(12)] == [rules.rashi_drishti(sign) for sign in range(12)]
+
+
+@pytest.mark.parametrize("karakas", [7, 8])
+def test_karakas_karakamsha_and_arudhas(karakas):
+    for birth in BIRTHS:
+        longitudes, lagna = birth["longitudes"], birth["lagna"]
+        result = zentaric.jaimini(longitudes, lagna, karakas)
+        order = rules.karakas(longitudes, eight=karakas == 8)
+        assert list(result["karakas"].values()) == order
+        assert result["karakamsha"] == rules.varga_sign(longitudes[rules.GRAHAS.index(order[0])], "d9")
+        assert result["arudhas"] == rules.arudhas(longitudes, lagna)
+
+
+def test_wrong_inputs_are_refused_with_the_rule_named():
+    with pytest.raises(ValueError, match="expected 9 longitudes"):
+        zentaric.vedic_dignity([0.0] * 8)
+    with pytest.raises(ValueError, match="Unknown varga group: navamsha"):
+        zentaric.vimshopaka_bala([0.0] * 9, "navamsha")
+    with pytest.raises(ValueError, match="7 or 8"):
+        zentaric.jaimini([0.0] * 9, 0.0, 9)
+    with pytest.raises(IndexError):
+        zentaric.rashi_drishti(12)
