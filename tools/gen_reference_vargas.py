@@ -48,7 +48,8 @@ def main():
               "pyswisseph": metadata.version("pyswisseph"), "methods": "D2 method 2, D24 method 1, others 1",
               "ayanamsha": "Lahiri (Swiss Ephemeris SIDM_LAHIRI)"}
     OUTPUT.parent.mkdir(parents=True, exist_ok=True)
-    OUTPUT.write_text(json.dumps({"header": header, "births": births}, indent=0) + "\n", encoding="utf-8")
+    lines = ",\n".join(json.dumps(case, separators=(",", ":")) for case in births)  # a birth a line
+    OUTPUT.write_text(f'{{"header": {json.dumps(header)},\n"births": [\n{lines}\n]}}\n', encoding="utf-8")
 
 
 if __name__ == "__main__":
