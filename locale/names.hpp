@@ -1,4 +1,5 @@
-// Localised names of the nine Vedic planets, the twelve signs and the 27 nakshatras in seven languages.
+// Localised names of the nine Vedic planets, the twelve signs and the 27 nakshatras, and of the panchanga's weekdays,
+// tithis, yogas, karanas, lunar months and seasons, in seven languages.
 #pragma once
 
 #include <array>
@@ -52,9 +53,47 @@ constexpr bool every_cell_filled(const std::array<NameRow, N>& rows) {
     return true;
 }
 
-enum class NameTable : std::uint8_t { Planets, Signs, Nakshatras };
+// Weekdays Sunday .. Saturday.
+extern const std::array<NameRow, 7> VARA_ROWS;
+// Tithis 1..30 (row 0 Shukla Pratipada, 14 Purnima, 29 Amavasya).
+extern const std::array<NameRow, 30> TITHI_ROWS;
+// Yogas Vishkambha .. Vaidhriti.
+extern const std::array<NameRow, 27> YOGA_ROWS;
+// Karanas: Bava .. Vishti (the movable seven), Shakuni, Chatushpada, Naga, Kimstughna.
+extern const std::array<NameRow, 11> KARANA_ROWS;
+// Lunar months Chaitra .. Phalguna.
+extern const std::array<NameRow, 12> MASA_ROWS;
+// Seasons Vasanta .. Shishira.
+extern const std::array<NameRow, 6> RITU_ROWS;
 
-// Number of rows of a table (9, 12, 27).
+enum class NameTable : std::uint8_t { Planets, Signs, Nakshatras, Varas, Tithis, Yogas, Karanas, Masas, Ritus };
+
+// The panchanga's name tables as a caller names them ("tithi", ...).
+enum class PanchangaNames : std::uint8_t { Vara, Tithi, Yoga, Karana, Masa, Ritu };
+
+struct PanchangaNamesRow {
+    PanchangaNames id;
+    std::string_view name;
+    Spellings spellings;
+    NameTable table;
+};
+
+inline constexpr std::array<PanchangaNamesRow, 6> PANCHANGA_NAMES_TABLE{{
+    {PanchangaNames::Vara, "vara", {"vara"}, NameTable::Varas},
+    {PanchangaNames::Tithi, "tithi", {"tithi"}, NameTable::Tithis},
+    {PanchangaNames::Yoga, "yoga", {"yoga"}, NameTable::Yogas},
+    {PanchangaNames::Karana, "karana", {"karana"}, NameTable::Karanas},
+    {PanchangaNames::Masa, "masa", {"masa"}, NameTable::Masas},
+    {PanchangaNames::Ritu, "ritu", {"ritu"}, NameTable::Ritus},
+}};
+static_assert(well_formed(PANCHANGA_NAMES_TABLE));
+
+// A caller-given table name matched against the spellings; otherwise "Unknown name table: " and the text as given.
+inline Result<PanchangaNames> parse_panchanga_names(std::string_view name) {
+    return parse_name(name, PANCHANGA_NAMES_TABLE, "Unknown name table: ");
+}
+
+// Number of rows of a table (9, 12, 27, 7, 30, 27, 11, 12, 6).
 std::size_t row_count(NameTable table) noexcept;
 
 // The name in row `index`, or nothing when the index is not below the row count.

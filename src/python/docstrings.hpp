@@ -208,5 +208,17 @@ inline constexpr auto JAIMINI_DOC = docstring<JAIMINI>(
     "    ValueError: karakas other than 7 or 8, or not 9 longitudes.");
 
 #undef ZENTARIC_LONGITUDES_ARG
+inline constexpr auto PANCHANGA_NAME_DOC = docstring<PANCHANGA_NAME>(
+    "Get a name of the panchanga in a specified language.\n\n"
+    "Args:\n"
+    "    table: ", PANCHANGA_NAMES_LIST.chars, " (any case).\n"
+    "    index: the row: vara 0 (Sunday) to 6; tithi 0 (Shukla Pratipada) to 29 (Amavasya, 14 Purnima);\n"
+    "        yoga 0 (Vishkambha) to 26; karana 0..6 Bava to Vishti, 7 Shakuni, 8 Chatushpada, 9 Naga,\n"
+    "        10 Kimstughna; masa 0 (Chaitra) to 11 (Phalguna); ritu 0 (Vasanta) to 5 (Shishira).\n"
+    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...).\n\n"
+    "Returns:\n"
+    "    str name.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown table or language; IndexError: index beyond the table.");
 
 }  // namespace zentaric::python

@@ -28,6 +28,7 @@
 namespace zentaric::python {
 namespace {
 
+// The name of row `index` (argument a[0]) in `language` (a[1]), or the IndexError naming the accepted rows.
 PyObject* localized_name(const char* function, locale::NameTable table, const Argument* a) {
     const Result<locale::Language> language = locale::parse_language(a[1].text);
     if (!language) return raise_error(language.error());
@@ -97,6 +98,13 @@ PyObject* planet_name(const Argument* a) { return localized_name(PLANET_NAME.nam
 PyObject* sign_name(const Argument* a) { return localized_name(SIGN_NAME.name, locale::NameTable::Signs, a); }
 PyObject* nakshatra_name_i18n(const Argument* a) {
     return localized_name(NAKSHATRA_NAME_I18N.name, locale::NameTable::Nakshatras, a);
+}
+
+PyObject* panchanga_name(const Argument* a) {
+    const Result<locale::PanchangaNames> names = locale::parse_panchanga_names(a[0].text);
+    if (!names) return raise_error(names.error());
+    const auto& row = locale::PANCHANGA_NAMES_TABLE[static_cast<std::size_t>(names.value())];
+    return localized_name(PANCHANGA_NAME.name, row.table, a + 1);
 }
 
 PyObject* compute_natal_chart(const Argument* a) {

@@ -29,6 +29,8 @@ constexpr auto localized_name_signature(const char* name) {
 inline constexpr Signature PLANET_NAME = localized_name_signature("planet_name");
 inline constexpr Signature SIGN_NAME = localized_name_signature("sign_name");
 inline constexpr Signature NAKSHATRA_NAME_I18N = localized_name_signature("nakshatra_name_i18n");
+inline constexpr Signature PANCHANGA_NAME{"panchanga_name", {
+    {"table", K::Text}, {"index", K::Index}, {"language", K::Text, "en"}}};
 inline constexpr Signature COMPUTE_NATAL_CHART{"compute_natal_chart", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
@@ -58,5 +60,6 @@ PyObject* vimshopaka_bala(const Argument* a);
 PyObject* graha_drishti(const Argument* a);
 PyObject* rashi_drishti(const Argument* a);
 PyObject* jaimini(const Argument* a);
+PyObject* panchanga_name(const Argument* a);
 
 }  // namespace zentaric::python

@@ -49,6 +49,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(graha_drishti, GRAHA_DRISHTI),
     ZENTARIC_METHOD(rashi_drishti, RASHI_DRISHTI),
     ZENTARIC_METHOD(jaimini, JAIMINI),
+    ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     {nullptr, nullptr, 0, nullptr},
 };
 

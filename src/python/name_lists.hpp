@@ -108,5 +108,6 @@ inline constexpr auto AYANAMSHA_SPELLINGS_LIST =
 inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::QuotedSpellings>>();
 inline constexpr auto VARGA_GROUP_LIST = spelled<put_name_list<VARGA_GROUP_TABLE, Listing::Names>>();
 inline constexpr auto LANGUAGE_LIST = spelled<put_name_list<locale::LANGUAGE_TABLE, Listing::Codes>>();
+inline constexpr auto PANCHANGA_NAMES_LIST = spelled<put_name_list<locale::PANCHANGA_NAMES_TABLE, Listing::Codes>>();
 
 }  // namespace zentaric::python
