@@ -29,7 +29,8 @@ Error short_list(const char* what) {
 
 Result<bool> assemble_days(const DayMoments& moments, std::span<PanchangaDay> out) {
     const std::size_t days = moments.sunrises.empty() ? 0 : moments.sunrises.size() - 1;
-    if (moments.sunsets.size() != days + 1 || out.size() < days) return short_list("sunsets");
+    if (moments.sunsets.size() != days + 1 || moments.sun_signs.size() < days || out.size() < days)
+        return short_list("sunsets");
     for (std::size_t k = 0; k < days; ++k) {
         PanchangaDay& day = out[k];
         day.sunrise = moments.sunrises[k];
@@ -49,11 +50,11 @@ Result<bool> assemble_days(const DayMoments& moments, std::span<PanchangaDay> ou
             day.kalams[which] = kalam(static_cast<Kalam>(which), day.vara, day.sunrise, day.sunset);
         day.abhijit = abhijit_muhurta(day.sunrise, day.sunset);
         day.brahma_muhurta = brahma_muhurta(moments.sunsets[k], day.sunrise);
-        if (!months_at(moments.new_moons, moments.full_moons, moments.sankrantis, day.sunrise, day.months))
+        const Crossing& tithi = moments.crossings[0][day.limbs[0].first];
+        if (!months_at(moments.new_moons, day.sunrise, is_shukla(tithi.after), day.months))
             return short_list("new moons");
         day.ritu = ritu_of(day.months.amanta.masa);
-        const int sign = sun_sign_at(moments.sankrantis, day.sunrise);
-        day.uttarayana = is_uttarayana(static_cast<std::uint8_t>(sign));
+        day.uttarayana = is_uttarayana(moments.sun_signs[k]);
     }
     return true;
 }

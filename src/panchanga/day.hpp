@@ -1,6 +1,6 @@
 // The Vedic days of a range, from sunrise to the next sunrise, put together from the moments searched over the
-// whole range at once: sunrises and sunsets, the Moon's risings and settings, the crossings of each limb, new and
-// full moons and sankrantis.
+// whole range at once: sunrises and sunsets, the Moon's risings and settings, the crossings of each limb, the new
+// moons and the Sun's sign at each sunrise.
 #pragma once
 
 #include <array>
@@ -21,9 +21,8 @@ struct DayMoments {
     std::span<const double> moonrises;
     std::span<const double> moonsets;
     std::array<std::span<const Crossing>, LIMB_COUNT> crossings;  // in LIMB_TABLE order
-    std::span<const double> new_moons;
-    std::span<const double> full_moons;
-    std::span<const Crossing> sankrantis;
+    std::span<const NewMoon> new_moons;
+    std::span<const std::uint8_t> sun_signs;  // n: the Sun's sidereal sign at day k's sunrise
     std::uint8_t first_weekday;  // of day 0, 0 = Sunday
 };
 

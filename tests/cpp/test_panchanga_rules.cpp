@@ -76,39 +76,33 @@ TEST(Masa, NamedFromTheSignTheSunEntersWithAdhikaAndKshaya) {
     EXPECT_FALSE(is_uttarayana(3));
 }
 
-// Lunations of 29.5 days from day 0 with full moons between; the Sun enters a sign every 30 days from day 5 (so the
-// lunation from day 59 to 88.5 holds no ingress: day 95 is the next), Pisces first.
-struct Sky {
-    std::vector<double> new_moons, full_moons;
-    std::vector<Crossing> sankrantis;
-    Sky() {
-        for (int k = 0; k < 6; ++k) new_moons.push_back(29.5 * k), full_moons.push_back(29.5 * k + 14.75);
-        for (int k = 0; k < 6; ++k) sankrantis.push_back({-25.0 + 30.0 * k, static_cast<std::uint8_t>((11 + k) % 12)});
-    }
-};
+// Lunations of 29.5 days from day 0, the Sun moving 0.98° a day from 355° (Pisces): the second lunation holds
+// no sankranti once the Sun is slowed to stay in Taurus (an adhika month).
+const std::vector<NewMoon> NEW_MOONS = {{0.0, 355.0}, {29.5, 23.9}, {59.0, 52.0}, {88.5, 59.5}, {118.0, 88.4}};
 
-TEST(Masa, PurnimantaMonthIsTheNextAmantaMonthInTheDarkHalf) {
-    const Sky sky;
+TEST(Masa, AdhikaMonthAndThePurnimantaMonthOfTheDarkHalf) {
     MonthsAt months{};
-    ASSERT_TRUE(months_at(sky.new_moons, sky.full_moons, sky.sankrantis, 10.0, months));
-    EXPECT_EQ(months.amanta.masa, 0);  // Pisces at the new moon of day 0, Aries entered on day 5
+    ASSERT_TRUE(months_at(NEW_MOONS, 10.0, true, months));
+    EXPECT_EQ(months.amanta.masa, 0);  // Pisces at the opening new moon, Aries entered: Chaitra
     EXPECT_EQ(months.purnimanta.masa, 0);
-    ASSERT_TRUE(months_at(sky.new_moons, sky.full_moons, sky.sankrantis, 20.0, months));
+    ASSERT_TRUE(months_at(NEW_MOONS, 20.0, false, months));
     EXPECT_EQ(months.purnimanta.masa, 1);  // after the full moon: the month ending at the next one
-    ASSERT_TRUE(months_at(sky.new_moons, sky.full_moons, sky.sankrantis, 60.0, months));
+    ASSERT_TRUE(months_at(NEW_MOONS, 60.0, true, months));
     EXPECT_EQ(months.amanta.masa, 2);
-    EXPECT_FALSE(months.amanta.adhika);
-    EXPECT_FALSE(months_at(sky.new_moons, sky.full_moons, sky.sankrantis, 130.0, months));  // no month after it
+    EXPECT_TRUE(months.amanta.adhika);  // the Sun stays in Taurus from 52° to 59.5°: adhika Jyeshtha
+    ASSERT_TRUE(months_at(NEW_MOONS, 80.0, false, months));
+    EXPECT_EQ(months.purnimanta.masa, 2);  // nija Jyeshtha follows
+    EXPECT_FALSE(months.purnimanta.adhika);
+    EXPECT_FALSE(months_at(NEW_MOONS, 100.0, true, months));  // no new moon after the closing one
 }
 
 TEST(Days, LimbsRunFromTheOnePrevailingAtSunriseToTheOneAtTheNextWithASkippedOneShown) {
-    const Sky sky;
+    const std::vector<std::uint8_t> sun_signs = {0};
     const std::vector<double> sunrises = {10.25, 11.25}, sunsets = {9.75, 10.75}, moonrises = {10.5, 11.3};
     // Tithi 5 from 9.9 to 10.25 exactly (a limb starting at sunrise prevails), 6 skipped inside, 8 at next sunrise.
     const std::vector<Crossing> tithis = {{9.9, 5}, {10.25, 6}, {10.6, 7}, {11.0, 8}, {11.9, 9}};
     const std::vector<Crossing> others = {{9.0, 3}, {12.0, 4}};  // one limb spanning both sunrises
-    DayMoments moments{sunrises, sunsets, moonrises, {}, {tithis, others, others, others},
-                       sky.new_moons, sky.full_moons, sky.sankrantis, 4};
+    DayMoments moments{sunrises, sunsets, moonrises, {}, {tithis, others, others, others}, NEW_MOONS, sun_signs, 4};
     std::array<PanchangaDay, 1> days{};
     ASSERT_TRUE(assemble_days(moments, days).ok());
     const PanchangaDay& day = days[0];
@@ -118,6 +112,8 @@ TEST(Days, LimbsRunFromTheOnePrevailingAtSunriseToTheOneAtTheNextWithASkippedOne
     EXPECT_EQ(day.moonrise, 10.5);
     EXPECT_TRUE(std::isnan(day.moonset));
     EXPECT_EQ(day.vara, 4);
+    EXPECT_EQ(day.months.amanta.masa, 0);
+    EXPECT_TRUE(day.uttarayana);
     EXPECT_NEAR(day.kalams[0].start, 10.25 + 5 * 0.5 / 8, 1e-12);  // Thursday: Rahu in the sixth eighth
     const std::vector<Crossing> short_tithis = {{10.0, 5}, {11.0, 6}};  // nothing after the next sunrise
     moments.crossings[0] = short_tithis;
