@@ -20,6 +20,7 @@ __all__ = [
     "rashi_drishti",
     "jaimini",
     "panchanga_name",
+    "compute_dasha_periods",
 ]
 
 class _Nakshatra(TypedDict):
@@ -49,6 +50,18 @@ class _Jaimini(TypedDict):
     arudhas: list[int]
 
 _Longitudes = Sequence[SupportsFloat | SupportsIndex]
+class _DashaPeriods(TypedDict):
+    """Result of compute_dasha_periods, keys in this order; periods: records of struct format "=ddIBBxx"."""
+
+    system: str
+    star: str
+    balance: float
+    applicable: bool
+    condition: str
+    year_days: float
+    lords: tuple[str, ...]
+    names: tuple[str, ...]
+    periods: bytes
 
 def compute_dasha(moon_longitude: SupportsFloat | SupportsIndex, birth_jd: SupportsFloat | SupportsIndex,
                   levels: SupportsIndex = 3) -> str: ...
@@ -73,3 +86,8 @@ def graha_drishti(longitudes: _Longitudes) -> list[list[int]]: ...
 def rashi_drishti(sign: SupportsIndex) -> list[int]: ...
 def jaimini(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, karakas: SupportsIndex = 7) -> _Jaimini: ...
 def panchanga_name(table: str, index: SupportsIndex, language: str = "en") -> str: ...
+def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
+                          minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
+                          longitude: SupportsFloat | SupportsIndex, system: str = "Vimshottari",
+                          levels: SupportsIndex = 3, year_length: str = "julian", ayanamsha: str = "Lahiri",
+                          at_jd: SupportsFloat | SupportsIndex = 0.0) -> _DashaPeriods: ...

@@ -62,7 +62,8 @@ class JsonSink {
 public:
     explicit JsonSink(std::string& out) noexcept : out_(out) {}
 
-    void open(DashaLord lord, std::uint8_t level, double start_jd, double end_jd, double duration_days) {
+    void open(std::uint8_t position, std::uint8_t level, double start_jd, double end_jd, double duration_days) {
+        const auto lord = static_cast<DashaLord>(position);
         // closings pending (one per level of a dasha; more only in a deeper hand-made tree, which goes out first)
         // + comma + opening + three numbers + fixed keys
         constexpr std::size_t CLOSES_IN_PERIOD = DASHA_MAX_LEVELS + 1;
@@ -154,7 +155,7 @@ void append_dasha_head(std::string& out, std::uint8_t moon_nakshatra, double ini
 void append_dasha_tail(std::string& out) { out.append("]}"); }
 
 void replay_period(JsonSink& sink, const DashaPeriod& period) {
-    sink.open(period.lord, period.level, period.start_jd, period.end_jd, period.duration_days);
+    sink.open(static_cast<std::uint8_t>(period.lord), period.level, period.start_jd, period.end_jd, period.duration_days);
     for (const DashaPeriod& sub_period : period.sub_periods) replay_period(sink, sub_period);
     sink.close();
 }
@@ -198,8 +199,8 @@ std::string compute_dasha_json(std::uint8_t levels, double moon_longitude, doubl
     out.reserve(full_tree_period_count(max_level) * BYTES_PER_PERIOD + BYTES_OF_HEAD_AND_TAIL);
     append_dasha_head(out, start.nakshatra, start.balance);
     JsonSink sink(out);
-    PeriodWalker<JsonSink> walker(sink, max_level, birth_jd);
-    walker.maha_dashas(start.first_lord, start.balance);
+    PeriodWalker<JsonSink> walker(sink, vimshottari_cycle(), max_level, birth_jd);
+    walker.maha_dashas(static_cast<std::uint8_t>(start.first_lord), start.balance);
     sink.finish();
     append_dasha_tail(out);
     return out;

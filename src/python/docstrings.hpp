@@ -220,5 +220,23 @@ inline constexpr auto PANCHANGA_NAME_DOC = docstring<PANCHANGA_NAME>(
     "    str name.\n\n"
     "Raises:\n"
     "    ValueError: unknown table or language; IndexError: index beyond the table.");
+inline constexpr auto COMPUTE_DASHA_PERIODS_DOC = docstring<COMPUTE_DASHA_PERIODS>(
+    "Compute the periods of a dasha system for a birth.\n\n"
+    "Args:\n"
+    "    year, month, day, hour, minute: birth in UTC, as compute_natal_chart takes it.\n"
+    "    latitude, longitude: place of birth in degrees, north and east positive.\n"
+    "    system: ", DASHA_SYSTEM_LIST.chars, " (any case).\n"
+    "    levels: depth of the periods, 1 (maha dashas) to 5; 0 counts as 1, more than 5 as 5.\n"
+    "    year_length: ", DASHA_YEAR_LIST.chars, " (days of the dasha year).\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n"
+    "    at_jd: when not 0.0, only the periods containing this Julian Day (UT) are divided.\n\n"
+    "Returns:\n"
+    "    dict with system, star (the Moon's nakshatra; Chara: the lagna sign), balance (of the first maha dasha),\n"
+    "    applicable (the system's classical condition holds), condition (its text), year_days, lords (names by\n"
+    "    position in the cycle; Chara: the signs), names (Yogini: the yoginis) and periods: bytes of 24-byte\n"
+    "    records in native byte order, struct format \"=ddIBBxx\" (start_jd, end_jd, descendants, position,\n"
+    "    level), each period followed by its descendants (its sub-periods, theirs, ...).\n\n"
+    "Raises:\n"
+    "    ValueError: unknown system, year length or ayanamsha, or a date outside the ephemeris.");
 
 }  // namespace zentaric::python

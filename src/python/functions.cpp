@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <string_view>
 
 #include "common/result.hpp"
 #include "format/chart_json.hpp"
+#include "chart/chart_dasha.hpp"
 #include "format/dasha_json.hpp"
 #include "houses/house_cusps.hpp"
 #include "locale/names.hpp"
@@ -114,6 +116,18 @@ PyObject* compute_natal_chart(const Argument* a) {
         static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text);
     if (!chart) return raise_error(chart.error());
     return new_text(chart.value());
+}
+
+PyObject* compute_dasha_periods(const Argument* a) {
+    // 0.0 (the default) and non-finite values ask for the whole tree
+    const double focus = a[11].number == 0.0 ? std::numeric_limits<double>::quiet_NaN() : a[11].number;
+    const Result<DashaPeriods> periods = birth_dasha_periods(
+        static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
+        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
+        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text,
+        clamp_dasha_levels(static_cast<unsigned>(a[8].integer)), a[9].text, a[10].text, focus);
+    if (!periods) return raise_error(periods.error());
+    return new_dasha_periods_dict(periods.value());
 }
 
 }  // namespace zentaric::python

@@ -43,6 +43,10 @@ inline constexpr Signature GRAHA_DRISHTI{"graha_drishti", {{"longitudes", K::Lon
 inline constexpr Signature RASHI_DRISHTI{"rashi_drishti", {{"sign", K::Index}}};
 inline constexpr Signature JAIMINI{"jaimini", {
     {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"karakas", K::UInt8, 7}}};
+inline constexpr Signature COMPUTE_DASHA_PERIODS{"compute_dasha_periods", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
+    {"latitude", K::Float}, {"longitude", K::Float}, {"system", K::Text, "Vimshottari"}, {"levels", K::UInt8, 3},
+    {"year_length", K::Text, "julian"}, {"ayanamsha", K::Text, "Lahiri"}, {"at_jd", K::Float, 0.0}}};
 
 PyObject* compute_dasha(const Argument* a);
 PyObject* get_nakshatra(const Argument* a);
@@ -61,5 +65,6 @@ PyObject* graha_drishti(const Argument* a);
 PyObject* rashi_drishti(const Argument* a);
 PyObject* jaimini(const Argument* a);
 PyObject* panchanga_name(const Argument* a);
+PyObject* compute_dasha_periods(const Argument* a);
 
 }  // namespace zentaric::python

@@ -50,6 +50,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(rashi_drishti, RASHI_DRISHTI),
     ZENTARIC_METHOD(jaimini, JAIMINI),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
+    ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -9,6 +9,7 @@
 #include "houses/house_system.hpp"
 #include "locale/names.hpp"
 #include "sidereal/ayanamsha.hpp"
+#include "vedic/dasha_system.hpp"
 #include "vedic/varga.hpp"
 #include "vedic/vedic_dignity.hpp"
 
@@ -107,6 +108,8 @@ inline constexpr auto AYANAMSHA_SPELLINGS_LIST =
     spelled<put_name_list<AYANAMSHA_TABLE, Listing::NamesAndFurtherNames>>();
 inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::QuotedSpellings>>();
 inline constexpr auto VARGA_GROUP_LIST = spelled<put_name_list<VARGA_GROUP_TABLE, Listing::Names>>();
+inline constexpr auto DASHA_SYSTEM_LIST = spelled<put_name_list<DASHA_SYSTEM_TABLE, Listing::Names>>();
+inline constexpr auto DASHA_YEAR_LIST = spelled<put_name_list<DASHA_YEAR_TABLE, Listing::Names>>();
 inline constexpr auto LANGUAGE_LIST = spelled<put_name_list<locale::LANGUAGE_TABLE, Listing::Codes>>();
 inline constexpr auto PANCHANGA_NAMES_LIST = spelled<put_name_list<locale::PANCHANGA_NAMES_TABLE, Listing::Codes>>();
 

@@ -1,8 +1,12 @@
 #include "python/objects.hpp"
 
+#include <array>
 #include <iterator>
+#include <span>
+#include <string_view>
 
 #include "houses/house_cusps.hpp"
+#include "vedic/index.hpp"
 #include "vedic/nakshatra.hpp"
 
 namespace zentaric::python {
@@ -164,6 +168,62 @@ PyObject* new_houses_dict(const HouseCusps& houses) {
         return nullptr;
     }
     return dict;
+}
+
+}  // namespace zentaric::python
+
+namespace zentaric::python {
+namespace {
+
+PyObject* new_text_tuple(std::span<const std::string_view> texts) {
+    PyObject* tuple = PyTuple_New(static_cast<Py_ssize_t>(texts.size()));
+    for (std::size_t k = 0; tuple != nullptr && k < texts.size(); ++k) {
+        PyObject* text = new_text(texts[k]);
+        if (text == nullptr) Py_CLEAR(tuple);
+        else PyTuple_SET_ITEM(tuple, static_cast<Py_ssize_t>(k), text);
+    }
+    return tuple;
+}
+
+// The name of a star in a row's count (28 with Abhijit), or of the lagna sign for Chara.
+std::string_view star_name(const DashaSystemRow& row, std::uint8_t star) noexcept {
+    if (row.id == DashaSystem::Chara) return SIGN_NAMES[star % 12];
+    if (row.star_count == 28) {
+        if (star == 21) return "Abhijit";
+        if (star > 21) --star;
+    }
+    return nakshatra_enum_name(star);
+}
+
+}  // namespace
+
+PyObject* new_dasha_periods_dict(const DashaPeriods& periods) {
+    const DashaSystemRow& row = dasha_system_row(periods.system);
+    std::array<std::string_view, 12> lords{};
+    std::size_t lord_count = 0;
+    if (row.id == DashaSystem::Chara) {
+        for (std::string_view sign : SIGN_NAMES) lords[lord_count++] = sign;
+    } else {
+        for (std::size_t k = 0; k < row.lord_count; ++k) lords[lord_count++] = dasha_lord_name(row.lords[k]);
+    }
+    const std::span<const std::string_view> names =
+        row.id == DashaSystem::Yogini ? std::span<const std::string_view>(YOGINI_NAMES) : std::span<const std::string_view>();
+    PyObject* lord_tuple = new_text_tuple(std::span(lords.data(), lord_count));
+    PyObject* name_tuple = lord_tuple != nullptr ? new_text_tuple(names) : nullptr;
+    if (name_tuple == nullptr) {
+        Py_XDECREF(lord_tuple);
+        return nullptr;
+    }
+    const std::string_view system = row.name;
+    const std::string_view star = star_name(row, periods.star);
+    const std::string_view condition = row.condition_text;
+    return Py_BuildValue("{s:s#,s:s#,s:d,s:O,s:s#,s:d,s:N,s:N,s:y#}", "system", system.data(),
+                         static_cast<Py_ssize_t>(system.size()), "star", star.data(), static_cast<Py_ssize_t>(star.size()),
+                         "balance", periods.balance, "applicable", periods.applicable ? Py_True : Py_False,
+                         "condition", condition.data(), static_cast<Py_ssize_t>(condition.size()), "year_days",
+                         periods.year_days, "lords", lord_tuple, "names", name_tuple, "periods",
+                         reinterpret_cast<const char*>(periods.records.data()),
+                         static_cast<Py_ssize_t>(periods.records.size() * sizeof(DashaRecord)));
 }
 
 }  // namespace zentaric::python

@@ -10,6 +10,7 @@
 
 #include "common/result.hpp"
 #include "houses/house_cusps.hpp"
+#include "vedic/dasha_periods.hpp"
 
 namespace zentaric::python {
 
@@ -46,5 +47,9 @@ PyObject* new_nakshatra_dict(std::uint8_t nakshatra, std::uint8_t pada);
 
 // The compute_houses dictionary: cusps (list of 12 floats), asc, mc, system, polar_fallback.
 PyObject* new_houses_dict(const HouseCusps& houses);
+
+// The compute_dasha_periods dictionary: system, star, balance, applicable, condition, year_days, lords, names and
+// the periods as packed records (bytes).
+PyObject* new_dasha_periods_dict(const DashaPeriods& periods);
 
 }  // namespace zentaric::python

@@ -16,10 +16,10 @@ class TreeSink {
 public:
     explicit TreeSink(std::vector<DashaPeriod>& top_level) noexcept : top_level_(top_level) {}
 
-    void open(DashaLord lord, std::uint8_t level, double start_jd, double end_jd, double duration_days) {
+    void open(std::uint8_t lord, std::uint8_t level, double start_jd, double end_jd, double duration_days) {
         std::vector<DashaPeriod>& siblings = open_count_ == 0 ? top_level_ : open_[open_count_ - 1]->sub_periods;
         if (siblings.empty()) siblings.reserve(DASHA_LORD_COUNT);
-        siblings.push_back(DashaPeriod{lord, level, start_jd, end_jd, duration_days, {}});
+        siblings.push_back(DashaPeriod{static_cast<DashaLord>(lord), level, start_jd, end_jd, duration_days, {}});
         open_[open_count_++] = &siblings.back();
     }
     void close() noexcept { --open_count_; }
@@ -48,8 +48,8 @@ VimshottariDasha compute_dasha_tree(std::uint8_t levels, double moon_longitude, 
     const DashaStart start = dasha_start(moon_longitude);
     VimshottariDasha dasha{start.nakshatra, start.balance, {}};
     TreeSink sink(dasha.maha_dashas);
-    PeriodWalker<TreeSink> walker(sink, clamp_dasha_levels(levels), birth_jd);
-    walker.maha_dashas(start.first_lord, start.balance);
+    PeriodWalker<TreeSink> walker(sink, vimshottari_cycle(), clamp_dasha_levels(levels), birth_jd);
+    walker.maha_dashas(static_cast<std::uint8_t>(start.first_lord), start.balance);
     return dasha;
 }
 

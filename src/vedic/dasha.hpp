@@ -10,10 +10,7 @@
 
 namespace zentaric {
 
-// Period of each lord in years (they add up to 120) and in days (years × 365.25, exact doubles), in DashaLord order.
-inline constexpr std::array<double, DASHA_LORD_COUNT> DASHA_YEARS{6.0, 10.0, 7.0, 18.0, 16.0, 19.0, 17.0, 7.0, 20.0};
-inline constexpr std::array<double, DASHA_LORD_COUNT> DASHA_DAYS{2191.5, 3652.5, 2556.75, 6574.5, 5844.0,
-                                                                 6939.75, 6209.25, 2556.75, 7305.0};
+// The lords' years are the Vimshottari row of DASHA_SYSTEM_TABLE (vedic/dasha_system.hpp); they add up to 120.
 inline constexpr double DASHA_CYCLE_YEARS = 120.0;
 inline constexpr std::uint8_t DASHA_MAX_LEVELS = 5;
 
