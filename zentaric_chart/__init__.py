@@ -13,7 +13,7 @@ from zentaric_chart._names import UnknownName
 from zentaric_chart.batch import charts_frame, charts_meta
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, Placement, natal
-from zentaric_chart.dasha import Period, dasha, dasha_at
+from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Period, dasha, dasha_at
 
-__all__ = ["Aspect", "Birth", "Body", "Chart", "Houses", "Lagna", "MAX_YEAR", "MIN_YEAR", "Period", "Placement",
+__all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Chart", "Houses", "Lagna", "MAX_YEAR", "MIN_YEAR", "Period", "Placement",
            "UnknownName", "charts_frame", "charts_meta", "dasha", "dasha_at", "from_julian_day", "julian_day", "natal"]

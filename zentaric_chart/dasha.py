@@ -1,69 +1,122 @@
-"""Vimshottari dasha periods with calendar dates, from the module's `compute_dasha`.
+"""Dasha periods with calendar dates, for every system the module knows, from its `compute_dasha_periods`.
 
-`dasha` turns the module's tree into Period objects. `dasha_at` needs only the chain of periods running at one
-instant: it takes the nine maha dashas from the module and divides only the period that contains the instant,
-level by level, with the module's own rule (each sub-period the lord's share years/120 of its parent, multiplied
-first and then divided, starting where the previous one ended; inside the period running at birth the division is
-over the full period from its notional start, cut at birth). So five levels cost 9 × 5 periods, not 66,429.
+The module returns the periods as packed records in document order (each period followed by its descendants). A
+`Period` is made only when it is looked at: `dasha` makes the maha dashas, and a period's `sub_periods` are read
+from the records the first time they are asked for. So five levels (66,429 Vimshottari periods) cost one module
+call and nine objects until a caller walks them. `dasha_at` asks the module to divide only the periods running at
+one instant, and reads the chain from those few records.
 """
 from __future__ import annotations
 
-import json
-from dataclasses import dataclass, field, replace
-from datetime import datetime, tzinfo
-from typing import Any
+import math
+import re
+import struct
+from dataclasses import dataclass, field
+from datetime import date, datetime, time, tzinfo
+from functools import cached_property
 
 import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth, from_julian_day, julian_day, require_birth
-from zentaric_chart.chart import PLANET_ROWS, natal
+from zentaric_chart.chart import PLANET_ROWS
 
-#: The lords in their cycle order, with their years; the lord after lord k is lord (k + 1) mod 9.
-LORDS = ("Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury", "Ketu", "Venus")
-YEARS = (6.0, 10.0, 7.0, 18.0, 16.0, 19.0, 17.0, 7.0, 20.0)
 MAX_LEVELS = 5
 LEVEL_NAMES = ("maha", "antar", "pratyantar", "sookshma", "prana")
 
 
+def _snake(name: str) -> str:
+    return re.sub(r"(?<=[a-z])(?=[A-Z])", "_", name).lower()
+
+
+#: The systems `dasha` and `dasha_at` accept, as the module lists them ("vimshottari", "yogini", ..., "chara").
+DASHA_SYSTEMS: tuple[str, ...] = tuple(_snake(name) for name in _names.listed(zentaric.compute_dasha_periods, "system"))
+#: The lengths of the dasha year: "julian" (365.25 days), "sidereal", "savana" (360), "tropical", ...
+DASHA_YEARS: tuple[str, ...] = _names.listed(zentaric.compute_dasha_periods, "year_length")
+
+_RECORD = struct.Struct("=ddIBBxx")  # start_jd, end_jd, descendants, position, level
+_SIGNS = ("Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius", "Capricorn",
+          "Aquarius", "Pisces")
+
+
+@dataclass(frozen=True)
+class _Periods:
+    """What the periods of one call share: the records and how to name and date them."""
+
+    system: str
+    records: bytes
+    lords: tuple[str, ...]
+    labels: tuple[str, ...]
+    names: tuple[str, ...]
+    zone: tzinfo
+    local: bool
+
+    def period(self, index: int, divided: bool = True) -> Period:
+        start_jd, end_jd, _, position, level = _RECORD.unpack_from(self.records, index * _RECORD.size)
+        start, end = from_julian_day(start_jd), from_julian_day(end_jd)
+        if self.local:
+            start, end = start.astimezone(self.zone), end.astimezone(self.zone)
+        return Period(system=self.system, lord=self.lords[position], label=self.labels[position],
+                      name=self.names[position] if self.names else None, level=level, start=start, end=end,
+                      start_jd=start_jd, end_jd=end_jd, zone=self.zone, _source=self if divided else None,
+                      _index=index)
+
+    def children(self, index: int) -> list[int]:
+        """Indices of the records directly inside record `index` (all of them with index -1: the maha dashas)."""
+        size = _RECORD.size
+        if index < 0:
+            at, stop = 0, len(self.records) // size
+        else:
+            at, stop = index + 1, index + 1 + _RECORD.unpack_from(self.records, index * size)[2]
+        found = []
+        while at < stop:
+            found.append(at)
+            at += 1 + _RECORD.unpack_from(self.records, at * size)[2]
+        return found
+
+
 @dataclass(frozen=True)
 class Period:
-    """One dasha period: `lord` (English) and its `label` in the requested language, `level` 1 (maha) to 5,
-    `start`/`end` as aware UTC datetimes (`local()` gives them in the birth's zone), the Julian Days they come
-    from, and the nine `sub_periods` (empty at the deepest level, fewer in the period running at birth)."""
+    """One dasha period of `system`: its `lord` (an English planet name; a sign for Chara) and the `label` in the
+    requested language, `name` (the yogini, for Yogini; else None), `level` 1 (maha) to 5, `start`/`end` as aware
+    UTC datetimes (`local()` gives them in the birth's zone) and the Julian Days they come from. `sub_periods` are
+    read when first asked for (empty at the deepest level, fewer in the period running at birth)."""
 
+    system: str
     lord: str
     label: str
+    name: str | None
     level: int
     start: datetime
     end: datetime
     start_jd: float
     end_jd: float
-    sub_periods: tuple[Period, ...]
     zone: tzinfo = field(repr=False)
+    _source: _Periods | None = field(default=None, repr=False, compare=False)
+    _index: int = field(default=-1, repr=False, compare=False)
+
+    @cached_property
+    def sub_periods(self) -> tuple[Period, ...]:
+        """The periods this one divides into, in order."""
+        source = self._source
+        if source is None:
+            return ()
+        return tuple(source.period(child) for child in source.children(self._index))
 
     def local(self) -> Period:
         """This period, its sub-periods included, with `start` and `end` in the birth's zone."""
-        return replace(self, start=self.start.astimezone(self.zone), end=self.end.astimezone(self.zone),
-                       sub_periods=tuple(period.local() for period in self.sub_periods))
+        source = self._source
+        if source is not None and not source.local:
+            return _Periods(source.system, source.records, source.lords, source.labels, source.names, source.zone,
+                            True).period(self._index)
+        return Period(system=self.system, lord=self.lord, label=self.label, name=self.name, level=self.level,
+                      start=self.start.astimezone(self.zone), end=self.end.astimezone(self.zone),
+                      start_jd=self.start_jd, end_jd=self.end_jd, zone=self.zone, _source=source, _index=self._index)
 
     def contains(self, moment: datetime) -> bool:
         """Whether `moment` (aware) falls in [start, end): the millisecond `start` shows belongs to the period."""
         julian_day(moment)  # an aware datetime in range, or TypeError/ValueError
         return self.start <= moment < self.end
-
-
-def _period(node: dict[str, Any], zone: tzinfo, language: str) -> Period:
-    lord = node["lord"]
-    return Period(lord=lord, label=zentaric.planet_name(PLANET_ROWS[lord], language), level=node["level"],
-                  start=from_julian_day(node["start_jd"]), end=from_julian_day(node["end_jd"]),
-                  start_jd=node["start_jd"], end_jd=node["end_jd"],
-                  sub_periods=tuple(_period(child, zone, language) for child in node["sub_periods"]), zone=zone)
-
-
-def _moon_and_jd(birth: Birth, ayanamsha: str) -> tuple[float, float]:
-    chart = natal(birth, ayanamsha)
-    return chart.body("Moon").longitude, chart.julian_day
 
 
 def _check_levels(levels: int) -> int:
@@ -72,83 +125,101 @@ def _check_levels(levels: int) -> int:
     return levels
 
 
-def dasha(birth: Birth, levels: int = 3, ayanamsha: str = "Lahiri", language: str = "en") -> tuple[Period, ...]:
-    """The nine maha dashas from birth, each divided down to `levels` (1..5; 5 builds 66,429 periods)."""
+def check_system(name: object) -> str:
+    """The DASHA_SYSTEMS entry `name` spells (any case, "ChaturashitiSama" or "chaturashiti-sama"), else
+    UnknownName with the closest one."""
+    if not isinstance(name, str):
+        raise TypeError(f"system must be a str, not {type(name).__name__}")
+    key = _snake(name).replace(" ", "_").replace("-", "_")
+    if key in DASHA_SYSTEMS:
+        return key
+    raise _names.UnknownName("dasha system", name, DASHA_SYSTEMS, _names.closest(name, DASHA_SYSTEMS))
+
+
+def check_year(name: object) -> str:
+    """The DASHA_YEARS entry `name` spells (any case), else UnknownName with the closest one."""
+    if not isinstance(name, str):
+        raise TypeError(f"year must be a str, not {type(name).__name__}")
+    if name.lower() in DASHA_YEARS:
+        return name.lower()
+    raise _names.UnknownName("dasha year", name, DASHA_YEARS, _names.closest(name, DASHA_YEARS))
+
+
+def _periods(birth: Birth, system: str, levels: int, year: str, ayanamsha: str, language: str,
+             at_jd: float = 0.0) -> _Periods:
     require_birth(birth)
+    name = check_system(system)
     _check_levels(levels)
+    year = check_year(year)
     _names.ayanamsha(ayanamsha)
     _names.language(language)
-    moon, birth_jd = _moon_and_jd(birth, ayanamsha)
-    tree = json.loads(zentaric.compute_dasha(moon, birth_jd, levels))
-    return tuple(_period(node, birth.zone, language) for node in tree["maha_dashas"])
-
-
-def _sub_periods(lord: str, parent_days: float, start: float, birth_jd: float,
-                 running_at_birth: bool) -> list[tuple[str, float, float, float, float]]:
-    """The nine sub-periods of a period as (lord, start, end, notional start, full days).
-
-    `start` is the period's start (its notional start when it runs at birth). A sub-period running at birth starts
-    at birth; those ended by birth are dropped (the last one always stays); the later ones are whole.
-    """
-    first = LORDS.index(lord)
-    periods = []
-    for step in range(9):
-        sub_lord = LORDS[(first + step) % 9]
-        days = (parent_days * YEARS[LORDS.index(sub_lord)]) / 120.0
-        end = start + days
-        if not running_at_birth or start >= birth_jd:
-            periods.append((sub_lord, start, end, start, days))
-        elif end > birth_jd or step == 8:
-            periods.append((sub_lord, birth_jd, max(end, birth_jd), start, days))
-        start = end
-    return periods
-
-
-def dasha_at(birth: Birth, when: datetime, levels: int = 3, ayanamsha: str = "Lahiri",
-             language: str = "en") -> tuple[Period, ...]:
-    """The chain of periods running at the aware datetime `when`: maha, antar, pratyantar, ... down to `levels`.
-
-    The periods carry no sub-periods. Empty when `when` lies before birth or after the 120-year cycle. Periods meet
-    at their `start` and `end` datetimes (Julian Days rounded to the millisecond): `dasha_at` at a period's `start`
-    returns that period.
-    """
-    require_birth(birth)
-    _check_levels(levels)
-    _names.ayanamsha(ayanamsha)
-    _names.language(language)
-    julian_day(when)  # an aware datetime in range, or TypeError/ValueError
-
-    def runs(start: float, end: float) -> bool:
-        return from_julian_day(start) <= when < from_julian_day(end)
-
-    moon, birth_jd = _moon_and_jd(birth, ayanamsha)
-    tree = json.loads(zentaric.compute_dasha(moon, birth_jd, 1))
-    chain: list[Period] = []
-
-    def keep(lord: str, level: int, start: float, end: float) -> None:
-        chain.append(Period(lord=lord, label=zentaric.planet_name(PLANET_ROWS[lord], language), level=level,
-                            start=from_julian_day(start), end=from_julian_day(end), start_jd=start, end_jd=end,
-                            sub_periods=(), zone=birth.zone))
-
-    for index, maha in enumerate(tree["maha_dashas"]):
-        if runs(maha["start_jd"], maha["end_jd"]):
-            break
+    utc = birth.utc
+    result = zentaric.compute_dasha_periods(
+        utc.year, utc.month, utc.day, utc.hour, utc.minute, birth.latitude, birth.longitude, name, levels, year,
+        ayanamsha, at_jd)
+    lords = result["lords"]
+    if name == "chara":
+        labels = tuple(zentaric.sign_name(_SIGNS.index(lord), language) for lord in lords)
     else:
-        return ()
-    keep(maha["lord"], 1, maha["start_jd"], maha["end_jd"])
-    lord, days = maha["lord"], YEARS[LORDS.index(maha["lord"])] * 365.25
-    running_at_birth = index == 0 and tree["initial_balance"] < 1.0
-    start = birth_jd - (1.0 - tree["initial_balance"]) * days if running_at_birth else maha["start_jd"]
-    if not running_at_birth:
-        days = maha["duration_days"]
-    for level in range(2, levels + 1):
-        for sub_lord, sub_start, sub_end, notional, full_days in _sub_periods(lord, days, start, birth_jd,
-                                                                             running_at_birth):
-            if runs(sub_start, sub_end):
+        labels = tuple(zentaric.planet_name(PLANET_ROWS[lord], language) for lord in lords)
+    return _Periods(name, result["periods"], lords, labels, result["names"], birth.zone, False)
+
+
+def dasha(birth: Birth, system: str = "vimshottari", levels: int = 3, year: str = "julian",
+          ayanamsha: str = "Lahiri", language: str = "en") -> tuple[Period, ...]:
+    """The maha dashas of `system` (one of DASHA_SYSTEMS) from birth, each divided down to `levels` (1..5).
+
+    `year` is the length of the dasha year (one of DASHA_YEARS). Sub-periods are read from the module's records
+    when first looked at, so even 5 levels cost one call.
+    """
+    source = _periods(birth, system, levels, year, ayanamsha, language)
+    return tuple(source.period(index) for index in source.children(-1))
+
+
+def _instant(when: datetime | date | str, zone: tzinfo) -> datetime:
+    if isinstance(when, str):
+        try:
+            when = datetime.fromisoformat(when)
+        except ValueError:
+            raise ValueError(f"when {when!r} is not an ISO-8601 date or date and time such as 2026-12-06 or "
+                             "2026-12-06T12:00") from None
+    if isinstance(when, datetime):
+        return when if when.tzinfo is not None and when.utcoffset() is not None else when.replace(tzinfo=zone)
+    if isinstance(when, date):
+        return datetime.combine(when, time(0), tzinfo=zone)
+    raise TypeError(f"when must be a datetime, a date or an ISO-8601 str, not {type(when).__name__}")
+
+
+def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshottari", levels: int = 3,
+             year: str = "julian", ayanamsha: str = "Lahiri", language: str = "en") -> tuple[Period, ...]:
+    """The chain of periods of `system` running at `when`: maha, antar, pratyantar, ... down to `levels`.
+
+    `when` is an aware datetime, or a naive datetime, a `date` (its midnight) or ISO-8601 text (such as
+    "2026-12-06" or "2026-12-06T12:00", an offset optional), read in the birth's zone when it has no zone of its own.
+    The periods carry no sub-periods. Empty when `when` lies before birth or after the last maha dasha. Periods
+    meet at their `start` and `end` datetimes (Julian Days rounded to the millisecond): `dasha_at` at a period's
+    `start` returns that period.
+    """
+    require_birth(birth)
+    instant = _instant(when, birth.zone)
+    focus = julian_day(instant)
+    source = _periods(birth, system, levels, year, ayanamsha, language, focus)
+    chain: list[Period] = []
+    parent = -1
+    while len(chain) < levels:
+        for index in source.children(parent):
+            start_jd, end_jd, descendants, _, level = _RECORD.unpack_from(source.records, index * _RECORD.size)
+            if from_julian_day(start_jd) <= instant < from_julian_day(end_jd):
+                if level < levels and descendants == 0:
+                    # the instant lies within a millisecond of a bound the module drew on the other side of it: ask
+                    # again with a focus inside the period the rounded bounds give
+                    focus = min(max(focus, start_jd), math.nextafter(end_jd, start_jd))
+                    source = _periods(birth, system, levels, year, ayanamsha, language, focus)
+                    chain, parent = [], -1
+                    break
+                chain.append(source.period(index, divided=False))
+                parent = index
                 break
         else:
-            break  # `moment` falls in the rounding gap between the last sub-period's end and the parent's end
-        keep(sub_lord, level, sub_start, sub_end)
-        running_at_birth = running_at_birth and notional < birth_jd
-        lord, days, start = sub_lord, full_days, notional
+            break
     return tuple(chain)

@@ -53,10 +53,10 @@ def test_a_zone_object_reads_the_wall_time_like_its_name(tz):
 def test_every_period_contains_its_own_start_and_dasha_at_it_returns_it():
     for minutes in range(17, 6 * 9_876_543, 9_876_543):  # 81 of these 509 periods started a millisecond early
         birth = Birth(datetime(1900, 1, 1, tzinfo=UTC) + timedelta(minutes=minutes), 28.6, 77.2)
-        periods = [p for maha in dasha(birth, 2) for p in (maha, *maha.sub_periods)]
+        periods = [p for maha in dasha(birth, levels=2) for p in (maha, *maha.sub_periods)]
         for period in periods:
             assert period.contains(period.start) and not period.contains(period.end)
-            found = dasha_at(birth, period.start, period.level)[-1]
+            found = dasha_at(birth, period.start, levels=period.level)[-1]
             assert (found.lord, found.level, found.start, found.end) == (period.lord, period.level, period.start,
                                                                          period.end)
 

@@ -123,6 +123,6 @@ def test_dasha_at_follows_the_module_tree(birth):
         when = from_julian_day(moment)
         expected = walk(tree["maha_dashas"], when)
         for levels in (5, 2):
-            chain = dasha_at(birth, when, levels)
+            chain = dasha_at(birth, when, levels=levels)
             assert [(p.lord, p.start_jd, p.end_jd) for p in chain] == expected[:levels]
             assert [p.level for p in chain] == list(range(1, len(chain) + 1))

@@ -37,7 +37,8 @@ def document(args: argparse.Namespace) -> str:
             raise UsageError("--varga", str(error)) from None
     if args.format == "json":
         return chart.to_json()
-    return chart_text(chart, dasha_at(born, born.utc, 3, ayanamsha, language), dasha(born, 1, ayanamsha, language))
+    return chart_text(chart, dasha_at(born, born.utc, levels=3, ayanamsha=ayanamsha, language=language),
+                      dasha(born, levels=1, ayanamsha=ayanamsha, language=language))
 
 
 def run(args: argparse.Namespace) -> None:

@@ -1,4 +1,4 @@
-"""`zentaric dasha`: Vimshottari periods from birth, or those running at one moment."""
+"""`zentaric dasha`: the periods of a dasha system from birth, or those running at one moment."""
 from __future__ import annotations
 
 import argparse
@@ -10,13 +10,16 @@ import zentaric
 from zentaric_chart import _names
 from zentaric_chart.chart import natal
 from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name
-from zentaric_chart.dasha import dasha, dasha_at
+from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Period, check_system, check_year, dasha, dasha_at
 from zentaric_chart.text import periods_text
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
-    parser: argparse.ArgumentParser = subcommands.add_parser("dasha", help="Vimshottari dasha periods")
+    parser: argparse.ArgumentParser = subcommands.add_parser("dasha", help="dasha periods (Vimshottari, Yogini, ...)")
     birth_options(parser)
+    parser.add_argument("--system", default="vimshottari",
+                        help=f"dasha system: {', '.join(DASHA_SYSTEMS)} (default vimshottari)")
+    parser.add_argument("--year", default="julian", help=f"dasha year: {', '.join(DASHA_YEARS)} (default julian)")
     parser.add_argument("--levels", type=int, default=2, help="depth 1..5 (default 2: maha and antar dashas)")
     parser.add_argument("--at", help="only the periods running at this local date or date and time")
     return parser
@@ -28,16 +31,34 @@ def document(args: argparse.Namespace) -> str:
     language = name("--lang", _names.language, args.lang)
     if not 1 <= args.levels <= 5:
         raise UsageError("--levels", f"{args.levels} is outside the accepted range 1 to 5")
+    system = name("--system", check_system, args.system)
+    year = name("--year", check_year, args.year)
+    options: dict[str, Any] = {"system": system, "levels": args.levels, "year": year, "ayanamsha": ayanamsha,
+                               "language": language}
     if args.at is not None:
-        running = dasha_at(born, moment("--at", args.at, born.zone), args.levels, ayanamsha, language)
+        running = dasha_at(born, moment("--at", args.at, born.zone), **options)
         if args.format == "json":
-            return json.dumps([{"lord": p.lord, "level": p.level, "start": p.local().start.isoformat(),
-                                "end": p.local().end.isoformat()} for p in running])
-        return periods_text(running) if running else "no period runs then (before birth or after 120 years)"
-    if args.format == "json":
+            return json.dumps([_row(p) for p in running])
+        return periods_text(running) if running else "no period runs then (before birth or after the last period)"
+    if args.format == "json" and system == "vimshottari" and year == "julian":
         chart = natal(born, ayanamsha)
         return zentaric.compute_dasha(chart.body("Moon").longitude, chart.julian_day, args.levels)
-    return periods_text(dasha(born, args.levels, ayanamsha, language))
+    periods = dasha(born, **options)
+    if args.format == "json":
+        return json.dumps({"system": system, "year": year, "periods": [_tree(p) for p in periods]})
+    return periods_text(periods)
+
+
+def _row(period: Period) -> dict[str, Any]:
+    row: dict[str, Any] = {"lord": period.lord, "level": period.level, "start": period.local().start.isoformat(),
+                           "end": period.local().end.isoformat()}
+    if period.name is not None:
+        row["name"] = period.name
+    return row
+
+
+def _tree(period: Period) -> dict[str, Any]:
+    return {**_row(period), "sub_periods": [_tree(p) for p in period.sub_periods]}
 
 
 def run(args: argparse.Namespace) -> None:
