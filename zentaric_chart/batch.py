@@ -15,13 +15,19 @@ that take or make frames, so that pool workers start quickly.
 """
 from __future__ import annotations
 
+import csv
 import importlib
 import math
 import multiprocessing
 import os
+import select
+import signal
+import stat
 import struct
 import sys
+import tempfile
 import threading
+import time
 from collections.abc import Callable, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
 from datetime import UTC, datetime, timedelta
@@ -176,15 +182,38 @@ def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Seque
     errors: list[str | None] = []
     for when, latitude, longitude, zone, fold in zip(times, latitudes, longitudes, zones, folds, strict=True):
         try:
-            if when is None:
-                raise ValueError("time is missing")
-            birth = Birth(when, latitude, longitude, tz="UTC" if zone is None else zone, fold=fold)
+            birth = Birth(_given("time", when), _given("latitude", latitude), _given("longitude", longitude),
+                          tz="UTC" if _blank(zone) else zone, fold=None if _blank(fold) else _fold(fold))
             numbers.append(_ROW.pack(*_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses)))
             errors.append(None)
         except _ROW_ERRORS as error:
             numbers.append(_FAILED)
             errors.append(str(error) or type(error).__name__)
     return b"".join(numbers), errors
+
+
+def _blank(value: Any) -> bool:
+    """A missing cell: None, or text of blanks only (the text of an empty CSV cell)."""
+    return value is None or (isinstance(value, str) and not value.strip())
+
+
+def _given(column: str, value: Any) -> Any:
+    if _blank(value):
+        raise ValueError(f"{column} is missing")
+    return value
+
+
+def _fold(value: Any) -> int:
+    """A fold cell: 0 or 1, as a number or its text ("1", "1.0")."""
+    if isinstance(value, str):
+        try:
+            number = float(value)
+        except ValueError:
+            raise ValueError(f"fold {value!r} must be 0, 1 or empty") from None
+        if number not in (0.0, 1.0):
+            raise ValueError(f"fold {value!r} must be 0, 1 or empty")
+        return int(number)
+    return value  # type: ignore[no-any-return]  # a number: Birth judges it
 
 
 def _chart_task(task: Task, ayanamsha: str, houses: str) -> Rows:
@@ -216,6 +245,11 @@ def _plain_times(column: Any) -> list[Any]:
             for value in column]
 
 
+def _number(value: Any) -> Any:
+    """A numpy number as a Python float (for pickling and for Birth); anything else as it is."""
+    return float(value) if isinstance(value, float) else value
+
+
 def _whole(value: Any) -> Any:
     """1.0 as 1 (a column with gaps holds floats); anything else as it is, for `Birth` to judge."""
     return int(value) if isinstance(value, float) and value.is_integer() else value
@@ -231,13 +265,14 @@ def _inputs(births: Any) -> tuple[Any, Task]:
                          f"{', '.join(OPTIONAL_COLUMNS)}); missing: {', '.join(absent)}")
     length = len(frame)
 
-    def optional(name: str, convert: Callable[[Any], Any]) -> list[Any]:
+    def column(name: str, convert: Callable[[Any], Any] = lambda value: value) -> list[Any]:
+        """The cells as plain values, None where missing; each is judged on its own row."""
         if name not in frame.columns:
             return [None] * length
         return [None if _missing(value) else convert(value) for value in frame[name]]
 
-    return frame.index, (_plain_times(frame["time"]), frame["latitude"].tolist(), frame["longitude"].tolist(),
-                         optional("tz", str), optional("fold", _whole))
+    return frame.index, (_plain_times(frame["time"]), column("latitude", _number), column("longitude", _number),
+                         column("tz"), column("fold", _whole))
 
 
 def _inside_worker() -> bool:
@@ -277,6 +312,37 @@ def _pool_context() -> Any:
                                        else "spawn")
 
 
+def _start_worker(parent: int) -> None:
+    """In each pool worker: Ctrl-C is the parent's to handle, and the worker ends as soon as the parent process
+    does, however it ends (a killed parent cannot shut its pool down, and the workers would wait for tasks for
+    ever, holding the terminal's pipes open)."""
+    signal.signal(signal.SIGINT, signal.SIG_IGN)
+    threading.Thread(target=_end_with, args=(parent,), name="zentaric-parent-watch", daemon=True).start()
+
+
+def _end_with(parent: int) -> None:
+    try:
+        watched = os.pidfd_open(parent)
+    except ProcessLookupError:
+        os._exit(1)
+    except (AttributeError, OSError):  # no pidfd (not Linux, or Linux before 5.3): look every half second
+        while _alive(parent):
+            time.sleep(0.5)
+        os._exit(1)
+    select.select([watched], [], [])  # readable once the parent has ended
+    os._exit(1)
+
+
+def _alive(pid: int) -> bool:
+    try:
+        os.kill(pid, 0)
+    except ProcessLookupError:
+        return False
+    except PermissionError:
+        pass
+    return True
+
+
 def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None]) -> Rows:
     """The rows of all births, in input order; `advance` is told how many births are done as they finish."""
     count = len(task[0])
@@ -289,7 +355,8 @@ def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Calla
         return _joined(parts)
     size = chunk_size(count, processes)
     starts = range(0, count, size)
-    with ProcessPoolExecutor(processes_used(count, processes), mp_context=_pool_context()) as pool:
+    with ProcessPoolExecutor(processes_used(count, processes), mp_context=_pool_context(),
+                             initializer=_start_worker, initargs=(os.getpid(),)) as pool:
         futures: dict[Future[Rows], int] = {
             pool.submit(_chart_task, _part(task, start, size), ayanamsha, houses): start
             for start in starts}
@@ -399,26 +466,101 @@ def charts_meta() -> Any:
 
 
 def read_births(path: str) -> Any:
-    """The births of a CSV file: times kept as text (read in their `tz`), everything else as pandas reads it."""
-    return _pandas().read_csv(path, dtype={"time": "string", "tz": "string"}, keep_default_na=True)
+    """The births of a CSV file, every column as the text it holds ("00501", "TRUE" and "NA" stay as written; an
+    empty cell is ""), so that they pass through unchanged and each row's cells are judged on that row alone.
+
+    A row that cannot be read as it stands (a byte that is not UTF-8, more or fewer cells than the header) is kept
+    as far as it reads (U+FFFD for the bytes, "" for missing cells) and its fault, with its line number, is in
+    `frame.attrs["unreadable"]` (row position: message). An empty file or a header naming a column twice raises
+    ValueError.
+    """
+    pandas = _pandas()
+    with open(path, encoding="utf-8-sig", errors="surrogateescape", newline="") as file:
+        reader = csv.reader(file)
+        header = next(reader, None)
+        if header is None:
+            raise ValueError(f"{path} is empty: a header line naming the columns is needed")
+        header = [_readable(cell) for cell in header]
+        repeated = sorted({name for name in header if header.count(name) > 1})
+        if repeated:
+            raise ValueError(f"{path}: the header names {', '.join(map(repr, repeated))} more than once")
+        rows: list[list[str]] = []
+        unreadable: dict[int, str] = {}
+        for row in reader:
+            if not row:
+                continue  # a blank line
+            faults = []
+            try:
+                "".join(row).encode("utf-8")
+            except UnicodeEncodeError:
+                row = [_readable(cell) for cell in row]
+                faults.append("bytes that are not UTF-8 text")
+            if len(row) != len(header):
+                faults.append(f"{len(row)} cells where the header names {len(header)}")
+                row = (row + [""] * len(header))[:len(header)]
+            if faults:
+                unreadable[len(rows)] = f"line {reader.line_num}: {' and '.join(faults)}"
+            rows.append(row)
+    frame = pandas.DataFrame(rows, columns=header, dtype=pandas.StringDtype()) if rows else \
+        pandas.DataFrame({name: pandas.array([], dtype=pandas.StringDtype()) for name in header})
+    frame.attrs["unreadable"] = unreadable
+    return frame
+
+
+def _readable(text: str) -> str:
+    """Text read with surrogateescape, its undecodable bytes shown as U+FFFD."""
+    return text.encode("utf-8", "surrogateescape").decode("utf-8", "replace")
 
 
 FORMATS = ("parquet", "csv", "json")
+#: Records per piece of a JSON output: the file is written piece by piece, never held whole.
+JSON_RECORDS_PER_PIECE = 5000
 
 
 def write_frame(frame: Any, path: str, format: str) -> None:
-    """`frame` to `path` as parquet (needs pyarrow), CSV, or a JSON array of records."""
+    """`frame` to `path` as parquet (needs pyarrow), CSV, or a JSON array of records.
+
+    The file is written beside `path` under a temporary name and takes the name `path` only when complete: an
+    interrupted or failed write leaves a file that was at `path` unchanged, and no partial file.
+    """
     if format == "parquet":
         require_pyarrow()
-        frame.to_parquet(path)
-    elif format == "csv":
-        frame.to_csv(path, index=False)
+    folder = os.path.dirname(os.path.abspath(path))
+    handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".part")
+    os.close(handle)
+    try:
+        if format == "parquet":
+            frame.to_parquet(temporary)
+        elif format == "csv":
+            frame.to_csv(temporary, index=False)
+        else:
+            _write_json(frame, temporary)
+        os.chmod(temporary, _mode_for(path))
+        os.replace(temporary, path)
+    except BaseException:
+        os.unlink(temporary)
+        raise
+
+
+def _mode_for(path: str) -> int:
+    """The permissions a file written at `path` gets: those of the file it replaces, else the usual ones."""
+    try:
+        return stat.S_IMODE(os.stat(path).st_mode)
+    except FileNotFoundError:
+        mask = os.umask(0)
+        os.umask(mask)
+        return 0o666 & ~mask
+
+
+def _write_json(frame: Any, path: str) -> None:
+    """The frame as a JSON array of records, JSON_RECORDS_PER_PIECE records at a time."""
+    try:
+        from orjson import dumps  # every double written so that it reads back the same, NaN as null
+    except ImportError:  # pandas' own writer keeps 15 decimals
+        def piece(part: Any) -> bytes:
+            text: str = part.to_json(orient="records", date_format="iso", date_unit="s", double_precision=15)
+            return text.encode()
     else:
-        try:
-            from orjson import dumps  # every double written so that it reads back the same, NaN as null
-        except ImportError:  # pandas' own writer keeps 15 decimals
-            frame.to_json(path, orient="records", date_format="iso", date_unit="s", double_precision=15)
-            return
         pandas = _pandas()
 
         def plain(value: Any) -> Any:
@@ -427,5 +569,11 @@ def write_frame(frame: Any, path: str, format: str) -> None:
             if isinstance(value, datetime):
                 return value.isoformat()
             raise TypeError(f"{type(value).__name__} in a chart frame")
-        with open(path, "wb") as output:
-            output.write(dumps(frame.to_dict(orient="records"), default=plain))
+
+        def piece(part: Any) -> bytes:
+            return dumps(part.to_dict(orient="records"), default=plain)
+    with open(path, "wb") as output:
+        output.write(b"[")
+        for start in range(0, len(frame), JSON_RECORDS_PER_PIECE):
+            output.write((b"," if start else b"") + piece(frame.iloc[start:start + JSON_RECORDS_PER_PIECE])[1:-1])
+        output.write(b"]")

@@ -46,8 +46,9 @@ def _one_at_a_time(row, ayanamsha, houses):
     try:
         fold = None if pandas.isna(row.fold) else int(row.fold)
         zone = "UTC" if pandas.isna(row.tz) else row.tz
-        if row.time is None or pandas.isna(row.time):
-            raise ValueError("time is missing")
+        for column in ("time", "latitude", "longitude"):  # an empty cell of a table is missing, not a number
+            if getattr(row, column) is None or pandas.isna(getattr(row, column)):
+                raise ValueError(f"{column} is missing")
         chart = natal(Birth(row.time, row.latitude, row.longitude, tz=zone, fold=fold), ayanamsha, houses)
     except ValueError as error:
         return str(error)

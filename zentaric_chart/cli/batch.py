@@ -15,13 +15,33 @@ from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser(
         "batch", help="natal charts of many births, from CSV to parquet, CSV or JSON")
-    parser.add_argument("births", help="CSV file with the columns time, latitude, longitude (optional: tz, fold)")
-    parser.add_argument("-o", "--output", required=True, help="file to write: the births' columns, then the charts'")
+    parser.add_argument("births", help="CSV file with the columns time, latitude, longitude (optional: tz, fold); "
+                                       "every column is passed through as the text it holds")
+    parser.add_argument("-o", "--output", required=True,
+                        help="file to write: the births' columns, then the charts'; an existing file is replaced "
+                             "once the new one is complete (an interrupted run leaves it as it was)")
     parser.add_argument("--format", choices=batch.FORMATS, help="default: from the output's suffix, else parquet")
     parser.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
     ayanamsha_option(parser)
     parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
     return parser
+
+
+def _check_output(output: str, births: str) -> None:
+    """Refuse, before any chart is computed, an output that could not be written or would destroy the births."""
+    folder = os.path.dirname(os.path.abspath(output))
+    if not os.path.isdir(folder):
+        raise UsageError("--output", f"the folder {folder!r} does not exist")
+    if os.path.isdir(output):
+        raise UsageError("--output", f"{output!r} is a folder; name the file to write")
+    if not os.access(folder, os.W_OK | os.X_OK):
+        raise UsageError("--output", f"the folder {folder!r} is not writable")
+    try:
+        same = os.path.samefile(output, births)
+    except OSError:  # no such output yet
+        same = False
+    if same:
+        raise UsageError("--output", f"{output!r} is the births file itself; name another file")
 
 
 def summary(args: argparse.Namespace) -> str:
@@ -32,6 +52,7 @@ def summary(args: argparse.Namespace) -> str:
         raise UsageError("--processes", f"{args.processes} must be at least 1")
     suffix = os.path.splitext(args.output)[1].lstrip(".").lower()
     format = args.format or (suffix if suffix in batch.FORMATS else "parquet")
+    _check_output(args.output, args.births)
     try:
         births = batch.read_births(args.births)
         if format == "parquet":
@@ -40,16 +61,23 @@ def summary(args: argparse.Namespace) -> str:
         raise UsageError("batch", str(error)) from None
     except (OSError, ValueError) as error:  # no such file, not CSV
         raise UsageError("births", str(error)) from None
+    unreadable: dict[int, str] = births.attrs["unreadable"]
     requested = batch.default_processes() if args.processes is None else args.processes
     processes = batch.processes_used(len(births), requested)
     started = perf_counter()
     try:
-        charts = batch.charts_frame(births, args.ayanamsha, args.houses, processes)
+        # A row that could not be read is not computed: its time goes missing, its error names the line.
+        inputs = births if not unreadable or "time" not in births.columns else births.assign(
+            time=births["time"].where([position not in unreadable for position in range(len(births))]))
+        charts = batch.charts_frame(inputs, args.ayanamsha, args.houses, processes)
     except ValueError as error:  # columns missing
         raise UsageError("births", str(error)) from None
+    for position, message in unreadable.items():
+        charts.iloc[position, charts.columns.get_loc("error")] = message
     seconds = perf_counter() - started
     try:
-        batch.write_frame(births.join(charts, rsuffix="_chart"), args.output, format)
+        overlap = {column: f"{column}_chart" for column in charts.columns if column in births.columns}
+        batch.write_frame(births.join(charts.rename(columns=overlap)), args.output, format)
     except OSError as error:
         raise UsageError("--output", str(error)) from None
     rate = len(births) / seconds if seconds > 0 else math.inf
