@@ -513,8 +513,9 @@ def _readable(text: str) -> str:
 
 
 FORMATS = ("parquet", "csv", "json")
-#: Records per piece of a JSON output: the file is written piece by piece, never held whole.
-JSON_RECORDS_PER_PIECE = 5000
+#: Records per piece of a JSON output (about 13 KB of Python objects each): the file is written piece by piece,
+#: never held whole.
+JSON_RECORDS_PER_PIECE = 500
 
 
 def write_frame(frame: Any, path: str, format: str) -> None:

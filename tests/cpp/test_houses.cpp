@@ -123,22 +123,12 @@ TEST(Properties, EveryWheelGoesOnceRoundFromTheRisingAscendant) {
 }
 
 // Campanus at RAMC 200, latitude 89: its own cusps run backwards (2.4, 239.8, 207.6, 201.6, ...) around the lower
-// meridian; Equal houses from the rising ascendant stand in, and the midheaven stays the upper one.
+// meridian; Equal houses from the rising ascendant stand in, and the midheaven stays the upper one (201.64).
 TEST(Properties, BackwardWheelGivesWayToEqualHouses) {
-    for (HouseSystem system : {HouseSystem::Campanus, HouseSystem::Regiomontanus}) {
-        const HouseCusps houses = house_cusps(system, 200.0, 89.0, 23.44);
-        const Angles angles = compute_angles(200.0, 89.0, 23.44);
-        EXPECT_TRUE(houses.polar_fallback);
-        EXPECT_EQ(houses.mc, angles.mc);
-        EXPECT_NEAR(houses.mc, 201.64, 0.01);
-        EXPECT_EQ(houses.cusps[0], angles.asc);
-        EXPECT_EQ(houses.cusps[3], normalize_degrees(angles.asc + 90.0));
-    }
-    // Alcabitius at the pole: its semi-arc stands at a quarter circle and the cusps fall out of order.
-    int alcabitius = 0;
-    for (double ramc = 0.0; ramc < 360.0; ramc += 15.0)
-        alcabitius += house_cusps(HouseSystem::Alcabitius, ramc, 90.0, 23.44).polar_fallback;
-    EXPECT_GT(alcabitius, 0);
+    const HouseCusps houses = house_cusps(HouseSystem::Campanus, 200.0, 89.0, 23.44);
+    EXPECT_TRUE(houses.polar_fallback);
+    EXPECT_EQ(houses.cusps, house_cusps(HouseSystem::Equal, 200.0, 89.0, 23.44).cusps);
+    EXPECT_NEAR(houses.mc, 201.64, 0.01);
 }
 
 TEST(WholeSign, AscendantOnSignBoundaryOpensThatSign) {

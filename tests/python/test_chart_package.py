@@ -3,7 +3,6 @@
 References: pyswisseph's revjul, Lahiri ayanamsha and sidereal ascendants as
 tools/gen_reference_lagna.py stored them, and the module's own compute_dasha tree."""
 import json
-import math
 import pathlib
 import random
 import zoneinfo
@@ -26,17 +25,6 @@ def test_the_names_read_from_the_docstrings_are_the_core_tables_names():
     assert _names.AYANAMSHAS == tuple(name for name, _ in name_table("ayanamsha"))  # every system by its name
     assert _names.VARGAS == spelled("varga", 0) + spelled("varga", 1)
     assert (_names.LANGUAGES, _names.LANGUAGE_NAMES) == (spelled("language", 0), spelled("language", 1))
-
-
-@pytest.mark.parametrize("args, words", [  # gaps, years, ranges and suggestions: test_chart_cli.py
-    (("2021-10-31 02:30", 0, 0, "Europe/Berlin"), ["happens twice", "Europe/Berlin", "00:30 UTC", "01:30 UTC"]),
-    (("2000-01-01T00:00Z", math.nan, 0.0), ["latitude", "-90 to 90"]),
-    (("2000-01-01T00:00", 0.0, 0.0), ["tz"]),
-])
-def test_refused_births_name_the_value_and_range(args, words):
-    with pytest.raises(ValueError) as error:
-        Birth(*args)
-    assert all(word in str(error.value) for word in words)
 
 
 def test_a_fold_picks_one_of_the_two_readings():

@@ -116,7 +116,7 @@ def test_command_line_writes_the_drawing(tmp_path):
                "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090", "--format", "svg"]
     written = subprocess.run([*command, "--style", "north", "--lang", "hi", "-o", tmp_path / "c.svg"],
                              capture_output=True, text=True)
-    assert (written.returncode, written.stdout) == (0, "")  # refusals: test_chart_cli.py
+    assert (written.returncode, written.stdout) == (0, "")  # refusals: test_bad_input.py
     assert (tmp_path / "c.svg").read_text(encoding="utf-8").strip() == CHARTS["delhi-1990"].svg("north", language="hi")
 
 
