@@ -212,3 +212,5 @@ if __name__ == "__main__":
         main()
         chart_section()
         dasha_section()
+        from matching import matching_section  # noqa: E402  (bench/matching.py, beside this file)
+        matching_section()

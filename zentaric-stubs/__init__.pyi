@@ -21,6 +21,8 @@ __all__ = [
     "jaimini",
     "panchanga_name",
     "compute_dasha_periods",
+    "match_moons",
+    "match_moon_places",
 ]
 
 class _Nakshatra(TypedDict):
@@ -91,3 +93,35 @@ def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: Suppor
                           longitude: SupportsFloat | SupportsIndex, system: str = "Vimshottari",
                           levels: SupportsIndex = 3, year_length: str = "julian", ayanamsha: str = "Lahiri",
                           at_jd: SupportsFloat | SupportsIndex = 0.0) -> _DashaPeriods: ...
+
+class _Koota(TypedDict):
+    """One koota of a match: score of maximum, the compared values (None where only the count is read), the count."""
+
+    name: str
+    score: float
+    maximum: float
+    boy: str | None
+    girl: str | None
+    count: int
+
+class _Cancellation(TypedDict):
+    name: str
+    rule: str
+
+class _Dosha(TypedDict):
+    name: str
+    cancelled_by: list[_Cancellation]
+
+class _Match(TypedDict):
+    """Result of match_moons, keys in this order."""
+
+    system: str
+    kootas: list[_Koota]
+    total: float
+    maximum: float
+    doshas: list[_Dosha]
+
+def match_moons(boy_moon_longitude: SupportsFloat | SupportsIndex, girl_moon_longitude: SupportsFloat | SupportsIndex,
+                system: str = "ashtakoota") -> _Match: ...
+def match_moon_places(moon_longitude: SupportsFloat | SupportsIndex, role: str = "boy",
+                      system: str = "ashtakoota") -> list[_Match]: ...

@@ -14,6 +14,8 @@ from zentaric_chart.batch import charts_frame, charts_meta
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, Placement, natal
 from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Period, dasha, dasha_at
+from zentaric_chart.matching import Cancellation, Dosha, Koota, Match, match, match_frame
 
-__all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Chart", "Houses", "Lagna", "MAX_YEAR", "MIN_YEAR", "Period", "Placement",
-           "UnknownName", "charts_frame", "charts_meta", "dasha", "dasha_at", "from_julian_day", "julian_day", "natal"]
+__all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellation", "Chart", "Dosha", "Houses", "Koota",
+           "Lagna", "MAX_YEAR", "MIN_YEAR", "Match", "Period", "Placement", "UnknownName", "charts_frame", "charts_meta",
+           "dasha", "dasha_at", "from_julian_day", "julian_day", "match", "match_frame", "natal"]

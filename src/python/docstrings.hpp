@@ -238,5 +238,31 @@ inline constexpr auto COMPUTE_DASHA_PERIODS_DOC = docstring<COMPUTE_DASHA_PERIOD
     "    level), each period followed by its descendants (its sub-periods, theirs, ...).\n\n"
     "Raises:\n"
     "    ValueError: unknown system, year length or ayanamsha, or a date outside the ephemeris.");
+inline constexpr auto MATCH_MOONS_DOC = docstring<MATCH_MOONS>(
+    "Match a couple's Moons: the kootas of guna milan or the ten poruthams.\n\n"
+    "Args:\n"
+    "    boy_moon_longitude: sidereal longitude of the boy's Moon in degrees.\n"
+    "    girl_moon_longitude: sidereal longitude of the girl's Moon in degrees.\n"
+    "    system: ashtakoota or porutham (any case; \"guna milan\", \"dashakoota\" accepted).\n\n"
+    "Returns:\n"
+    "    dict with system, kootas (name, score, maximum, boy, girl, count: the count from the girl's nakshatra\n"
+    "    or sign to the boy's, 0 where none is read), total, maximum and doshas (name of the koota that\n"
+    "    raised it, cancelled_by: the classical cancellations that apply, name and rule each). A cancellation\n"
+    "    is reported, never applied to the scores.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown system.");
+
+inline constexpr auto MATCH_MOON_PLACES_DOC = docstring<MATCH_MOON_PLACES>(
+    "Match one Moon against each of the 216 places a partner's Moon can hold.\n\n"
+    "Args:\n"
+    "    moon_longitude: sidereal longitude of the profile's Moon in degrees.\n"
+    "    role: boy or girl, the profile's role (the partners take the other).\n"
+    "    system: ashtakoota or porutham (any case).\n\n"
+    "Returns:\n"
+    "    list of 216 match dicts as match_moons gives them; entry (nakshatra index * 4 + pada - 1) * 2 + 1\n"
+    "    when the partner's Moon is at 15 degrees of its sign or more, + 0 otherwise. Every Moon of one place\n"
+    "    matches alike, so a table of partners is scored by looking up their places.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown role or system.");
 
 }  // namespace zentaric::python

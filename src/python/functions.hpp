@@ -35,6 +35,10 @@ inline constexpr Signature COMPUTE_NATAL_CHART{"compute_natal_chart", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
     {"house_system", K::Text, "Placidus"}}};
+inline constexpr Signature MATCH_MOONS{"match_moons", {
+    {"boy_moon_longitude", K::Float}, {"girl_moon_longitude", K::Float}, {"system", K::Text, "ashtakoota"}}};
+inline constexpr Signature MATCH_MOON_PLACES{"match_moon_places", {
+    {"moon_longitude", K::Float}, {"role", K::Text, "boy"}, {"system", K::Text, "ashtakoota"}}};
 
 inline constexpr Signature VEDIC_DIGNITY{"vedic_dignity", {{"longitudes", K::Longitudes}, {"varga", K::Text, "d1"}}};
 inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
@@ -66,5 +70,7 @@ PyObject* rashi_drishti(const Argument* a);
 PyObject* jaimini(const Argument* a);
 PyObject* panchanga_name(const Argument* a);
 PyObject* compute_dasha_periods(const Argument* a);
+PyObject* match_moons(const Argument* a);          // matching_functions.cpp
+PyObject* match_moon_places(const Argument* a);
 
 }  // namespace zentaric::python

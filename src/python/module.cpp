@@ -51,6 +51,8 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(jaimini, JAIMINI),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
+    ZENTARIC_METHOD(match_moons, MATCH_MOONS),
+    ZENTARIC_METHOD(match_moon_places, MATCH_MOON_PLACES),
     {nullptr, nullptr, 0, nullptr},
 };
 

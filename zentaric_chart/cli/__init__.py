@@ -14,9 +14,9 @@ from __future__ import annotations
 import argparse
 from collections.abc import Sequence
 
-from zentaric_chart.cli import batch, chart, common, dasha, ephemeris
+from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, match
 
-SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, batch)
+SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, batch, match)
 
 
 def parser() -> argparse.ArgumentParser:

@@ -1,0 +1,60 @@
+"""`zentaric match`: a couple's guna milan (ashtakoota) or ten poruthams, with the doshas and their cancellations."""
+from __future__ import annotations
+
+import argparse
+import json
+from dataclasses import asdict
+from typing import Any
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Birth
+from zentaric_chart.chart import natal
+from zentaric_chart.cli.common import UsageError, birth, name
+from zentaric_chart.matching import SYSTEMS, Match, match
+
+PERSON = ("DATE", "TIME", "TZ", "LAT", "LON")
+
+
+def add_parser(subcommands: Any) -> argparse.ArgumentParser:
+    parser: argparse.ArgumentParser = subcommands.add_parser("match", help="horoscope matching of a couple")
+    for role in ("boy", "girl"):
+        parser.add_argument(f"--{role}", required=True, nargs=5, metavar=PERSON,
+                            help=f"the {role}'s local birth date and time, IANA zone, latitude and longitude")
+    parser.add_argument("--system", choices=SYSTEMS, default="ashtakoota", help="default ashtakoota (guna milan)")
+    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    parser.add_argument("--format", choices=("text", "json"), default="text")
+    return parser
+
+
+def person(option: str, values: list[str]) -> Birth:
+    """A birth from the five words of --boy or --girl; a fault is reported against that option."""
+    date, time, tz, latitude, longitude = values
+    try:
+        place = float(latitude), float(longitude)
+    except ValueError:
+        raise UsageError(option, f"{latitude!r} {longitude!r} is not a latitude and longitude in degrees") from None
+    try:
+        return birth(argparse.Namespace(date=date, time=time, tz=tz, lat=place[0], lon=place[1], fold=None))
+    except UsageError as error:
+        raise UsageError(option, str(error)) from None
+
+
+def match_text(result: Match) -> str:
+    lines = [f"{'Koota':<14s} {'Score':>5s} {'of':>4s}  Reason"]
+    lines += [f"{k.name:<14s} {k.score:5g} {k.maximum:4g}  {k.reason}" for k in result.kootas]
+    lines.append(f"{'Total':<14s} {result.total:5g} {result.maximum:4g}")
+    for dosha in result.doshas:
+        cleared = "; ".join(f"{c.name} ({c.rule})" for c in dosha.cancelled_by)
+        lines.append(f"{dosha.name} dosha" + (f", cancelled: {cleared}" if cleared else ", not cancelled"))
+    return "\n".join(lines)
+
+
+def document(args: argparse.Namespace) -> str:
+    ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    boy, girl = (natal(person(f"--{role}", getattr(args, role)), ayanamsha) for role in ("boy", "girl"))
+    result = match(boy, girl, args.system)
+    return json.dumps(asdict(result), ensure_ascii=False) if args.format == "json" else match_text(result)
+
+
+def run(args: argparse.Namespace) -> None:
+    print(document(args))

@@ -1,0 +1,158 @@
+"""Horoscope matching: guna milan (ashtakoota) or the ten poruthams of a couple, for one pair or a table of partners.
+
+    m = match(boy, girl)                     # charts or births; system="ashtakoota" (36 points) or "porutham" (10)
+    m.total, m.maximum, m.koota("Nadi").reason, [d.name for d in m.doshas if not d.cancelled]
+    match_frame(profile, charts_frame(candidates))   # one row per candidate (pip install .[batch])
+
+Every score, dosha and cancellation is the module's (`match_moons`, `match_moon_places`); a cancellation is reported
+beside the dosha it clears and never changes a score.
+"""
+from __future__ import annotations
+
+import re
+from collections.abc import Mapping
+from dataclasses import dataclass
+from typing import Any
+
+import zentaric
+
+from zentaric_chart.birth import Birth
+from zentaric_chart.chart import Chart, natal
+
+SYSTEMS: tuple[str, ...] = ("ashtakoota", "porutham")
+ROLES: tuple[str, ...] = ("boy", "girl")
+
+
+@dataclass(frozen=True)
+class Koota:
+    """One koota (or porutham): its score of `maximum`, what it compared for each partner (`boy`, `girl`: a varna,
+    animal, gana, sign lord ... or None where it reads only the count) and the count from the girl's nakshatra or sign
+    to the boy's (0 where none is read)."""
+
+    name: str
+    score: float
+    maximum: float
+    boy: str | None
+    girl: str | None
+    count: int
+
+    @property
+    def reason(self) -> str:
+        """Why it scored as it did, in words: "boy Brahmin, girl Shudra", "count 6 from the girl's"."""
+        parts = [f"boy {self.boy}, girl {self.girl}"] if self.boy is not None else []
+        parts += [f"count {self.count} from the girl's"] if self.count else []
+        return "; ".join(parts)
+
+
+@dataclass(frozen=True)
+class Cancellation:
+    """A classical cancellation (parihara) of a dosha and its rule."""
+
+    name: str
+    rule: str
+
+
+@dataclass(frozen=True)
+class Dosha:
+    """A dosha (the koota that raised it) and the cancellations that apply to it; none means it stands."""
+
+    name: str
+    cancelled_by: tuple[Cancellation, ...]
+
+    @property
+    def cancelled(self) -> bool:
+        return bool(self.cancelled_by)
+
+
+@dataclass(frozen=True)
+class Match:
+    """A couple's match: each koota in the system's order, the total of their scores (cancellations not applied), the
+    maximum and the doshas."""
+
+    system: str
+    kootas: tuple[Koota, ...]
+    total: float
+    maximum: float
+    doshas: tuple[Dosha, ...]
+
+    def koota(self, name: str) -> Koota:
+        """The koota called `name` ("Nadi", "Graha Maitri", "Rajju", ...)."""
+        for koota in self.kootas:
+            if koota.name.lower() == name.lower():
+                return koota
+        raise KeyError(f"no koota {name!r}; kootas: {', '.join(k.name for k in self.kootas)}")
+
+
+def _choice(kind: str, given: str, accepted: tuple[str, ...]) -> str:
+    if given.lower() not in accepted:
+        raise ValueError(f"unknown {kind} {given!r} (accepted: {', '.join(accepted)})")
+    return given.lower()
+
+
+def moon_longitude(person: Chart | Birth) -> float:
+    """The sidereal longitude of the Moon of a chart, or of a birth's chart (Lahiri)."""
+    chart = person if isinstance(person, Chart) else natal(person)
+    return chart.body("Moon").longitude
+
+
+def _match(data: Mapping[str, Any]) -> Match:
+    return Match(system=data["system"], kootas=tuple(Koota(**koota) for koota in data["kootas"]),
+                 total=data["total"], maximum=data["maximum"],
+                 doshas=tuple(Dosha(name=dosha["name"],
+                                    cancelled_by=tuple(Cancellation(**c) for c in dosha["cancelled_by"]))
+                              for dosha in data["doshas"]))
+
+
+def match(boy: Chart | Birth, girl: Chart | Birth, system: str = "ashtakoota") -> Match:
+    """The match of a couple from their Moons: `system` "ashtakoota" (guna milan, out of 36) or "porutham" (the ten
+    South Indian poruthams, one point each). Births are charted with the Lahiri ayanamsha."""
+    system = _choice("matching system", system, SYSTEMS)
+    return _match(zentaric.match_moons(moon_longitude(boy), moon_longitude(girl), system))
+
+
+def column_name(koota: str) -> str:
+    """The column of a koota in `match_frame`: "Graha Maitri" → "graha_maitri"."""
+    return re.sub(r"\W+", "_", koota.lower())
+
+
+def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoota", role: str = "boy") -> Any:
+    """One profile scored against a frame of candidates as `charts_frame` returns them (the columns
+    `moon_nakshatra_index`, `moon_pada` and `moon_degree` are read; a row without them scores missing values).
+
+    `role` is the profile's ("boy": the candidates are the girls). One row per candidate, same index: a float column
+    per koota (`varna` .. `nadi`, or `dina` .. `vedha`), `total`, and per koota that can raise a dosha
+    `<koota>_dosha` (nullable boolean) and `<koota>_cancelled_by` (categorical: the cancellations' names joined
+    by "; ", "" where none applies). Vectorised over the candidates: the module scores the profile against each of
+    the 216 places a Moon can hold, and every candidate looks its place up."""
+    from zentaric_chart.batch import _pandas
+    pandas = _pandas()
+    import numpy
+
+    system = _choice("matching system", system, SYSTEMS)
+    role = _choice("role", role, ROLES)
+    places = [_match(data) for data in zentaric.match_moon_places(moon_longitude(profile), role, system)]
+    nakshatra = candidates["moon_nakshatra_index"].to_numpy(dtype="float64", na_value=numpy.nan)
+    pada = candidates["moon_pada"].to_numpy(dtype="float64", na_value=numpy.nan)
+    degree = candidates["moon_degree"].to_numpy(dtype="float64", na_value=numpy.nan)
+    known = ~(numpy.isnan(nakshatra) | numpy.isnan(pada) | numpy.isnan(degree))
+    codes = numpy.where(known, (numpy.nan_to_num(nakshatra) * 4 + numpy.nan_to_num(pada) - 1) * 2 + (degree >= 15.0),
+                        len(places)).astype(numpy.intp)
+
+    def looked_up(values: list[float]) -> Any:  # a missing value past the 216 places
+        return numpy.asarray(values + [numpy.nan], dtype="float64")[codes]
+
+    columns: dict[str, Any] = {}
+    for k, koota in enumerate(places[0].kootas):
+        columns[column_name(koota.name)] = looked_up([place.kootas[k].score for place in places])
+    columns["total"] = looked_up([place.total for place in places])
+    dosha_kootas = [k.name for k in places[0].kootas if any(d.name == k.name for p in places for d in p.doshas)]
+    for name in dosha_kootas:
+        found = [next((d for d in place.doshas if d.name == name), None) for place in places]
+        raised = looked_up([float(dosha is not None) for dosha in found])
+        columns[f"{column_name(name)}_dosha"] = pandas.array(raised == 1.0, dtype="boolean")
+        columns[f"{column_name(name)}_dosha"][~known] = pandas.NA
+        texts = ["; ".join(c.name for c in dosha.cancelled_by) if dosha else "" for dosha in found]
+        categories = sorted(set(texts))
+        place_codes = numpy.asarray([categories.index(text) for text in texts] + [-1])
+        columns[f"{column_name(name)}_cancelled_by"] = pandas.Categorical.from_codes(place_codes[codes], categories)
+    return pandas.DataFrame(columns, index=candidates.index)
