@@ -23,9 +23,28 @@ def listed(function: Callable[..., object], argument: str) -> tuple[str, ...]:
 
 AYANAMSHAS = listed(zentaric.get_ayanamsha, "ayanamsha")
 HOUSE_SYSTEMS = listed(zentaric.compute_houses, "system")
-_VARGA_PAIRS = listed(zentaric.compute_varga, "varga")  # "navamsha"/"d9" pairs
-VARGA_CODES = dict(zip(_VARGA_PAIRS[0::2], _VARGA_PAIRS[1::2]))  # "navamsha": "d9"
-VARGAS = (*VARGA_CODES, *VARGA_CODES.values())
+
+
+def _varga_codes() -> dict[str, str]:
+    """Each varga's names and its code as the docstring of compute_varga lists them ("navamsha"/"d9", ...)."""
+    entry = re.search(r"^    varga: (.*(?:\n {8}.*)*)", zentaric.compute_varga.__doc__ or "", re.MULTILINE)
+    codes: dict[str, str] = {}
+    for item in re.findall(r'"[^"]+"(?:/"[^"]+")*', re.sub(r"\(.*?\)", "", entry.group(1) if entry else "")):
+        spellings = re.findall(r'"([^"]+)"', item)
+        code = next(spelling for spelling in spellings if re.fullmatch(r"d\d+", spelling))
+        codes |= {spelling: code for spelling in spellings if spelling != code}
+    return codes
+
+
+VARGA_CODES = _varga_codes()  # "navamsha": "d9", "bhamsha": "d27"
+VARGAS = (*VARGA_CODES, *dict.fromkeys(VARGA_CODES.values()))
+
+
+def varga_code(name: str) -> str:
+    """The code ("d9") of an accepted varga name in any spelling ("Navamsha", "D-9")."""
+    lowered = name.lower().replace("-", "")
+    return VARGA_CODES.get(lowered, lowered)
+VIMSHOPAKA_GROUPS = listed(zentaric.vimshopaka_bala, "group")
 LANGUAGES = listed(zentaric.sign_name, "language")
 LANGUAGE_NAMES: tuple[str, ...] = ("english", "hindi", "sanskrit", "tamil", "telugu", "kannada", "bengali")
 
@@ -79,3 +98,8 @@ def varga(name: object) -> str:
 def language(name: object) -> str:
     """`name` if the module knows this language, else UnknownName with the closest accepted code or name."""
     return _check("language", name, LANGUAGES + LANGUAGE_NAMES, lambda text: zentaric.sign_name(0, text), LANGUAGES)
+
+
+def vimshopaka_group(name: object) -> str:
+    """`name` if the module knows this group of vargas, else UnknownName with the closest accepted name."""
+    return _check("Vimshopaka group", name, VIMSHOPAKA_GROUPS, lambda text: zentaric.vimshopaka_bala([0.0] * 9, text))

@@ -26,9 +26,11 @@ from typing import Any
 
 import zentaric
 
-from zentaric_chart import _names
+from zentaric_chart import _names, jaimini, vargas
 from zentaric_chart.birth import Birth, require_birth
 from zentaric_chart.drawing import BodyPoint, Figure, draw
+from zentaric_chart.jaimini import Arudha, Karakas
+from zentaric_chart.vargas import Sight, VargaChart
 
 #: The module's chart bodies as this package names them (the true node is left out).
 _MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
@@ -85,7 +87,10 @@ class Lagna(Placement):
 
 @dataclass(frozen=True)
 class Body(Placement):
-    """One chart body: its sidereal place, house, dignity and motion."""
+    """One chart body: its sidereal place, house, dignity and motion. `dignity` is the module's Western one
+    ("Domicile", "Exaltation", "Detriment", "Fall", "Peregrine"); `vedic_dignity` Parashara's in the rashi ("Exalted",
+    "Moolatrikona", "Own", "GreatFriend", "Friend", "Neutral", "Enemy", "GreatEnemy", "Debilitated"; None for the
+    nodes)."""
 
     name: str
     label: str
@@ -95,6 +100,7 @@ class Body(Placement):
     retrograde: bool
     house: int
     dignity: str
+    vedic_dignity: str | None
 
 
 @dataclass(frozen=True)
@@ -133,10 +139,11 @@ def _zodiac_fields(longitude: float, language: str) -> dict[str, Any]:
             "nakshatra_label": zentaric.nakshatra_name_i18n(nakshatra["index"], language)}
 
 
-def _body(name: str, planet: dict[str, Any], longitude: float, house: int, language: str) -> Body:
+def _body(name: str, planet: dict[str, Any], longitude: float, house: int, language: str,
+          vedic_dignity: str | None) -> Body:
     return Body(name=name, label=zentaric.planet_name(PLANET_ROWS[name], language),
                 latitude=planet["latitude"], speed=planet["speed"], distance=planet["distance"],
-                retrograde=planet["retrograde"], house=house, dignity=planet["dignity"],
+                retrograde=planet["retrograde"], house=house, dignity=planet["dignity"], vedic_dignity=vedic_dignity,
                 **_zodiac_fields(longitude, language))
 
 
@@ -157,17 +164,45 @@ class Chart:
     document: str = field(repr=False)
 
     def body(self, name: str) -> Body:
-        """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu")."""
+        """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu"; any case)."""
+        wanted = name.casefold() if isinstance(name, str) else name
         for body in self.bodies:
-            if body.name == name:
+            if body.name.casefold() == wanted:
                 return body
         raise KeyError(f"no body {name!r}; bodies: {', '.join(b.name for b in self.bodies)}")
 
-    def varga(self, name: str) -> dict[str, int]:
-        """Sign index (0..11) of the lagna and of every body in the divisional chart `name` ("navamsha", "d9", ...)."""
-        _names.varga(name)
-        places = {"Lagna": self.lagna.longitude} | {body.name: body.longitude for body in self.bodies}
-        return {key: zentaric.compute_varga(longitude, name) for key, longitude in places.items()}
+    def varga(self, name: str) -> VargaChart:
+        """The divisional chart `name` ("navamsha", "d9", "D-9", ...): point ("Lagna", "Sun", ...) to sign name, with
+        `sign_indices` and localised `labels`."""
+        return vargas.varga(self, name)
+
+    def vargas(self) -> dict[str, VargaChart]:
+        """The sixteen divisional charts of Parashara, by code ("d1" .. "d60")."""
+        return vargas.vargas(self)
+
+    def vedic_dignities(self, varga: str = "d1") -> dict[str, str]:
+        """Vedic dignity of Sun..Saturn in a varga (the five-fold relationships from the birth chart)."""
+        return vargas.dignities(self, varga)
+
+    def vimshopaka(self, group: str = "shodashavarga") -> dict[str, float]:
+        """Vimshopaka bala (0..20) of Sun..Saturn: "shadvarga", "saptavarga", "dashavarga" or "shodashavarga"."""
+        return vargas.vimshopaka(self, group)
+
+    def drishti(self) -> dict[str, Sight]:
+        """Graha drishti of each body: the signs, houses and bodies it aspects."""
+        return vargas.drishti(self)
+
+    def rashi_drishti(self) -> dict[str, Sight]:
+        """Jaimini's sign aspects from the lagna's and each body's sign."""
+        return vargas.rashi_drishti(self)
+
+    def karakas(self, scheme: int = 7) -> Karakas:
+        """Jaimini's chara karakas in the 7- or 8-karaka scheme, and the karakamsha."""
+        return jaimini.karakas(self, scheme)
+
+    def arudhas(self) -> dict[str, Arudha]:
+        """Arudha padas A1 (arudha lagna) .. A12 (upapada)."""
+        return jaimini.arudhas(self)
 
     def to_json(self) -> str:
         """The module's chart document, unchanged."""
@@ -175,7 +210,7 @@ class Chart:
 
     def svg(self, style: str = "south", varga: str = "d1", language: str | None = None, size: float = 480) -> str:
         """The chart drawn as self-contained SVG text: style "south" (South Indian), "north" (North Indian) or
-        "wheel" (Western); varga "d1", "d9", "d10", "d12" or "d60" (south and north); language one of the module's
+        "wheel" (Western); varga any of the sixteen ("d9", "navamsha", ...; south and north); language one of the module's
         seven (default: the chart's); size in pixels. See `zentaric_chart.drawing`."""
         return draw(self.figure(), style, varga, self.language if language is None else language, size)
 
@@ -211,6 +246,13 @@ class Chart:
             "ayanamsha_value": self.ayanamsha_value, "julian_day": self.julian_day, "language": self.language,
             "bodies": [plain(asdict(body)) for body in self.bodies], "lagna": plain(asdict(self.lagna)),
             "houses": plain(asdict(self.houses)), "aspects": [plain(asdict(aspect)) for aspect in self.aspects],
+            "vargas": {code: chart.to_dict() for code, chart in self.vargas().items()},
+            "vedic_dignities": {code: self.vedic_dignities(code) for code in vargas.VARGA_CODES},
+            "vimshopaka": {group.lower(): self.vimshopaka(group) for group in vargas.VIMSHOPAKA_GROUPS},
+            "drishti": {body: plain(asdict(sight)) for body, sight in self.drishti().items()},
+            "rashi_drishti": {point: plain(asdict(sight)) for point, sight in self.rashi_drishti().items()},
+            "karakas": {f"{scheme}": plain(asdict(self.karakas(scheme))) for scheme in (7, 8)},
+            "arudhas": {pada: plain(asdict(arudha)) for pada, arudha in self.arudhas().items()},
         }
 
 
@@ -227,12 +269,15 @@ def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", lan
     shift = data["ayanamsha_value"]
     house_data = data["houses"]
     cusps = tuple(house_data["cusps"])
-    bodies = [_body(_MODULE_NAMES[planet["name"]], planet, planet["longitude"], planet["house"], language)
-              for planet in data["planets"] if planet["name"] in _MODULE_NAMES]
     rahu = next(planet for planet in data["planets"] if planet["name"] == "MeanNode")
     ketu_longitude, ketu_house = ketu_place(rahu["longitude"], shift, cusps)
+    longitudes = {_MODULE_NAMES[planet["name"]]: planet["longitude"] for planet in data["planets"]
+                  if planet["name"] in _MODULE_NAMES} | {"Ketu": ketu_longitude}
+    vedic = vargas.vedic_dignities([longitudes[name] for name in vargas.GRAHAS])
+    bodies = [_body(_MODULE_NAMES[planet["name"]], planet, planet["longitude"], planet["house"], language,
+                    vedic.get(_MODULE_NAMES[planet["name"]])) for planet in data["planets"] if planet["name"] in _MODULE_NAMES]
     ketu = {**rahu, "latitude": -rahu["latitude"], "dignity": "Peregrine"}
-    bodies.append(_body("Ketu", ketu, ketu_longitude, ketu_house, language))
+    bodies.append(_body("Ketu", ketu, ketu_longitude, ketu_house, language, None))
     names = [_MODULE_NAMES.get(planet["name"]) for planet in data["planets"]]  # None for the true node
     aspects = tuple(Aspect(body1=first, body2=second, type=aspect["type"], orb=aspect["orb"],
                            strength=aspect["strength"], applying=aspect["applying"])

@@ -452,7 +452,7 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
         raise ValueError(f"size must be a positive number of pixels below 1e6, not {size!r:.40}")
     code = LANGUAGE_CODES[_names.language(language).lower()]  # checked by the module, with a suggestion
     _names.varga(varga)  # the module's check of the name, with the closest accepted one
-    canonical = _canonical_varga(varga)
+    canonical = _names.varga_code(varga)
     if style == "wheel":
         if canonical != "d1":
             raise ValueError(f"The wheel draws the birth chart only (varga 'd1'), not {varga!r}")
@@ -462,8 +462,3 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
     else:
         root = _north(figure, canonical, code, size)
     return ET.tostring(root, encoding="unicode")
-
-
-def _canonical_varga(varga: str) -> str:
-    lowered = varga.lower().replace("-", "")
-    return _names.VARGA_CODES.get(lowered, lowered)

@@ -66,3 +66,14 @@ def periods_text(periods: Iterable[Period], indent: str = "") -> str:
         if period.sub_periods:
             lines.append(periods_text(period.sub_periods, indent + "  "))
     return "\n".join(lines)
+
+
+def varga_text(chart: Chart, varga: str) -> str:
+    """One divisional chart as a table: each point's sign in the varga, and Sun..Saturn's Vedic dignity there."""
+    divisional = chart.varga(varga)
+    dignities = chart.vedic_dignities(divisional.code)
+    labels = {"Lagna": "Lagna"} | {body.name: body.label for body in chart.bodies}
+    lines = [f"{divisional.name} ({divisional.code.upper()})", "", f"{'Point':<9s} {'Sign':<11s} Vedic dignity"]
+    for point, sign in divisional.labels.items():
+        lines.append(f"{labels[point]:<9s} {sign:<11s} {dignities.get(point, '')}".rstrip())
+    return "\n".join(lines)

@@ -65,7 +65,14 @@ enum class Listing { Names, NamesAndFurtherNames, QuotedSpellings, Codes };
 template <Listing listing, class Row>
 constexpr void put_item(TextWriter& writer, const Row& row) {
     if constexpr (listing == Listing::QuotedSpellings) {
-        for (const std::string_view part : {"\"", row.spellings[0], "\"/\"", row.spellings[1], "\""}) writer.put(part);
+        bool first = true;
+        for (const char* spelling : row.spellings) {
+            if (spelling == nullptr || std::string_view(spelling).find('-') != std::string_view::npos) continue;
+            writer.put(first ? "\"" : "/\"");
+            writer.put(spelling);
+            writer.put("\"");
+            first = false;
+        }
         return;
     }
     writer.put(row.name);

@@ -39,3 +39,10 @@ def test_dasha_at_and_ephemeris_rows():
     assert rows[0]["longitude"] == document["planets"][1]["longitude"]
     assert (rows[2]["longitude"] - rows[1]["longitude"]) % 360 == pytest.approx(180)
     assert all(row["retrograde"] == (row["body"] != "Moon") for row in rows)
+
+
+def test_chart_prints_the_varga_asked_for():
+    result = run("chart", *BIRTH, "--varga", "d30")
+    assert result.returncode == 0, result.stderr
+    lines = result.stdout.splitlines()
+    assert lines[0] == "Trimshamsha (D30)" and lines[4].split() == ["Sun", "Taurus", "Neutral"]

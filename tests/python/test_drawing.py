@@ -17,6 +17,7 @@ import zentaric
 from zentaric_chart import Birth, natal
 from zentaric_chart._names import LANGUAGES
 from zentaric_chart.drawing import text_width
+from zentaric_chart.vargas import VARGA_CODES
 
 SVG = "{http://www.w3.org/2000/svg}"
 # Four bodies in Pisces; Mercury and Saturn retrograde; south of the equator. Ulm keeps local mean time (+0:40).
@@ -85,7 +86,7 @@ def check_cells(chart, style, varga, svg, boxes):
 
 @pytest.mark.parametrize("name", CHARTS)
 @pytest.mark.parametrize("style", ["south", "north"])
-@pytest.mark.parametrize("varga, language", [("d1", "en"), ("d9", "ta")])
+@pytest.mark.parametrize("varga, language", [("d1", "en"), ("d9", "ta")] + [(v, "hi") for v in VARGA_CODES[1:]])
 def test_every_label_lies_in_its_sign_or_house(name, style, varga, language):
     svg = CHARTS[name].svg(style=style, varga=varga, language=language)
     check_cells(CHARTS[name], style, varga, svg, labels(svg))
@@ -124,7 +125,8 @@ def test_command_line_writes_the_drawing(tmp_path):
 
 BROWSER = shutil.which("chromium")
 SIZE = 480
-SHOWN = [(style, language) for style in ("south", "north", "wheel") for language in ("en", "hi")]
+SHOWN = [(style, language, "d1") for style in ("south", "north", "wheel") for language in ("en", "hi")] + [
+    (("south", "north")[k % 2], "en", varga) for k, varga in enumerate(VARGA_CODES[1:])]  # every varga
 MEASURE = """<script>
 document.body.dataset.boxes = JSON.stringify([...document.querySelectorAll('svg')].map(svg =>
   [...svg.querySelectorAll('text.body, text.lagna')].map(t => {
@@ -143,10 +145,12 @@ def chromium(*arguments):
 
 @pytest.fixture(scope="module")
 def browser_page(tmp_path_factory):
-    """Every style, in English and Hindi, side by side in one page: Chromium's picture and its text boxes."""
+    """Every style, in English and Hindi, and every varga, side by side in one page: Chromium's picture and its text
+    boxes."""
     if BROWSER is None:
         pytest.skip("chromium is not installed (make test-deps installs it)")
-    svgs = [CHARTS["delhi-1990"].svg(style=style, language=language, size=SIZE) for style, language in SHOWN]
+    svgs = [CHARTS["delhi-1990"].svg(style=style, varga=varga, language=language, size=SIZE)
+            for style, language, varga in SHOWN]
     tiles = "".join(f'<div style="position:absolute;left:{i * SIZE}px;top:0">{svg}</div>' for i, svg in enumerate(svgs))
     page = tmp_path_factory.mktemp("browser") / "charts.html"
     page.write_text(f'<!DOCTYPE html><html><head><meta charset="utf-8"></head><body style="margin:0">{tiles}'
@@ -157,7 +161,7 @@ def browser_page(tmp_path_factory):
     return svgs, png, boxes
 
 
-@pytest.mark.parametrize("index", range(len(SHOWN)), ids=[f"{s}-{lang}" for s, lang in SHOWN])
+@pytest.mark.parametrize("index", range(len(SHOWN)), ids=[f"{s}-{lang}-{varga}" for s, lang, varga in SHOWN])
 def test_browser_draws_each_style_with_labels_in_place(browser_page, index):
     from PIL import Image
     svgs, png, boxes = browser_page
@@ -170,7 +174,7 @@ def test_browser_draws_each_style_with_labels_in_place(browser_page, index):
     if SHOWN[index][0] == "wheel":
         assert overlapping([box for _, box in measured]) == []
     else:
-        check_cells(CHARTS["delhi-1990"], SHOWN[index][0], "d1", svgs[index], measured)
+        check_cells(CHARTS["delhi-1990"], SHOWN[index][0], SHOWN[index][2], svgs[index], measured)
 
 
 @pytest.mark.parametrize("language", LANGUAGES)

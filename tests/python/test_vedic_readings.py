@@ -75,3 +75,27 @@ def test_wrong_inputs_are_refused_with_the_rule_named():
         zentaric.jaimini([0.0] * 9, 0.0, 9)
     with pytest.raises(IndexError):
         zentaric.rashi_drishti(12)
+
+
+def test_mercury_in_pisces_reads_debilitated_beside_the_western_detriment():
+    from zentaric_chart import Birth, natal
+    mercury = natal(Birth("2024-03-15 12:00", 28.6139, 77.2090, tz="Asia/Kolkata")).body("MERCURY")
+    assert (mercury.sign, mercury.dignity, mercury.vedic_dignity) == ("Pisces", "Detriment", "Debilitated")
+
+
+def test_chart_readings_are_the_module_rules_on_the_chart_bodies():
+    from zentaric_chart import Birth, natal
+    chart = natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"), houses="WholeSign", language="ta")
+    longitudes = [chart.body(name).longitude for name in rules.GRAHAS]
+    d27 = chart.varga("Bhamsha")
+    assert (d27.code, d27.name, list(d27)) == ("d27", "Saptavimshamsha", ["Lagna", *(b.name for b in chart.bodies)])
+    assert d27["Moon"] == zentaric.sign_name(rules.varga_sign(chart.body("Moon").longitude, "d27"))
+    assert d27.labels["Moon"] == zentaric.sign_name(d27.sign_indices["Moon"], "ta")
+    assert list(chart.vargas()) == list(VARGAS)
+    for name, sight in chart.drishti().items():  # whole-sign houses: a sign's house is its count from the lagna's
+        assert sight.houses == tuple((sign - chart.lagna.sign_index) % 12 + 1 for sign in sight.signs)
+        assert set(sight.bodies) == {b.name for b in chart.bodies if b.sign_index in sight.signs}
+    assert [a.sign_index for a in chart.arudhas().values()] == rules.arudhas(longitudes, chart.lagna.longitude)
+    assert list(chart.karakas(8).karakas.values()) == rules.karakas(longitudes, eight=True)
+    assert json.loads(json.dumps(chart.to_dict()))["vimshopaka"]["shadvarga"]["Sun"] == pytest.approx(
+        rules.vimshopaka(rules.SUN, "shadvarga", longitudes))

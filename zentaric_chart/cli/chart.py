@@ -9,14 +9,15 @@ from zentaric_chart.chart import natal
 from zentaric_chart.cli.common import UsageError, birth, birth_options, name
 from zentaric_chart.dasha import dasha, dasha_at
 from zentaric_chart.drawing import STYLES
-from zentaric_chart.text import chart_text
+from zentaric_chart.text import chart_text, varga_text
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser("chart", help="a natal chart")
     birth_options(parser, ("text", "json", "svg"))
     parser.add_argument("--style", choices=STYLES, default="south", help="drawing for --format svg (default south)")
-    parser.add_argument("--varga", default="d1", help="divisional chart drawn by --format svg (default d1)")
+    parser.add_argument("--varga", default="d1", help="divisional chart (d1 .. d60, or its name) drawn by --format svg, "
+                                                      "or printed by --format text (default d1: the whole chart)")
     parser.add_argument("-o", "--output", help="write to this file instead of standard output")
     parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
     return parser
@@ -37,6 +38,9 @@ def document(args: argparse.Namespace) -> str:
             raise UsageError("--varga", str(error)) from None
     if args.format == "json":
         return chart.to_json()
+    varga = name("--varga", _names.varga, args.varga)
+    if _names.varga_code(varga) != "d1":
+        return varga_text(chart, varga)
     return chart_text(chart, dasha_at(born, born.utc, levels=3, ayanamsha=ayanamsha, language=language),
                       dasha(born, levels=1, ayanamsha=ayanamsha, language=language))
 
