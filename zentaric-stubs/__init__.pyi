@@ -19,6 +19,7 @@ __all__ = [
     "graha_drishti",
     "rashi_drishti",
     "jaimini",
+    "ashtakavarga",
     "panchanga_name",
     "compute_dasha_periods",
     "match_moons",
@@ -50,6 +51,18 @@ class _Jaimini(TypedDict):
     karakas: dict[str, str]
     karakamsha: int
     arudhas: list[int]
+
+class _Ashtakavarga(TypedDict):
+    """Result of ashtakavarga, keys in this order; rows Sun..Saturn, columns Aries..Pisces."""
+
+    bhinna: list[list[int]]
+    sarva: list[int]
+    trikona: list[list[int]]
+    reduced: list[list[int]]
+    prastara: dict[str, dict[str, list[int]]]
+    rashi_pinda: list[int]
+    graha_pinda: list[int]
+    shodhya_pinda: list[int]
 
 _Longitudes = Sequence[SupportsFloat | SupportsIndex]
 class _DashaPeriods(TypedDict):
@@ -87,6 +100,7 @@ def vimshopaka_bala(longitudes: _Longitudes, group: str = "shodashavarga") -> li
 def graha_drishti(longitudes: _Longitudes) -> list[list[int]]: ...
 def rashi_drishti(sign: SupportsIndex) -> list[int]: ...
 def jaimini(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, karakas: SupportsIndex = 7) -> _Jaimini: ...
+def ashtakavarga(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex) -> _Ashtakavarga: ...
 def panchanga_name(table: str, index: SupportsIndex, language: str = "en") -> str: ...
 def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,

@@ -207,6 +207,19 @@ inline constexpr auto JAIMINI_DOC = docstring<JAIMINI>(
     "Raises:\n"
     "    ValueError: karakas other than 7 or 8, or not 9 longitudes.");
 
+inline constexpr auto ASHTAKAVARGA_DOC = docstring<ASHTAKAVARGA>(
+    "Ashtakavarga of Sun..Saturn (BPHS ch. 66-69): the bindus the eight contributors (Sun..Saturn and the lagna)\n"
+    "give in each sign, the sarvashtakavarga, the trikona and ekadhipatya reductions and the shodhya pinda.\n\n"
+    "Args:\n"
+    ZENTARIC_LONGITUDES_ARG
+    "    lagna: sidereal longitude of the ascendant in degrees.\n\n"
+    "Returns:\n"
+    "    dict: bhinna, trikona, reduced (7 lists, Sun..Saturn, of 12 counts, Aries..Pisces: the bindus, after\n"
+    "    trikona shodhana, after both reductions), sarva (12 counts), prastara ({planet: {contributor: sign\n"
+    "    indices where it gave a bindu}}), rashi_pinda, graha_pinda, shodhya_pinda (7 int each).\n\n"
+    "Raises:\n"
+    "    ValueError: not 9 longitudes.");
+
 #undef ZENTARIC_LONGITUDES_ARG
 inline constexpr auto PANCHANGA_NAME_DOC = docstring<PANCHANGA_NAME>(
     "Get a name of the panchanga in a specified language.\n\n"

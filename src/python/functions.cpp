@@ -23,6 +23,7 @@
 #include "vedic/drishti.hpp"
 #include "vedic/graha.hpp"
 #include "vedic/index.hpp"
+#include "vedic/ashtakavarga.hpp"
 #include "vedic/jaimini.hpp"
 #include "vedic/varga.hpp"
 #include "vedic/vedic_dignity.hpp"
@@ -128,6 +129,59 @@ PyObject* compute_dasha_periods(const Argument* a) {
         clamp_dasha_levels(static_cast<unsigned>(a[8].integer)), a[9].text, a[10].text, focus);
     if (!periods) return raise_error(periods.error());
     return new_dasha_periods_dict(periods.value());
+}
+
+namespace {
+
+PyObject* new_sign_counts(const SignCounts& counts) {
+    return new_list(12, [&](std::size_t sign) { return PyLong_FromLong(counts[sign]); });
+}
+
+PyObject* new_counts_by_planet(const std::array<SignCounts, ASHTAKAVARGA_PLANETS>& rows) {
+    return new_list(ASHTAKAVARGA_PLANETS, [&](std::size_t planet) { return new_sign_counts(rows[planet]); });
+}
+
+PyObject* new_pindas(const std::array<std::uint16_t, ASHTAKAVARGA_PLANETS>& pindas) {
+    return new_list(ASHTAKAVARGA_PLANETS, [&](std::size_t planet) { return PyLong_FromLong(pindas[planet]); });
+}
+
+// {planet: {contributor: [signs]}}, Sun..Saturn each from Sun..Saturn and "Lagna".
+PyObject* new_prastara(const Ashtakavarga& av) {
+    PyObject* result = PyDict_New();
+    for (std::size_t planet = 0; result != nullptr && planet < ASHTAKAVARGA_PLANETS; ++planet) {
+        PyObject* row = PyDict_New();
+        bool ok = row != nullptr;
+        for (std::size_t contributor = 0; ok && contributor < ASHTAKAVARGA_CONTRIBUTORS; ++contributor) {
+            const std::uint16_t signs = av.prastara[planet][contributor];
+            const std::string_view name =
+                contributor < PLANET_GRAHA_COUNT ? graha_name(static_cast<Graha>(contributor)) : "Lagna";
+            ok = set_owned(row, name.data(), new_sign_list(signs, 0));
+        }
+        if (!ok || !set_owned(result, graha_name(static_cast<Graha>(planet)).data(), Py_NewRef(row))) Py_CLEAR(result);
+        Py_XDECREF(row);
+    }
+    return result;
+}
+
+}  // namespace
+
+PyObject* ashtakavarga(const Argument* a) {
+    const auto grahas = graha_signs(graha_longitudes(a[0]));
+    std::array<std::uint8_t, ASHTAKAVARGA_CONTRIBUTORS> signs{};
+    for (std::size_t planet = 0; planet < ASHTAKAVARGA_PLANETS; ++planet) signs[planet] = grahas[planet];
+    signs[ASHTAKAVARGA_PLANETS] = sign_index_of(normalize_degrees(a[1].number));
+    const Ashtakavarga av = zentaric::ashtakavarga(signs);
+    PyObject* result = PyDict_New();
+    const bool ok = result != nullptr && set_owned(result, "bhinna", new_counts_by_planet(av.bhinna)) &&
+                    set_owned(result, "sarva", new_sign_counts(av.sarva)) &&
+                    set_owned(result, "trikona", new_counts_by_planet(av.trikona)) &&
+                    set_owned(result, "reduced", new_counts_by_planet(av.reduced)) &&
+                    set_owned(result, "prastara", new_prastara(av)) &&
+                    set_owned(result, "rashi_pinda", new_pindas(av.rashi_pinda)) &&
+                    set_owned(result, "graha_pinda", new_pindas(av.graha_pinda)) &&
+                    set_owned(result, "shodhya_pinda", new_pindas(av.shodhya_pinda));
+    if (!ok) Py_CLEAR(result);
+    return result;
 }
 
 }  // namespace zentaric::python

@@ -49,6 +49,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(graha_drishti, GRAHA_DRISHTI),
     ZENTARIC_METHOD(rashi_drishti, RASHI_DRISHTI),
     ZENTARIC_METHOD(jaimini, JAIMINI),
+    ZENTARIC_METHOD(ashtakavarga, ASHTAKAVARGA),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     ZENTARIC_METHOD(match_moons, MATCH_MOONS),
