@@ -106,7 +106,7 @@ def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: Suppor
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
                           longitude: SupportsFloat | SupportsIndex, system: str = "Vimshottari",
                           levels: SupportsIndex = 3, year_length: str = "julian", ayanamsha: str = "Lahiri",
-                          at_jd: SupportsFloat | SupportsIndex = 0.0) -> _DashaPeriods: ...
+                          at_jd: SupportsFloat | SupportsIndex = 0.0, node: str = "mean") -> _DashaPeriods: ...
 
 class _Koota(TypedDict):
     """One koota of a match: score of maximum, the compared values (None where only the count is read), the count."""

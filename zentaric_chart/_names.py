@@ -46,6 +46,7 @@ def varga_code(name: str) -> str:
     return VARGA_CODES.get(lowered, lowered)
 VIMSHOPAKA_GROUPS = listed(zentaric.vimshopaka_bala, "group")
 LANGUAGES = listed(zentaric.sign_name, "language")
+NODES = listed(zentaric.compute_dasha_periods, "node")  # which lunar node is Rahu: "mean", "true"
 LANGUAGE_NAMES: tuple[str, ...] = ("english", "hindi", "sanskrit", "tamil", "telugu", "kannada", "bengali")
 
 
@@ -103,3 +104,13 @@ def language(name: object) -> str:
 def vimshopaka_group(name: object) -> str:
     """`name` if the module knows this group of vargas, else UnknownName with the closest accepted name."""
     return _check("Vimshopaka group", name, VIMSHOPAKA_GROUPS, lambda text: zentaric.vimshopaka_bala([0.0] * 9, text))
+
+
+def _known_node(text: str) -> None:
+    if text.lower() not in NODES:
+        raise ValueError(text)
+
+
+def node(name: object) -> str:
+    """`name` if it names a lunar node the module reads as Rahu ("mean", "true", any case), else UnknownName."""
+    return _check("node", name, NODES, _known_node).lower()

@@ -146,17 +146,18 @@ def check_year(name: object) -> str:
 
 
 def _periods(birth: Birth, system: str, levels: int, year: str, ayanamsha: str, language: str,
-             at_jd: float = 0.0) -> _Periods:
+             at_jd: float = 0.0, node: str = "mean") -> _Periods:
     require_birth(birth)
     name = check_system(system)
     _check_levels(levels)
     year = check_year(year)
     _names.ayanamsha(ayanamsha)
     _names.language(language)
+    _names.node(node)
     utc = birth.utc
     result = zentaric.compute_dasha_periods(
         utc.year, utc.month, utc.day, utc.hour, utc.minute, birth.latitude, birth.longitude, name, levels, year,
-        ayanamsha, at_jd)
+        ayanamsha, at_jd, node)
     lords = result["lords"]
     if name == "chara":
         labels = tuple(zentaric.sign_name(_SIGNS.index(lord), language) for lord in lords)
@@ -166,13 +167,14 @@ def _periods(birth: Birth, system: str, levels: int, year: str, ayanamsha: str, 
 
 
 def dasha(birth: Birth, system: str = "vimshottari", levels: int = 3, year: str = "julian",
-          ayanamsha: str = "Lahiri", language: str = "en") -> tuple[Period, ...]:
+          ayanamsha: str = "Lahiri", language: str = "en", node: str = "mean") -> tuple[Period, ...]:
     """The maha dashas of `system` (one of DASHA_SYSTEMS) from birth, each divided down to `levels` (1..5).
 
-    `year` is the length of the dasha year (one of DASHA_YEARS). Sub-periods are read from the module's records
+    `year` is the length of the dasha year (one of DASHA_YEARS); `node` the lunar node read as Rahu, "mean" or
+    "true" (Chara dasha's co-lords, Ashtottari's condition). Sub-periods are read from the module's records
     when first looked at, so even 5 levels cost one call.
     """
-    source = _periods(birth, system, levels, year, ayanamsha, language)
+    source = _periods(birth, system, levels, year, ayanamsha, language, node=node)
     return tuple(source.period(index) for index in source.children(-1))
 
 
@@ -191,7 +193,8 @@ def _instant(when: datetime | date | str, zone: tzinfo) -> datetime:
 
 
 def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshottari", levels: int = 3,
-             year: str = "julian", ayanamsha: str = "Lahiri", language: str = "en") -> tuple[Period, ...]:
+             year: str = "julian", ayanamsha: str = "Lahiri", language: str = "en",
+             node: str = "mean") -> tuple[Period, ...]:
     """The chain of periods of `system` running at `when`: maha, antar, pratyantar, ... down to `levels`.
 
     `when` is an aware datetime, or a naive datetime, a `date` (its midnight) or ISO-8601 text (such as
@@ -203,7 +206,7 @@ def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshotta
     require_birth(birth)
     instant = _instant(when, birth.zone)
     focus = julian_day(instant)
-    source = _periods(birth, system, levels, year, ayanamsha, language, focus)
+    source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)
     chain: list[Period] = []
     parent = -1
     while len(chain) < levels:
@@ -214,7 +217,7 @@ def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshotta
                     # the instant lies within a millisecond of a bound the module drew on the other side of it: ask
                     # again with a focus inside the period the rounded bounds give
                     focus = min(max(focus, start_jd), math.nextafter(end_jd, start_jd))
-                    source = _periods(birth, system, levels, year, ayanamsha, language, focus)
+                    source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)
                     chain, parent = [], -1
                     break
                 chain.append(source.period(index, divided=False))

@@ -5,7 +5,7 @@
 
 namespace zentaric {
 
-GrahaPositions chart_grahas(const NatalChart& chart) noexcept {
+GrahaPositions chart_grahas(const NatalChart& chart, LunarNode node) noexcept {
     GrahaPositions positions{};
     const auto& planets = chart.analysis.planets;  // Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, nodes
     const auto at = [&](Body body) {
@@ -13,8 +13,8 @@ GrahaPositions chart_grahas(const NatalChart& chart) noexcept {
             if (CHART_BODY_IDS[index] == body && index < planets.size()) return planets[index].longitude;
         return 0.0;
     };
-    constexpr Body BODIES[] = {Body::Sun, Body::Moon, Body::Mars, Body::Mercury, Body::Jupiter, Body::Venus,
-                               Body::Saturn, Body::MeanNode};
+    const Body BODIES[] = {Body::Sun, Body::Moon, Body::Mars, Body::Mercury, Body::Jupiter, Body::Venus,
+                           Body::Saturn, rahu_body(node)};
     for (std::size_t graha = 0; graha < std::size(BODIES); ++graha) positions.longitude[graha] = at(BODIES[graha]);
     positions.longitude[static_cast<std::size_t>(Graha::Ketu)] =
         normalize_degrees(positions.longitude[static_cast<std::size_t>(Graha::Rahu)] + 180.0);
@@ -25,14 +25,17 @@ GrahaPositions chart_grahas(const NatalChart& chart) noexcept {
 Result<DashaPeriods> birth_dasha_periods(std::int32_t year, std::uint32_t month, std::uint32_t day,
                                          std::uint32_t hour, std::uint32_t minute, double latitude, double longitude,
                                          std::string_view system_name, std::uint8_t levels,
-                                         std::string_view year_name, std::string_view ayanamsha, double focus_jd) {
+                                         std::string_view year_name, std::string_view ayanamsha, double focus_jd,
+                                         std::string_view node_name) {
     const Result<DashaSystem> system = parse_dasha_system(system_name);
     if (!system) return system.error();
     const Result<DashaYear> year_length = parse_dasha_year(year_name);
     if (!year_length) return year_length.error();
+    const Result<LunarNode> node = parse_lunar_node(node_name);
+    if (!node) return node.error();
     Result<NatalChart> chart = natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha, "Equal");
     if (!chart) return chart.error();
-    const GrahaPositions positions = chart_grahas(chart.value());
+    const GrahaPositions positions = chart_grahas(chart.value(), node.value());
     const double year_days = DASHA_YEAR_TABLE[static_cast<std::size_t>(year_length.value())].days;
     if (year_days == 0.0) return value_error("The solar dasha year is not available yet");
     return dasha_periods(system.value(), positions, chart.value().julian_day, levels, year_days, focus_jd);

@@ -41,8 +41,8 @@ struct Parameter {
         : name(name), kind(kind), optional(true), fallback{0, 0, 0.0, text, {}} {}
 };
 
-// The most parameters a function has (compute_dasha_periods' twelve): the size of the binding's scratch arrays.
-inline constexpr std::size_t MAX_PARAMETERS = 12;
+// The most parameters a function has (compute_dasha_periods' thirteen): the size of the binding's scratch arrays.
+inline constexpr std::size_t MAX_PARAMETERS = 13;
 
 // A module function's name and parameters, the optional ones last.
 template <std::size_t N>

@@ -241,8 +241,9 @@ inline constexpr auto COMPUTE_DASHA_PERIODS_DOC = docstring<COMPUTE_DASHA_PERIOD
     "    system: ", DASHA_SYSTEM_LIST.chars, " (any case).\n"
     "    levels: depth of the periods, 1 (maha dashas) to 5; 0 counts as 1, more than 5 as 5.\n"
     "    year_length: ", DASHA_YEAR_LIST.chars, " (days of the dasha year).\n"
-    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n"
-    "    at_jd: when not 0.0, only the periods containing this Julian Day (UT) are divided.\n\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, AYANAMSHA_MATCHING, "\n"
+    "    at_jd: when not 0.0, only the periods containing this Julian Day (UT) are divided.\n"
+    "    node: ", LUNAR_NODE_LIST.chars, " (Rahu: the mean node or the true orbit's; Ketu opposite).\n\n"
     "Returns:\n"
     "    dict with system, star (the Moon's nakshatra; Chara: the lagna sign), balance (of the first maha dasha),\n"
     "    applicable (the system's classical condition holds), condition (its text), year_days, lords (names by\n"
@@ -250,7 +251,7 @@ inline constexpr auto COMPUTE_DASHA_PERIODS_DOC = docstring<COMPUTE_DASHA_PERIOD
     "    records in native byte order, struct format \"=ddIBBxx\" (start_jd, end_jd, descendants, position,\n"
     "    level), each period followed by its descendants (its sub-periods, theirs, ...).\n\n"
     "Raises:\n"
-    "    ValueError: unknown system, year length or ayanamsha, or a date outside the ephemeris.");
+    "    ValueError: unknown system, year length, node or ayanamsha, or a date outside the ephemeris.");
 inline constexpr auto MATCH_MOONS_DOC = docstring<MATCH_MOONS>(
     "Match a couple's Moons: the kootas of guna milan or the ten poruthams.\n\n"
     "Args:\n"

@@ -126,7 +126,7 @@ PyObject* compute_dasha_periods(const Argument* a) {
         static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
         static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
         static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text,
-        clamp_dasha_levels(static_cast<unsigned>(a[8].integer)), a[9].text, a[10].text, focus);
+        clamp_dasha_levels(static_cast<unsigned>(a[8].integer)), a[9].text, a[10].text, focus, a[12].text);
     if (!periods) return raise_error(periods.error());
     return new_dasha_periods_dict(periods.value());
 }

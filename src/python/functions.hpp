@@ -51,7 +51,8 @@ inline constexpr Signature JAIMINI{"jaimini", {
 inline constexpr Signature COMPUTE_DASHA_PERIODS{"compute_dasha_periods", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"system", K::Text, "Vimshottari"}, {"levels", K::UInt8, 3},
-    {"year_length", K::Text, "julian"}, {"ayanamsha", K::Text, "Lahiri"}, {"at_jd", K::Float, 0.0}}};
+    {"year_length", K::Text, "julian"}, {"ayanamsha", K::Text, "Lahiri"}, {"at_jd", K::Float, 0.0},
+    {"node", K::Text, "mean"}}};
 
 PyObject* compute_dasha(const Argument* a);
 PyObject* get_nakshatra(const Argument* a);

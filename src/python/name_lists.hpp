@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "chart/lunar_node.hpp"
 #include "houses/house_system.hpp"
 #include "locale/names.hpp"
 #include "sidereal/ayanamsha.hpp"
@@ -113,6 +114,7 @@ inline constexpr auto HOUSE_SYSTEM_LIST = spelled<put_name_list<HOUSE_SYSTEM_TAB
 inline constexpr auto AYANAMSHA_LIST = spelled<put_name_list<AYANAMSHA_TABLE, Listing::Names>>();
 inline constexpr auto AYANAMSHA_SPELLINGS_LIST =
     spelled<put_name_list<AYANAMSHA_TABLE, Listing::NamesAndFurtherNames>>();
+inline constexpr auto LUNAR_NODE_LIST = spelled<put_name_list<LUNAR_NODE_TABLE, Listing::Names>>();
 inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::QuotedSpellings>>();
 inline constexpr auto VARGA_GROUP_LIST = spelled<put_name_list<VARGA_GROUP_TABLE, Listing::Names>>();
 inline constexpr auto DASHA_SYSTEM_LIST = spelled<put_name_list<DASHA_SYSTEM_TABLE, Listing::Names>>();

@@ -70,6 +70,11 @@ def ayanamsha_option(parser: argparse.ArgumentParser) -> None:
         "LahiriIcrc is the Calendar Reform Committee's"))
 
 
+def node_option(parser: argparse.ArgumentParser) -> None:
+    parser.add_argument("--node", default="mean", type=str.lower, choices=_names.NODES,
+                        help="Rahu: the mean node (default) or the node of the Moon's true orbit; Ketu opposite")
+
+
 def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("text", "json")) -> None:
     parser.add_argument("--date", required=True, help="local birth date, YYYY-MM-DD")
     parser.add_argument("--time", required=True, help="local birth time, HH:MM[:SS]")

@@ -9,7 +9,7 @@ import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart.chart import natal
-from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name
+from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name, node_option
 from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Period, check_system, check_year, dasha, dasha_at
 from zentaric_chart.text import periods_text
 
@@ -17,6 +17,7 @@ from zentaric_chart.text import periods_text
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser("dasha", help="dasha periods (Vimshottari, Yogini, ...)")
     birth_options(parser)
+    node_option(parser)
     parser.add_argument("--system", default="vimshottari",
                         help=f"dasha system: {', '.join(DASHA_SYSTEMS)} (default vimshottari)")
     parser.add_argument("--year", default="julian", help=f"dasha year: {', '.join(DASHA_YEARS)} (default julian)")
@@ -34,7 +35,7 @@ def document(args: argparse.Namespace) -> str:
     system = name("--system", check_system, args.system)
     year = name("--year", check_year, args.year)
     options: dict[str, Any] = {"system": system, "levels": args.levels, "year": year, "ayanamsha": ayanamsha,
-                               "language": language}
+                               "language": language, "node": args.node}
     if args.at is not None:
         running = dasha_at(born, moment("--at", args.at, born.zone), **options)
         if args.format == "json":
