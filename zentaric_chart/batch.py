@@ -28,7 +28,7 @@ import sys
 import tempfile
 import threading
 import time
-from collections.abc import Callable, Sequence
+from collections.abc import Callable, Mapping, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
 from datetime import UTC, datetime, timedelta
 from typing import Any
@@ -258,6 +258,8 @@ def _whole(value: Any) -> Any:
 def _inputs(births: Any) -> tuple[Any, Task]:
     """The births' index and their five input columns as plain lists."""
     pandas = _pandas()
+    if not isinstance(births, (pandas.DataFrame, Mapping)):
+        raise TypeError(f"births must be a pandas DataFrame or a mapping of columns, not {type(births).__name__}")
     frame = births if isinstance(births, pandas.DataFrame) else pandas.DataFrame(births)
     absent = [name for name in REQUIRED_COLUMNS if name not in frame.columns]
     if absent:
@@ -446,6 +448,8 @@ def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus
     """
     _names.ayanamsha(ayanamsha)
     _names.house_system(houses)
+    if processes is not None and (isinstance(processes, bool) or not isinstance(processes, int)):
+        raise TypeError(f"processes must be an int or None, not {type(processes).__name__}")
     if processes is not None and processes < 1:
         raise ValueError(f"processes {processes} must be at least 1 (or None: all cores)")
     index, task = _inputs(births)

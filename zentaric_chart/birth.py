@@ -43,6 +43,12 @@ def from_julian_day(jd: float) -> datetime:
 
     A Julian Day near 2.4 million resolves about 40 microseconds, so finer digits would be noise.
     """
+    if isinstance(jd, bool) or not isinstance(jd, numbers.Real):
+        raise TypeError(f"jd must be a number, not {type(jd).__name__}")
+    try:
+        jd = float(jd)
+    except OverflowError:
+        jd = math.inf
     if not math.isfinite(jd):
         raise ValueError(f"Julian Day {jd} is not a finite number")
     days = jd - 2451545.0  # exact for Julian Days of the years 1 to 9999

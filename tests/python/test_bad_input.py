@@ -8,7 +8,7 @@ from datetime import UTC, datetime, timedelta, timezone
 
 import pytest
 
-from zentaric_chart import Birth, dasha, dasha_at, julian_day, natal
+from zentaric_chart import Birth, charts_frame, dasha, dasha_at, from_julian_day, julian_day, natal
 from zentaric_chart.cli import main
 
 KOLKATA = dict(tz="Asia/Kolkata")
@@ -29,6 +29,8 @@ BIRTH = Birth("1990-05-15 16:00", 28.6139, 77.2090, **KOLKATA)
     (lambda: natal("1990-05-15"), TypeError, ["birth", "str"]),
     (lambda: dasha_at({}, datetime.now(UTC)), TypeError, ["birth", "dict"]),
     (lambda: julian_day("x"), TypeError, ["moment", "str"]),
+    (lambda: from_julian_day(10**400), ValueError, ["Julian Day"]),
+    (lambda: charts_frame(5), TypeError, ["births"]),
     (lambda: julian_day(datetime(1, 1, 1, tzinfo=timezone(timedelta(hours=5)))), ValueError, ["moment", "UTC"]),
     (lambda: natal(BIRTH).svg(style=None), TypeError, ["style"]),
     (lambda: natal(BIRTH).svg(size=10**400), ValueError, ["size"]),
