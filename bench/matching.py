@@ -1,4 +1,5 @@
-"""Matching figures: match_frame of one profile against a million candidates' Moon places, and one couple's match.
+"""Matching and yoga figures: match_frame of one profile against a million candidates' Moon places, one couple's
+match, and a chart's yogas.
 
     python bench/matching.py [--candidates 1000000]
 
@@ -37,6 +38,8 @@ def matching_section(count=1_000_000):
     number = 20_000
     per_call = min(timeit.repeat("f(281.0, 67.0)", globals={"f": zentaric.match_moons}, number=number, repeat=5))
     print(f"match_moons(281.0, 67.0), one couple from Python: {per_call / number * 1e6:.2f} us")
+    per_call = min(timeit.repeat("chart.yogas()", globals={"chart": profile}, number=number, repeat=5))
+    print(f"Chart.yogas(), {len(profile.yogas())} yogas found: {per_call / number * 1e6:.2f} us")
 
 
 if __name__ == "__main__":

@@ -24,6 +24,9 @@ __all__ = [
     "compute_dasha_periods",
     "match_moons",
     "match_moon_places",
+    "manglik",
+    "match_manglik",
+    "yogas",
 ]
 
 class _Nakshatra(TypedDict):
@@ -139,3 +142,30 @@ def match_moons(boy_moon_longitude: SupportsFloat | SupportsIndex, girl_moon_lon
                 system: str = "ashtakoota") -> _Match: ...
 def match_moon_places(moon_longitude: SupportsFloat | SupportsIndex, role: str = "boy",
                       system: str = "ashtakoota") -> list[_Match]: ...
+
+# "from" is a keyword: the functional form of TypedDict.
+_Reading = TypedDict("_Reading", {"from": str, "house": int, "dosha": bool})
+
+class _Manglik(TypedDict):
+    """Result of manglik, keys in this order."""
+
+    readings: list[_Reading]
+    dosha: bool
+    cancelled_by: list[_Cancellation]
+    stands: bool
+
+class _ManglikMatch(TypedDict):
+    boy: _Manglik
+    girl: _Manglik
+    agrees: bool
+
+class _Yoga(TypedDict):
+    name: str
+    bodies: list[str]
+    rule: str
+    source: str
+
+def manglik(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, with_second: SupportsIndex = 1) -> _Manglik: ...
+def match_manglik(boy_longitudes: _Longitudes, boy_lagna: SupportsFloat | SupportsIndex, girl_longitudes: _Longitudes,
+                  girl_lagna: SupportsFloat | SupportsIndex, with_second: SupportsIndex = 1) -> _ManglikMatch: ...
+def yogas(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex) -> list[_Yoga]: ...

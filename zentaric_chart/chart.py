@@ -26,11 +26,12 @@ from typing import Any
 
 import zentaric
 
-from zentaric_chart import _names, jaimini, vargas
+from zentaric_chart import _names, jaimini, vargas, yogas
 from zentaric_chart.birth import Birth, require_birth
 from zentaric_chart.drawing import BodyPoint, Figure, draw
 from zentaric_chart.jaimini import Arudha, Karakas
 from zentaric_chart.vargas import Sight, VargaChart
+from zentaric_chart.yogas import Yoga
 
 #: The module's chart bodies as this package names them (the true node is left out).
 _MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
@@ -203,6 +204,10 @@ class Chart:
     def arudhas(self) -> dict[str, Arudha]:
         """Arudha padas A1 (arudha lagna) .. A12 (upapada)."""
         return jaimini.arudhas(self)
+
+    def yogas(self) -> list[Yoga]:
+        """The classical yogas the chart holds, with the grahas forming each (see `zentaric_chart.yogas`)."""
+        return yogas.yogas(self)
 
     def to_json(self) -> str:
         """The module's chart document, unchanged."""

@@ -3,21 +3,23 @@
     m = match(boy, girl)                     # charts or births; system="ashtakoota" (36 points) or "porutham" (10)
     m.total, m.maximum, m.koota("Nadi").reason, [d.name for d in m.doshas if not d.cancelled]
     match_frame(profile, charts_frame(candidates))   # one row per candidate (pip install .[batch])
+    manglik(chart).stands, manglik_match(boy, girl).agrees   # kuja dosha of one chart, and of a couple
 
-Every score, dosha and cancellation is the module's (`match_moons`, `match_moon_places`); a cancellation is reported
-beside the dosha it clears and never changes a score.
+Every score, dosha and cancellation is the module's (`match_moons`, `match_moon_places`, `manglik`,
+`match_manglik`); a cancellation is reported beside the dosha it clears and never changes a score.
 """
 from __future__ import annotations
 
 import re
 from collections.abc import Mapping
-from dataclasses import dataclass
+from dataclasses import dataclass, replace
 from typing import Any
 
 import zentaric
 
 from zentaric_chart.birth import Birth
 from zentaric_chart.chart import Chart, natal
+from zentaric_chart.vargas import graha_longitudes
 
 SYSTEMS: tuple[str, ...] = ("ashtakoota", "porutham")
 ROLES: tuple[str, ...] = ("boy", "girl")
@@ -67,13 +69,14 @@ class Dosha:
 @dataclass(frozen=True)
 class Match:
     """A couple's match: each koota in the system's order, the total of their scores (cancellations not applied), the
-    maximum and the doshas."""
+    maximum, the doshas, and the couple's manglik match (None in `match_frame`'s lookup table)."""
 
     system: str
     kootas: tuple[Koota, ...]
     total: float
     maximum: float
     doshas: tuple[Dosha, ...]
+    manglik: ManglikMatch | None = None
 
     def koota(self, name: str) -> Koota:
         """The koota called `name` ("Nadi", "Graha Maitri", "Rajju", ...)."""
@@ -81,6 +84,61 @@ class Match:
             if koota.name.lower() == name.lower():
                 return koota
         raise KeyError(f"no koota {name!r}; kootas: {', '.join(k.name for k in self.kootas)}")
+
+
+@dataclass(frozen=True)
+class ManglikReading:
+    """Mars counted from the lagna, the Moon or Venus (`reference`): its house (1..12, by signs) and whether that
+    house raises the dosha."""
+
+    reference: str
+    house: int
+    dosha: bool
+
+
+@dataclass(frozen=True)
+class Manglik:
+    """Manglik (kuja dosha) of a chart: the three readings, `dosha` when any of them raises it, the exceptions that
+    cancel it (`cancelled_by`), and `stands`: a dosha no exception cancels."""
+
+    readings: tuple[ManglikReading, ...]
+    dosha: bool
+    cancelled_by: tuple[Cancellation, ...]
+    stands: bool
+
+
+@dataclass(frozen=True)
+class ManglikMatch:
+    """A couple's manglik readings; `agrees` when both or neither carry a dosha that stands."""
+
+    boy: Manglik
+    girl: Manglik
+    agrees: bool
+
+
+def _manglik(data: Mapping[str, Any]) -> Manglik:
+    return Manglik(readings=tuple(ManglikReading(r["from"], r["house"], r["dosha"]) for r in data["readings"]),
+                   dosha=data["dosha"], cancelled_by=tuple(Cancellation(**c) for c in data["cancelled_by"]),
+                   stands=data["stands"])
+
+
+def _chart(person: Chart | Birth) -> Chart:
+    return person if isinstance(person, Chart) else natal(person)
+
+
+def manglik(person: Chart | Birth, with_second: bool = True) -> Manglik:
+    """Manglik of a chart (a birth is charted with Lahiri): Mars in the 1st, 2nd, 4th, 7th, 8th or 12th from the
+    lagna, the Moon and Venus; `with_second=False` reads 1, 4, 7, 8, 12 only."""
+    chart = _chart(person)
+    return _manglik(zentaric.manglik(graha_longitudes(chart), chart.lagna.longitude, with_second))
+
+
+def manglik_match(boy: Chart | Birth, girl: Chart | Birth, with_second: bool = True) -> ManglikMatch:
+    """A couple's manglik match (charts or births)."""
+    boy_chart, girl_chart = _chart(boy), _chart(girl)
+    data = zentaric.match_manglik(graha_longitudes(boy_chart), boy_chart.lagna.longitude,
+                                  graha_longitudes(girl_chart), girl_chart.lagna.longitude, with_second)
+    return ManglikMatch(_manglik(data["boy"]), _manglik(data["girl"]), data["agrees"])
 
 
 def _choice(kind: str, given: str, accepted: tuple[str, ...]) -> str:
@@ -91,8 +149,7 @@ def _choice(kind: str, given: str, accepted: tuple[str, ...]) -> str:
 
 def moon_longitude(person: Chart | Birth) -> float:
     """The sidereal longitude of the Moon of a chart, or of a birth's chart (Lahiri)."""
-    chart = person if isinstance(person, Chart) else natal(person)
-    return chart.body("Moon").longitude
+    return _chart(person).body("Moon").longitude
 
 
 def _match(data: Mapping[str, Any]) -> Match:
@@ -105,9 +162,11 @@ def _match(data: Mapping[str, Any]) -> Match:
 
 def match(boy: Chart | Birth, girl: Chart | Birth, system: str = "ashtakoota") -> Match:
     """The match of a couple from their Moons: `system` "ashtakoota" (guna milan, out of 36) or "porutham" (the ten
-    South Indian poruthams, one point each). Births are charted with the Lahiri ayanamsha."""
+    South Indian poruthams, one point each), with the couple's manglik match. Births are charted with Lahiri."""
     system = _choice("matching system", system, SYSTEMS)
-    return _match(zentaric.match_moons(moon_longitude(boy), moon_longitude(girl), system))
+    boy_chart, girl_chart = _chart(boy), _chart(girl)
+    kootas = _match(zentaric.match_moons(moon_longitude(boy_chart), moon_longitude(girl_chart), system))
+    return replace(kootas, manglik=manglik_match(boy_chart, girl_chart))
 
 
 def column_name(koota: str) -> str:

@@ -279,4 +279,38 @@ inline constexpr auto MATCH_MOON_PLACES_DOC = docstring<MATCH_MOON_PLACES>(
     "Raises:\n"
     "    ValueError: unknown role or system.");
 
+#define ZENTARIC_CHART_ARGS(prefix) \
+    "    " prefix "longitudes: sidereal longitudes in degrees of Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn,\n" \
+    "        Rahu, Ketu.\n" \
+    "    " prefix "lagna: sidereal longitude of the ascendant in degrees.\n"
+
+inline constexpr auto MANGLIK_DOC = docstring<MANGLIK>(
+    "Manglik (kuja dosha): Mars in the 1st, 2nd, 4th, 7th, 8th or 12th from the lagna, the Moon and Venus.\n\n"
+    "Args:\n"
+    ZENTARIC_CHART_ARGS("")
+    "    with_second: 0 for the reading without the 2nd house (1, 4, 7, 8, 12).\n\n"
+    "Returns:\n"
+    "    dict with readings (from Lagna, Moon, Venus: house of Mars and dosha), dosha (from any of them),\n"
+    "    cancelled_by (the exceptions that apply, name and rule each) and stands (a dosha no exception cancels).");
+
+inline constexpr auto MATCH_MANGLIK_DOC = docstring<MATCH_MANGLIK>(
+    "A couple's manglik match: it agrees when both or neither carry a dosha that stands.\n\n"
+    "Args:\n"
+    ZENTARIC_CHART_ARGS("boy_")
+    ZENTARIC_CHART_ARGS("girl_")
+    "    with_second: 0 for the reading without the 2nd house.\n\n"
+    "Returns:\n"
+    "    dict with boy and girl (as manglik gives them) and agrees.");
+
+inline constexpr auto YOGAS_DOC = docstring<YOGAS>(
+    "The classical yogas a chart holds, houses counted by whole signs from the lagna.\n\n"
+    "Args:\n"
+    ZENTARIC_CHART_ARGS("")
+    "\n"
+    "Returns:\n"
+    "    list of dicts with name, bodies (the grahas that form it), rule and source, in the table's order; a yoga\n"
+    "    formed by several pairs appears once for each.");
+
+#undef ZENTARIC_CHART_ARGS
+
 }  // namespace zentaric::python

@@ -39,6 +39,12 @@ inline constexpr Signature MATCH_MOONS{"match_moons", {
     {"boy_moon_longitude", K::Float}, {"girl_moon_longitude", K::Float}, {"system", K::Text, "ashtakoota"}}};
 inline constexpr Signature MATCH_MOON_PLACES{"match_moon_places", {
     {"moon_longitude", K::Float}, {"role", K::Text, "boy"}, {"system", K::Text, "ashtakoota"}}};
+inline constexpr Signature MANGLIK{"manglik", {
+    {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"with_second", K::UInt8, 1}}};
+inline constexpr Signature MATCH_MANGLIK{"match_manglik", {
+    {"boy_longitudes", K::Longitudes}, {"boy_lagna", K::Float}, {"girl_longitudes", K::Longitudes},
+    {"girl_lagna", K::Float}, {"with_second", K::UInt8, 1}}};
+inline constexpr Signature YOGAS{"yogas", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
 
 inline constexpr Signature VEDIC_DIGNITY{"vedic_dignity", {{"longitudes", K::Longitudes}, {"varga", K::Text, "d1"}}};
 inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
@@ -75,5 +81,8 @@ PyObject* panchanga_name(const Argument* a);
 PyObject* compute_dasha_periods(const Argument* a);
 PyObject* match_moons(const Argument* a);          // matching_functions.cpp
 PyObject* match_moon_places(const Argument* a);
+PyObject* manglik(const Argument* a);              // yoga_functions.cpp
+PyObject* match_manglik(const Argument* a);
+PyObject* yogas(const Argument* a);
 
 }  // namespace zentaric::python

@@ -54,6 +54,9 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     ZENTARIC_METHOD(match_moons, MATCH_MOONS),
     ZENTARIC_METHOD(match_moon_places, MATCH_MOON_PLACES),
+    ZENTARIC_METHOD(manglik, MANGLIK),
+    ZENTARIC_METHOD(match_manglik, MATCH_MANGLIK),
+    ZENTARIC_METHOD(yogas, YOGAS),
     {nullptr, nullptr, 0, nullptr},
 };
 

@@ -10,7 +10,7 @@ from zentaric_chart import _names
 from zentaric_chart.birth import Birth
 from zentaric_chart.chart import natal
 from zentaric_chart.cli.common import UsageError, birth, name
-from zentaric_chart.matching import SYSTEMS, Match, match
+from zentaric_chart.matching import SYSTEMS, Manglik, Match, match
 
 PERSON = ("DATE", "TIME", "TZ", "LAT", "LON")
 
@@ -46,6 +46,13 @@ def match_text(result: Match) -> str:
     for dosha in result.doshas:
         cleared = "; ".join(f"{c.name} ({c.rule})" for c in dosha.cancelled_by)
         lines.append(f"{dosha.name} dosha" + (f", cancelled: {cleared}" if cleared else ", not cancelled"))
+    if result.manglik is not None:
+        def state(person: Manglik) -> str:
+            cleared = ", ".join(c.name for c in person.cancelled_by)
+            return "manglik" if person.stands else f"manglik, cancelled ({cleared})" if person.dosha else "not manglik"
+        couple = result.manglik
+        lines.append(f"Manglik: boy {state(couple.boy)}; girl {state(couple.girl)}; "
+                     f"{'agrees' if couple.agrees else 'does not agree'}")
     return "\n".join(lines)
 
 

@@ -1,0 +1,104 @@
+// A chart's manglik reading, a couple's, and the chart's yogas.
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+#include "python/functions.hpp"
+#include "python/objects.hpp"
+#include "vedic/graha.hpp"
+#include "vedic/manglik.hpp"
+#include "vedic/yogas.hpp"
+
+namespace zentaric::python {
+namespace {
+
+bool put(PyObject* dict, const char* key, PyObject* value) {
+    if (value == nullptr) return false;
+    const int status = PyDict_SetItemString(dict, key, value);
+    Py_DECREF(value);
+    return status == 0;
+}
+
+bool append(PyObject* list, PyObject* item) {
+    if (item == nullptr) return false;
+    const int status = PyList_Append(list, item);
+    Py_DECREF(item);
+    return status == 0;
+}
+
+GrahaLongitudes longitudes_of(const Argument& argument) {
+    GrahaLongitudes longitudes{};
+    std::copy(std::begin(argument.longitudes), std::end(argument.longitudes), longitudes.begin());
+    return longitudes;
+}
+
+PyObject* named_rule(std::string_view name, std::string_view rule) {
+    PyObject* dict = PyDict_New();
+    if (dict != nullptr && !(put(dict, "name", new_text(name)) && put(dict, "rule", new_text(rule)))) Py_CLEAR(dict);
+    return dict;
+}
+
+// {"readings": [{"from", "house", "dosha"} x 3], "dosha", "cancelled_by": [{"name", "rule"}], "stands"}
+PyObject* new_manglik_dict(const Manglik& result) {
+    PyObject* readings = PyList_New(0);
+    PyObject* cancelled_by = readings != nullptr ? PyList_New(0) : nullptr;
+    PyObject* dict = cancelled_by != nullptr ? PyDict_New() : nullptr;
+    bool ok = dict != nullptr;
+    for (const ManglikReading& reading : result.readings) {
+        PyObject* entry = ok ? PyDict_New() : nullptr;
+        ok = entry != nullptr &&
+             put(entry, "from", new_text(MANGLIK_REFERENCE_NAMES[static_cast<std::size_t>(reading.from)])) &&
+             put(entry, "house", PyLong_FromLong(reading.house)) && put(entry, "dosha", PyBool_FromLong(reading.dosha));
+        ok = append(readings, entry) && ok;
+    }
+    for (std::size_t e = 0; ok && e < MANGLIK_EXCEPTION_TABLE.size(); ++e)
+        if (result.exceptions >> e & 1u)
+            ok = append(cancelled_by, named_rule(MANGLIK_EXCEPTION_TABLE[e].name, MANGLIK_EXCEPTION_TABLE[e].rule));
+    ok = ok && put(dict, "readings", Py_NewRef(readings)) && put(dict, "dosha", PyBool_FromLong(result.dosha)) &&
+         put(dict, "cancelled_by", Py_NewRef(cancelled_by)) && put(dict, "stands", PyBool_FromLong(result.stands()));
+    Py_XDECREF(readings);
+    Py_XDECREF(cancelled_by);
+    if (!ok) Py_CLEAR(dict);
+    return dict;
+}
+
+PyObject* new_body_list(GrahaSet bodies) {
+    PyObject* list = PyList_New(0);
+    for (std::size_t g = 0; list != nullptr && g < GRAHA_COUNT; ++g)
+        if ((bodies >> g & 1u) != 0 && !append(list, new_text(GRAHA_NAMES[g]))) Py_CLEAR(list);
+    return list;
+}
+
+}  // namespace
+
+PyObject* manglik(const Argument* a) {
+    return new_manglik_dict(zentaric::manglik(longitudes_of(a[0]), a[1].number, a[2].integer != 0));
+}
+
+PyObject* match_manglik(const Argument* a) {
+    const bool with_second = a[4].integer != 0;
+    const Manglik boy = zentaric::manglik(longitudes_of(a[0]), a[1].number, with_second);
+    const Manglik girl = zentaric::manglik(longitudes_of(a[2]), a[3].number, with_second);
+    PyObject* dict = PyDict_New();
+    if (dict != nullptr && !(put(dict, "boy", new_manglik_dict(boy)) && put(dict, "girl", new_manglik_dict(girl)) &&
+                             put(dict, "agrees", PyBool_FromLong(manglik_agrees(boy, girl)))))
+        Py_CLEAR(dict);
+    return dict;
+}
+
+PyObject* yogas(const Argument* a) {
+    const YogaList found = find_yogas(longitudes_of(a[0]), a[1].number);
+    PyObject* list = PyList_New(0);
+    for (std::size_t i = 0; list != nullptr && i < found.count; ++i) {
+        const YogaRow& row = YOGA_TABLE[found.items[i].yoga];
+        PyObject* entry = PyDict_New();
+        const bool ok = entry != nullptr && put(entry, "name", new_text(row.name)) &&
+                        put(entry, "bodies", new_body_list(found.items[i].bodies)) &&
+                        put(entry, "rule", new_text(row.rule)) && put(entry, "source", new_text(row.source));
+        if (!ok) Py_XDECREF(entry);
+        if (!ok || !append(list, entry)) Py_CLEAR(list);
+    }
+    return list;
+}
+
+}  // namespace zentaric::python
