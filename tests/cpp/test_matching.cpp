@@ -44,7 +44,7 @@ TEST(GrahaMaitri, PointsFollowTheNaturalRelationships) {
     for (std::uint8_t a = 0; a < 7; ++a)
         for (std::uint8_t b = 0; b < 7; ++b) {
             int friends = 0, enemies = 0;
-            for (const auto [of, towards] : {std::pair{a, b}, std::pair{b, a}}) {
+            for (const auto& [of, towards] : {std::pair{a, b}, std::pair{b, a}}) {
                 const Relationship r = natural_relationship(static_cast<Graha>(of), static_cast<Graha>(towards));
                 friends += r == Relationship::Friend;
                 enemies += r == Relationship::Enemy;
