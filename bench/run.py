@@ -199,6 +199,47 @@ def chart_section(rounds=15):
           "9 calc_ut, houses, ayanamsha, aspects, json.dumps")
 
 
+def package_section(rounds=15, frame_rounds=5, frame_copies=50):
+    """The package's overhead over the module: `natal` against `compute_natal_chart` for the same births, and
+    `charts_frame` in one process against the bare loop of module calls over the births repeated `frame_copies`
+    times (so that the frame's fixed cost is spread as over a real table); each pair timed back to back per round
+    (the median ratio or difference, and the best per-chart cost)."""
+    from datetime import UTC, datetime
+
+    from zentaric_chart import Birth, charts_frame, natal
+    births = [Birth(datetime(year, month, day, hour, minute, tzinfo=UTC), latitude, longitude)
+              for year, month, day, hour, minute, latitude, longitude in CHART_BIRTHS]
+    module = lambda birth: zentaric.compute_natal_chart(*birth)  # noqa: E731
+    package = lambda birth: natal(birth)  # noqa: E731
+    ratios, natal_costs = [], []
+    for _ in range(rounds):
+        module_cost = seconds_over(module, CHART_BIRTHS)
+        natal_costs.append(seconds_over(package, births))
+        ratios.append(natal_costs[-1] / module_cost)
+    ratios.sort()
+    print(f"package over {len(CHART_BIRTHS)} births{'us per chart':>48s}")
+    print(f"  natal (Birth given)                                 {min(natal_costs) * 1e6 / len(births):8.1f}   "
+          f"median ratio {ratios[len(ratios) // 2]:.2f} to compute_natal_chart")
+    try:
+        import pandas
+    except ImportError:
+        print("  charts_frame: pandas not installed")
+        return
+    many = CHART_BIRTHS * frame_copies
+    frame = pandas.DataFrame({"time": [birth.utc for birth in births] * frame_copies,
+                              "latitude": [birth.latitude for birth in births] * frame_copies,
+                              "longitude": [birth.longitude for birth in births] * frame_copies})
+    overheads = []
+    for _ in range(frame_rounds):
+        module_cost = seconds_over(module, many)
+        started = time.perf_counter()
+        charts_frame(frame, processes=1, progress=False)
+        overheads.append((time.perf_counter() - started - module_cost) / len(many) * 1e6)
+    overheads.sort()
+    print(f"  charts_frame, one process, {len(many)} rows: per row over compute_natal_chart "
+          f"{overheads[len(overheads) // 2]:6.1f}   (median)")
+
+
 def plain_python_dasha_seconds(arguments):
     started = time.perf_counter()
     json.dumps(reference_dasha(*arguments), separators=(",", ":"))
@@ -211,6 +252,7 @@ if __name__ == "__main__":
     else:
         main()
         chart_section()
+        package_section()
         dasha_section()
         from matching import matching_section  # noqa: E402  (bench/matching.py, beside this file)
         matching_section()

@@ -27,6 +27,7 @@ __all__ = [
     "manglik",
     "match_manglik",
     "yogas",
+    "compute_natal_record",
 ]
 
 class _Nakshatra(TypedDict):
@@ -80,6 +81,61 @@ class _DashaPeriods(TypedDict):
     lords: tuple[str, ...]
     names: tuple[str, ...]
     periods: bytes
+
+class _Place(TypedDict):
+    """A longitude of the chart's zodiac read in signs and nakshatras (the lagna of compute_natal_record)."""
+
+    longitude: float
+    sign: str
+    sign_index: int
+    degree: float
+    nakshatra: str
+    nakshatra_index: int
+    pada: int
+    sign_label: str
+    nakshatra_label: str
+
+class _Graha(_Place):
+    """A body of compute_natal_record."""
+
+    name: str
+    label: str
+    latitude: float
+    speed: float
+    distance: float
+    retrograde: bool
+    house: int
+    dignity: str
+    vedic_dignity: str | None
+
+class _RecordHouses(TypedDict):
+    system: str
+    polar_fallback: bool
+    cusps_tropical: tuple[float, ...]
+    cusps_sidereal: tuple[float, ...]
+    asc_tropical: float
+    mc_tropical: float
+    mc_sidereal: float
+
+class _RecordAspect(TypedDict):
+    body1: str
+    body2: str
+    type: str
+    orb: float
+    strength: float
+    applying: bool
+
+class _NatalRecord(TypedDict):
+    """Result of compute_natal_record."""
+
+    ayanamsha: str
+    house_system: str
+    ayanamsha_value: float
+    julian_day: float
+    bodies: tuple[_Graha, ...]
+    lagna: _Place
+    houses: _RecordHouses
+    aspects: tuple[_RecordAspect, ...]
 
 def compute_dasha(moon_longitude: SupportsFloat | SupportsIndex, birth_jd: SupportsFloat | SupportsIndex,
                   levels: SupportsIndex = 3) -> str: ...
@@ -169,3 +225,7 @@ def manglik(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, with_
 def match_manglik(boy_longitudes: _Longitudes, boy_lagna: SupportsFloat | SupportsIndex, girl_longitudes: _Longitudes,
                   girl_lagna: SupportsFloat | SupportsIndex, with_second: SupportsIndex = 1) -> _ManglikMatch: ...
 def yogas(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex) -> list[_Yoga]: ...
+def compute_natal_record(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
+                         minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
+                         longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
+                         house_system: str = "Placidus", language: str = "en") -> _NatalRecord: ...

@@ -48,6 +48,9 @@ VIMSHOPAKA_GROUPS = listed(zentaric.vimshopaka_bala, "group")
 LANGUAGES = listed(zentaric.sign_name, "language")
 NODES = listed(zentaric.compute_dasha_periods, "node")  # which lunar node is Rahu: "mean", "true"
 LANGUAGE_NAMES: tuple[str, ...] = ("english", "hindi", "sanskrit", "tamil", "telugu", "kannada", "bengali")
+#: The chart's bodies (the grahas of `compute_natal_record`), in their order.
+BODIES: tuple[str, ...] = ("Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu")
+_BODY_KEYS = {name.lower(): name for name in BODIES}
 
 
 class UnknownName(ValueError):
@@ -70,14 +73,22 @@ def closest(given: str, accepted: Sequence[str]) -> str | None:
     return keys[match[0]] if match else None
 
 
+#: (kind, name) pairs the module has accepted: a name is asked of the module once.
+_accepted: set[tuple[str, str]] = set()
+
+
 def _check(kind: str, given: object, accepted: Sequence[str], probe: Callable[[str], object],
            shown: Sequence[str] | None = None) -> str:
+    if (kind, given) in _accepted:
+        return given  # type: ignore[return-value]  # only str are kept
     if not isinstance(given, str):
         raise TypeError(f"{kind} must be a str, not {type(given).__name__}")
     try:
         probe(given)
     except ValueError:
         raise UnknownName(kind, given, shown or accepted, closest(given, accepted)) from None
+    if len(_accepted) < 4096:  # spellings differ only in case: a bound keeps a flood of them from growing it
+        _accepted.add((kind, given))
     return given
 
 
@@ -114,3 +125,13 @@ def _known_node(text: str) -> None:
 def node(name: object) -> str:
     """`name` if it names a lunar node the module reads as Rahu ("mean", "true", any case), else UnknownName."""
     return _check("node", name, NODES, _known_node).lower()
+
+
+def body(name: object) -> str:
+    """The body `name` spelled as the chart spells it ("rahu" → "Rahu"), else UnknownName with the closest."""
+    if not isinstance(name, str):
+        raise TypeError(f"body must be a str, not {type(name).__name__}")
+    found = _BODY_KEYS.get(name.strip().lower())
+    if found is None:
+        raise UnknownName("body", name, BODIES, closest(name, BODIES))
+    return found

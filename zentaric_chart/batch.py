@@ -5,7 +5,7 @@
 
 `births` has a `time` column (an aware datetime, a naive one, or ISO-8601 text), optionally `tz` (the IANA zone a
 naive time is read in; naive times without one are UTC) and `fold`, and `latitude`, `longitude`. Every birth goes
-through `Birth` and the module's `compute_natal_chart` at `Birth.utc`, and its columns hold exactly what `natal`
+through `Birth` and the module's `compute_natal_record` at `Birth.utc`, and its columns hold exactly what `natal`
 shows for it: `<body>_<field>` for the bodies of `Chart.bodies` and the fields of `BODY_FIELDS`, `lagna_<field>`,
 the cusps in both zodiacs, and `utc`, `julian_day`, `ayanamsha_value`, `polar_fallback`. A birth that cannot be
 computed gets its message in `error` and missing values elsewhere; the other rows go on.
@@ -35,15 +35,8 @@ from typing import Any
 
 import zentaric
 
-_read_json: Callable[[str], Any]
-try:  # the same numbers as the json module's, in a fifth of the time (the module's document is plain JSON)
-    from orjson import loads as _read_json
-except ImportError:
-    from json import loads as _read_json
-
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
-from zentaric_chart.chart import ketu_place, normalized
 
 #: Chart bodies in `Chart.bodies` order, as column prefixes.
 BODIES: tuple[str, ...] = ("sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu")
@@ -82,12 +75,21 @@ COLUMNS: dict[str, str] = {
     "polar_fallback": "flag",
     "error": "text",
 }
-#: Numbers per computed row: every column but `error`, each as a double (texts as their table index, flags as 0
-#: or 1, the UTC time as minutes since 1970), so that a worker sends back one array of doubles.
-_WIDTH = len(COLUMNS) - 1
+
+
+def _packed_as(column: str) -> str:
+    """The column whose number `column` shares: `<x>_sign` that of `<x>_sign_index`, `<x>_nakshatra` that of
+    `<x>_nakshatra_index` (a name's code is its index)."""
+    return column + "_index" if column.endswith(("_sign", "_nakshatra")) else column
+
+
+#: Where each column's number is in a computed row: every column but `error` as a double (texts as their table
+#: index, flags as 0 or 1, the UTC time as minutes since 1970), so that a worker sends back one array of doubles.
+_PACKED = [column for column in COLUMNS if column != "error" and _packed_as(column) == column]
+_SLOTS = {column: _PACKED.index(_packed_as(column)) for column in COLUMNS if column != "error"}
+_WIDTH = len(_PACKED)
 _ROW = struct.Struct(f"={_WIDTH}d")
 _FAILED = _ROW.pack(*(math.nan,) * _WIDTH)
-_AFTER_ASPECTS = ',"ayanamsha_value":'
 _EPOCH = datetime(1970, 1, 1, tzinfo=UTC)
 _MINUTE = timedelta(minutes=1)
 
@@ -133,39 +135,22 @@ def require_pyarrow() -> None:
         raise _needs("batch", "pyarrow") from error
 
 
-def _zodiac(longitude: float) -> Row:
-    """LAGNA_FIELDS of a sidereal longitude as `Chart` computes them (texts as table indices)."""
-    sign_index = int(longitude // 30.0) % 12
-    nakshatra = zentaric.get_nakshatra(longitude)
-    return (longitude, sign_index, sign_index, longitude - 30.0 * sign_index, nakshatra["index"], nakshatra["index"],
-            nakshatra["pada"])
-
-
-def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str) -> list[float]:
-    """The numbers of one birth's columns (see _WIDTH), from the module's chart at the UTC minute `utc`.
-
-    The light path to what `natal` gives: no dataclass is built, and the document is read once, by the fastest
-    reader at hand, from its second member on: "aspects" comes first (members are in key order) and is not used.
-    """
-    text = zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude,
-                                        ayanamsha, houses)
-    document = _read_json("{" + text[text.index(_AFTER_ASPECTS) + 1:])
-    shift = document["ayanamsha_value"]
-    house_data = document["houses"]
-    cusps = house_data["cusps"]
-    values: list[Any] = [(utc - _EPOCH) // _MINUTE, document["julian_day"], shift]
-    planets = document["planets"]
-    for planet in planets[:8]:  # Sun .. Saturn, then the mean node (Rahu); the true node is not a chart body
-        values += (*_zodiac(planet["longitude"]), planet["house"], _DIGNITY_CODES[planet["dignity"]],
-                   planet["retrograde"], planet["speed"], planet["latitude"], planet["distance"])
-    rahu = planets[7]
-    ketu, ketu_house = ketu_place(rahu["longitude"], shift, cusps)
-    values += (*_zodiac(ketu), ketu_house, _DIGNITY_CODES["Peregrine"],
-               rahu["retrograde"], rahu["speed"], -rahu["latitude"], rahu["distance"])
-    values += _zodiac(normalized(house_data["asc"] - shift))
-    values += [normalized(cusp - shift) for cusp in cusps]
-    values += cusps
-    values += (house_data["asc"], normalized(house_data["mc"] - shift), house_data["mc"],
+def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str) -> list[Any]:
+    """The numbers of one birth's columns (see _SLOTS), from the module's chart record at the UTC minute `utc`:
+    the light path to what `natal` gives, with no dataclass built."""
+    record = zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude,
+                                           ayanamsha, houses)
+    values: list[Any] = [(utc - _EPOCH) // _MINUTE, record["julian_day"], record["ayanamsha_value"]]
+    for body in record["bodies"]:
+        values += (body["longitude"], body["sign_index"], body["degree"], body["nakshatra_index"], body["pada"],
+                   body["house"], _DIGNITY_CODES[body["dignity"]], body["retrograde"], body["speed"],
+                   body["latitude"], body["distance"])
+    lagna = record["lagna"]
+    values += (lagna["longitude"], lagna["sign_index"], lagna["degree"], lagna["nakshatra_index"], lagna["pada"])
+    house_data = record["houses"]
+    values += house_data["cusps_sidereal"]
+    values += house_data["cusps_tropical"]
+    values += (house_data["asc_tropical"], house_data["mc_sidereal"], house_data["mc_tropical"],
                house_data["polar_fallback"])
     return values
 
@@ -397,11 +382,11 @@ def _frame(index: Any, rows: Rows) -> Any:
     numbers, errors = rows
     table = numpy.frombuffer(numbers, dtype=numpy.float64).reshape(len(errors), _WIDTH)
     data: dict[str, Any] = {}
-    for column, (name, kind) in enumerate(COLUMNS.items()):
+    for name, kind in COLUMNS.items():
         if kind == "text":
             data[name] = pandas.array(errors, dtype=_dtype(kind))
             continue
-        values = table[:, column]
+        values = table[:, _SLOTS[name]]
         missing = numpy.isnan(values)
         whole = numpy.where(missing, 0, values).astype(numpy.int64)
         if kind == "float":

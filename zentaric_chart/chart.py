@@ -1,4 +1,4 @@
-"""The natal chart as frozen dataclasses, built from the module's chart document.
+"""The natal chart as frozen dataclasses, built from the module's chart record (`compute_natal_record`).
 
 Structure (all frozen dataclasses; angles in degrees):
   Chart
@@ -18,11 +18,9 @@ module's true node is not a chart body here (it stays in `to_json()`).
 """
 from __future__ import annotations
 
-import json
-import math
-from dataclasses import asdict, dataclass, field
-from collections.abc import Sequence
-from typing import Any
+from dataclasses import asdict, dataclass
+from collections.abc import Mapping
+from typing import Any, TypeVar
 
 import zentaric
 
@@ -33,42 +31,36 @@ from zentaric_chart.jaimini import Arudha, Karakas
 from zentaric_chart.vargas import Sight, VargaChart
 from zentaric_chart.yogas import Yoga
 
-#: The module's chart bodies as this package names them (the true node is left out).
-_MODULE_NAMES = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
-                 "Jupiter": "Jupiter", "Saturn": "Saturn", "MeanNode": "Rahu"}
+T = TypeVar("T")
+
+#: The chart's bodies, in `Chart.bodies` order.
+BODY_NAMES = _names.BODIES
 #: Row of each body in the module's localised planet table.
 PLANET_ROWS = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6,
-                "Rahu": 7, "Ketu": 8}
+               "Rahu": 7, "Ketu": 8}
 
 
 def normalized(degrees: float) -> float:
     """An angle in [0, 360)."""
-    value = math.fmod(degrees, 360.0)
-    if value < 0.0:
-        value += 360.0
+    value = degrees % 360.0
     return 0.0 if value >= 360.0 else value
 
 
-def house_of(tropical_longitude: float, cusps: Sequence[float]) -> int:
-    """House 1..12 of a longitude against cusps of the same zodiac; a cusp opens its house (the module's rule)."""
-    for house in range(12):
-        start, end = cusps[house], cusps[(house + 1) % 12]
-        inside = start <= tropical_longitude < end if end > start else (tropical_longitude >= start or
-                                                                         tropical_longitude < end)
-        if inside:
-            return house + 1
-    return 1
+class UnknownBody(KeyError):
+    """A body name the chart does not have; the message names the closest one."""
 
-
-def ketu_place(rahu_longitude: float, ayanamsha_value: float, cusps: Sequence[float]) -> tuple[float, int]:
-    """Ketu's sidereal longitude (Rahu + 180°) and its house against the chart's tropical cusps."""
-    longitude = normalized(rahu_longitude + 180.0)
-    return longitude, house_of(normalized(longitude + ayanamsha_value), cusps)
+    def __str__(self) -> str:
+        return str(self.args[0])
 
 
 @dataclass(frozen=True)
 class Placement:
-    """A sidereal longitude read in the zodiac: its sign, degree within the sign, nakshatra and pada."""
+    """A sidereal longitude read in the zodiac: its sign, degree within the sign, nakshatra and pada.
+
+    longitude: degrees of the chart's zodiac, [0, 360); sign: English name, sign_index 0 (Aries) .. 11 (Pisces);
+    degree: degrees within the sign, [0, 30); nakshatra: English name, nakshatra_index 0 (Ashwini) .. 26 (Revati);
+    pada: quarter of the nakshatra, 1..4; sign_label, nakshatra_label: the names in the chart's language.
+    """
 
     longitude: float
     sign: str
@@ -88,10 +80,16 @@ class Lagna(Placement):
 
 @dataclass(frozen=True)
 class Body(Placement):
-    """One chart body: its sidereal place, house, dignity and motion. `dignity` is the module's Western one
-    ("Domicile", "Exaltation", "Detriment", "Fall", "Peregrine"); `vedic_dignity` Parashara's in the rashi ("Exalted",
+    """One chart body: its sidereal place, house, dignity and motion.
+
+    name: "Sun" .. "Saturn", "Rahu", "Ketu"; label: the name in the chart's language; latitude: ecliptic latitude
+    in degrees (north positive); speed: degrees of longitude per day (negative when retrograde); distance:
+    astronomical units from the Earth's centre (1.0 for Rahu and Ketu, which are points); retrograde: speed < 0;
+    house: 1..12 in the chart's house system; dignity: the Western one, "Domicile", "Exaltation", "Detriment",
+    "Fall" or "Peregrine" (Rahu and Ketu always "Peregrine"); vedic_dignity: Parashara's in the rashi ("Exalted",
     "Moolatrikona", "Own", "GreatFriend", "Friend", "Neutral", "Enemy", "GreatEnemy", "Debilitated"; None for the
-    nodes)."""
+    nodes).
+    """
 
     name: str
     label: str
@@ -107,7 +105,11 @@ class Body(Placement):
 @dataclass(frozen=True)
 class Houses:
     """House cusps 1..12 in both zodiacs, with the angles; `polar_fallback` when Equal cusps stand in (Placidus or
-    Koch at polar latitudes, or any system whose cusps do not go once round the zodiac)."""
+    Koch at polar latitudes, or any system whose cusps do not go once round the zodiac).
+
+    cusps_sidereal are the chart's own zodiac (whole-sign cusps of a sidereal chart open exactly at k · 30°);
+    asc_tropical, mc_tropical and mc_sidereal are degrees.
+    """
 
     system: str
     polar_fallback: bool
@@ -130,27 +132,29 @@ class Aspect:
     applying: bool
 
 
-def _zodiac_fields(longitude: float, language: str) -> dict[str, Any]:
-    sign_index = int(longitude // 30.0) % 12
-    nakshatra = zentaric.get_nakshatra(longitude)
-    return {"longitude": longitude, "sign": zentaric.sign_name(sign_index), "sign_index": sign_index,
-            "degree": longitude - 30.0 * sign_index, "nakshatra": nakshatra["nakshatra"],
-            "nakshatra_index": nakshatra["index"], "pada": nakshatra["pada"],
-            "sign_label": zentaric.sign_name(sign_index, language),
-            "nakshatra_label": zentaric.nakshatra_name_i18n(nakshatra["index"], language)}
-
-
-def _body(name: str, planet: dict[str, Any], longitude: float, house: int, language: str,
-          vedic_dignity: str | None) -> Body:
-    return Body(name=name, label=zentaric.planet_name(PLANET_ROWS[name], language),
-                latitude=planet["latitude"], speed=planet["speed"], distance=planet["distance"],
-                retrograde=planet["retrograde"], house=house, dignity=planet["dignity"], vedic_dignity=vedic_dignity,
-                **_zodiac_fields(longitude, language))
-
-
 @dataclass(frozen=True)
 class Chart:
-    """A natal chart (see the module docstring for the structure). Build it with `natal`."""
+    """A natal chart. Build it with `natal`.
+
+    Chart
+      birth: Birth                  when and where, with the UTC minute used (`birth.utc`)
+      ayanamsha, house_system: str  the module's names ("Lahiri", "WholeSign", ...)
+      ayanamsha_value: float        degrees; sidereal = tropical - ayanamsha_value
+      julian_day: float             UT Julian Day of birth.utc
+      language: str                 language of every label
+      bodies: tuple[Body, ...]      Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu
+        Body: name, label, longitude, sign, sign_index, degree, nakshatra, nakshatra_index, pada, sign_label,
+              nakshatra_label, house, dignity, vedic_dignity, retrograde, speed (°/day), latitude (°),
+              distance (AU)
+      lagna: Lagna                  longitude, sign, sign_index, degree, nakshatra, nakshatra_index, pada, labels
+      houses: Houses                system, polar_fallback, cusps_tropical, cusps_sidereal (12 each, house 1
+                                    first), asc_tropical, mc_tropical, mc_sidereal
+      aspects: tuple[Aspect, ...]   body1, body2 (names), type, orb, strength, applying
+
+        >>> chart = natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"), houses="WholeSign")
+        >>> chart.lagna.sign, chart.body("moon").nakshatra, chart.houses.cusps_sidereal[0]
+        ('Virgo', 'Shravana', 150.0)
+    """
 
     birth: Birth
     ayanamsha: str
@@ -162,15 +166,14 @@ class Chart:
     lagna: Lagna
     houses: Houses
     aspects: tuple[Aspect, ...]
-    document: str = field(repr=False)
 
     def body(self, name: str) -> Body:
-        """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu"; any case)."""
-        wanted = name.casefold() if isinstance(name, str) else name
-        for body in self.bodies:
-            if body.name.casefold() == wanted:
-                return body
-        raise KeyError(f"no body {name!r}; bodies: {', '.join(b.name for b in self.bodies)}")
+        """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu", in any case); a KeyError naming the closest
+        body for another name."""
+        try:
+            return self.bodies[BODY_NAMES.index(_names.body(name))]
+        except _names.UnknownName as error:
+            raise UnknownBody(str(error)) from None
 
     def varga(self, name: str) -> VargaChart:
         """The divisional chart `name` ("navamsha", "d9", "D-9", ...): point ("Lagna", "Sun", ...) to sign name, with
@@ -210,8 +213,10 @@ class Chart:
         return yogas.yogas(self)
 
     def to_json(self) -> str:
-        """The module's chart document, unchanged."""
-        return self.document
+        """The module's chart document (`compute_natal_chart` for the same minute, place and names), unchanged."""
+        utc = self.birth.utc
+        return zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute, self.birth.latitude,
+                                            self.birth.longitude, self.ayanamsha, self.house_system)
 
     def svg(self, style: str = "south", varga: str = "d1", language: str | None = None, size: float = 480) -> str:
         """The chart drawn as self-contained SVG text: style "south" (South Indian), "north" (North Indian) or
@@ -220,8 +225,8 @@ class Chart:
         return draw(self.figure(), style, varga, self.language if language is None else language, size)
 
     def figure(self) -> Figure:
-        """What the drawings show of the chart: its nine bodies, lagna, cusps in its own zodiac and aspects, and the
-        caption (the local birth time and the place)."""
+        """What the drawings show of the chart: its nine bodies, lagna, midheaven, cusps in its own zodiac and
+        aspects, and the caption (the local birth time and the place)."""
         index = {body.name: position for position, body in enumerate(self.bodies)}
         birth = self.birth
         place = (f"{abs(birth.latitude):.2f}° {'N' if birth.latitude >= 0 else 'S'}  "
@@ -230,14 +235,14 @@ class Chart:
             bodies=tuple(BodyPoint(PLANET_ROWS[body.name], body.longitude, body.retrograde) for body in self.bodies),
             lagna=self.lagna.longitude, cusps=self.houses.cusps_sidereal,
             aspects=tuple((index[aspect.body1], index[aspect.body2], aspect.type) for aspect in self.aspects),
-            caption=(f"{birth.local():%Y-%m-%d %H:%M}", place))
+            caption=(f"{birth.local():%Y-%m-%d %H:%M}", place), mc=self.houses.mc_sidereal)
 
     def _repr_svg_(self) -> str:
         """Jupyter shows a chart as its South Indian drawing."""
         return self.svg()
 
     def to_dict(self) -> dict[str, Any]:
-        """Everything but the document as plain dicts, lists, str, float, int and bool (times as ISO-8601 text)."""
+        """Everything as plain dicts, lists, str, float, int and bool (times as ISO-8601 text)."""
         def plain(value: Any) -> Any:
             if isinstance(value, dict):
                 return {key: plain(item) for key, item in value.items()}
@@ -261,41 +266,41 @@ class Chart:
         }
 
 
+def natal_record(birth: Birth, ayanamsha: str, houses: str, language: str = "en") -> Mapping[str, Any]:
+    """The module's chart record (`compute_natal_record`) at `birth.utc`; the names must have been checked."""
+    utc = birth.utc
+    return zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, birth.latitude,
+                                         birth.longitude, ayanamsha, houses, language)
+
+
+_new = object.__new__
+
+
+def _made(cls: type[T], members: Mapping[str, Any]) -> T:
+    """cls(**members) in a fraction of the time: the same object (a test compares them), its fields filled in at
+    once where a frozen dataclass's __init__ sets them one by one through object.__setattr__. The module's record
+    holds each object's members under the field names."""
+    made = _new(cls)
+    made.__dict__.update(members)
+    return made
+
+
+def chart_from_record(birth: Birth, record: Mapping[str, Any], language: str) -> Chart:
+    """The `Chart` of a module record (see `natal_record`) whose labels are in `language`."""
+    members = dict(record)
+    members["bodies"] = tuple([_made(Body, body) for body in record["bodies"]])
+    members["lagna"] = _made(Lagna, record["lagna"])
+    members["houses"] = _made(Houses, record["houses"])
+    members["aspects"] = tuple([_made(Aspect, aspect) for aspect in record["aspects"]])
+    members["birth"] = birth
+    members["language"] = language
+    return _made(Chart, members)
+
+
 def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", language: str = "en") -> Chart:
-    """The natal chart of `birth` from the module's `compute_natal_chart` at `birth.utc`."""
+    """The natal chart of `birth` from the module's chart record at `birth.utc`."""
     require_birth(birth)
     _names.ayanamsha(ayanamsha)
     _names.house_system(houses)
     _names.language(language)
-    utc = birth.utc
-    document = zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute,
-                                            birth.latitude, birth.longitude, ayanamsha, houses)
-    data = json.loads(document)
-    shift = data["ayanamsha_value"]
-    house_data = data["houses"]
-    cusps = tuple(house_data["cusps"])
-    rahu = next(planet for planet in data["planets"] if planet["name"] == "MeanNode")
-    ketu_longitude, ketu_house = ketu_place(rahu["longitude"], shift, cusps)
-    longitudes = {_MODULE_NAMES[planet["name"]]: planet["longitude"] for planet in data["planets"]
-                  if planet["name"] in _MODULE_NAMES} | {"Ketu": ketu_longitude}
-    vedic = vargas.vedic_dignities([longitudes[name] for name in vargas.GRAHAS])
-    bodies = [_body(_MODULE_NAMES[planet["name"]], planet, planet["longitude"], planet["house"], language,
-                    vedic.get(_MODULE_NAMES[planet["name"]])) for planet in data["planets"] if planet["name"] in _MODULE_NAMES]
-    ketu = {**rahu, "latitude": -rahu["latitude"], "dignity": "Peregrine"}
-    bodies.append(_body("Ketu", ketu, ketu_longitude, ketu_house, language, None))
-    names = [_MODULE_NAMES.get(planet["name"]) for planet in data["planets"]]  # None for the true node
-    aspects = tuple(Aspect(body1=first, body2=second, type=aspect["type"], orb=aspect["orb"],
-                           strength=aspect["strength"], applying=aspect["applying"])
-                    for aspect in data["aspects"]
-                    for first, second in [(names[aspect["body1"]], names[aspect["body2"]])]
-                    if first is not None and second is not None)
-    summary = dict(part.split(": ", 1) for part in data["config_summary"].split(", "))
-    return Chart(
-        birth=birth, ayanamsha=summary["Zodiac"], house_system=summary["Houses"], ayanamsha_value=shift,
-        julian_day=data["julian_day"], language=language, bodies=tuple(bodies),
-        lagna=Lagna(**_zodiac_fields(normalized(house_data["asc"] - shift), language)),
-        houses=Houses(system=house_data["system"], polar_fallback=house_data["polar_fallback"],
-                      cusps_tropical=cusps, cusps_sidereal=tuple(normalized(c - shift) for c in cusps),
-                      asc_tropical=house_data["asc"], mc_tropical=house_data["mc"],
-                      mc_sidereal=normalized(house_data["mc"] - shift)),
-        aspects=aspects, document=document)
+    return chart_from_record(birth, natal_record(birth, ayanamsha, houses, language), language)

@@ -75,6 +75,7 @@ class Figure:
     cusps: Sequence[float]
     aspects: Sequence[tuple[int, int, str]] = ()
     caption: Sequence[str] = ()
+    mc: float | None = None  # the midheaven in the same zodiac
 
 
 # ---- text ---------------------------------------------------------------------------------------------------

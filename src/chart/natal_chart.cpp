@@ -79,7 +79,8 @@ Result<NatalChart> natal_chart(std::int32_t year, std::uint32_t month, std::uint
     // The houses take the mean obliquity, not the true one used for the sidereal time.
     const ChartAnalysis analysis = analyze_chart(positions.value(), config, ramc_rad * 180.0 / PI, latitude,
                                                  mean_obliquity_rad * 180.0 / PI, jd, nutation_longitude_deg);
-    return NatalChart{analysis, chart_ayanamsha(zodiac.value(), jd, nutation_longitude_deg), jd};
+    return NatalChart{analysis, chart_ayanamsha(zodiac.value(), jd, nutation_longitude_deg), jd, zodiac.value(),
+                      houses.value()};
 }
 
 }  // namespace zentaric

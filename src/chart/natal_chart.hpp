@@ -47,6 +47,8 @@ struct NatalChart {
     ChartAnalysis analysis;
     double ayanamsha_value;
     double julian_day;
+    Ayanamsha ayanamsha;
+    HouseSystem house_system;  // as requested (the houses say whether it fell back)
 };
 
 // The chart for a UTC date and time (not validated: hour 25 runs into the next day), latitude (degrees north)

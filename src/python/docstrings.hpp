@@ -313,4 +313,28 @@ inline constexpr auto YOGAS_DOC = docstring<YOGAS>(
 
 #undef ZENTARIC_CHART_ARGS
 
+inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>(
+    "Compute a natal chart as Python objects: the grahas, lagna and houses read in the chart's zodiac.\n\n"
+    "Args:\n"
+    "    year, month, day, hour, minute, latitude, longitude: as compute_natal_chart (UTC).\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n"
+    "    house_system: ", HOUSE_SYSTEM_LIST.chars, ".\n"
+    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...): the language of the labels.\n\n"
+    "Returns:\n"
+    "    dict with ayanamsha and house_system (the names parsed), ayanamsha_value (degrees subtracted from\n"
+    "    every tropical longitude), julian_day (UT), and:\n"
+    "    bodies: tuple of 9 dicts, Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu (the mean node) and\n"
+    "        Ketu (opposite Rahu), each with the members of a place (below) and name, label, latitude\n"
+    "        (degrees), speed (degrees per day), distance (AU), retrograde, house (1..12), dignity (Western)\n"
+    "        and vedic_dignity (Parashara's in the rashi; None for the nodes).\n"
+    "    lagna: the place of the ascendant.\n"
+    "    A place: longitude (degrees of the chart's zodiac, [0, 360)), sign, sign_index (0..11), degree\n"
+    "        (within the sign), nakshatra, nakshatra_index (0..26), pada (1..4), sign_label, nakshatra_label.\n"
+    "    houses: dict with system, polar_fallback, cusps_tropical and cusps_sidereal (12 each, house 1\n"
+    "        first; whole signs of a sidereal chart open at exact multiples of 30), asc_tropical,\n"
+    "        mc_tropical and mc_sidereal.\n"
+    "    aspects: tuple of dicts with body1, body2 (names, Sun to Rahu), type, orb, strength, applying.\n\n"
+    "Raises:\n"
+    "    ValueError: as compute_natal_chart, or an unknown language.");
+
 }  // namespace zentaric::python

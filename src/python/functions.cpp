@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "chart/natal_record.hpp"
 #include "format/chart_json.hpp"
 #include "chart/chart_dasha.hpp"
 #include "format/dasha_json.hpp"
@@ -182,6 +183,17 @@ PyObject* ashtakavarga(const Argument* a) {
                     set_owned(result, "shodhya_pinda", new_pindas(av.shodhya_pinda));
     if (!ok) Py_CLEAR(result);
     return result;
+}
+
+PyObject* compute_natal_record(const Argument* a) {
+    const Result<locale::Language> language = locale::parse_language(a[9].text);
+    const Result<NatalRecord> record = natal_record(
+        static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
+        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
+        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text);
+    if (!record) return raise_error(record.error());
+    if (!language) return raise_error(language.error());
+    return new_natal_record(record.value(), language.value());
 }
 
 }  // namespace zentaric::python

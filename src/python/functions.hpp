@@ -45,6 +45,10 @@ inline constexpr Signature MATCH_MANGLIK{"match_manglik", {
     {"boy_longitudes", K::Longitudes}, {"boy_lagna", K::Float}, {"girl_longitudes", K::Longitudes},
     {"girl_lagna", K::Float}, {"with_second", K::UInt8, 1}}};
 inline constexpr Signature YOGAS{"yogas", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
+inline constexpr Signature COMPUTE_NATAL_RECORD{"compute_natal_record", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
+    {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
+    {"house_system", K::Text, "Placidus"}, {"language", K::Text, "en"}}};
 
 inline constexpr Signature VEDIC_DIGNITY{"vedic_dignity", {{"longitudes", K::Longitudes}, {"varga", K::Text, "d1"}}};
 inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
@@ -84,5 +88,6 @@ PyObject* match_moon_places(const Argument* a);
 PyObject* manglik(const Argument* a);              // yoga_functions.cpp
 PyObject* match_manglik(const Argument* a);
 PyObject* yogas(const Argument* a);
+PyObject* compute_natal_record(const Argument* a);
 
 }  // namespace zentaric::python

@@ -57,6 +57,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(manglik, MANGLIK),
     ZENTARIC_METHOD(match_manglik, MATCH_MANGLIK),
     ZENTARIC_METHOD(yogas, YOGAS),
+    ZENTARIC_METHOD(compute_natal_record, COMPUTE_NATAL_RECORD),
     {nullptr, nullptr, 0, nullptr},
 };
 

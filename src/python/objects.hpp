@@ -9,8 +9,10 @@
 #include <string_view>
 
 #include "common/result.hpp"
+#include "chart/natal_record.hpp"
 #include "houses/house_cusps.hpp"
 #include "vedic/dasha_periods.hpp"
+#include "locale/names.hpp"
 
 namespace zentaric::python {
 
@@ -51,5 +53,7 @@ PyObject* new_houses_dict(const HouseCusps& houses);
 // The compute_dasha_periods dictionary: system, star, balance, applicable, condition, year_days, lords, names and
 // the periods as packed records (bytes).
 PyObject* new_dasha_periods_dict(const DashaPeriods& periods);
+// The compute_natal_record dictionary (see its docstring), names in `language`.
+PyObject* new_natal_record(const NatalRecord& record, locale::Language language);
 
 }  // namespace zentaric::python

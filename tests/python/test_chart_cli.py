@@ -33,9 +33,9 @@ def test_dasha_at_and_ephemeris_rows():
     chain = json.loads(run("dasha", *BIRTH, "--levels", "3", "--at", "2026-12-06", "--format", "json").stdout)
     assert [(period["lord"], period["level"]) for period in chain] == [("Rahu", 1), ("Moon", 2), ("Saturn", 3)]
     rows = json.loads(run("ephemeris", "--from", "2000-01-01T12:00", "--to", "2000-01-03T12:00", "--step", "1d",
-                          "--bodies", "Moon,Rahu,Ketu", "--format", "json").stdout)
+                          "--bodies", "moon,RAHU,Ketu", "--format", "json").stdout)
     document = json.loads(zentaric.compute_natal_chart(2000, 1, 1, 12, 0, 0.0, 0.0))
-    assert len(rows) == 9 and rows[0]["time"] == "2000-01-01T12:00Z"
+    assert len(rows) == 9 and rows[0]["time"] == "2000-01-01T12:00Z" and rows[0]["body"] == "Moon"
     assert rows[0]["longitude"] == document["planets"][1]["longitude"]
     assert (rows[2]["longitude"] - rows[1]["longitude"]) % 360 == pytest.approx(180)
     assert all(row["retrograde"] == (row["body"] != "Moon") for row in rows)

@@ -2,6 +2,7 @@
 
 References: pyswisseph's revjul, Lahiri ayanamsha and sidereal ascendants as
 tools/gen_reference_lagna.py stored them, and the module's own compute_dasha tree."""
+import dataclasses
 import json
 import pathlib
 import random
@@ -61,7 +62,7 @@ def test_chart_bodies_are_the_module_planets_with_ketu_opposite_rahu(birth):
         planet = planets[body.name]
         assert (body.longitude, body.sign, body.house, body.dignity, body.retrograde) == (
             planet["longitude"], planet["sign"], planet["house"], planet["dignity"], planet["retrograde"])
-    rahu, ketu = chart.body("Rahu"), chart.body("Ketu")
+    rahu, ketu = chart.body("rahu"), chart.body("KETU")  # any case, as everywhere else
     assert (ketu.longitude - rahu.longitude) % 360 == pytest.approx(180.0)
     assert (ketu.house - rahu.house) % 12 == 6  # equal houses: the opposite point is six houses on
     for body in (*chart.bodies, chart.lagna):
@@ -70,6 +71,25 @@ def test_chart_bodies_are_the_module_planets_with_ketu_opposite_rahu(birth):
         assert 0 <= body.degree < 30 and body.sign_index == int(body.longitude // 30)
     assert json.loads(json.dumps(chart.to_dict()))["bodies"][8]["name"] == "Ketu"
     assert chart.varga("D9").sign_indices["Moon"] == zentaric.compute_varga(chart.body("Moon").longitude, "navamsha")
+
+
+def test_whole_sign_cusps_of_a_sidereal_chart_open_exactly_at_the_signs():
+    # 2,028 of 12,000 such cusps once came out a hair short of their sign (59.99999999999998)
+    generator = random.Random(21)
+    for _ in range(1000):
+        birth = Birth(datetime(1800, 1, 1, tzinfo=UTC) + timedelta(minutes=generator.randrange(300 * 525_960)),
+                      generator.uniform(-66, 66), generator.uniform(-180, 180))
+        chart = natal(birth, ayanamsha=generator.choice(["Lahiri", "Raman", "FaganBradley"]), houses="WholeSign")
+        signs = [(chart.lagna.sign_index + house) % 12 for house in range(12)]
+        assert [cusp / 30 for cusp in chart.houses.cusps_sidereal] == signs
+        assert [body.house for body in chart.bodies] == [signs.index(body.sign_index) + 1 for body in chart.bodies]
+
+
+def test_chart_objects_are_whole_dataclasses():
+    chart = natal(BIRTHS[0], language="hi")
+    for item in (chart, chart.lagna, chart.houses, *chart.bodies, *chart.aspects):
+        members = {field.name: getattr(item, field.name) for field in dataclasses.fields(item)}
+        assert vars(item) == members and type(item)(**members) == item
 
 
 # Measured over 300 births of 1850-2100 at |latitude| <= 60: the chart's Lahiri value (mean + nutation) differs from

@@ -62,6 +62,10 @@ CASES = [
     ("planet_name", zentaric.planet_name, (Index(8), "bengali"), {}, None, CALLS),
     ("compute_natal_chart", zentaric.compute_natal_chart, (1990, 5, 15, 10, 30, 28.6, 77.2),
      {"ayanamsha": "Raman", "house_system": "Campanus"}, None, 5_000),
+    ("compute_natal_record", zentaric.compute_natal_record, (1990, 5, 15, 10, 30, 28.6, 77.2),
+     {"house_system": "WholeSign", "language": "ta"}, None, 5_000),
+    ("record_unknown_language", zentaric.compute_natal_record, (1990, 5, 15, 10, 30, 28.6, 77.2, "Lahiri",
+                                                                 "Equal", "xx"), {}, ValueError, 2_000),
     # binding errors
     ("missing_arguments", zentaric.compute_natal_chart, (2000, 1), {}, TypeError, CALLS),
     ("unexpected_keyword", zentaric.get_ayanamsha, (), {"julian_day": 1.0}, TypeError, CALLS),

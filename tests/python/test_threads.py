@@ -64,7 +64,7 @@ def test_eight_threads_match_serial_results():
 TOOLCHAIN_ALLOWED = {"completed.0", "__dso_handle", "__TMC_END__", "__cpu_model", "__cpu_features2"}
 MODULE_ALLOWED = {"(anonymous namespace)::" + name for name in ("MODULE_DEFINITION", "MODULE_FUNCTIONS", "the_module")}
 MODULE_ALLOWED |= {"zentaric::python::(anonymous namespace)::" + name
-                   for name in ("keys", "nakshatra_templates", "house_system_names")}
+                   for name in ("keys", "nakshatra_templates", "house_system_names", "record_names")}
 WRITABLE_SECTION = re.compile(r"^\.(data|bss|tdata|tbss)(\..*)?$")
 
 

@@ -15,12 +15,9 @@ from tqdm import tqdm
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
-from zentaric_chart.chart import normalized
 from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name
 
-EPHEMERIS_BODIES = ("Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu")
-_MODULE_BODY = {"Sun": "Sun", "Moon": "Moon", "Mercury": "Mercury", "Venus": "Venus", "Mars": "Mars",
-                "Jupiter": "Jupiter", "Saturn": "Saturn", "Rahu": "MeanNode", "Ketu": "MeanNode"}
+EPHEMERIS_BODIES = _names.BODIES
 #: Steps above this many show a progress bar (on a terminal only).
 PROGRESS_FROM = 500
 
@@ -31,7 +28,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--from", dest="start", required=True, help="first date (UTC), YYYY-MM-DD[THH:MM]")
     parser.add_argument("--to", dest="stop", required=True, help="last date (UTC), included")
     parser.add_argument("--step", default="1d", help="step: a number and d, h or m (default 1d)")
-    parser.add_argument("--bodies", default=",".join(EPHEMERIS_BODIES), help="comma-separated body names")
+    parser.add_argument("--bodies", default=",".join(EPHEMERIS_BODIES), help=f"comma-separated body names, any case: {', '.join(EPHEMERIS_BODIES)} (default: all)")
     ayanamsha_option(parser)
     parser.add_argument("--format", choices=("csv", "json"), default="csv")
     return parser
@@ -59,17 +56,14 @@ def ephemeris_rows(start: datetime, stop: datetime, step: timedelta, bodies: Seq
     with bar:
         for index in range(count):
             instant = start + index * step
-            document = json.loads(zentaric.compute_natal_chart(
+            record = zentaric.compute_natal_record(
                 instant.year, instant.month, instant.day, instant.hour, instant.minute, 0.0, 0.0, ayanamsha,
-                "Equal"))
-            planets = {planet["name"]: planet for planet in document["planets"]}
+                "Equal")
             stamp = instant.strftime("%Y-%m-%dT%H:%MZ")
             for body in bodies:
-                planet = planets[_MODULE_BODY[body]]
-                longitude = normalized(planet["longitude"] + 180.0) if body == "Ketu" else planet["longitude"]
-                nakshatra = zentaric.get_nakshatra(longitude)
-                yield {"time": stamp, "body": body, "longitude": longitude, "nakshatra": nakshatra["nakshatra"],
-                       "pada": nakshatra["pada"], "retrograde": planet["retrograde"]}
+                place = record["bodies"][EPHEMERIS_BODIES.index(body)]
+                yield {"time": stamp, "body": body, "longitude": place["longitude"], "nakshatra": place["nakshatra"],
+                       "pada": place["pada"], "retrograde": place["retrograde"]}
             bar.update()
 
 
@@ -79,11 +73,7 @@ def run(args: argparse.Namespace) -> None:
     step = _step(args.step)
     if stop < start:
         raise UsageError("--to", f"{args.stop} is before --from {args.start}")
-    bodies = [body.strip() for body in args.bodies.split(",") if body.strip()]
-    for body in bodies:
-        if body not in EPHEMERIS_BODIES:
-            suggestion = _names.closest(body, EPHEMERIS_BODIES)
-            raise UsageError("--bodies", str(_names.UnknownName("body", body, EPHEMERIS_BODIES, suggestion)))
+    bodies = [name("--bodies", _names.body, body) for body in args.bodies.split(",") if body.strip()]
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
     for option, instant in (("--from", start), ("--to", stop)):
         try:
