@@ -246,6 +246,25 @@ def plain_python_dasha_seconds(arguments):
     return time.perf_counter() - started
 
 
+def package_dasha_section(rounds=15):
+    """zentaric_chart.dasha over the module's compute_dasha_periods for the same birth and periods, timed back to
+    back: the median over rounds of their ratio (the package's overhead: names checked, maha dashas made)."""
+    from zentaric_chart import Birth, dasha, dasha_at
+
+    birth = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    arguments = (1990, 5, 15, 10, 30, 28.6139, 77.2090)
+    print("zentaric_chart.dasha against compute_dasha_periods for the same periods")
+    for system, levels, number in (("vimshottari", 3, 200), ("vimshottari", 5, 10), ("yogini", 3, 200),
+                                   ("chara", 3, 200)):
+        module = (f"f(*a, '{system}', {levels})", number, {"f": zentaric.compute_dasha_periods, "a": arguments})
+        ratio, cost, module_cost = ratio_to(module, f"f(b, '{system}', levels={levels})", {"f": dasha, "b": birth},
+                                            number, rounds)
+        print(f"  dasha(birth, '{system}', levels={levels}) {cost / 1e6:8.3f} ms   module {module_cost / 1e6:8.3f} ms"
+              f"   median ratio {ratio:5.2f}x")
+    cost = per_call_ns("f(b, w, levels=5)", 200, namespace={"f": dasha_at, "b": birth, "w": "2026-12-06"}) / 1e6
+    print(f"  dasha_at(birth, '2026-12-06', levels=5) {cost:8.3f} ms")
+
+
 if __name__ == "__main__":
     if sys.argv[1:] == ["--dasha-memory"]:
         print(json.dumps(dasha_memory(DASHA_ARGUMENTS)))
@@ -256,3 +275,4 @@ if __name__ == "__main__":
         dasha_section()
         from matching import matching_section  # noqa: E402  (bench/matching.py, beside this file)
         matching_section()
+        package_dasha_section()

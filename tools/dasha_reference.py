@@ -123,3 +123,103 @@ def as_json_values(document):
     if isinstance(document, float) and not math.isfinite(document):
         return None
     return document
+
+
+# ---- Yogini and Ashtottari maha dashas, and Chara dasha, each stated from its rule ----
+
+YOGINI_LORDS = ("Moon", "Sun", "Jupiter", "Mars", "Mercury", "Saturn", "Venus", "Rahu")  # Mangala .. Sankata
+YOGINI_NAMES = ("Mangala", "Pingala", "Dhanya", "Bhramari", "Bhadrika", "Ulka", "Siddha", "Sankata")
+# Ashtottari: lord, years, first and last star (1 Ashwini .. 27 Revati) of its group, in cycle order from Ardra.
+ASHTOTTARI = (("Sun", 6, 6, 9), ("Moon", 15, 10, 12), ("Mars", 8, 13, 16), ("Mercury", 17, 17, 19),
+              ("Saturn", 10, 20, 22), ("Jupiter", 19, 23, 25), ("Rahu", 12, 26, 2), ("Venus", 21, 3, 5))
+
+
+def _star(moon_longitude):
+    """(star 1..27, fraction of it elapsed) of a longitude."""
+    longitude = normalize_degrees(moon_longitude)
+    index = min(int(longitude / NAKSHATRA_SPAN), 26)
+    return index + 1, (longitude - index * NAKSHATRA_SPAN) / NAKSHATRA_SPAN
+
+
+def _mahas(sequence, balance, birth_jd, year_days):
+    """(lord, start) of maha dashas of (lord, years) in turn, the first running for the balance only."""
+    periods, start = [], birth_jd
+    for k, (lord, years) in enumerate(sequence):
+        periods.append((lord, start))
+        start += (balance if k == 0 else 1.0) * years * year_days
+    return periods
+
+
+def yogini_mahas(moon_longitude, birth_jd, year_days=365.25):
+    """Three cycles of the Yogini dasha: the yogini of star n is ((n + 3) mod 8, 0 meaning 8), her years her number."""
+    star, elapsed = _star(moon_longitude)
+    first = (star + 3) % 8 or 8
+    numbers = [(first - 1 + k) % 8 + 1 for k in range(24)]
+    return _mahas([(YOGINI_LORDS[n - 1], n) for n in numbers], 1.0 - elapsed, birth_jd, year_days)
+
+
+def ashtottari_mahas(moon_longitude, birth_jd, year_days=365.25):
+    """The eight Ashtottari periods from the lord of the Moon's group; the balance is the unelapsed part of the
+    whole group of stars."""
+    star, elapsed = _star(moon_longitude)
+    for position, (_, _, first, last) in enumerate(ASHTOTTARI):
+        stars = [(first - 1 + k) % 27 + 1 for k in range((last - first) % 27 + 1)]
+        if star in stars:
+            done = (stars.index(star) + elapsed) / len(stars)
+            break
+    order = [ASHTOTTARI[(position + k) % 8][:2] for k in range(8)]
+    return _mahas(order, 1.0 - done, birth_jd, year_days)
+
+
+SIGN_NAMES = ("Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius", "Capricorn",
+              "Aquarius", "Pisces")
+SIGN_LORD_NAMES = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn",
+                   "Saturn", "Jupiter")
+CHARA_COUNT_FORWARD = {"Aries", "Taurus", "Gemini", "Libra", "Scorpio", "Sagittarius"}
+
+
+def chara_first_cycle(grahas, lagna):
+    """[(sign, years)] of the twelve Chara dasha periods from the lagna (K.N. Rao). `grahas` maps the nine names
+    (Sun .. Saturn, Rahu, Ketu) to sidereal longitudes."""
+    def sign(longitude):
+        return int(normalize_degrees(longitude) // 30) % 12
+
+    def company(name):
+        return sum(1 for other, longitude in grahas.items() if other != name and sign(longitude) == sign(grahas[name]))
+
+    def lord_sign(s):
+        lord = SIGN_LORD_NAMES[s]
+        co_lord = {"Scorpio": "Ketu", "Aquarius": "Rahu"}.get(SIGN_NAMES[s])
+        if co_lord is None:
+            return sign(grahas[lord])
+        inside = [name for name in (lord, co_lord) if sign(grahas[name]) == s]
+        if len(inside) == 2:
+            return s
+        if len(inside) == 1:
+            return sign(grahas[co_lord if inside[0] == lord else lord])
+        strength = {name: (company(name), grahas[name] % 30.0) for name in (lord, co_lord)}
+        return sign(grahas[co_lord if strength[co_lord] > strength[lord] else lord])
+
+    def years(s):
+        count = (lord_sign(s) - s) % 12 if SIGN_NAMES[s] in CHARA_COUNT_FORWARD else (s - lord_sign(s)) % 12
+        return count or 12
+
+    first = sign(lagna)
+    step = 1 if SIGN_NAMES[(first + 8) % 12] in CHARA_COUNT_FORWARD else -1
+    return [(SIGN_NAMES[(first + step * k) % 12], years((first + step * k) % 12)) for k in range(12)]
+
+
+# Each nakshatra dasha's lords and years in cycle order, as the classical tables give them (BPHS ch. 46; Yogini).
+SYSTEM_YEARS = {
+    "vimshottari": dict(zip(LORD_NAMES, LORD_YEARS)),
+    "ashtottari": {lord: years for lord, years, _, _ in ASHTOTTARI},
+    "yogini": {lord: years for years, lord in enumerate(YOGINI_LORDS, 1)},
+    "shodashottari": dict(zip(("Sun", "Mars", "Jupiter", "Saturn", "Ketu", "Moon", "Mercury", "Venus"), range(11, 19))),
+    "dwadashottari": dict(zip(("Sun", "Jupiter", "Ketu", "Mercury", "Rahu", "Mars", "Saturn", "Moon"), range(7, 22, 2))),
+    "panchottari": dict(zip(("Sun", "Mercury", "Saturn", "Mars", "Venus", "Moon", "Jupiter"), range(12, 19))),
+    "shatabdika": {"Sun": 5, "Moon": 5, "Venus": 10, "Mercury": 10, "Jupiter": 20, "Mars": 20, "Saturn": 30},
+    "chaturashiti_sama": dict.fromkeys(("Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"), 12),
+    "dwisaptati_sama": dict.fromkeys(("Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu"), 9),
+    "shashtihayani": {"Jupiter": 10, "Sun": 10, "Mars": 10, "Moon": 6, "Mercury": 6, "Venus": 6, "Saturn": 6, "Rahu": 6},
+    "shattrimsha_sama": {lord: years for years, lord in enumerate(YOGINI_LORDS, 1)},
+}

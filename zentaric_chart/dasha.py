@@ -56,10 +56,13 @@ class _Periods:
         start, end = from_julian_day(start_jd), from_julian_day(end_jd)
         if self.local:
             start, end = start.astimezone(self.zone), end.astimezone(self.zone)
-        return Period(system=self.system, lord=self.lords[position], label=self.labels[position],
-                      name=self.names[position] if self.names else None, level=level, start=start, end=end,
-                      start_jd=start_jd, end_jd=end_jd, zone=self.zone, _source=self if divided else None,
-                      _index=index)
+        # The fields set at once, as the frozen dataclass's __init__ would set them one by one (a third of the cost).
+        period = object.__new__(Period)
+        period.__dict__.update(system=self.system, lord=self.lords[position], label=self.labels[position],
+                               name=self.names[position] if self.names else None, level=level, start=start, end=end,
+                               start_jd=start_jd, end_jd=end_jd, zone=self.zone, _source=self if divided else None,
+                               _index=index)
+        return period
 
     def children(self, index: int) -> list[int]:
         """Indices of the records directly inside record `index` (all of them with index -1: the maha dashas)."""

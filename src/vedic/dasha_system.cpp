@@ -41,7 +41,11 @@ NakshatraDashaStart nakshatra_dasha_start(const DashaSystemRow& row, double moon
         unsigned stars_in_cycle = 0;
         for (std::size_t k = 0; k < row.lord_count; ++k) stars_in_cycle += row.group[k];
         unsigned within = (star + stars - row.first_star) % stars % stars_in_cycle;
-        while (within >= row.group[position]) within -= row.group[position++];
+        position = row.first_position;
+        while (within >= row.group[position]) {
+            within -= row.group[position];
+            position = static_cast<std::uint8_t>((position + 1) % row.lord_count);
+        }
         group_first = (star + stars - within) % stars;
     }
     const std::uint8_t group_size = row.count == StarCount::Backward ? 1 : row.group[position];

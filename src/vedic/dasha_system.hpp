@@ -63,6 +63,7 @@ struct DashaSystemRow {
     std::uint8_t cycles;                              // cycles the maha dashas run through
     DashaCondition condition;
     std::string_view condition_text;
+    std::uint8_t first_position = 0;                  // the position of the first star's lord
 };
 
 // Star indices: 0 Ashwini ... 26 Revati; in a count of 28, 21 is Abhijit and Shravana..Revati are 22..27.
@@ -80,10 +81,10 @@ inline constexpr std::array<DashaSystemRow, DASHA_SYSTEM_COUNT> DASHA_SYSTEM_TAB
      StarCount::Forward, 27, {4, 3, 4, 3, 3, 3, 4, 3}, 1, DashaCondition::RahuFromLagnaLord,
      "Rahu in a kendra or trikona from the lagna lord, not in the lagna"},
     // Yogini (Mangala, Pingala, Dhanya, Bhramari, Bhadrika, Ulka, Siddha, Sankata): star n (1 Ashwini) has yogini
-    // (n + 3) mod 8, so Ardra starts the cycle; three cycles of 36 years are shown.
+    // (n + 3) mod 8 (0 meaning 8), counted from Ashwini's Bhramari without wrapping at Revati; three cycles shown.
     {DashaSystem::Yogini, "Yogini", {"yogini"}, 8, {Moon, Sun, Jupiter, Mars, Mercury, Saturn, Venus, Rahu},
-     {1, 2, 3, 4, 5, 6, 7, 8}, 36, 5, StarCount::Forward, 27, {1, 1, 1, 1, 1, 1, 1, 1}, 3, DashaCondition::Always,
-     ""},
+     {1, 2, 3, 4, 5, 6, 7, 8}, 36, 0, StarCount::Forward, 27, {1, 1, 1, 1, 1, 1, 1, 1}, 3, DashaCondition::Always,
+     "", 3},
     // BPHS ch. 46: 116 years, counted from Pushya, one star each.
     {DashaSystem::Shodashottari, "Shodashottari", {"shodashottari", "shodasottari"}, 8,
      {Sun, Mars, Jupiter, Saturn, Ketu, Moon, Mercury, Venus}, {11, 12, 13, 14, 15, 16, 17, 18}, 116, 7,
@@ -133,7 +134,8 @@ static_assert([] {
         double years = 0.0;
         unsigned stars = 0;
         for (std::size_t k = 0; k < row.lord_count; ++k) years += row.years[k], stars += row.group[k];
-        if (years != row.cycle_years || row.lord_count > MAX_DASHA_LORDS || row.first_star >= row.star_count)
+        if (years != row.cycle_years || row.lord_count > MAX_DASHA_LORDS || row.first_star >= row.star_count ||
+            row.first_position >= row.lord_count)
             return false;
         // groups of stars cover the count once; one star each runs round the count; counting backward is one each
         if (stars != row.lord_count && (stars != row.star_count || row.count == StarCount::Backward)) return false;

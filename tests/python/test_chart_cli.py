@@ -32,6 +32,9 @@ def test_chart_text_shows_local_time_lagna_and_dasha_dates():
 def test_dasha_at_and_ephemeris_rows():
     chain = json.loads(run("dasha", *BIRTH, "--levels", "3", "--at", "2026-12-06", "--format", "json").stdout)
     assert [(period["lord"], period["level"]) for period in chain] == [("Rahu", 1), ("Moon", 2), ("Saturn", 3)]
+    yogini = json.loads(run("dasha", *BIRTH, "--system", "yogini", "--year", "sidereal", "--levels", "2", "--at",
+                            "2026-12-06", "--format", "json").stdout)
+    assert [(period["name"], period["level"]) for period in yogini] == [("Sankata", 1), ("Bhadrika", 2)]
     rows = json.loads(run("ephemeris", "--from", "2000-01-01T12:00", "--to", "2000-01-03T12:00", "--step", "1d",
                           "--bodies", "moon,RAHU,Ketu", "--format", "json").stdout)
     document = json.loads(zentaric.compute_natal_chart(2000, 1, 1, 12, 0, 0.0, 0.0))
