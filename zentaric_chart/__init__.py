@@ -13,12 +13,12 @@ from zentaric_chart._names import UnknownName
 from zentaric_chart.batch import charts_frame, charts_meta
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, Placement, natal
-from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Period, dasha, dasha_at
+from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Dashas, Period, dasha, dasha_at
 from zentaric_chart.matching import (Cancellation, Dosha, Koota, Manglik, ManglikMatch, ManglikReading, Match, manglik,
                                      manglik_match, match, match_frame)
 from zentaric_chart.yogas import Yoga
 
-__all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellation", "Chart", "Dosha", "Houses", "Koota",
-           "Lagna", "MAX_YEAR", "MIN_YEAR", "Manglik", "ManglikMatch", "ManglikReading", "Match", "Period", "Placement",
-           "UnknownName", "Yoga", "charts_frame", "charts_meta", "dasha", "dasha_at", "from_julian_day", "julian_day",
-           "manglik", "manglik_match", "match", "match_frame", "natal"]
+__all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellation", "Chart", "Dashas", "Dosha",
+           "Houses", "Koota", "Lagna", "MAX_YEAR", "MIN_YEAR", "Manglik", "ManglikMatch", "ManglikReading", "Match",
+           "Period", "Placement", "UnknownName", "Yoga", "charts_frame", "charts_meta", "dasha", "dasha_at",
+           "from_julian_day", "julian_day", "manglik", "manglik_match", "match", "match_frame", "natal"]

@@ -14,12 +14,16 @@ import struct
 from dataclasses import dataclass, field
 from datetime import date, datetime, time, tzinfo
 from functools import cached_property
+from typing import TYPE_CHECKING
 
 import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import PLANET_ROWS
+
+if TYPE_CHECKING:
+    from zentaric import _DashaPeriods
 
 MAX_LEVELS = 5
 LEVEL_NAMES = ("maha", "antar", "pratyantar", "sookshma", "prana")
@@ -149,7 +153,7 @@ def check_year(name: object) -> str:
 
 
 def _periods(birth: Birth, system: str, levels: int, year: str, ayanamsha: str, language: str,
-             at_jd: float = 0.0, node: str = "mean") -> _Periods:
+             at_jd: float = 0.0, node: str = "mean") -> tuple[_Periods, _DashaPeriods]:
     require_birth(birth)
     name = check_system(system)
     _check_levels(levels)
@@ -166,19 +170,37 @@ def _periods(birth: Birth, system: str, levels: int, year: str, ayanamsha: str, 
         labels = tuple(zentaric.sign_name(_SIGNS.index(lord), language) for lord in lords)
     else:
         labels = tuple(zentaric.planet_name(PLANET_ROWS[lord], language) for lord in lords)
-    return _Periods(name, result["periods"], lords, labels, result["names"], birth.zone, False)
+    return _Periods(name, result["periods"], lords, labels, result["names"], birth.zone, False), result
+
+
+class Dashas(tuple[Period, ...]):
+    """The maha dashas of one system (a tuple of Period), with what the system reports beside them: `star` (the
+    Moon's nakshatra; for Chara the lagna sign), `balance` (the fraction of the first maha dasha still to run at
+    birth), `applicable` and `condition` (whether the chart meets the system's classical condition, and its text;
+    reported, never enforced) and `year_days`."""
+
+    system: str
+    star: str
+    balance: float
+    applicable: bool
+    condition: str
+    year_days: float
 
 
 def dasha(birth: Birth, system: str = "vimshottari", levels: int = 3, year: str = "julian",
-          ayanamsha: str = "Lahiri", language: str = "en", node: str = "mean") -> tuple[Period, ...]:
+          ayanamsha: str = "Lahiri", language: str = "en", node: str = "mean") -> Dashas:
     """The maha dashas of `system` (one of DASHA_SYSTEMS) from birth, each divided down to `levels` (1..5).
 
     `year` is the length of the dasha year (one of DASHA_YEARS); `node` the lunar node read as Rahu, "mean" or
     "true" (Chara dasha's co-lords, Ashtottari's condition). Sub-periods are read from the module's records
-    when first looked at, so even 5 levels cost one call.
+    when first looked at, so even 5 levels cost one call. The result also says whether the chart meets the
+    system's classical condition (`applicable`, `condition`).
     """
-    source = _periods(birth, system, levels, year, ayanamsha, language, node=node)
-    return tuple(source.period(index) for index in source.children(-1))
+    source, result = _periods(birth, system, levels, year, ayanamsha, language, node=node)
+    mahas = Dashas(source.period(index) for index in source.children(-1))
+    mahas.system, mahas.star, mahas.balance = source.system, result["star"], result["balance"]
+    mahas.applicable, mahas.condition, mahas.year_days = result["applicable"], result["condition"], result["year_days"]
+    return mahas
 
 
 def _instant(when: datetime | date | str, zone: tzinfo) -> datetime:
@@ -209,7 +231,7 @@ def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshotta
     require_birth(birth)
     instant = _instant(when, birth.zone)
     focus = julian_day(instant)
-    source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)
+    source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)[0]
     chain: list[Period] = []
     parent = -1
     while len(chain) < levels:
@@ -220,7 +242,7 @@ def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshotta
                     # the instant lies within a millisecond of a bound the module drew on the other side of it: ask
                     # again with a focus inside the period the rounded bounds give
                     focus = min(max(focus, start_jd), math.nextafter(end_jd, start_jd))
-                    source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)
+                    source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)[0]
                     chain, parent = [], -1
                     break
                 chain.append(source.period(index, divided=False))

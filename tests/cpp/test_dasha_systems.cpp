@@ -33,6 +33,35 @@ TEST(CharaDasha, YearsCountToTheLordAndTheSecondCycleCompletesTwelve) {
     EXPECT_EQ(mahas.periods[1].sign, 1);
 }
 
+TEST(DashaConditions, ReadTheChartsSignsAsBphsStatesThem) {
+    struct Case { DashaSystem system; GrahaPositions positions; bool applicable; };
+    auto lagna_at = [](double lagna, std::initializer_list<std::pair<Graha, double>> moved) {
+        GrahaPositions positions = placed(moved);
+        positions.lagna = lagna;
+        return positions;
+    };
+    const Case cases[] = {
+        // lagna Aries, its lord Mars in Leo: Rahu 5th from Mars applies, 2nd does not, in the lagna does not
+        {DashaSystem::Ashtottari, placed({{Graha::Mars, 125.0}, {Graha::Rahu, 245.0}}), true},
+        {DashaSystem::Ashtottari, placed({{Graha::Mars, 125.0}, {Graha::Rahu, 155.0}}), false},
+        {DashaSystem::Ashtottari, placed({{Graha::Mars, 125.0}, {Graha::Rahu, 20.0}}), false},
+        {DashaSystem::Shashtihayani, placed({}), true},
+        {DashaSystem::Shashtihayani, placed({{Graha::Sun, 45.0}}), false},
+        {DashaSystem::Shatabdika, lagna_at(1.0, {}), true},     // Aries navamsha of Aries: vargottama
+        {DashaSystem::Shatabdika, lagna_at(5.0, {}), false},
+        {DashaSystem::Dwadashottari, lagna_at(5.0, {}), true},  // Taurus navamsha: Venus's
+        {DashaSystem::ChaturashitiSama, placed({{Graha::Saturn, 280.0}}), true},
+        {DashaSystem::DwisaptatiSama, placed({{Graha::Mars, 185.0}}), true},
+        {DashaSystem::ShattrimshaSama, lagna_at(5.0, {{Graha::Sun, 300.0}}), true},  // Sun's hora, the Sun risen
+        {DashaSystem::ShattrimshaSama, lagna_at(5.0, {{Graha::Sun, 100.0}}), false},
+        {DashaSystem::Shodashottari, lagna_at(5.0, {{Graha::Sun, 0.0}, {Graha::Moon, 90.0}}), true},  // Shukla
+        {DashaSystem::Shodashottari, lagna_at(5.0, {{Graha::Sun, 0.0}, {Graha::Moon, 270.0}}), false},
+        {DashaSystem::Chara, placed({}), true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(dasha_applicable(c.system, c.positions), c.applicable) << dasha_system_name(c.system);
+}
+
 TEST(DashaPeriods, FocusedWalkKeepsTheChainOfTheWholeTree) {
     const GrahaPositions positions = placed({{Graha::Moon, 123.4}, {Graha::Mars, 215.0}});
     for (const DashaSystemRow& row : DASHA_SYSTEM_TABLE) {

@@ -111,3 +111,9 @@ def test_every_listed_system_and_a_misspelling():
     assert all(dasha(BIRTH, system, levels=1) for system in DASHA_SYSTEMS)
     with pytest.raises(ValueError, match="did you mean 'yogini'"):
         dasha(BIRTH, "yoginni")
+
+
+def test_the_result_reports_the_condition_without_enforcing_it():
+    mahas = dasha(BIRTH, "shashtihayani", levels=1)
+    assert (mahas.applicable, mahas.condition) == (False, "the Sun in the lagna") and len(mahas) == 16
+    assert dasha(BIRTH, levels=1).applicable and dasha(BIRTH, "chara", levels=1).star == "Virgo"
