@@ -7,6 +7,7 @@ Usage: check_tables.py [data_dir]. Exit status 0 when every table is current, 1 
 import os
 import sys
 
+import gen_bad_inputs
 import gen_decimal_powers
 import gen_elp_mpp02
 import gen_nutation
@@ -15,7 +16,7 @@ from table_source import REPO_ROOT, data_dir_from_argv
 
 # Generators of tables read from the published data, and of tables computed from first principles.
 DATA_GENERATORS = [gen_vsop87a, gen_elp_mpp02, gen_nutation]
-SELF_CONTAINED_GENERATORS = [gen_decimal_powers]
+SELF_CONTAINED_GENERATORS = [gen_decimal_powers, gen_bad_inputs]
 
 
 def stale_tables(data_dir=None):

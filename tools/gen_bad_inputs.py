@@ -12,7 +12,8 @@ is made to fail in each way a file can hold: texts that are not numbers, numbers
 zone, folders and overlong zone names, folds that are not 0 or 1. Cells of the passed-through columns are texts a
 number or missing-value reader would alter ("00501", "TRUE", "NA").
 
-    python3 tools/gen_bad_inputs.py        (plain Python; the file is the same on every run)
+    python3 tools/gen_bad_inputs.py        (plain Python; the file is the same on every run, which
+                                           tools/check_tables.py proves)
 """
 import itertools
 import json
@@ -129,14 +130,19 @@ def rows():
     return made
 
 
-def main():
-    lines, births = command_lines(), rows()
-
+def outputs():
+    """{path relative to the repository: text} of the file this generator writes."""
     def listed(items):  # one entry a line
         return "[\n" + ",\n".join(json.dumps(item, ensure_ascii=False) for item in items) + "\n]"
-    OUTPUT.write_text(f'{{"source": "tools/gen_bad_inputs.py", "columns": {json.dumps(COLUMNS)},\n'
-                      f'"command_lines": {listed(lines)},\n"rows": {listed(births)}}}\n', encoding="utf-8")
-    print(f"{OUTPUT}: {len(lines)} command lines, {len(births)} rows")
+    text = (f'{{"source": "tools/gen_bad_inputs.py", "columns": {json.dumps(COLUMNS)},\n'
+            f'"command_lines": {listed(command_lines())},\n"rows": {listed(rows())}}}\n')
+    return {str(OUTPUT.relative_to(OUTPUT.parents[2])): text}
+
+
+def main():
+    for relative_path, text in outputs().items():
+        (OUTPUT.parents[2] / relative_path).write_text(text, encoding="utf-8")
+        print(f"{relative_path}: {text.count(chr(10))} lines")
 
 
 if __name__ == "__main__":

@@ -22,10 +22,8 @@ import multiprocessing
 import os
 import select
 import signal
-import stat
 import struct
 import sys
-import tempfile
 import threading
 import time
 from collections.abc import Callable, Mapping, Sequence
@@ -36,6 +34,7 @@ from typing import Any
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._files import replacing
 from zentaric_chart.birth import Birth
 
 #: Chart bodies in `Chart.bodies` order, as column prefixes.
@@ -515,31 +514,13 @@ def write_frame(frame: Any, path: str, format: str) -> None:
     """
     if format == "parquet":
         require_pyarrow()
-    folder = os.path.dirname(os.path.abspath(path))
-    handle, temporary = tempfile.mkstemp(dir=folder, prefix=f".{os.path.basename(path)}.", suffix=".part")
-    os.close(handle)
-    try:
+    with replacing(path) as temporary:
         if format == "parquet":
             frame.to_parquet(temporary)
         elif format == "csv":
             frame.to_csv(temporary, index=False)
         else:
             _write_json(frame, temporary)
-        os.chmod(temporary, _mode_for(path))
-        os.replace(temporary, path)
-    except BaseException:
-        os.unlink(temporary)
-        raise
-
-
-def _mode_for(path: str) -> int:
-    """The permissions a file written at `path` gets: those of the file it replaces, else the usual ones."""
-    try:
-        return stat.S_IMODE(os.stat(path).st_mode)
-    except FileNotFoundError:
-        mask = os.umask(0)
-        os.umask(mask)
-        return 0o666 & ~mask
 
 
 def _write_json(frame: Any, path: str) -> None:
