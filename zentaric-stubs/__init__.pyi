@@ -28,6 +28,9 @@ __all__ = [
     "match_manglik",
     "yogas",
     "compute_natal_record",
+    "find_events",
+    "find_crossings",
+    "rise_set_times",
 ]
 
 class _Nakshatra(TypedDict):
@@ -229,3 +232,11 @@ def compute_natal_record(year: SupportsIndex, month: SupportsIndex, day: Support
                          minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
                          longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
                          house_system: str = "Placidus", language: str = "en") -> _NatalRecord: ...
+def find_events(start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex, kind: str,
+                body: str = "Moon", ayanamsha: str = "Lahiri") -> list[tuple[float, int, int]]: ...
+def find_crossings(body: str, longitude: SupportsFloat | SupportsIndex, start_jd: SupportsFloat | SupportsIndex,
+                   end_jd: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri") -> list[float]: ...
+def rise_set_times(start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex,
+                   latitude: SupportsFloat | SupportsIndex, longitude: SupportsFloat | SupportsIndex,
+                   elevation: SupportsFloat | SupportsIndex = 0.0, body: str = "Sun",
+                   convention: str = "hindu") -> tuple[list[tuple[float, str]], bool]: ...

@@ -127,26 +127,47 @@ Vector3 retarded_moon(double jd_tt) noexcept {
         .value();
 }
 
+// The Moon retarded by one light time from the geocentre, τ = r(jd) / c, with the series of its direction alone,
+// scaled to r(jd): τ differs from the converged light time by ~1e-12 day (the Moon moves 1e-11° in it), the
+// direction agrees with retarded_moon's to rounding, the distance to 0.1 km.
+Vector3 retarded_moon_direction(double jd_tt) noexcept {
+    const double distance = moon_distance_fast(julian_centuries(jd_tt));
+    const double tau = distance / AU_KM / LIGHT_SPEED_AU_PER_DAY;
+    const MoonPosition unit = moon_direction_fast(jd_tt - tau);
+    const double scale = distance / AU_KM / std::sqrt(unit.x * unit.x + unit.y * unit.y + unit.z * unit.z);
+    const double au[3] = {unit.x * scale, unit.y * scale, unit.z * scale};
+    return equatorial(au);
+}
+
+// Apparent position of a planet at one sample, from its path around t.
+ApparentPosition planet_on_path(const PlanetPath& path, double t, const Sample& s) noexcept {
+    double light_time = 0.0;
+    const Vector3 target =
+        iterate_light_time(
+            [&path, &s, t](double tau) -> Result<Vector3, EphemerisError> {
+                // The provider is asked at the double jd − τ: its series time, as rounded, from t.
+                return path_position(path, (julian_millennia(s.jd_tt - tau) - t) * DAYS_PER_JULIAN_MILLENNIUM);
+            },
+            s.earth_position, light_time)
+            .value();
+    const Vector3 geometric{target.x - s.earth_position.x, target.y - s.earth_position.y,
+                            target.z - s.earth_position.z};
+    return apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
+}
+
+// Apparent position of a planet at the single sample at t.
+void planet_positions_at(int planet, double t, const Sample& sample, ApparentPosition& out) noexcept {
+    PlanetSamples planet_samples;
+    vsop87_samples_three(planet, t, planet_samples);
+    out = planet_on_path(planet_path(planet_samples), t, sample);
+}
+
 // Apparent positions of one planet at the three samples, from its path.
 void planet_positions(int planet, double t, const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
     PlanetSamples planet_samples;
     vsop87_samples_three(planet, t, planet_samples);
     const PlanetPath path = planet_path(planet_samples);
-    for (int k = 0; k < SAMPLE_COUNT; ++k) {
-        const Sample& s = samples[k];
-        double light_time = 0.0;
-        const Vector3 target =
-            iterate_light_time(
-                [&path, &s, t](double tau) -> Result<Vector3, EphemerisError> {
-                    // The provider is asked at the double jd − τ: its series time, as rounded, from t.
-                    return path_position(path, (julian_millennia(s.jd_tt - tau) - t) * DAYS_PER_JULIAN_MILLENNIUM);
-                },
-                s.earth_position, light_time)
-                .value();
-        const Vector3 geometric{target.x - s.earth_position.x, target.y - s.earth_position.y,
-                                target.z - s.earth_position.z};
-        out[k] = apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
-    }
+    for (int k = 0; k < SAMPLE_COUNT; ++k) out[k] = planet_on_path(path, t, samples[k]);
 }
 
 void moon_positions(const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
@@ -230,6 +251,49 @@ std::optional<Result<std::size_t, EphemerisError>> analytical_batch_positions(co
                               speed_degrees_per_day(at[1].longitude, at[2].longitude)};
     }
     return Result<std::size_t, EphemerisError>(count);
+}
+
+
+Result<FrameAngles, EphemerisError> fast_apparent_positions(const Body* bodies, std::size_t count, double jd_ut,
+                                                             ApparentPosition* out) {
+    const double jd_tt = to_terrestrial_time(jd_ut);
+    // Planets are taken from their path over the day around jd (light times stay below 0.2 day).
+    if (!(jd_tt >= JD_MIN + RANGE_MARGIN_DAYS && jd_tt <= JD_MAX - RANGE_MARGIN_DAYS))
+        return EphemerisError::julian_day_out_of_range(jd_tt, JD_MIN + RANGE_MARGIN_DAYS, JD_MAX - RANGE_MARGIN_DAYS);
+    const double t = julian_millennia(jd_tt);
+    const Nutation nutation_of_date = nutation_fast(jd_tt);
+    Sample sample{jd_tt, frame_of_date(jd_tt, nutation_of_date), {0.0, 0.0, 0.0}, {0.0, 0.0, 0.0}};
+    bool earth_done = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Body body = bodies[i];
+        if (body == Body::Pluto || static_cast<int>(body) >= BODY_COUNT)
+            return EphemerisError::body_not_available(body == Body::Pluto ? 9u : static_cast<std::uint32_t>(body));
+        const bool needs_earth = body == Body::Sun || body == Body::Earth || is_batch_planet(body);
+        if (needs_earth && !earth_done) {
+            PlanetSamples earth;
+            vsop87_samples_three(2, t, earth);
+            sample.earth_position = equatorial(earth.position[0]);
+            sample.earth_velocity = equatorial(earth.velocity[0]);
+            earth_done = true;
+        }
+        if (is_lunar_node(body)) {
+            const double node = body == Body::MeanNode ? mean_node_longitude(jd_tt)
+                                                       : true_node_longitude_fast(jd_tt, sample.frame.precession,
+                                                                                  sample.frame.mean_obliquity);
+            out[i] = node_position(node, nutation_of_date.longitude);
+        } else if (body == Body::Moon) {
+            out[i] = apparent_from_geometric(retarded_moon_direction(jd_tt), Vector3{0.0, 0.0, 0.0}, false,
+                                             sample.frame);
+        } else if (body == Body::Earth) {
+            out[i] = apparent_from_geometric(Vector3{0.0, 0.0, 0.0}, sample.earth_velocity, true, sample.frame);
+        } else if (body == Body::Sun) {
+            const Vector3 geometric{-sample.earth_position.x, -sample.earth_position.y, -sample.earth_position.z};
+            out[i] = apparent_from_geometric(geometric, sample.earth_velocity, true, sample.frame);
+        } else {
+            planet_positions_at(static_cast<int>(body) - static_cast<int>(Body::Mercury), t, sample, out[i]);
+        }
+    }
+    return FrameAngles{jd_tt, nutation_of_date.longitude, nutation_of_date.obliquity, sample.frame.mean_obliquity};
 }
 
 }  // namespace zentaric

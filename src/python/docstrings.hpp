@@ -337,4 +337,54 @@ inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>
     "Raises:\n"
     "    ValueError: as compute_natal_chart, or an unknown language.");
 
+inline constexpr auto FIND_EVENTS_DOC = docstring<FIND_EVENTS>(
+    "Every moment in [start_jd, end_jd) at which a body enters a sign or a nakshatra, a tithi, yoga or karana\n"
+    "ends, or a planet stations, from the chart's apparent positions and true ayanamsha, found to 0.1 s.\n\n"
+    "Args:\n"
+    "    start_jd, end_jd: the range, UT Julian Days.\n"
+    "    kind: ", EVENT_KIND_LIST.chars, ".\n"
+    "        sign, nakshatra: the body's sidereal longitude crosses a multiple of 30 or 13 1/3 degrees\n"
+    "        (indices 0..11 from Aries, 0..26 from Ashwini); tithi and karana: the Moon's longitude less the\n"
+    "        Sun's crosses a multiple of 12 or 6 degrees (numbers 1..30, 1..60); yoga: their sidereal sum\n"
+    "        crosses a multiple of 13 1/3 degrees (numbers 1..27); station: the speed in longitude changes\n"
+    "        sign (1 direct, -1 retrograde).\n"
+    "    body: ", MOMENT_BODY_LIST.chars, " (Rahu and Ketu: the mean node;\n"
+    "        tithi, yoga and karana take Moon).\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n\n"
+    "Returns:\n"
+    "    list of (jd_ut, before, after) tuples in time order: the part left and the part entered.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown kind, body or ayanamsha, a body the kind does not apply to, or a range outside\n"
+    "        the ephemeris.");
+
+inline constexpr auto FIND_CROSSINGS_DOC = docstring<FIND_CROSSINGS>(
+    "Every moment in [start_jd, end_jd) at which a body's sidereal longitude passes a value, either way.\n\n"
+    "Args:\n"
+    "    body: ", MOMENT_BODY_LIST.chars, ".\n"
+    "    longitude: degrees, sidereal (tropical with Tropical).\n"
+    "    start_jd, end_jd: the range, UT Julian Days.\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n\n"
+    "Returns:\n"
+    "    list of UT Julian Days in time order.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown body or ayanamsha, a longitude that is not finite, or a range outside the ephemeris.");
+
+inline constexpr auto RISE_SET_TIMES_DOC = docstring<RISE_SET_TIMES>(
+    "Every rise, set and upper meridian transit of a body in [start_jd, end_jd) for a place.\n\n"
+    "Args:\n"
+    "    start_jd, end_jd: the range, UT Julian Days.\n"
+    "    latitude, longitude: degrees north and east (geodetic, WGS 84).\n"
+    "    elevation: metres above the ellipsoid; lowers the horizon of rise and set by the dip.\n"
+    "    body: ", MOMENT_BODY_LIST.chars, " (not the nodes).\n"
+    "    convention: ", HORIZON_CONVENTION_LIST.chars, ".\n"
+    "        hindu: the disc's centre on the geometric horizon, no refraction, from the Earth's centre;\n"
+    "        civil: the upper limb on the horizon through 34' of refraction, seen from the place;\n"
+    "        twilights (the Sun only): its centre 6, 12 or 18 degrees below the horizon.\n\n"
+    "Returns:\n"
+    "    (events, above_at_start): events a list of (jd_ut, \"rise\" | \"set\" | \"transit\") in time order;\n"
+    "    above_at_start whether the body stood above that horizon at start_jd.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown body or convention, a node, a twilight of another body, a latitude outside\n"
+    "        -90..90, or a range outside the ephemeris.");
+
 }  // namespace zentaric::python

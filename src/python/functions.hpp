@@ -64,6 +64,16 @@ inline constexpr Signature COMPUTE_DASHA_PERIODS{"compute_dasha_periods", {
     {"year_length", K::Text, "julian"}, {"ayanamsha", K::Text, "Lahiri"}, {"at_jd", K::Float, 0.0},
     {"node", K::Text, "mean"}}};
 
+inline constexpr Signature FIND_EVENTS{"find_events", {
+    {"start_jd", K::Float}, {"end_jd", K::Float}, {"kind", K::Text}, {"body", K::Text, "Moon"},
+    {"ayanamsha", K::Text, "Lahiri"}}};
+inline constexpr Signature FIND_CROSSINGS{"find_crossings", {
+    {"body", K::Text}, {"longitude", K::Float}, {"start_jd", K::Float}, {"end_jd", K::Float},
+    {"ayanamsha", K::Text, "Lahiri"}}};
+inline constexpr Signature RISE_SET_TIMES{"rise_set_times", {
+    {"start_jd", K::Float}, {"end_jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float},
+    {"elevation", K::Float, 0.0}, {"body", K::Text, "Sun"}, {"convention", K::Text, "hindu"}}};
+
 PyObject* compute_dasha(const Argument* a);
 PyObject* get_nakshatra(const Argument* a);
 PyObject* compute_varga(const Argument* a);
@@ -89,5 +99,8 @@ PyObject* manglik(const Argument* a);              // yoga_functions.cpp
 PyObject* match_manglik(const Argument* a);
 PyObject* yogas(const Argument* a);
 PyObject* compute_natal_record(const Argument* a);
+PyObject* find_events(const Argument* a);
+PyObject* find_crossings(const Argument* a);
+PyObject* rise_set_times(const Argument* a);
 
 }  // namespace zentaric::python

@@ -9,6 +9,8 @@
 #include "chart/lunar_node.hpp"
 #include "houses/house_system.hpp"
 #include "locale/names.hpp"
+#include "moments/events.hpp"
+#include "moments/rise_set.hpp"
 #include "sidereal/ayanamsha.hpp"
 #include "vedic/dasha_system.hpp"
 #include "vedic/varga.hpp"
@@ -119,6 +121,10 @@ inline constexpr auto VARGA_LIST = spelled<put_name_list<VARGA_TABLE, Listing::Q
 inline constexpr auto VARGA_GROUP_LIST = spelled<put_name_list<VARGA_GROUP_TABLE, Listing::Names>>();
 inline constexpr auto DASHA_SYSTEM_LIST = spelled<put_name_list<DASHA_SYSTEM_TABLE, Listing::Names>>();
 inline constexpr auto DASHA_YEAR_LIST = spelled<put_name_list<DASHA_YEAR_TABLE, Listing::Names>>();
+inline constexpr auto MOMENT_BODY_LIST = spelled<put_name_list<moments::MOMENT_BODY_TABLE, Listing::Names>>();
+inline constexpr auto EVENT_KIND_LIST = spelled<put_name_list<moments::EVENT_KIND_TABLE, Listing::Names>>();
+inline constexpr auto HORIZON_CONVENTION_LIST =
+    spelled<put_name_list<moments::HORIZON_CONVENTION_TABLE, Listing::Names>>();
 inline constexpr auto LANGUAGE_LIST = spelled<put_name_list<locale::LANGUAGE_TABLE, Listing::Codes>>();
 inline constexpr auto PANCHANGA_NAMES_LIST = spelled<put_name_list<locale::PANCHANGA_NAMES_TABLE, Listing::Codes>>();
 
