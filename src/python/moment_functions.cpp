@@ -11,22 +11,6 @@
 namespace zentaric::python {
 namespace {
 
-// A list of `count` new items made by `item(i)` (a new reference or null with an exception set).
-template <class Item>
-PyObject* new_list(std::size_t count, Item&& item) {
-    PyObject* list = PyList_New(static_cast<Py_ssize_t>(count));
-    if (list == nullptr) return nullptr;
-    for (std::size_t i = 0; i < count; ++i) {
-        PyObject* value = item(i);
-        if (value == nullptr) {
-            Py_DECREF(list);
-            return nullptr;
-        }
-        PyList_SET_ITEM(list, static_cast<Py_ssize_t>(i), value);  // steals value
-    }
-    return list;
-}
-
 constexpr std::string_view HORIZON_EVENT_NAMES[3] = {"rise", "set", "transit"};
 
 }  // namespace
