@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
             const auto started = std::chrono::steady_clock::now();
             for (long k = 0; k < pairs; ++k) {
                 const double boy = static_cast<double>(k % 3600) * 0.1, girl = static_cast<double>(k * 7 % 3599) * 0.1;
-                const auto result = zentaric::match_moons(system, zentaric::moon_place(boy), zentaric::moon_place(girl));
+                const auto result =
+                    zentaric::match_moons(system, zentaric::moon_place(boy), zentaric::moon_place(girl));
                 checksum += result.total_half_points + result.cancellations;
             }
             const std::chrono::duration<double, std::nano> elapsed = std::chrono::steady_clock::now() - started;

@@ -11,14 +11,6 @@
 namespace zentaric::python {
 namespace {
 
-// Sets dict[key] = value, taking the reference to value; false with an exception set.
-bool put(PyObject* dict, const char* key, PyObject* value) {
-    if (value == nullptr) return false;
-    const int status = PyDict_SetItemString(dict, key, value);
-    Py_DECREF(value);
-    return status == 0;
-}
-
 PyObject* value_name(const KootaRow& row, std::uint8_t value) {
     if (row.values.empty()) Py_RETURN_NONE;
     return new_text(row.values[value % row.values.size()]);
@@ -27,11 +19,12 @@ PyObject* value_name(const KootaRow& row, std::uint8_t value) {
 PyObject* new_koota_dict(const KootaRow& row, const KootaScore& score) {
     PyObject* dict = PyDict_New();
     if (dict == nullptr) return nullptr;
-    const bool ok = put(dict, "name", new_text(row.name)) &&
-                    put(dict, "score", PyFloat_FromDouble(score.half_points / 2.0)) &&
-                    put(dict, "maximum", PyFloat_FromDouble(row.maximum_half_points / 2.0)) &&
-                    put(dict, "boy", value_name(row, score.boy)) && put(dict, "girl", value_name(row, score.girl)) &&
-                    put(dict, "count", PyLong_FromLong(score.count));
+    const bool ok = set_owned(dict, "name", new_text(row.name)) &&
+                    set_owned(dict, "score", PyFloat_FromDouble(score.half_points / 2.0)) &&
+                    set_owned(dict, "maximum", PyFloat_FromDouble(row.maximum_half_points / 2.0)) &&
+                    set_owned(dict, "boy", value_name(row, score.boy)) &&
+                    set_owned(dict, "girl", value_name(row, score.girl)) &&
+                    set_owned(dict, "count", PyLong_FromLong(score.count));
     if (!ok) Py_CLEAR(dict);
     return dict;
 }
@@ -45,11 +38,11 @@ PyObject* new_dosha_dict(const MatchResult& result, std::size_t koota, std::stri
         const CancellationRow& row = CANCELLATION_TABLE[c];
         if ((result.cancellations >> c & 1u) == 0 || row.koota != koota) continue;
         PyObject* entry = PyDict_New();
-        ok = entry != nullptr && put(entry, "name", new_text(row.name)) && put(entry, "rule", new_text(row.rule)) &&
-             PyList_Append(cancelled_by, entry) == 0;
+        ok = entry != nullptr && set_owned(entry, "name", new_text(row.name)) &&
+             set_owned(entry, "rule", new_text(row.rule)) && PyList_Append(cancelled_by, entry) == 0;
         Py_XDECREF(entry);
     }
-    ok = ok && put(dict, "name", new_text(name)) && put(dict, "cancelled_by", Py_NewRef(cancelled_by));
+    ok = ok && set_owned(dict, "name", new_text(name)) && set_owned(dict, "cancelled_by", Py_NewRef(cancelled_by));
     Py_XDECREF(cancelled_by);
     if (!ok) Py_CLEAR(dict);
     return dict;
@@ -71,10 +64,10 @@ PyObject* new_match_dict(const MatchResult& result) {
             Py_XDECREF(dosha);
         }
     }
-    ok = ok && put(dict, "system", new_text(system.name)) && put(dict, "kootas", Py_NewRef(kootas)) &&
-         put(dict, "total", PyFloat_FromDouble(result.total_half_points / 2.0)) &&
-         put(dict, "maximum", PyFloat_FromDouble(result.maximum_half_points / 2.0)) &&
-         put(dict, "doshas", Py_NewRef(doshas));
+    ok = ok && set_owned(dict, "system", new_text(system.name)) && set_owned(dict, "kootas", Py_NewRef(kootas)) &&
+         set_owned(dict, "total", PyFloat_FromDouble(result.total_half_points / 2.0)) &&
+         set_owned(dict, "maximum", PyFloat_FromDouble(result.maximum_half_points / 2.0)) &&
+         set_owned(dict, "doshas", Py_NewRef(doshas));
     Py_XDECREF(kootas);
     Py_XDECREF(doshas);
     if (!ok) Py_CLEAR(dict);

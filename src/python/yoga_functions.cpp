@@ -12,13 +12,6 @@
 namespace zentaric::python {
 namespace {
 
-bool put(PyObject* dict, const char* key, PyObject* value) {
-    if (value == nullptr) return false;
-    const int status = PyDict_SetItemString(dict, key, value);
-    Py_DECREF(value);
-    return status == 0;
-}
-
 bool append(PyObject* list, PyObject* item) {
     if (item == nullptr) return false;
     const int status = PyList_Append(list, item);
@@ -34,7 +27,8 @@ GrahaLongitudes longitudes_of(const Argument& argument) {
 
 PyObject* named_rule(std::string_view name, std::string_view rule) {
     PyObject* dict = PyDict_New();
-    if (dict != nullptr && !(put(dict, "name", new_text(name)) && put(dict, "rule", new_text(rule)))) Py_CLEAR(dict);
+    if (dict != nullptr && !(set_owned(dict, "name", new_text(name)) && set_owned(dict, "rule", new_text(rule))))
+        Py_CLEAR(dict);
     return dict;
 }
 
@@ -47,15 +41,18 @@ PyObject* new_manglik_dict(const Manglik& result) {
     for (const ManglikReading& reading : result.readings) {
         PyObject* entry = ok ? PyDict_New() : nullptr;
         ok = entry != nullptr &&
-             put(entry, "from", new_text(MANGLIK_REFERENCE_NAMES[static_cast<std::size_t>(reading.from)])) &&
-             put(entry, "house", PyLong_FromLong(reading.house)) && put(entry, "dosha", PyBool_FromLong(reading.dosha));
+             set_owned(entry, "from", new_text(MANGLIK_REFERENCE_NAMES[static_cast<std::size_t>(reading.from)])) &&
+             set_owned(entry, "house", PyLong_FromLong(reading.house)) &&
+             set_owned(entry, "dosha", PyBool_FromLong(reading.dosha));
         ok = append(readings, entry) && ok;
     }
     for (std::size_t e = 0; ok && e < MANGLIK_EXCEPTION_TABLE.size(); ++e)
         if (result.exceptions >> e & 1u)
             ok = append(cancelled_by, named_rule(MANGLIK_EXCEPTION_TABLE[e].name, MANGLIK_EXCEPTION_TABLE[e].rule));
-    ok = ok && put(dict, "readings", Py_NewRef(readings)) && put(dict, "dosha", PyBool_FromLong(result.dosha)) &&
-         put(dict, "cancelled_by", Py_NewRef(cancelled_by)) && put(dict, "stands", PyBool_FromLong(result.stands()));
+    ok = ok && set_owned(dict, "readings", Py_NewRef(readings)) &&
+         set_owned(dict, "dosha", PyBool_FromLong(result.dosha)) &&
+         set_owned(dict, "cancelled_by", Py_NewRef(cancelled_by)) &&
+         set_owned(dict, "stands", PyBool_FromLong(result.stands()));
     Py_XDECREF(readings);
     Py_XDECREF(cancelled_by);
     if (!ok) Py_CLEAR(dict);
@@ -80,8 +77,9 @@ PyObject* match_manglik(const Argument* a) {
     const Manglik boy = zentaric::manglik(longitudes_of(a[0]), a[1].number, with_second);
     const Manglik girl = zentaric::manglik(longitudes_of(a[2]), a[3].number, with_second);
     PyObject* dict = PyDict_New();
-    if (dict != nullptr && !(put(dict, "boy", new_manglik_dict(boy)) && put(dict, "girl", new_manglik_dict(girl)) &&
-                             put(dict, "agrees", PyBool_FromLong(manglik_agrees(boy, girl)))))
+    if (dict != nullptr && !(set_owned(dict, "boy", new_manglik_dict(boy)) &&
+                             set_owned(dict, "girl", new_manglik_dict(girl)) &&
+                             set_owned(dict, "agrees", PyBool_FromLong(manglik_agrees(boy, girl)))))
         Py_CLEAR(dict);
     return dict;
 }
@@ -92,9 +90,10 @@ PyObject* yogas(const Argument* a) {
     for (std::size_t i = 0; list != nullptr && i < found.count; ++i) {
         const YogaRow& row = YOGA_TABLE[found.items[i].yoga];
         PyObject* entry = PyDict_New();
-        const bool ok = entry != nullptr && put(entry, "name", new_text(row.name)) &&
-                        put(entry, "bodies", new_body_list(found.items[i].bodies)) &&
-                        put(entry, "rule", new_text(row.rule)) && put(entry, "source", new_text(row.source));
+        const bool ok = entry != nullptr && set_owned(entry, "name", new_text(row.name)) &&
+                        set_owned(entry, "bodies", new_body_list(found.items[i].bodies)) &&
+                        set_owned(entry, "rule", new_text(row.rule)) &&
+                        set_owned(entry, "source", new_text(row.source));
         if (!ok) Py_XDECREF(entry);
         if (!ok || !append(list, entry)) Py_CLEAR(list);
     }

@@ -246,7 +246,8 @@ MatchResult match_moons(MatchSystem system, const MoonPlace& boy, const MoonPlac
         const KootaScore score = rows[k].evaluate(boy, girl);
         result.scores[k] = score;
         result.total_half_points = static_cast<std::uint16_t>(result.total_half_points + score.half_points);
-        result.maximum_half_points = static_cast<std::uint16_t>(result.maximum_half_points + rows[k].maximum_half_points);
+        result.maximum_half_points =
+            static_cast<std::uint16_t>(result.maximum_half_points + rows[k].maximum_half_points);
         if (rows[k].dosha_when_zero && score.half_points == 0) result.doshas |= static_cast<std::uint16_t>(1u << k);
     }
     for (std::size_t c = 0; c < CANCELLATION_TABLE.size(); ++c) {

@@ -98,8 +98,8 @@ void lakshmi(C c, F found) noexcept {
 }
 void saraswati(C c, F found) noexcept {
     const GrahaSet set = in_houses(c, BENEFICS, nullptr, {1, 2, 4, 5, 7, 9, 10});
-    const bool jupiter_well = strong_sign(c, G::Jupiter) ||
-                              natural_relationship(G::Jupiter, sign_lord(c.sign[at(G::Jupiter)])) == Relationship::Friend;
+    const G host = sign_lord(c.sign[at(G::Jupiter)]);
+    const bool jupiter_well = strong_sign(c, G::Jupiter) || natural_relationship(G::Jupiter, host) == Relationship::Friend;
     if (set == (bit(G::Mercury) | bit(G::Jupiter) | bit(G::Venus)) && jupiter_well) found.add(set);
 }
 void parvata(C c, F found) noexcept {
@@ -247,14 +247,15 @@ constexpr std::string_view RAJA = "BPHS, Raja yogas";
 constexpr std::string_view NABHASA = "BPHS, Nabhasa yogas";
 
 constexpr YogaRow YOGAS[]{
-    {"Ruchaka", "Mars in a kendra from the lagna, in its own sign or exalted", BPHS_MAHAPURUSHA, mahapurusha<G::Mars>},
-    {"Bhadra", "Mercury in a kendra from the lagna, in its own sign or exalted", BPHS_MAHAPURUSHA,
+    {"Ruchaka", "Mars in a kendra from the lagna (not from the Moon), in its own sign or exalted", BPHS_MAHAPURUSHA,
+     mahapurusha<G::Mars>},
+    {"Bhadra", "Mercury in a kendra from the lagna (not from the Moon), in its own sign or exalted", BPHS_MAHAPURUSHA,
      mahapurusha<G::Mercury>},
-    {"Hamsa", "Jupiter in a kendra from the lagna, in its own sign or exalted", BPHS_MAHAPURUSHA,
+    {"Hamsa", "Jupiter in a kendra from the lagna (not from the Moon), in its own sign or exalted", BPHS_MAHAPURUSHA,
      mahapurusha<G::Jupiter>},
-    {"Malavya", "Venus in a kendra from the lagna, in its own sign or exalted", BPHS_MAHAPURUSHA,
+    {"Malavya", "Venus in a kendra from the lagna (not from the Moon), in its own sign or exalted", BPHS_MAHAPURUSHA,
      mahapurusha<G::Venus>},
-    {"Sasa", "Saturn in a kendra from the lagna, in its own sign or exalted", BPHS_MAHAPURUSHA,
+    {"Sasa", "Saturn in a kendra from the lagna (not from the Moon), in its own sign or exalted", BPHS_MAHAPURUSHA,
      mahapurusha<G::Saturn>},
     {"Gajakesari", "Jupiter in a kendra from the Moon", CHANDRA, gajakesari},
     {"Budha-Aditya", "the Sun and Mercury in one sign", PHALADEEPIKA, budha_aditya},
@@ -299,8 +300,8 @@ constexpr YogaRow YOGAS[]{
      PHALADEEPIKA, parivartana<Exchange::Khala>},
     {"Dainya Parivartana", "two lords in each other's signs, one in the 6th, 8th or 12th", PHALADEEPIKA,
      parivartana<Exchange::Dainya>},
-    {"Raja (conjunction)", "a kendra lord and a trikona lord, two grahas, in one sign", RAJA,
-     raja<Relation::Conjunction>},
+    {"Raja (conjunction)", "a kendra lord and a trikona lord, two grahas (a yogakaraka alone is not read), in one sign",
+     RAJA, raja<Relation::Conjunction>},
     {"Raja (mutual aspect)", "a kendra lord and a trikona lord, two grahas, each in the other's graha drishti", RAJA,
      raja<Relation::MutualAspect>},
     {"Raja (exchange)", "a kendra lord and a trikona lord, two grahas, in each other's signs", RAJA,

@@ -130,11 +130,13 @@ def test_frame_rows_are_the_single_matches(role):
 
 
 def test_command_line_prints_the_match_and_names_the_faulty_option():
-    boy, girl = ["1990-05-15", "16:00", "Asia/Kolkata", "28.6139", "77.2090"], ["1992-08-01", "06:30", "UTC", "13", "80"]
+    boy = ["1990-05-15", "16:00", "Asia/Kolkata", "28.6139", "77.2090"]
+    girl = ["1992-08-01", "06:30", "UTC", "13", "80"]
     result = subprocess.run([sys.executable, "-m", "zentaric_chart", "match", "--boy", *boy, "--girl", *girl,
                              "--format", "json"], capture_output=True, text=True, timeout=120)
     assert result.returncode == 0, result.stderr
-    expected = match(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"), Birth("1992-08-01 06:30", 13, 80, tz="UTC"))
+    expected = match(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"),
+                     Birth("1992-08-01 06:30", 13, 80, tz="UTC"))
     assert json.loads(result.stdout)["total"] == expected.total
     girl[3] = "north"
     result = subprocess.run([sys.executable, "-m", "zentaric_chart", "match", "--boy", *boy, "--girl", *girl],
