@@ -11,14 +11,16 @@ Only the module's public functions are used; every number comes from it.
 """
 from zentaric_chart._names import UnknownName
 from zentaric_chart.batch import charts_frame, charts_meta
-from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, from_julian_day, julian_day
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, Placement, natal
 from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Dashas, Period, dasha, dasha_at
 from zentaric_chart.matching import (Cancellation, Dosha, Koota, Manglik, ManglikMatch, ManglikReading, Match, manglik,
                                      manglik_match, match, match_frame)
+from zentaric_chart.moments import Event, RiseSet, crossings, events, rise_set, rise_sets
 from zentaric_chart.yogas import Yoga
 
 __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellation", "Chart", "Dashas", "Dosha",
-           "Houses", "Koota", "Lagna", "MAX_YEAR", "MIN_YEAR", "Manglik", "ManglikMatch", "ManglikReading", "Match",
-           "Period", "Placement", "UnknownName", "Yoga", "charts_frame", "charts_meta", "dasha", "dasha_at",
-           "from_julian_day", "julian_day", "manglik", "manglik_match", "match", "match_frame", "natal"]
+           "Event", "Houses", "Koota", "Lagna", "MAX_YEAR", "MIN_YEAR", "Manglik", "ManglikMatch", "ManglikReading",
+           "Match", "Period", "Place", "Placement", "RiseSet", "UnknownName", "Yoga", "charts_frame", "charts_meta",
+           "crossings", "dasha", "dasha_at", "events", "from_julian_day", "julian_day", "manglik", "manglik_match",
+           "match", "match_frame", "natal", "rise_set", "rise_sets"]

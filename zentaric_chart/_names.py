@@ -135,3 +135,13 @@ def body(name: object) -> str:
     if found is None:
         raise UnknownName("body", name, BODIES, closest(name, BODIES))
     return found
+
+
+def choice(kind: str, name: object, accepted: Sequence[str]) -> str:
+    """`name` as `accepted` spells it (compared without case), else UnknownName with the closest accepted name."""
+    if not isinstance(name, str):
+        raise TypeError(f"{kind} must be a str, not {type(name).__name__}")
+    found = {item.lower(): item for item in accepted}.get(name.strip().lower())
+    if found is None:
+        raise UnknownName(kind, name, accepted, closest(name, accepted))
+    return found

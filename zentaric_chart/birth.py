@@ -118,6 +118,33 @@ def _parse_when(when: datetime | str) -> datetime:
 
 
 @dataclass(frozen=True)
+class Place:
+    """A place on the Earth: `latitude` (degrees north), `longitude` (degrees east), `tz` (an IANA zone such as
+    "Asia/Kolkata", or a tzinfo) in which its days and times are told, and `elevation` in metres (it lowers the
+    horizon of sunrise and sunset by the dip). `zone` is the tzinfo."""
+
+    latitude: float
+    longitude: float
+    tz: str | tzinfo
+    elevation: float = 0.0
+    zone: tzinfo = field(init=False, repr=False, compare=False)
+
+    def __post_init__(self) -> None:
+        object.__setattr__(self, "latitude", _finite("latitude", self.latitude, -90.0, 90.0))
+        object.__setattr__(self, "longitude", _finite("longitude", self.longitude, -180.0, 180.0))
+        elevation = float(self.elevation)
+        if not (math.isfinite(elevation) and -500.0 <= elevation <= 20_000.0):
+            raise ValueError(f"elevation {self.elevation!r} is outside the accepted range -500 to 20000 metres")
+        object.__setattr__(self, "elevation", elevation)
+        if isinstance(self.tz, str):
+            object.__setattr__(self, "zone", zone(self.tz))
+        elif isinstance(self.tz, tzinfo):
+            object.__setattr__(self, "zone", self.tz)
+        else:
+            raise TypeError(f"tz must be an IANA zone name or a tzinfo, not {type(self.tz).__name__}")
+
+
+@dataclass(frozen=True)
 class Birth:
     """A birth: when, where, and the UTC minute the module computes for.
 
@@ -169,6 +196,11 @@ class Birth:
         object.__setattr__(self, "when", moment)
         object.__setattr__(self, "utc", minute)
         object.__setattr__(self, "zone", place)
+
+    @property
+    def place(self) -> Place:
+        """Where the birth happened, with its zone (the `tz` given, else the zone of `when`)."""
+        return Place(self.latitude, self.longitude, self.tz if self.tz is not None else self.zone)
 
     def local(self) -> datetime:
         """The instant used (`utc`), shown in the birth's zone."""

@@ -14,9 +14,9 @@ from __future__ import annotations
 import argparse
 from collections.abc import Sequence
 
-from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, match
+from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, match, rise_set
 
-SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, batch, match)
+SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, events, rise_set, batch, match)
 
 
 def parser() -> argparse.ArgumentParser:

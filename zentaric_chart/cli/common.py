@@ -130,3 +130,11 @@ def moment(option: str, text: str, place: tzinfo) -> datetime:
     except OverflowError:
         raise UsageError(option, f"{text} falls outside the years 1 to 9999 in UTC") from None
     return value
+
+
+def time_zone(option: str, text: str) -> tzinfo:
+    """The IANA zone `text`, an unknown one reported against `option`."""
+    try:
+        return zone(text)
+    except _names.UnknownName as error:
+        raise UsageError(option, str(error)) from None

@@ -1,0 +1,85 @@
+"""`zentaric events`: every change of sign, nakshatra, tithi, yoga or karana, or every station, over a range."""
+from __future__ import annotations
+
+import argparse
+import csv
+import json
+import sys
+from collections.abc import Iterator
+from datetime import UTC, datetime, timedelta
+from typing import Any
+
+import zentaric
+from tqdm import tqdm
+
+from zentaric_chart import _names
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name, time_zone
+from zentaric_chart.moments import BODIES, KINDS, Event, events
+
+#: Ranges longer than this are searched a chunk at a time, with a progress bar on a terminal.
+CHUNK = timedelta(days=366)
+COLUMNS = ("time", "kind", "body", "before", "after")
+
+
+def add_parser(subcommands: Any) -> argparse.ArgumentParser:
+    parser: argparse.ArgumentParser = subcommands.add_parser(
+        "events", help="when a sign, nakshatra, tithi, yoga or karana changes, or a planet stations")
+    parser.add_argument("--from", dest="start", required=True, help="start, YYYY-MM-DD[THH:MM] (in --tz)")
+    parser.add_argument("--to", dest="stop", required=True, help="end, excluded")
+    parser.add_argument("--kind", required=True, help=f"one of {', '.join(KINDS)}")
+    parser.add_argument("--body", default="Moon", help=f"one of {', '.join(BODIES)} (default Moon)")
+    parser.add_argument("--tz", default="UTC", help="IANA zone of the dates and of the times shown (default UTC)")
+    ayanamsha_option(parser)
+    parser.add_argument("--lang", default="en", help="language of sign and nakshatra names (default en)")
+    parser.add_argument("--format", choices=("text", "json", "csv"), default="text")
+    return parser
+
+
+def found_events(start: datetime, stop: datetime, kind: str, body: str, ayanamsha: str,
+                 progress: bool) -> Iterator[Event]:
+    """The events of [start, stop), a chunk of the range at a time."""
+    chunks = max(1, -(-(stop - start) // CHUNK))
+    with tqdm(total=chunks, file=sys.stderr, unit="year", disable=not (progress and chunks > 1)) as bar:
+        for index in range(chunks):
+            first = start + index * CHUNK
+            yield from events(first, min(stop, first + CHUNK), kind, body, ayanamsha)
+            bar.update()
+
+
+def _label(kind: str, part: int | str, language: str) -> str:
+    if kind == "sign" and isinstance(part, int):
+        return zentaric.sign_name(part, language)
+    if kind == "nakshatra" and isinstance(part, int):
+        return zentaric.nakshatra_name_i18n(part, language)
+    return str(part)
+
+
+def run(args: argparse.Namespace) -> None:
+    place = time_zone("--tz", args.tz)
+    start, stop = moment("--from", args.start, place), moment("--to", args.stop, place)
+    if stop < start:
+        raise UsageError("--to", f"{args.stop} is before --from {args.start}")
+    kind = name("--kind", lambda text: _names.choice("event kind", text, KINDS), args.kind)
+    body = name("--body", lambda text: _names.choice("body", text, BODIES), args.body)
+    ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    language = name("--lang", _names.language, args.lang)
+    try:
+        rows: list[dict[str, Any]] = [
+            {"time": event.time.astimezone(place).isoformat(timespec="seconds"), "kind": event.kind,
+             "body": event.body, "before": event.before, "after": event.after}
+            for event in found_events(start, stop, kind, body, ayanamsha, sys.stderr.isatty())]
+    except ValueError as error:
+        raise UsageError("--kind" if "body must be" in str(error) or "stations" in str(error) else "--from/--to",
+                         str(error)) from None
+    if args.format == "json":
+        print(json.dumps(rows))
+    elif args.format == "csv":
+        writer = csv.DictWriter(sys.stdout, COLUMNS, lineterminator="\n")
+        writer.writeheader()
+        writer.writerows(rows)
+    else:
+        for row in rows:
+            before, after = (_label(kind, event_part, language) for event_part in (row["before"], row["after"]))
+            print(f"{row['time']}  {kind} of {body}: {before} -> {after}")
+        if not rows:
+            print(f"no {kind} change of {body} in the range")

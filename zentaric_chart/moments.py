@@ -1,0 +1,168 @@
+"""The moments of the sky: sunrise and sunset, moonrise, and the exact time of every change (a sign or a
+nakshatra entered, a tithi, yoga or karana ended, a planet stationing, a longitude passed), from the module's
+`rise_set_times`, `find_events` and `find_crossings`.
+
+    >>> from datetime import date, datetime
+    >>> from zoneinfo import ZoneInfo
+    >>> delhi = Place(28.6139, 77.2090, "Asia/Kolkata")
+    >>> rise_set(date(2024, 1, 1), delhi).rise             # Hindu sunrise, in the place's zone
+    >>> start = datetime(2024, 1, 1, tzinfo=ZoneInfo("Asia/Kolkata"))
+    >>> events(start, start + timedelta(days=30), "tithi")  # each tithi's end, in start's zone
+    >>> crossings("Saturn", 330.0, start, start + timedelta(days=3 * 365))
+
+Times are found to 0.1 s of the chart's own positions and shown to the millisecond.
+"""
+from __future__ import annotations
+
+from collections.abc import Sequence
+from dataclasses import dataclass
+from datetime import UTC, date, datetime, timedelta, tzinfo
+
+import zentaric
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Place, from_julian_day, julian_day
+
+__all__ = ["Event", "Place", "RiseSet", "crossings", "events", "rise_set", "rise_sets"]
+
+BODIES = _names.listed(zentaric.find_events, "body")
+KINDS = _names.listed(zentaric.find_events, "kind")
+CONVENTIONS = _names.listed(zentaric.rise_set_times, "convention")
+_STATIONS = {1: "direct", -1: "retrograde"}
+
+
+@dataclass(frozen=True)
+class RiseSet:
+    """A body's rising, setting and upper meridian transit on one local day of a place, as aware datetimes in the
+    place's zone; each None when it does not happen that day. `always` says why neither a rise nor a set came:
+    "above" (the body stayed up all day: polar day) or "below" (polar night); None otherwise (a Moon that rises
+    but sets only after midnight has `set` None and `always` None)."""
+
+    day: date
+    body: str
+    convention: str
+    rise: datetime | None
+    set: datetime | None
+    transit: datetime | None
+    always: str | None
+
+
+@dataclass(frozen=True)
+class Event:
+    """A change: when (`time`, aware, in the zone of the range's start), of what `kind`, for which `body`, and the
+    part left and entered (`before`, `after`): sign 0..11 from Aries, nakshatra 0..26 from Ashwini, tithi 1..30,
+    yoga 1..27, karana 1..60; for a station "direct" or "retrograde"."""
+
+    time: datetime
+    kind: str
+    body: str
+    before: int | str
+    after: int | str
+
+
+def _instant(name: str, moment: object) -> datetime:
+    if not isinstance(moment, datetime):
+        raise TypeError(f"{name} must be a datetime, not {type(moment).__name__}")
+    if moment.tzinfo is None or moment.utcoffset() is None:
+        raise ValueError(f"{name} {moment.isoformat()} is naive: give an aware datetime (with a zone)")
+    return moment
+
+
+def _range(start: object, end: object) -> tuple[float, float, tzinfo]:
+    first, last = _instant("start", start), _instant("end", end)
+    if last < first:
+        raise ValueError(f"end {last.isoformat()} comes before start {first.isoformat()}")
+    zone = first.tzinfo
+    assert zone is not None
+    return julian_day(first), julian_day(last), zone
+
+
+def events(start: datetime, end: datetime, kind: str, body: str = "Moon", ayanamsha: str = "Lahiri") -> list[Event]:
+    """Every change of `kind` in [start, end) (aware datetimes), in time order.
+
+    Kinds: "sign" and "nakshatra" (the body's sidereal longitude, any body), "tithi" (the Moon's longitude less
+    the Sun's crosses a multiple of 12°), "yoga" (their sidereal sum crosses a multiple of 13°20′), "karana"
+    (multiples of 6°): these three take body "Moon"; "station" (a planet's speed in longitude changes sign).
+    Bodies: Sun .. Neptune, Rahu and Ketu (the mean node, as in the chart), TrueRahu and TrueKetu.
+    """
+    kind = _names.choice("event kind", kind, KINDS)
+    body = _names.choice("body", body, BODIES)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    first, last, zone = _range(start, end)
+    found = zentaric.find_events(first, last, kind, body, ayanamsha)
+    if kind == "station":
+        return [Event(from_julian_day(jd).astimezone(zone), kind, body, _STATIONS[before], _STATIONS[after])
+                for jd, before, after in found]
+    return [Event(from_julian_day(jd).astimezone(zone), kind, body, before, after) for jd, before, after in found]
+
+
+def crossings(body: str, longitude: float, start: datetime, end: datetime,
+              ayanamsha: str = "Lahiri") -> list[datetime]:
+    """Every moment in [start, end) at which the body's sidereal longitude (tropical with "Tropical") passes
+    `longitude` degrees, retrograde passes included: transits over natal points, solar and lunar returns."""
+    body = _names.choice("body", body, BODIES)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    first, last, zone = _range(start, end)
+    return [from_julian_day(jd).astimezone(zone)
+            for jd in zentaric.find_crossings(body, float(longitude), first, last, ayanamsha)]
+
+
+def _midnight(day: date, zone: tzinfo) -> datetime:
+    """The first instant of a local day (a day starting in a clock gap starts when the clocks resume)."""
+    wall = datetime(day.year, day.month, day.day)
+    for minutes in range(0, 24 * 60, 15):
+        moment = (wall + timedelta(minutes=minutes)).replace(tzinfo=zone, fold=0)
+        if moment.astimezone(UTC).astimezone(zone).replace(tzinfo=None) == moment.replace(tzinfo=None):
+            return moment
+    return wall.replace(tzinfo=zone)
+
+
+def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
+              convention: str = "hindu") -> list[RiseSet]:
+    """`rise_set` for every local day from `first` to `last` (both included), from one search."""
+    for name, day in (("first", first), ("last", last)):
+        if not isinstance(day, date) or isinstance(day, datetime):
+            raise TypeError(f"{name} must be a date, not {type(day).__name__}")
+    if not isinstance(place, Place):
+        raise TypeError(f"place must be a Place, not {type(place).__name__}")
+    body = _names.choice("body", body, BODIES)
+    convention = _names.choice("convention", convention, CONVENTIONS)
+    days = [first + timedelta(days=k) for k in range((last - first).days + 1)]
+    if not days:
+        return []
+    starts = [julian_day(_midnight(day, place.zone)) for day in days]
+    starts.append(julian_day(_midnight(days[-1] + timedelta(days=1), place.zone)))
+    found, above = zentaric.rise_set_times(starts[0], starts[-1], place.latitude, place.longitude, place.elevation,
+                                           body, convention)
+    result = []
+    index = 0
+    for k, day in enumerate(days):
+        moments: dict[str, datetime] = {}
+        up_at_start = above
+        while index < len(found) and found[index][0] < starts[k + 1]:
+            jd, what = found[index]
+            moments.setdefault(what, from_julian_day(jd).astimezone(place.zone))
+            if what != "transit":
+                above = what == "rise"
+            index += 1
+        always = None
+        if "rise" not in moments and "set" not in moments:
+            always = "above" if up_at_start else "below"
+        result.append(RiseSet(day, body, convention, moments.get("rise"), moments.get("set"), moments.get("transit"),
+                              always))
+    return result
+
+
+def rise_set(day: date, place: Place, body: str = "Sun", convention: str = "hindu") -> RiseSet:
+    """The first rise, set and upper transit of `body` on the local `day` of `place` (from its midnight to the
+    next), as aware datetimes in the place's zone; None for what does not happen that day, and then `always`
+    says whether the body stayed above or below the horizon all day.
+
+    Conventions: "hindu" (default): the centre of the disc on the geometric horizon, no refraction, seen from
+    the Earth's centre, the sunrise of the Vedic almanacs; "civil": the upper limb on the horizon through the
+    standard refraction of 34′, seen from the place (the Moon's parallax and semi-diameter from its distance);
+    "civil-twilight", "nautical-twilight", "astronomical-twilight" (the Sun only): its centre 6°, 12° or 18° below
+    the horizon. Under every convention the Moon keeps its ecliptic latitude. An elevated place (`elevation`)
+    lowers the horizon of rise and set by the dip.
+    """
+    return rise_sets(day, day, place, body, convention)[0]
