@@ -1,6 +1,6 @@
 """Type stubs for the extension module zentaric (a single-module extension, so the stubs ship as zentaric-stubs)."""
 from collections.abc import Sequence
-from typing import SupportsFloat, SupportsIndex, TypedDict
+from typing import Any, SupportsFloat, SupportsIndex, TypedDict
 
 __all__ = [
     "compute_dasha",
@@ -20,6 +20,7 @@ __all__ = [
     "rashi_drishti",
     "jaimini",
     "ashtakavarga",
+    "shadbala",
     "panchanga_name",
     "compute_dasha_periods",
     "match_moons",
@@ -70,6 +71,15 @@ class _Ashtakavarga(TypedDict):
     rashi_pinda: list[int]
     graha_pinda: list[int]
     shodhya_pinda: list[int]
+
+class _Shadbala(TypedDict):
+    """Result of shadbala, keys in this order."""
+
+    planets: dict[str, dict[str, float]]
+    bhavas: list[dict[str, Any]]
+    sunrise: float
+    sunset: float
+    next_sunrise: float
 
 _Longitudes = Sequence[SupportsFloat | SupportsIndex]
 class _DashaPeriods(TypedDict):
@@ -163,6 +173,9 @@ def graha_drishti(longitudes: _Longitudes) -> list[list[int]]: ...
 def rashi_drishti(sign: SupportsIndex) -> list[int]: ...
 def jaimini(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, karakas: SupportsIndex = 7) -> _Jaimini: ...
 def ashtakavarga(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex) -> _Ashtakavarga: ...
+def shadbala(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex, minute: SupportsIndex,
+             latitude: SupportsFloat | SupportsIndex, longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
+             required: str = "bphs") -> _Shadbala: ...
 def panchanga_name(table: str, index: SupportsIndex, language: str = "en") -> str: ...
 def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,

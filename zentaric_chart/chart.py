@@ -24,10 +24,11 @@ from typing import Any, TypeVar
 
 import zentaric
 
-from zentaric_chart import _names, jaimini, vargas, yogas
+from zentaric_chart import _names, jaimini, strength, vargas, yogas
 from zentaric_chart.birth import Birth, require_birth
 from zentaric_chart.drawing import BodyPoint, Figure, draw
 from zentaric_chart.jaimini import Arudha, Karakas
+from zentaric_chart.strength import Ashtakavarga, BhavaBala, Shadbala
 from zentaric_chart.vargas import Sight, VargaChart
 from zentaric_chart.yogas import Yoga
 
@@ -211,6 +212,18 @@ class Chart:
     def yogas(self) -> list[Yoga]:
         """The classical yogas the chart holds, with the grahas forming each (see `zentaric_chart.yogas`)."""
         return yogas.yogas(self)
+
+    def ashtakavarga(self) -> Ashtakavarga:
+        """Bhinna and sarva ashtakavarga, prastara, reductions and pindas (see `zentaric_chart.strength`)."""
+        return strength.ashtakavarga(self)
+
+    def shadbala(self, required: str = "bphs") -> dict[str, Shadbala]:
+        """Shadbala of Sun..Saturn with every part; `required` "bphs" or "raman" (the Sun's minimum 6.5 or 5)."""
+        return strength.shadbala(self, required)
+
+    def bhava_bala(self) -> dict[int, BhavaBala]:
+        """Bhava bala of houses 1..12."""
+        return strength.bhava_bala(self)
 
     def to_json(self) -> str:
         """The module's chart document (`compute_natal_chart` for the same minute, place and names), unchanged."""

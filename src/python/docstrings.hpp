@@ -220,6 +220,21 @@ inline constexpr auto ASHTAKAVARGA_DOC = docstring<ASHTAKAVARGA>(
     "Raises:\n"
     "    ValueError: not 9 longitudes.");
 
+inline constexpr auto SHADBALA_DOC = docstring<SHADBALA>(
+    "Shadbala of Sun..Saturn and bhava bala of the twelve houses for a birth (BPHS ch. 27, as B.V. Raman works it).\n\n"
+    "The Vedic day runs from the Hindu sunrise (the disc's centre on the geometric horizon) before the birth to the\n"
+    "next; the lords of the year and month come from the ahargana counted from the Kali epoch (JD 588466).\n\n"
+    "Args:\n"
+    "    year, month, day, hour, minute, latitude, longitude, ayanamsha: as compute_natal_chart takes them.\n"
+    "    required: minimum strengths, bphs (the Sun 6.5 rupas) or raman (the Sun 5).\n\n"
+    "Returns:\n"
+    "    dict: planets ({name: {part: virupas}} with uchcha, saptavargaja, ojayugma, kendra, drekkana, sthana,\n"
+    "    dig, nathonnata, paksha, tribhaga, abda, masa, vara, hora, ayana, yuddha, kala, cheshta, naisargika,\n"
+    "    drik, total, rupas, required, ratio, ishta, kashta), bhavas (12 dicts: lord, lord_strength, dig,\n"
+    "    drishti, total), sunrise, sunset, next_sunrise (UT Julian Days).\n\n"
+    "Raises:\n"
+    "    ValueError: as compute_natal_chart, an unknown required, or a day without sunrise or sunset.");
+
 #undef ZENTARIC_LONGITUDES_ARG
 inline constexpr auto PANCHANGA_NAME_DOC = docstring<PANCHANGA_NAME>(
     "Get a name of the panchanga in a specified language.\n\n"

@@ -55,6 +55,9 @@ inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
     {"longitudes", K::Longitudes}, {"group", K::Text, "shodashavarga"}}};
 inline constexpr Signature GRAHA_DRISHTI{"graha_drishti", {{"longitudes", K::Longitudes}}};
 inline constexpr Signature RASHI_DRISHTI{"rashi_drishti", {{"sign", K::Index}}};
+inline constexpr Signature SHADBALA{"shadbala", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
+    {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"}, {"required", K::Text, "bphs"}}};
 inline constexpr Signature ASHTAKAVARGA{"ashtakavarga", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
 inline constexpr Signature JAIMINI{"jaimini", {
     {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"karakas", K::UInt8, 7}}};
@@ -91,6 +94,7 @@ PyObject* graha_drishti(const Argument* a);
 PyObject* rashi_drishti(const Argument* a);
 PyObject* jaimini(const Argument* a);
 PyObject* ashtakavarga(const Argument* a);
+PyObject* shadbala(const Argument* a);
 PyObject* panchanga_name(const Argument* a);
 PyObject* compute_dasha_periods(const Argument* a);
 PyObject* match_moons(const Argument* a);          // matching_functions.cpp

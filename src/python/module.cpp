@@ -50,6 +50,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(rashi_drishti, RASHI_DRISHTI),
     ZENTARIC_METHOD(jaimini, JAIMINI),
     ZENTARIC_METHOD(ashtakavarga, ASHTAKAVARGA),
+    ZENTARIC_METHOD(shadbala, SHADBALA),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     ZENTARIC_METHOD(match_moons, MATCH_MOONS),
