@@ -56,8 +56,9 @@ _BODY_KEYS = {name.lower(): name for name in BODIES}
 class UnknownName(ValueError):
     """A name the module does not accept; `kind` says what it names, `suggestion` is the closest accepted name."""
 
-    def __init__(self, kind: str, given: str, accepted: Sequence[str], suggestion: str | None) -> None:
-        hint = f"; did you mean {suggestion!r}?" if suggestion else ""
+    def __init__(self, kind: str, given: str, accepted: Sequence[str], suggestion: str | None,
+                 note: str | None = None) -> None:
+        hint = f"; {note}" if note else f"; did you mean {suggestion!r}?" if suggestion else ""
         super().__init__(f"unknown {kind} {given!r}{hint} (accepted: {', '.join(accepted)})")
         self.kind = kind
         self.given = given

@@ -15,6 +15,7 @@ that take or make frames, so that pool workers start quickly.
 """
 from __future__ import annotations
 
+import ast
 import csv
 import importlib
 import math
@@ -26,6 +27,8 @@ import struct
 import sys
 import threading
 import time
+import types
+import warnings
 from collections.abc import Callable, Mapping, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
 from datetime import UTC, datetime, timedelta
@@ -117,7 +120,8 @@ Task = tuple[list[Any], list[Any], list[Any], list[Any], list[Any]]
 
 
 def _needs(extra: str, module: str) -> ImportError:
-    return ImportError(f"{module} is needed for many charts at once: pip install 'zentaric[{extra}]'")
+    return ImportError(f"{module} is needed for many charts at once: install this package's {extra!r} extra from "
+                       f"its own source (pip install '.[{extra}]' in its checkout, or '<its wheel>[{extra}]')")
 
 
 def _pandas() -> Any:
@@ -329,9 +333,48 @@ def _alive(pid: int) -> bool:
     return True
 
 
+def _is_main_guard(statement: ast.stmt) -> bool:
+    """Whether a top-level statement is `if __name__ == "__main__":`."""
+    if not isinstance(statement, ast.If) or not isinstance(statement.test, ast.Compare):
+        return False
+    sides = [statement.test.left, *statement.test.comparators]
+    return ({ast.dump(side) for side in sides} == {ast.dump(ast.Name("__name__")), ast.dump(ast.Constant("__main__"))}
+            and isinstance(statement.test.ops[0], ast.Eq))
+
+
+def unguarded_script_call() -> bool:
+    """Whether this call comes from the top level of a script file outside `if __name__ == "__main__":`. Pool
+    workers start afresh and import the main script again (as Python's multiprocessing does, unless the script
+    runs under `-m`): such a script would run its own call again in every worker."""
+    main = sys.modules.get("__main__")
+    path = getattr(main, "__file__", None)
+    if main is None or path is None or getattr(main, "__spec__", None) is not None:
+        return False  # an interactive session or a notebook (nothing re-imported), or `python -m` (run by name)
+    frame: types.FrameType | None = sys._getframe(1)
+    while frame is not None and not (frame.f_code.co_name == "<module>" and frame.f_globals is vars(main)):
+        frame = frame.f_back
+    if frame is None:
+        return False
+    try:
+        with open(path, encoding="utf-8") as script:
+            tree = ast.parse(script.read())
+    except (OSError, SyntaxError, ValueError):
+        return False
+    line = frame.f_lineno
+    for statement in tree.body:
+        if statement.lineno <= line <= (statement.end_lineno or statement.lineno):
+            return not _is_main_guard(statement)
+    return False
+
+
 def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None]) -> Rows:
     """The rows of all births, in input order; `advance` is told how many births are done as they finish."""
     count = len(task[0])
+    if processes_used(count, processes) > 1 and unguarded_script_call():
+        warnings.warn("charts_frame computes in one process: the script calls it outside "
+                      "`if __name__ == \"__main__\":`, and worker processes would run the script again; "
+                      "put the call under that guard to use all cores", RuntimeWarning, stacklevel=3)
+        processes = 1
     if processes_used(count, processes) == 1:
         parts: list[Rows] = []
         step = max(1, min(MIN_CHUNK, count // 100))

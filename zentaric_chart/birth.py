@@ -14,7 +14,7 @@ from datetime import UTC, datetime, timedelta, tzinfo
 
 import zentaric
 
-from zentaric_chart._names import UnknownName, closest
+from zentaric_chart.zones import unknown_zone
 
 #: Years a birth may fall in: the module's ephemeris covers about 2000 BCE to 3000 CE; Python's datetime starts at
 #: year 1, and a birth late in 3000 CE needs positions half a day beyond the ephemeris' last day.
@@ -60,12 +60,12 @@ def from_julian_day(jd: float) -> datetime:
 
 
 def zone(name: str) -> zoneinfo.ZoneInfo:
-    """The IANA zone `name`; an unknown name raises ValueError with the closest known zone."""
+    """The IANA zone `name`; an unknown name raises ValueError (an UnknownName) saying what it may have meant: the
+    zones an abbreviation stands for, a country's zones, a city's zone or a zone spelled alike."""
     try:
         return zoneinfo.ZoneInfo(name)
     except (zoneinfo.ZoneInfoNotFoundError, ValueError, OSError):  # OSError: a folder ("Asia"), a name too long
-        zones = sorted(zoneinfo.available_timezones())
-        raise UnknownName("time zone", name, ["an IANA zone such as Asia/Kolkata"], closest(name, zones)) from None
+        raise unknown_zone(name) from None
 
 
 def _finite(name: str, value: float | str, low: float, high: float) -> float:

@@ -2,6 +2,7 @@
 test_batch_faults.py)."""
 import functools
 import math
+import subprocess
 import sys
 from datetime import UTC, datetime, timedelta
 
@@ -117,7 +118,7 @@ def test_missing_extra_raises_import_error_naming_it(monkeypatch, tmp_path):
     for missing, call in [("pyarrow", lambda: batch.write_frame(frame, str(tmp_path / "c.parquet"), "parquet")),
                           ("pandas", lambda: charts_frame({"time": [], "latitude": [], "longitude": []}))]:
         monkeypatch.setitem(sys.modules, missing, None)
-        with pytest.raises(ImportError, match=r"pip install 'zentaric\[batch\]'"):
+        with pytest.raises(ImportError, match=r"pip install '\.\[batch\]' in its checkout"):
             call()
 
 
@@ -129,3 +130,17 @@ def test_time_columns_of_datetimes_read_like_their_text():
     expected = charts_frame(births, processes=1)
     for frame in (local, utc, utc.assign(time=utc["time"].dt.tz_localize(None))):
         _assert_same_frame(charts_frame(frame, processes=1), expected)
+
+
+def test_a_script_without_the_main_guard_computes_in_one_process_with_a_warning(tmp_path):
+    # such a script once ended in a 152-line BrokenProcessPool traceback: every worker ran the script again
+    script = tmp_path / "charts.py"
+    script.write_text("import pandas\nfrom zentaric_chart import batch, charts_frame\n"
+                      "batch.POOL_FROM, batch.MIN_CHUNK = 1, 10  # a pool even for a few births\n"
+                      "births = pandas.DataFrame({'time': ['2000-01-01 00:00'] * 40, 'latitude': [10.0] * 40, "
+                      "'longitude': [10.0] * 40})\n"
+                      "print(charts_frame(births, processes=2)['error'].isna().sum())\n")
+    result = subprocess.run([sys.executable, str(script)], capture_output=True, text=True, timeout=120, cwd=tmp_path)
+    assert (result.returncode, result.stdout) == (0, "40\n"), result.stderr
+    assert "__name__" in result.stderr and "Traceback" not in result.stderr
+

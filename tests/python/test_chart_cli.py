@@ -49,3 +49,21 @@ def test_chart_prints_the_varga_asked_for():
     assert result.returncode == 0, result.stderr
     lines = result.stdout.splitlines()
     assert lines[0] == "Trimshamsha (D30)" and lines[4].split() == ["Sun", "Taurus", "Neutral"]
+
+
+@pytest.mark.parametrize("args, words", [  # options that would be silently ignored or misread are refused
+    (["chart", *BIRTH, "--lang", "hi", "--format", "json"], ["--lang", "English"]),
+    (["chart", *BIRTH, "--format", "text", "--style", "north"], ["--style", "svg"]),
+    (["batch", "births.csv", "-o", "charts.xlsx"], ["--output", ".parquet, .csv or .json"]),
+])
+def test_an_option_that_cannot_do_what_it_says_is_refused(args, words):
+    result = run(*args)
+    assert result.returncode == 2 and result.stderr.count("\n") == 1
+    assert all(word in result.stderr for word in words), result.stderr
+
+
+def test_version_and_a_bare_command():
+    assert run("--version").stdout.startswith("zentaric ")
+    bare = run()
+    assert bare.returncode == 0 and "{chart,dasha,ephemeris" in bare.stdout
+

@@ -29,6 +29,20 @@ def test_the_names_read_from_the_docstrings_are_the_core_tables_names():
     assert (_names.LANGUAGES, _names.LANGUAGE_NAMES) == (spelled("language", 0), spelled("language", 1))
 
 
+@pytest.mark.parametrize("tz, named, never", [
+    ("IST", ["Asia/Kolkata", "Asia/Jerusalem", "Europe/Dublin"], "MST"),  # abbreviations: the zones they stand for
+    ("AEST", ["Australia/Sydney", "Australia/Brisbane"], "'EST'"),
+    ("pst", ["America/Los_Angeles"], "MST"),
+    ("India", ["Asia/Kolkata"], "Mahe"),  # a country: its zones
+    ("Kolkata", ["'Asia/Kolkata'"], "Calcutta"),  # a city: its zone
+    ("QQT", [], "did you mean"),  # letters alone suggest nothing
+])
+def test_a_zone_that_is_not_one_gets_the_zones_it_may_mean_and_no_lookalike(tz, named, never):
+    with pytest.raises(ValueError) as error:
+        Birth("2000-01-01 00:00", 0, 0, tz=tz)
+    assert all(zone in str(error.value) for zone in named) and never not in str(error.value), str(error.value)
+
+
 def test_a_fold_picks_one_of_the_two_readings():
     assert [Birth("2021-10-31 02:30", 0, 0, tz="Europe/Berlin", fold=fold).utc.hour for fold in (0, 1)] == [0, 1]
 

@@ -12,6 +12,8 @@ a moment, a checked name, an output file) and the error reporting live in common
 from __future__ import annotations
 
 import argparse
+import importlib.metadata
+import sys
 from collections.abc import Sequence
 
 from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, match, rise_set
@@ -19,9 +21,17 @@ from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, m
 SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, events, rise_set, batch, match)
 
 
+def _version() -> str:
+    try:
+        return importlib.metadata.version("zentaric")
+    except importlib.metadata.PackageNotFoundError:  # run from a checkout that is not installed
+        return "unknown (not installed)"
+
+
 def parser() -> argparse.ArgumentParser:
     """The argument parser of `zentaric`."""
     main_parser = common.Parser(prog="zentaric", description="Sidereal (Vedic) charts, dashas and ephemerides.")
+    main_parser.add_argument("--version", action="version", version=f"zentaric {_version()}")
     subcommands = main_parser.add_subparsers(dest="command", required=True, parser_class=common.Parser)
     for module in SUBCOMMANDS:
         module.add_parser(subcommands).set_defaults(run=module.run)
@@ -29,6 +39,9 @@ def parser() -> argparse.ArgumentParser:
 
 
 def main(argv: Sequence[str] | None = None) -> int:
-    """Run the command line; returns the exit status (0, or 2 for bad input)."""
+    """Run the command line; returns the exit status (0, or 2 for bad input). Without arguments: the help."""
+    if not (sys.argv[1:] if argv is None else argv):
+        parser().print_help()
+        return 0
     args = parser().parse_args(argv)
     return common.report(args.command, lambda: args.run(args))

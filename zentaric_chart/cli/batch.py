@@ -9,7 +9,7 @@ from time import perf_counter
 from typing import Any
 
 from zentaric_chart import _names, batch
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, houses_option, name
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -20,10 +20,12 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("-o", "--output", required=True,
                         help="file to write: the births' columns, then the charts'; an existing file is replaced "
                              "once the new one is complete (an interrupted run leaves it as it was)")
-    parser.add_argument("--format", choices=batch.FORMATS, help="default: from the output's suffix, else parquet")
+    parser.add_argument("--format", choices=batch.FORMATS,
+                        help=f"{', '.join(batch.FORMATS)}; default: the output's suffix (.parquet, .csv, .json), "
+                             "parquet for a name without one")
     parser.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
     ayanamsha_option(parser)
-    parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
+    houses_option(parser)
     return parser
 
 
@@ -51,7 +53,10 @@ def summary(args: argparse.Namespace) -> str:
     if args.processes is not None and args.processes < 1:
         raise UsageError("--processes", f"{args.processes} must be at least 1")
     suffix = os.path.splitext(args.output)[1].lstrip(".").lower()
-    format = args.format or (suffix if suffix in batch.FORMATS else "parquet")
+    if args.format is None and suffix and suffix not in batch.FORMATS:
+        raise UsageError("--output", f"{args.output!r} does not end in .parquet, .csv or .json: name such a file or "
+                                     "give --format")
+    format = args.format or suffix or "parquet"
     _check_output(args.output, args.births)
     try:
         births = batch.read_births(args.births)

@@ -7,7 +7,7 @@ from typing import Any
 from zentaric_chart import _names
 from zentaric_chart._files import replacing
 from zentaric_chart.chart import natal
-from zentaric_chart.cli.common import UsageError, birth, birth_options, name
+from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name
 from zentaric_chart.dasha import dasha, dasha_at
 from zentaric_chart.drawing import STYLES
 from zentaric_chart.text import chart_text, varga_text
@@ -16,11 +16,11 @@ from zentaric_chart.text import chart_text, varga_text
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser("chart", help="a natal chart")
     birth_options(parser, ("text", "json", "svg"))
-    parser.add_argument("--style", choices=STYLES, default="south", help="drawing for --format svg (default south)")
-    parser.add_argument("--varga", default="d1", help="divisional chart (d1 .. d60, or its name) drawn by --format svg, "
-                                                      "or printed by --format text (default d1: the whole chart)")
+    parser.add_argument("--style", choices=STYLES, help="drawing for --format svg (default south)")
+    parser.add_argument("--varga", help="divisional chart drawn by --format svg, or printed by --format text (default "
+                                        f"d1: the whole chart): {', '.join(_names.VARGAS)}, any case")
     parser.add_argument("-o", "--output", help="write to this file instead of standard output")
-    parser.add_argument("--houses", default="Placidus", help="house system (default Placidus)")
+    houses_option(parser)
     return parser
 
 
@@ -30,16 +30,24 @@ def document(args: argparse.Namespace) -> str:
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
     houses = name("--houses", _names.house_system, args.houses)
     language = name("--lang", _names.language, args.lang)
+    if args.style is not None and args.format != "svg":
+        raise UsageError("--style", f"draws with --format svg only, not with --format {args.format}")
+    if args.format == "json":
+        if language.lower() not in ("en", "english"):
+            raise UsageError("--lang", "the json document is the module's, with English names; "
+                                       "--lang names the text and the drawings")
+        if args.varga is not None:
+            raise UsageError("--varga", "the json document is the birth chart; --varga goes with text or svg")
     chart = natal(born, ayanamsha, houses, language)
     if args.format == "svg":
-        varga = name("--varga", _names.varga, args.varga)
+        varga = name("--varga", _names.varga, "d1" if args.varga is None else args.varga)
         try:
-            return chart.svg(style=args.style, varga=varga)
+            return chart.svg(style=args.style or "south", varga=varga)
         except ValueError as error:  # a varga other than d1 for the wheel
             raise UsageError("--varga", str(error)) from None
     if args.format == "json":
         return chart.to_json()
-    varga = name("--varga", _names.varga, args.varga)
+    varga = name("--varga", _names.varga, "d1" if args.varga is None else args.varga)
     if _names.varga_code(varga) != "d1":
         return varga_text(chart, varga)
     return chart_text(chart, dasha_at(born, born.utc, levels=3, ayanamsha=ayanamsha, language=language),

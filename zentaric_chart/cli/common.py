@@ -67,7 +67,7 @@ def ayanamsha_option(parser: argparse.ArgumentParser) -> None:
     parser.add_argument("--ayanamsha", default="Lahiri", help=(
         f"sidereal zodiac: any of the module's {len(_names.AYANAMSHAS)} systems by name, in any case, blanks, _ and - "
         "ignored, kp and chitrapaksha too (an unknown name lists them); default Lahiri, the classical table's; "
-        "LahiriIcrc is the Calendar Reform Committee's"))
+        f"LahiriIcrc is the Calendar Reform Committee's: {', '.join(_names.AYANAMSHAS)}"))
 
 
 def node_option(parser: argparse.ArgumentParser) -> None:
@@ -84,8 +84,14 @@ def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("
     parser.add_argument("--fold", type=int, choices=(0, 1),
                         help="for a wall time that happens twice (0: the first) or not at all")
     ayanamsha_option(parser)
-    parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
-    parser.add_argument("--format", choices=formats, default="text")
+    parser.add_argument("--lang", default="en", help=f"language of the names: {', '.join(_names.LANGUAGES)} or "
+                                                     f"{', '.join(_names.LANGUAGE_NAMES)} (default en)")
+    parser.add_argument("--format", choices=formats, default="text", help=f"{', '.join(formats)} (default text)")
+
+
+def houses_option(parser: argparse.ArgumentParser) -> None:
+    parser.add_argument("--houses", default="Placidus",
+                        help=f"house system: {', '.join(_names.HOUSE_SYSTEMS)}, any case (default Placidus)")
 
 
 def name(option: str, check: Callable[[str], str], value: str) -> str:
