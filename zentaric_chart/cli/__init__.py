@@ -1,13 +1,14 @@
 """The command line `zentaric` (also `python -m zentaric_chart`): one module per subcommand.
 
 Bad input ends the program with status 2 and one line naming the option (and, for names, the closest accepted
-one); no traceback.
+one), Ctrl-C with 130 and SIGTERM with 143 and one line; no traceback.
 
 Adding a subcommand: write `zentaric_chart/cli/<name>.py` with
     add_parser(subcommands) -> argparse.ArgumentParser   # subcommands.add_parser("<name>", help=...) + its options
     run(args) -> None                                      # writes the output; bad input raises common.UsageError
 and add the module to SUBCOMMANDS below (the order is the order of `zentaric --help`). Shared options (a birth,
-a moment, a checked name, an output file) and the error reporting live in common.py.
+a moment, a checked name) and the error reporting live in common.py; a file is written whole with
+zentaric_chart._files.replacing, so that an interrupt leaves the old one.
 """
 from __future__ import annotations
 
