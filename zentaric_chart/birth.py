@@ -86,7 +86,11 @@ def _finite(name: str, value: float | str, low: float, high: float) -> float:
 
 def _place(tz: str | tzinfo) -> tzinfo:
     if isinstance(tz, str):
-        return zone(tz)
+        try:
+            return zone(tz)
+        except UnknownName as error:  # named as the other arguments are
+            error.args = (f"tz: {error}",)
+            raise
     if isinstance(tz, tzinfo):
         return tz
     raise TypeError(f"tz must be an IANA zone name (such as Asia/Kolkata) or a tzinfo such as ZoneInfo or "
