@@ -18,7 +18,7 @@ def _date(period: Period) -> str:
 
 
 def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Period] = ()) -> str:
-    """The chart as a table: birth, lagna, bodies, cusps, aspects; then the dasha periods given."""
+    """The chart as a table: birth, lagna, bodies, cusps, aspects, yogas; then the dasha periods given."""
     birth = chart.birth
     local = birth.local()
     lines = [
@@ -48,6 +48,8 @@ def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Per
         state = "applying" if aspect.applying else "separating"
         lines.append(f"  {labels[aspect.body1]:<9s} {aspect.type:<11s} {labels[aspect.body2]:<9s} "
                      f"orb {aspect.orb:5.2f}°  strength {aspect.strength:.2f}  {state}")
+    lines += ["", "Yogas"] + [f"  {yoga.name:<22s} {', '.join(labels[body] for body in yoga.bodies)}"
+                              for yoga in chart.yogas()]
     running = list(running)
     if running:
         lines += ["", "Vimshottari dasha running at birth"]

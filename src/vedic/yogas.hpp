@@ -29,7 +29,7 @@ using GrahaSet = std::uint16_t;
 
 // The instances of one yoga a chart holds (a yoga such as a raja yoga may form between several pairs).
 struct YogaInstances {
-    static constexpr std::size_t CAPACITY = 12;
+    static constexpr std::size_t CAPACITY = 16;  // the most: neecha bhanga of seven debilitated grahas, two ways each
     std::array<GrahaSet, CAPACITY> bodies{};
     std::uint8_t count = 0;
     void add(GrahaSet set) noexcept {

@@ -25,7 +25,7 @@ def test_chart_json_is_the_module_document_for_the_utc_minute():
 def test_chart_text_shows_local_time_lagna_and_dasha_dates():
     result = run("chart", *BIRTH, "--lang", "hi")
     assert result.returncode == 0, result.stderr
-    for part in ("1990-05-15 16:00 IST", "UTC 1990-05-15 10:30", "Lagna", "कन्या", "1990-05-15 to "):
+    for part in ("1990-05-15 16:00 IST", "UTC 1990-05-15 10:30", "Lagna", "कन्या", "1990-05-15 to ", "Yogas"):
         assert part in result.stdout
 
 
