@@ -138,11 +138,12 @@ def require_pyarrow() -> None:
         raise _needs("batch", "pyarrow") from error
 
 
-def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str) -> list[Any]:
+def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str,
+               node: str = "mean") -> list[Any]:
     """The numbers of one birth's columns (see _SLOTS), from the module's chart record at the UTC minute `utc`:
     the light path to what `natal` gives, with no dataclass built."""
     record = zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude,
-                                           ayanamsha, houses)
+                                           ayanamsha, houses, "en", node)
     values: list[Any] = [(utc - _EPOCH) // _MINUTE, record["julian_day"], record["ayanamsha_value"]]
     for body in record["bodies"]:
         values += (body["longitude"], body["sign_index"], body["degree"], body["nakshatra_index"], body["pada"],
@@ -160,7 +161,7 @@ def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str,
 
 def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Sequence[Any], zones: Sequence[Any],
                folds: Sequence[Any], ayanamsha: str = "Lahiri",
-               houses: str = "Placidus") -> Rows:
+               houses: str = "Placidus", node: str = "mean") -> Rows:
     """The births' columns: all numbers as packed doubles, row after row (`_WIDTH` per birth, NaN for a birth that
     fails), and the error of each birth (None when it has its chart).
 
@@ -172,7 +173,8 @@ def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Seque
         try:
             birth = Birth(_given("time", when), _given("latitude", latitude), _given("longitude", longitude),
                           tz="UTC" if _blank(zone) else zone, fold=None if _blank(fold) else _fold(fold))
-            numbers.append(_ROW.pack(*_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses)))
+            numbers.append(_ROW.pack(*_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses,
+                                                 node)))
             errors.append(None)
         except _ROW_ERRORS as error:
             numbers.append(_FAILED)
@@ -204,8 +206,8 @@ def _fold(value: Any) -> int:
     return value  # type: ignore[no-any-return]  # a number: Birth judges it
 
 
-def _chart_task(task: Task, ayanamsha: str, houses: str) -> Rows:
-    return chart_rows(*task, ayanamsha=ayanamsha, houses=houses)
+def _chart_task(task: Task, ayanamsha: str, houses: str, node: str = "mean") -> Rows:
+    return chart_rows(*task, ayanamsha=ayanamsha, houses=houses, node=node)
 
 
 def _part(task: Task, start: int, size: int) -> Task:
@@ -367,7 +369,8 @@ def unguarded_script_call() -> bool:
     return False
 
 
-def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None]) -> Rows:
+def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None],
+         node: str = "mean") -> Rows:
     """The rows of all births, in input order; `advance` is told how many births are done as they finish."""
     count = len(task[0])
     if processes_used(count, processes) > 1 and unguarded_script_call():
@@ -379,7 +382,7 @@ def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Calla
         parts: list[Rows] = []
         step = max(1, min(MIN_CHUNK, count // 100))
         for start in range(0, count, step):
-            parts.append(_chart_task(_part(task, start, step), ayanamsha, houses))
+            parts.append(_chart_task(_part(task, start, step), ayanamsha, houses, node))
             advance(len(parts[-1][1]))
         return _joined(parts)
     size = chunk_size(count, processes)
@@ -387,7 +390,7 @@ def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Calla
     with ProcessPoolExecutor(processes_used(count, processes), mp_context=_pool_context(),
                              initializer=_start_worker, initargs=(os.getpid(),)) as pool:
         futures: dict[Future[Rows], int] = {
-            pool.submit(_chart_task, _part(task, start, size), ayanamsha, houses): start
+            pool.submit(_chart_task, _part(task, start, size), ayanamsha, houses, node): start
             for start in starts}
         done: dict[int, Rows] = {}
         pending = set(futures)
@@ -464,17 +467,18 @@ class _Progress:
 
 
 def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus", processes: int | None = None,
-                 progress: bool | None = None) -> Any:
+                 progress: bool | None = None, node: str = "mean") -> Any:
     """The natal charts of `births` (a pandas DataFrame, or a mapping of columns) as a DataFrame on its index.
 
     Columns: see COLUMNS; every row equals what `natal(Birth(time, latitude, longitude, tz, fold), ayanamsha,
-    houses)` shows, and a birth that fails has its message in `error`. `processes`: how many processes share the
-    work (None: `default_processes()`, all cores in a main program, one inside a Dask or pool worker). `progress`:
-    a bar on stderr (None: on a terminal for large frames). An unknown ayanamsha or house system raises
-    UnknownName before anything is computed.
+    houses, node=node)` shows (`node`: "mean" or "true", the node that is Rahu), and a birth that fails has its
+    message in `error`. `processes`: how many processes share the work (None: `default_processes()`, all cores in a
+    main program, one inside a Dask or pool worker). `progress`: a bar on stderr (None: on a terminal for large
+    frames). An unknown ayanamsha, house system or node raises UnknownName before anything is computed.
     """
     _names.ayanamsha(ayanamsha)
     _names.house_system(houses)
+    node = _names.node(node)
     if processes is not None and (isinstance(processes, bool) or not isinstance(processes, int)):
         raise TypeError(f"processes must be an int or None, not {type(processes).__name__}")
     if processes is not None and processes < 1:
@@ -485,7 +489,8 @@ def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus
         progress = count >= PROGRESS_FROM and sys.stderr.isatty() and not _inside_worker()
     bar = _Progress(count, progress)
     try:
-        rows = _run(task, ayanamsha, houses, default_processes() if processes is None else processes, bar.advance)
+        rows = _run(task, ayanamsha, houses, default_processes() if processes is None else processes, bar.advance,
+                    node)
     finally:
         bar.close()
     return _frame(index, rows)

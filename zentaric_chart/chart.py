@@ -4,6 +4,7 @@ Structure (all frozen dataclasses; angles in degrees):
   Chart
     birth: Birth                    the input, with the UTC minute used
     ayanamsha, house_system: str    the module's names ("Lahiri", "WholeSign", ...)
+    node: str                       "mean" or "true", the lunar node that is Rahu
     ayanamsha_value: float          subtracted from every tropical longitude (sidereal = tropical - ayanamsha_value)
     julian_day: float               UT Julian Day of birth.utc
     language: str                   language of every `*_label` field
@@ -13,8 +14,8 @@ Structure (all frozen dataclasses; angles in degrees):
     aspects: tuple[Aspect, ...]     as the module found them between Sun..Saturn and Rahu
 Body and Lagna are Placements, whose zodiac fields they share: longitude (sidereal, [0, 360)), sign (English),
 sign_index (0..11), degree (within the sign, [0, 30)), nakshatra (English), nakshatra_index (0..26), pada (1..4),
-and the localised sign_label and nakshatra_label. Rahu is the module's mean node; Ketu is Rahu + 180°. The
-module's true node is not a chart body here (it stays in `to_json()`).
+and the localised sign_label and nakshatra_label. Rahu is the module's mean node, or its true node with
+natal(..., node="true"); Ketu is Rahu + 180°. The other node is not a chart body (it stays in `to_json()`).
 """
 from __future__ import annotations
 
@@ -140,6 +141,7 @@ class Chart:
     Chart
       birth: Birth                  when and where, with the UTC minute used (`birth.utc`)
       ayanamsha, house_system: str  the module's names ("Lahiri", "WholeSign", ...)
+      node: str                     "mean" or "true": the lunar node that is Rahu (Ketu opposite)
       ayanamsha_value: float        degrees; sidereal = tropical - ayanamsha_value
       julian_day: float             UT Julian Day of birth.utc
       language: str                 language of every label
@@ -167,6 +169,7 @@ class Chart:
     lagna: Lagna
     houses: Houses
     aspects: tuple[Aspect, ...]
+    node: str = "mean"
 
     def body(self, name: str) -> Body:
         """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu", in any case); a KeyError naming the closest
@@ -265,7 +268,7 @@ class Chart:
         return {
             "birth": {"utc": self.birth.utc.isoformat(), "local": self.birth.local().isoformat(),
                       "latitude": self.birth.latitude, "longitude": self.birth.longitude, "tz": None if self.birth.tz is None else str(self.birth.tz)},
-            "ayanamsha": self.ayanamsha, "house_system": self.house_system,
+            "ayanamsha": self.ayanamsha, "house_system": self.house_system, "node": self.node,
             "ayanamsha_value": self.ayanamsha_value, "julian_day": self.julian_day, "language": self.language,
             "bodies": [plain(asdict(body)) for body in self.bodies], "lagna": plain(asdict(self.lagna)),
             "houses": plain(asdict(self.houses)), "aspects": [plain(asdict(aspect)) for aspect in self.aspects],
@@ -279,11 +282,12 @@ class Chart:
         }
 
 
-def natal_record(birth: Birth, ayanamsha: str, houses: str, language: str = "en") -> Mapping[str, Any]:
+def natal_record(birth: Birth, ayanamsha: str, houses: str, language: str = "en",
+                 node: str = "mean") -> Mapping[str, Any]:
     """The module's chart record (`compute_natal_record`) at `birth.utc`; the names must have been checked."""
     utc = birth.utc
     return zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, birth.latitude,
-                                         birth.longitude, ayanamsha, houses, language)
+                                         birth.longitude, ayanamsha, houses, language, node)
 
 
 _new = object.__new__
@@ -298,7 +302,7 @@ def _made(cls: type[T], members: Mapping[str, Any]) -> T:
     return made
 
 
-def chart_from_record(birth: Birth, record: Mapping[str, Any], language: str) -> Chart:
+def chart_from_record(birth: Birth, record: Mapping[str, Any], language: str, node: str = "mean") -> Chart:
     """The `Chart` of a module record (see `natal_record`) whose labels are in `language`."""
     members = dict(record)
     members["bodies"] = tuple([_made(Body, body) for body in record["bodies"]])
@@ -307,13 +311,17 @@ def chart_from_record(birth: Birth, record: Mapping[str, Any], language: str) ->
     members["aspects"] = tuple([_made(Aspect, aspect) for aspect in record["aspects"]])
     members["birth"] = birth
     members["language"] = language
+    members["node"] = node
     return _made(Chart, members)
 
 
-def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", language: str = "en") -> Chart:
-    """The natal chart of `birth` from the module's chart record at `birth.utc`."""
+def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", language: str = "en",
+          node: str = "mean") -> Chart:
+    """The natal chart of `birth` from the module's chart record at `birth.utc`; Rahu is the mean node, or with
+    node="true" the node of the Moon's true orbit (Ketu opposite it either way)."""
     require_birth(birth)
     _names.ayanamsha(ayanamsha)
     _names.house_system(houses)
     _names.language(language)
-    return chart_from_record(birth, natal_record(birth, ayanamsha, houses, language), language)
+    node = _names.node(node)
+    return chart_from_record(birth, natal_record(birth, ayanamsha, houses, language, node), language, node)

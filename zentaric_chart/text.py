@@ -25,7 +25,7 @@ def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Per
         f"Birth {local:%Y-%m-%d %H:%M} {local.tzname()} ({birth.zone}), UTC {birth.utc:%Y-%m-%d %H:%M}, "
         f"latitude {birth.latitude:.4f}, longitude {birth.longitude:.4f}",
         f"{chart.ayanamsha} ayanamsha {dms(chart.ayanamsha_value).strip()}, {chart.house_system} houses, "
-        f"Julian Day (UT) {chart.julian_day}",
+        f"{chart.node} node, Julian Day (UT) {chart.julian_day}",
         "",
         f"Lagna     {chart.lagna.sign_label:<11s} {dms(chart.lagna.degree)}  "
         f"{chart.lagna.nakshatra_label} pada {chart.lagna.pada}",

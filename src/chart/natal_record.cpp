@@ -8,9 +8,10 @@
 namespace zentaric {
 namespace {
 
-// Chart index of the mean node in CHART_BODY_TABLE, Rahu of the record; the true node is not a graha here.
+// Chart indices of the two nodes in CHART_BODY_TABLE: the chosen one is Rahu of the record, the other no graha.
 constexpr std::size_t MEAN_NODE = 7;
 constexpr std::size_t TRUE_NODE = 8;
+static_assert(MEAN_NODE == RAHU);
 static_assert(CHART_BODY_TABLE[MEAN_NODE].id == Body::MeanNode && CHART_BODY_TABLE[TRUE_NODE].id == Body::TrueNode);
 
 // Cusps in the chart's zodiac. Whole-sign houses of a sidereal chart are its signs, so their cusps are the sign
@@ -40,12 +41,14 @@ ZodiacPlace zodiac_place(double longitude) noexcept {
     return ZodiacPlace{normalized, sign_index_of(normalized), nakshatra_of(normalized), pada_of(normalized)};
 }
 
-NatalRecord natal_record(const NatalChart& chart) {
+NatalRecord natal_record(const NatalChart& chart, LunarNode node) {
     const ChartAnalysis& analysis = chart.analysis;
     const double ayanamsha = chart.ayanamsha_value;
+    const std::size_t rahu_index = rahu_body(node) == Body::TrueNode ? TRUE_NODE : MEAN_NODE;
+    const std::size_t other_node = rahu_index == MEAN_NODE ? TRUE_NODE : MEAN_NODE;
     NatalRecord record{};
     for (std::size_t index = 0; index < KETU; ++index) {
-        const ChartPlanet& planet = analysis.planets[index];
+        const ChartPlanet& planet = analysis.planets[index == RAHU ? rahu_index : index];
         record.grahas[index] = GrahaRecord{zodiac_place(planet.longitude), planet.latitude, planet.distance,
                                            planet.speed, planet.retrograde, planet.house,
                                            dignity_of_text(planet.dignity), std::nullopt};
@@ -72,8 +75,10 @@ NatalRecord natal_record(const NatalChart& chart) {
     record.sidereal_cusps = cusps_in_zodiac(analysis.houses, ayanamsha, record.lagna.sign_index);
     record.mc_sidereal = normalize_degrees(analysis.houses.mc - ayanamsha);
     record.aspects.reserve(analysis.aspects.size());
-    for (const Aspect& aspect : analysis.aspects) {
-        if (aspect.body1 != TRUE_NODE && aspect.body2 != TRUE_NODE) record.aspects.push_back(aspect);
+    for (Aspect aspect : analysis.aspects) {
+        if (aspect.body1 == other_node || aspect.body2 == other_node) continue;
+        if (aspect.body2 == rahu_index) aspect.body2 = RAHU;  // the nodes come last: body1 < body2 still holds
+        record.aspects.push_back(aspect);
     }
     record.ayanamsha_value = ayanamsha;
     record.julian_day = chart.julian_day;
@@ -84,11 +89,11 @@ NatalRecord natal_record(const NatalChart& chart) {
 
 Result<NatalRecord> natal_record(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                  std::uint32_t minute, double latitude, double longitude,
-                                 std::string_view ayanamsha, std::string_view house_system) {
+                                 std::string_view ayanamsha, std::string_view house_system, LunarNode node) {
     Result<NatalChart> chart = natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha,
                                            house_system);
     if (!chart.ok()) return chart.error();
-    return natal_record(chart.value());
+    return natal_record(chart.value(), node);
 }
 
 }  // namespace zentaric

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/lunar_node.hpp"
 #include "chart/natal_chart.hpp"
 #include "common/result.hpp"
 #include "houses/house_cusps.hpp"
@@ -59,12 +60,13 @@ struct NatalRecord {
     HouseSystem house_system;
 };
 
-// The record of an analysed chart.
-NatalRecord natal_record(const NatalChart& chart);
+// The record of an analysed chart, Rahu the chosen node.
+NatalRecord natal_record(const NatalChart& chart, LunarNode node = LunarNode::Mean);
 
 // natal_chart's record for the same arguments, or its failure.
 Result<NatalRecord> natal_record(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                  std::uint32_t minute, double latitude, double longitude,
-                                 std::string_view ayanamsha, std::string_view house_system);
+                                 std::string_view ayanamsha, std::string_view house_system,
+                                 LunarNode node = LunarNode::Mean);
 
 }  // namespace zentaric

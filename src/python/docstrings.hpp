@@ -332,13 +332,14 @@ inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>
     "Compute a natal chart as Python objects: the grahas, lagna and houses read in the chart's zodiac.\n\n"
     "Args:\n"
     "    year, month, day, hour, minute, latitude, longitude: as compute_natal_chart (UTC).\n"
-    "    ayanamsha: ", AYANAMSHA_LIST.chars, ".\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, AYANAMSHA_MATCHING, "\n"
     "    house_system: ", HOUSE_SYSTEM_LIST.chars, ".\n"
-    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...): the language of the labels.\n\n"
+    "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...): the language of the labels.\n"
+    "    node: ", LUNAR_NODE_LIST.chars, " (Rahu: the mean node or the true orbit's; Ketu opposite).\n\n"
     "Returns:\n"
     "    dict with ayanamsha and house_system (the names parsed), ayanamsha_value (degrees subtracted from\n"
     "    every tropical longitude), julian_day (UT), and:\n"
-    "    bodies: tuple of 9 dicts, Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu (the mean node) and\n"
+    "    bodies: tuple of 9 dicts, Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu (the chosen node) and\n"
     "        Ketu (opposite Rahu), each with the members of a place (below) and name, label, latitude\n"
     "        (degrees), speed (degrees per day), distance (AU), retrograde, house (1..12), dignity (Western)\n"
     "        and vedic_dignity (Parashara's in the rashi; None for the nodes).\n"
@@ -350,7 +351,7 @@ inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>
     "        mc_tropical and mc_sidereal.\n"
     "    aspects: tuple of dicts with body1, body2 (names, Sun to Rahu), type, orb, strength, applying.\n\n"
     "Raises:\n"
-    "    ValueError: as compute_natal_chart, or an unknown language.");
+    "    ValueError: as compute_natal_chart, or an unknown language or node.");
 
 inline constexpr auto FIND_EVENTS_DOC = docstring<FIND_EVENTS>(
     "Every moment in [start_jd, end_jd) at which a body enters a sign or a nakshatra, a tithi, yoga or karana\n"

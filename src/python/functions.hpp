@@ -48,7 +48,7 @@ inline constexpr Signature YOGAS{"yogas", {{"longitudes", K::Longitudes}, {"lagn
 inline constexpr Signature COMPUTE_NATAL_RECORD{"compute_natal_record", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
-    {"house_system", K::Text, "Placidus"}, {"language", K::Text, "en"}}};
+    {"house_system", K::Text, "Placidus"}, {"language", K::Text, "en"}, {"node", K::Text, "mean"}}};
 
 inline constexpr Signature VEDIC_DIGNITY{"vedic_dignity", {{"longitudes", K::Longitudes}, {"varga", K::Text, "d1"}}};
 inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {

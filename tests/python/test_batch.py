@@ -42,7 +42,7 @@ def _births():
     return frame
 
 
-def _one_at_a_time(row, ayanamsha, houses):
+def _one_at_a_time(row, ayanamsha, houses, node="mean"):
     """The columns of one birth read from `natal`'s Chart (or its error), or the message of its failure."""
     try:
         fold = None if pandas.isna(row.fold) else int(row.fold)
@@ -50,7 +50,7 @@ def _one_at_a_time(row, ayanamsha, houses):
         for column in ("time", "latitude", "longitude"):  # an empty cell of a table is missing, not a number
             if getattr(row, column) is None or pandas.isna(getattr(row, column)):
                 raise ValueError(f"{column} is missing")
-        chart = natal(Birth(row.time, row.latitude, row.longitude, tz=zone, fold=fold), ayanamsha, houses)
+        chart = natal(Birth(row.time, row.latitude, row.longitude, tz=zone, fold=fold), ayanamsha, houses, node=node)
     except ValueError as error:
         return str(error)
     values = {"utc": chart.birth.utc, "julian_day": chart.julian_day, "ayanamsha_value": chart.ayanamsha_value}
@@ -68,17 +68,18 @@ _assert_same_frame = functools.partial(pandas.testing.assert_frame_equal, check_
 
 
 @pytest.mark.parametrize("processes", [1, 2])
-@pytest.mark.parametrize("ayanamsha, houses", [("Lahiri", "Placidus"), ("Raman", "WholeSign")])
-def test_rows_equal_one_at_a_time_natal_calls_in_input_order(monkeypatch, processes, ayanamsha, houses):
+@pytest.mark.parametrize("ayanamsha, houses, node", [("Lahiri", "Placidus", "mean"), ("Raman", "WholeSign", "mean"),
+                                                     ("LahiriIcrc", "Placidus", "true")])
+def test_rows_equal_one_at_a_time_natal_calls_in_input_order(monkeypatch, processes, ayanamsha, houses, node):
     monkeypatch.setattr(batch, "POOL_FROM", 0)  # a pool even for 300 births, in chunks of 40: order must hold
     monkeypatch.setattr(batch, "MIN_CHUNK", 40)
     births = _births()
-    result = charts_frame(births, ayanamsha, houses, processes=processes, progress=False)
+    result = charts_frame(births, ayanamsha, houses, processes=processes, progress=False, node=node)
     assert list(result.columns) == list(COLUMNS) and result.index.equals(births.index)
     assert result.dtypes.equals(batch.charts_meta().dtypes)
     errors = 0
     for label, row in zip(births.index, births.itertuples()):
-        expected = _one_at_a_time(row, ayanamsha, houses)
+        expected = _one_at_a_time(row, ayanamsha, houses, node)
         got = result.loc[label]
         if isinstance(expected, str):
             errors += 1

@@ -9,7 +9,7 @@ from time import perf_counter
 from typing import Any
 
 from zentaric_chart import _names, batch
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, houses_option, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, houses_option, name, node_option
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -26,6 +26,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--processes", type=int, help="processes sharing the work (default: all cores)")
     ayanamsha_option(parser)
     houses_option(parser)
+    node_option(parser)
     return parser
 
 
@@ -74,7 +75,7 @@ def summary(args: argparse.Namespace) -> str:
         # A row that could not be read is not computed: its time goes missing, its error names the line.
         inputs = births if not unreadable or "time" not in births.columns else births.assign(
             time=births["time"].where([position not in unreadable for position in range(len(births))]))
-        charts = batch.charts_frame(inputs, args.ayanamsha, args.houses, processes)
+        charts = batch.charts_frame(inputs, args.ayanamsha, args.houses, processes, node=args.node)
     except ValueError as error:  # columns missing
         raise UsageError("births", str(error)) from None
     for position, message in unreadable.items():

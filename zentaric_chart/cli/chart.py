@@ -7,7 +7,7 @@ from typing import Any
 from zentaric_chart import _names
 from zentaric_chart._files import replacing
 from zentaric_chart.chart import natal
-from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name
+from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name, node_option
 from zentaric_chart.dasha import dasha, dasha_at
 from zentaric_chart.drawing import STYLES
 from zentaric_chart.text import chart_text, varga_text
@@ -21,6 +21,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
                                         f"d1: the whole chart): {', '.join(_names.VARGAS)}, any case")
     parser.add_argument("-o", "--output", help="write to this file instead of standard output")
     houses_option(parser)
+    node_option(parser)
     return parser
 
 
@@ -38,7 +39,7 @@ def document(args: argparse.Namespace) -> str:
                                        "--lang names the text and the drawings")
         if args.varga is not None:
             raise UsageError("--varga", "the json document is the birth chart; --varga goes with text or svg")
-    chart = natal(born, ayanamsha, houses, language)
+    chart = natal(born, ayanamsha, houses, language, node=args.node)
     if args.format == "svg":
         varga = name("--varga", _names.varga, "d1" if args.varga is None else args.varga)
         try:
@@ -50,8 +51,9 @@ def document(args: argparse.Namespace) -> str:
     varga = name("--varga", _names.varga, "d1" if args.varga is None else args.varga)
     if _names.varga_code(varga) != "d1":
         return varga_text(chart, varga)
-    return chart_text(chart, dasha_at(born, born.utc, levels=3, ayanamsha=ayanamsha, language=language),
-                      dasha(born, levels=1, ayanamsha=ayanamsha, language=language))
+    return chart_text(chart, dasha_at(born, born.utc, levels=3, ayanamsha=ayanamsha, language=language,
+                                      node=args.node),
+                      dasha(born, levels=1, ayanamsha=ayanamsha, language=language, node=args.node))
 
 
 def run(args: argparse.Namespace) -> None:

@@ -15,7 +15,7 @@ from tqdm import tqdm
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name, node_option
 
 EPHEMERIS_BODIES = _names.BODIES
 #: Steps above this many show a progress bar (on a terminal only).
@@ -30,6 +30,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--step", default="1d", help="step: a number and d, h or m (default 1d)")
     parser.add_argument("--bodies", default=",".join(EPHEMERIS_BODIES), help=f"comma-separated body names, any case: {', '.join(EPHEMERIS_BODIES)} (default: all)")
     ayanamsha_option(parser)
+    node_option(parser)
     parser.add_argument("--format", choices=("csv", "json"), default="csv")
     return parser
 
@@ -46,7 +47,8 @@ def _step(text: str) -> timedelta:
 
 
 def ephemeris_rows(start: datetime, stop: datetime, step: timedelta, bodies: Sequence[str],
-                   ayanamsha: str = "Lahiri", progress: bool = False) -> Iterator[dict[str, object]]:
+                   ayanamsha: str = "Lahiri", progress: bool = False,
+                   node: str = "mean") -> Iterator[dict[str, object]]:
     """Per step and body: UTC time, sidereal longitude, nakshatra, pada and retrograde flag.
 
     One module chart per step gives every body at once (geocentric positions do not depend on the place).
@@ -58,7 +60,7 @@ def ephemeris_rows(start: datetime, stop: datetime, step: timedelta, bodies: Seq
             instant = start + index * step
             record = zentaric.compute_natal_record(
                 instant.year, instant.month, instant.day, instant.hour, instant.minute, 0.0, 0.0, ayanamsha,
-                "Equal")
+                "Equal", "en", node)
             stamp = instant.strftime("%Y-%m-%dT%H:%MZ")
             for body in bodies:
                 place = record["bodies"][EPHEMERIS_BODIES.index(body)]
@@ -80,7 +82,7 @@ def run(args: argparse.Namespace) -> None:
             Birth(instant, 0.0, 0.0)
         except ValueError as error:
             raise UsageError(option, str(error)) from None
-    rows = ephemeris_rows(start, stop, step, bodies, ayanamsha, progress=sys.stderr.isatty())
+    rows = ephemeris_rows(start, stop, step, bodies, ayanamsha, progress=sys.stderr.isatty(), node=args.node)
     if args.format == "json":
         sys.stdout.write("[")
         for index, row in enumerate(rows):
