@@ -79,7 +79,7 @@ _accepted: set[tuple[str, str]] = set()
 
 
 def _check(kind: str, given: object, accepted: Sequence[str], probe: Callable[[str], object],
-           shown: Sequence[str] | None = None) -> str:
+           shown: Sequence[str] | None = None, suggest: Callable[[str], str | None] | None = None) -> str:
     if (kind, given) in _accepted:
         return given  # type: ignore[return-value]  # only str are kept
     if not isinstance(given, str):
@@ -87,7 +87,8 @@ def _check(kind: str, given: object, accepted: Sequence[str], probe: Callable[[s
     try:
         probe(given)
     except ValueError:
-        raise UnknownName(kind, given, shown or accepted, closest(given, accepted)) from None
+        suggestion = suggest(given) if suggest is not None else closest(given, accepted)
+        raise UnknownName(kind, given, shown or accepted, suggestion) from None
     if len(_accepted) < 4096:  # spellings differ only in case: a bound keeps a flood of them from growing it
         _accepted.add((kind, given))
     return given
@@ -103,9 +104,20 @@ def house_system(name: object) -> str:
     return _check("house system", name, HOUSE_SYSTEMS, lambda text: zentaric.compute_houses(0.0, 0.0, 23.44, text))
 
 
+def closest_varga(given: str) -> str | None:
+    """The varga nearest to `given`: for a code ("d5", "D-11") the code of the nearest number of parts (the smaller
+    of two as near), for a name the name spelled most alike; a code is never suggested for a name ("saptamsa" is
+    not "d60") nor a name for a code."""
+    code = re.fullmatch(r"\s*[dD]\s*-?\s*(\d{1,6})\s*", given)
+    if code is None:
+        return closest(given, tuple(VARGA_CODES))
+    parts = int(code[1])
+    return min(dict.fromkeys(VARGA_CODES.values()), key=lambda known: (abs(int(known[1:]) - parts), int(known[1:])))
+
+
 def varga(name: object) -> str:
     """`name` if the module knows this divisional chart, else UnknownName with the closest accepted name."""
-    return _check("varga", name, VARGAS, lambda text: zentaric.compute_varga(0.0, text))
+    return _check("varga", name, VARGAS, lambda text: zentaric.compute_varga(0.0, text), suggest=closest_varga)
 
 
 def language(name: object) -> str:

@@ -1,10 +1,38 @@
-"""Plain-text renderings of a chart and of dasha periods, for a person to read (the command line and the demo)."""
+"""Plain-text renderings of a chart and of dasha periods, for a person to read (the command line and the demo).
+
+Columns are padded by the width a terminal gives a text, not by its code points: combining marks (the vowel signs
+and viramas of the Indic scripts that are non-spacing) take no column, wide East Asian letters two. Lines stay within
+80 columns.
+"""
 from __future__ import annotations
 
-from collections.abc import Iterable
+import unicodedata
+from collections.abc import Iterable, Sequence
 
 from zentaric_chart.chart import Chart
 from zentaric_chart.dasha import LEVEL_NAMES, Period
+
+
+def width(text: str) -> int:
+    """Terminal columns of a text: 0 for combining and format marks, 2 for wide East Asian letters, else 1."""
+    columns = 0
+    for char in text:
+        if unicodedata.category(char) in ("Mn", "Me", "Cf"):
+            continue
+        columns += 2 if unicodedata.east_asian_width(char) in ("W", "F") else 1
+    return columns
+
+
+def table(rows: Sequence[Sequence[str]], right: Sequence[int] = (), indent: str = "") -> list[str]:
+    """Rows of cells as lines, each column as wide as its widest cell (by `width`), one blank between columns;
+    the columns numbered in `right` aligned to the right; trailing blanks removed."""
+    widths = [max(width(row[column]) for row in rows) for column in range(len(rows[0]))] if rows else []
+    lines = []
+    for row in rows:
+        cells = [" " * (widths[k] - width(cell)) + cell if k in right else cell + " " * (widths[k] - width(cell))
+                 for k, cell in enumerate(row)]
+        lines.append((indent + " ".join(cells)).rstrip())
+    return lines
 
 
 def dms(degrees: float) -> str:
@@ -21,22 +49,20 @@ def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Per
     """The chart as a table: birth, lagna, bodies, cusps, aspects, yogas; then the dasha periods given."""
     birth = chart.birth
     local = birth.local()
+    lagna = chart.lagna
     lines = [
-        f"Birth {local:%Y-%m-%d %H:%M} {local.tzname()} ({birth.zone}), UTC {birth.utc:%Y-%m-%d %H:%M}, "
-        f"latitude {birth.latitude:.4f}, longitude {birth.longitude:.4f}",
-        f"{chart.ayanamsha} ayanamsha {dms(chart.ayanamsha_value).strip()}, {chart.house_system} houses, "
-        f"{chart.node} node, Julian Day (UT) {chart.julian_day}",
+        f"Birth {local:%Y-%m-%d %H:%M} {local.tzname()} ({birth.zone}), UTC {birth.utc:%Y-%m-%d %H:%M}",
+        f"Latitude {birth.latitude:.4f}, longitude {birth.longitude:.4f}, Julian Day (UT) {chart.julian_day}",
+        f"Ayanamsha {chart.ayanamsha} {dms(chart.ayanamsha_value).strip()}, houses {chart.house_system}, "
+        f"{chart.node} node",
         "",
-        f"Lagna     {chart.lagna.sign_label:<11s} {dms(chart.lagna.degree)}  "
-        f"{chart.lagna.nakshatra_label} pada {chart.lagna.pada}",
+        *table([["Lagna", lagna.sign_label, dms(lagna.degree), f"{lagna.nakshatra_label} pada {lagna.pada}"]]),
         "",
-        f"{'Body':<9s} {'Sign and degree':<24s} {'Nakshatra':<25s} {'House':>5s}  {'Dignity':<11s}",
     ]
-    for body in chart.bodies:
-        motion = "R" if body.retrograde else ""
-        lines.append(f"{body.label:<9s} {body.sign_label:<11s} {dms(body.degree):<12s} "
-                     f"{body.nakshatra_label + ' pada ' + str(body.pada):<25s} {body.house:>5d}  "
-                     f"{body.dignity:<11s} {motion}".rstrip())
+    rows = [["Body", "Sign", "Degree", "Nakshatra", "House", "Dignity", ""]]
+    rows += [[body.label, body.sign_label, dms(body.degree), f"{body.nakshatra_label} pada {body.pada}",
+              str(body.house), body.dignity, "R" if body.retrograde else ""] for body in chart.bodies]
+    lines += table(rows, right=(2, 4))
     houses = chart.houses
     fallback = " (polar fallback: Equal)" if houses.polar_fallback else ""
     lines += ["", f"House cusps, sidereal ({houses.system}{fallback}); midheaven {dms(houses.mc_sidereal).strip()}"]
@@ -44,30 +70,37 @@ def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Per
         lines.append("  ".join(f"{k + 1:2d}: {dms(houses.cusps_sidereal[k])}" for k in range(row, row + 4)))
     lines += ["", "Aspects"]
     labels = {body.name: body.label for body in chart.bodies}
-    for aspect in chart.aspects:
-        state = "applying" if aspect.applying else "separating"
-        lines.append(f"  {labels[aspect.body1]:<9s} {aspect.type:<11s} {labels[aspect.body2]:<9s} "
-                     f"orb {aspect.orb:5.2f}°  strength {aspect.strength:.2f}  {state}")
-    lines += ["", "Yogas"] + [f"  {yoga.name:<22s} {', '.join(labels[body] for body in yoga.bodies)}"
-                              for yoga in chart.yogas()]
+    lines += table([[labels[aspect.body1], aspect.type, labels[aspect.body2], f"orb {aspect.orb:5.2f}°",
+                     f"strength {aspect.strength:.2f}", "applying" if aspect.applying else "separating"]
+                    for aspect in chart.aspects], indent="  ")
+    lines += ["", "Yogas", *table([[yoga.name, ", ".join(labels[body] for body in yoga.bodies)]
+                                   for yoga in chart.yogas()], indent="  ")]
     running = list(running)
     if running:
         lines += ["", "Vimshottari dasha running at birth"]
-        lines += [f"  {LEVEL_NAMES[p.level - 1]:<10s} {p.label:<9s} {_date(p)}" for p in running]
+        lines += table([[LEVEL_NAMES[p.level - 1], p.label, _date(p)] for p in running], indent="  ")
     mahas = list(mahas)
     if mahas:
-        lines += ["", "Maha dashas"] + [f"  {p.label:<9s} {_date(p)}" for p in mahas]
+        lines += ["", "Maha dashas", *table([[p.label, _date(p)] for p in mahas], indent="  ")]
     return "\n".join(lines)
 
 
 def periods_text(periods: Iterable[Period], indent: str = "") -> str:
     """Periods and their sub-periods, one a line, indented by level, with local calendar dates."""
+    labels = max((width(period.label) for period in _walk(periods)), default=0)
     lines = []
     for period in periods:
-        lines.append(f"{indent}{LEVEL_NAMES[period.level - 1]:<10s} {period.label:<9s} {_date(period)}")
+        label = period.label + " " * (labels - width(period.label))
+        lines.append(f"{indent}{LEVEL_NAMES[period.level - 1]:<10s} {label} {_date(period)}")
         if period.sub_periods:
             lines.append(periods_text(period.sub_periods, indent + "  "))
     return "\n".join(lines)
+
+
+def _walk(periods: Iterable[Period]) -> Iterable[Period]:
+    for period in periods:
+        yield period
+        yield from _walk(period.sub_periods)
 
 
 def varga_text(chart: Chart, varga: str) -> str:
@@ -75,7 +108,6 @@ def varga_text(chart: Chart, varga: str) -> str:
     divisional = chart.varga(varga)
     dignities = chart.vedic_dignities(divisional.code)
     labels = {"Lagna": "Lagna"} | {body.name: body.label for body in chart.bodies}
-    lines = [f"{divisional.name} ({divisional.code.upper()})", "", f"{'Point':<9s} {'Sign':<11s} Vedic dignity"]
-    for point, sign in divisional.labels.items():
-        lines.append(f"{labels[point]:<9s} {sign:<11s} {dignities.get(point, '')}".rstrip())
-    return "\n".join(lines)
+    rows = [["Point", "Sign", "Vedic dignity"]]
+    rows += [[labels[point], sign, dignities.get(point, "")] for point, sign in divisional.labels.items()]
+    return "\n".join([f"{divisional.name} ({divisional.code.upper()})", "", *table(rows)])

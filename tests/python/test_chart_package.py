@@ -6,6 +6,7 @@ import dataclasses
 import json
 import pathlib
 import random
+import unicodedata
 import zoneinfo
 from datetime import UTC, datetime, timedelta
 
@@ -13,7 +14,7 @@ import pytest
 
 import zentaric
 from conftest import name_table
-from zentaric_chart import Birth, _names, dasha, dasha_at, from_julian_day, julian_day, natal
+from zentaric_chart import Birth, _names, dasha, dasha_at, from_julian_day, julian_day, natal, text
 
 MILLISECOND_DAYS = 1e-3 / 86400
 SWISSEPH = json.loads((pathlib.Path(__file__).parents[1] / "data" / "lagna_swisseph.json").read_text())
@@ -41,6 +42,16 @@ def test_a_zone_that_is_not_one_gets_the_zones_it_may_mean_and_no_lookalike(tz, 
     with pytest.raises(ValueError) as error:
         Birth("2000-01-01 00:00", 0, 0, tz=tz)
     assert all(zone in str(error.value) for zone in named) and never not in str(error.value), str(error.value)
+
+
+@pytest.mark.parametrize("given, suggestion", [
+    ("saptamsa", "saptamsha"), ("shastiamsa", "shashtiamsha"),  # names from names (once: saptamsha → shashtiamsha)
+    ("d5", "d4"), ("D-11", "d10"), ("d13", "d12"), ("d99", "d60"),  # codes by their number (once: d2 → d12)
+])
+def test_a_varga_is_suggested_from_names_and_from_numbers_apart(given, suggestion):
+    with pytest.raises(ValueError) as error:
+        _names.varga(given)
+    assert error.value.suggestion == suggestion
 
 
 def test_a_fold_picks_one_of_the_two_readings():
@@ -149,3 +160,16 @@ def test_dasha_at_follows_the_module_tree(birth):
             chain = dasha_at(birth, when, levels=levels)
             assert [(p.lord, p.start_jd, p.end_jd) for p in chain] == expected[:levels]
             assert [p.level for p in chain] == list(range(1, len(chain) + 1))
+
+
+@pytest.mark.parametrize("language", _names.LANGUAGES)
+def test_text_columns_line_up_on_screen_and_stay_within_80(language):
+    # Hindi, Tamil and Telugu once shifted their columns: padding counted the vowel signs and viramas as letters
+    chart = natal(BIRTHS[0], language=language)
+    lines = text.chart_text(chart, dasha_at(BIRTHS[0], BIRTHS[0].utc), dasha(BIRTHS[0], levels=1)).splitlines()
+    def screen(line):
+        return sum(unicodedata.category(char) not in ("Mn", "Me", "Cf") for char in line)
+    assert max(screen(line) for line in lines) <= 80
+    start = lines.index(next(line for line in lines if line.startswith("Body")))
+    words = ["Dignity"] + [body.dignity for body in chart.bodies]  # the last column starts in one screen column
+    assert len({screen(row[:row.rindex(word)]) for row, word in zip(lines[start:start + 10], words)}) == 1
