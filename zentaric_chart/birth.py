@@ -14,6 +14,7 @@ from datetime import UTC, datetime, timedelta, tzinfo
 
 import zentaric
 
+from zentaric_chart._names import UnknownName
 from zentaric_chart.zones import unknown_zone
 
 #: Years a birth may fall in: the module's ephemeris covers about 2000 BCE to 3000 CE; Python's datetime starts at
