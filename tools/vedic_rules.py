@@ -252,3 +252,30 @@ def arudhas(longitudes, lagna):
             pada = nth(pada, 10)
         padas.append(pada)
     return padas
+
+
+def special_lagnas(sun_at_sunrise, minutes_since_sunrise):
+    """Bhava, Hora and Ghati lagna: 30° for every 5, 2.5 and 1 ghati (24 minutes) since sunrise."""
+    ghatis = minutes_since_sunrise / 24.0
+    return tuple(normalized(sun_at_sunrise + 30.0 * ghatis / per) for per in (5.0, 2.5, 1.0))
+
+
+WEEKDAY_LORDS = (SUN, MOON, MARS, MERCURY, JUPITER, VENUS, SATURN)  # Sunday .. Saturday
+
+
+def saturn_eighth(start, end, weekday, night):
+    """(start, middle) of Saturn's eighth of [start, end): eighths in weekday order from the day's lord, at night
+    from the lord of the fifth day from it."""
+    first = (weekday + 4) % 7 if night else weekday
+    lords = [WEEKDAY_LORDS[(first + k) % 7] for k in range(7)]
+    k = lords.index(SATURN)
+    eighth = (end - start) / 8
+    return start + k * eighth, start + (k + 0.5) * eighth
+
+
+def sun_upagrahas(sun):
+    dhuma = normalized(sun + 133 + 20 / 60)
+    vyatipata = normalized(360 - dhuma)
+    parivesha = normalized(vyatipata + 180)
+    indrachapa = normalized(360 - parivesha)
+    return dhuma, vyatipata, parivesha, indrachapa, normalized(indrachapa + 16 + 40 / 60)
