@@ -21,6 +21,7 @@ __all__ = [
     "jaimini",
     "ashtakavarga",
     "shadbala",
+    "special_lagnas",
     "panchanga_name",
     "compute_dasha_periods",
     "match_moons",
@@ -81,7 +82,27 @@ class _Shadbala(TypedDict):
     sunset: float
     next_sunrise: float
 
+class _SpecialLagnas(TypedDict):
+    """Result of special_lagnas, keys in this order; times are UT Julian Days, the rest sidereal degrees."""
+
+    sunrise: float
+    sunset: float
+    next_sunrise: float
+    weekday: int
+    night: bool
+    bhava_lagna: float
+    hora_lagna: float
+    ghati_lagna: float
+    gulika: float
+    mandi: float
+    dhuma: float
+    vyatipata: float
+    parivesha: float
+    indrachapa: float
+    upaketu: float
+
 _Longitudes = Sequence[SupportsFloat | SupportsIndex]
+
 class _DashaPeriods(TypedDict):
     """Result of compute_dasha_periods, keys in this order; periods: records of struct format "=ddIBBxx"."""
 
@@ -171,6 +192,9 @@ def vedic_dignity(longitudes: _Longitudes, varga: str = "d1") -> list[str]: ...
 def vimshopaka_bala(longitudes: _Longitudes, group: str = "shodashavarga") -> list[float]: ...
 def graha_drishti(longitudes: _Longitudes) -> list[list[int]]: ...
 def rashi_drishti(sign: SupportsIndex) -> list[int]: ...
+def special_lagnas(jd: SupportsFloat | SupportsIndex, latitude: SupportsFloat | SupportsIndex,
+                   longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
+                   convention: str = "hindu") -> _SpecialLagnas: ...
 def jaimini(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, karakas: SupportsIndex = 7) -> _Jaimini: ...
 def ashtakavarga(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex) -> _Ashtakavarga: ...
 def shadbala(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex, minute: SupportsIndex,

@@ -20,15 +20,17 @@ natal(..., node="true"); Ketu is Rahu + 180°. The other node is not a chart bod
 from __future__ import annotations
 
 from dataclasses import asdict, dataclass
+from datetime import datetime
 from collections.abc import Mapping
 from typing import Any, TypeVar
 
 import zentaric
 
-from zentaric_chart import _names, jaimini, strength, vargas, yogas
+from zentaric_chart import _names, jaimini, lagnas, strength, vargas, yogas
 from zentaric_chart.birth import Birth, require_birth
 from zentaric_chart.drawing import BodyPoint, Figure, draw
 from zentaric_chart.jaimini import Arudha, Karakas
+from zentaric_chart.lagnas import SpecialLagnas
 from zentaric_chart.strength import Ashtakavarga, BhavaBala, Shadbala
 from zentaric_chart.vargas import Sight, VargaChart
 from zentaric_chart.yogas import Yoga
@@ -228,6 +230,14 @@ class Chart:
         """Bhava bala of houses 1..12."""
         return strength.bhava_bala(self)
 
+    def special_lagnas(self, convention: str = "hindu") -> SpecialLagnas:
+        """Bhava, Hora and Ghati lagna, from the sunrise of the birth's Vedic day ("hindu" or "civil" sunrise)."""
+        return lagnas.special_lagnas(self, convention)
+
+    def upagrahas(self, convention: str = "hindu") -> dict[str, Placement]:
+        """Gulika, Mandi, Dhuma, Vyatipata, Parivesha, Indrachapa and Upaketu."""
+        return lagnas.upagrahas(self, convention)
+
     def to_json(self) -> str:
         """The module's chart document (`compute_natal_chart` for the same minute, place and names), unchanged."""
         utc = self.birth.utc
@@ -279,7 +289,20 @@ class Chart:
             "rashi_drishti": {point: plain(asdict(sight)) for point, sight in self.rashi_drishti().items()},
             "karakas": {f"{scheme}": plain(asdict(self.karakas(scheme))) for scheme in (7, 8)},
             "arudhas": {pada: plain(asdict(arudha)) for pada, arudha in self.arudhas().items()},
+            **self._day_readings(plain),
         }
+
+    def _day_readings(self, plain: Any) -> dict[str, Any]:
+        """The special lagnas and upagrahas for to_dict; none where the Sun does not rise and set that day."""
+        try:
+            special, upagrahas = self.special_lagnas(), self.upagrahas()
+        except ValueError:
+            return {"special_lagnas": None, "upagrahas": None}
+        fields = {key: value.isoformat() if isinstance(value, datetime) else value
+                  for key, value in vars(special).items()}
+        return {"special_lagnas": plain({key: asdict(value) if isinstance(value, Placement) else value
+                                         for key, value in fields.items()}),
+                "upagrahas": {name: plain(asdict(place)) for name, place in upagrahas.items()}}
 
 
 def natal_record(birth: Birth, ayanamsha: str, houses: str, language: str = "en",

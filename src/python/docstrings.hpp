@@ -219,6 +219,23 @@ inline constexpr auto ASHTAKAVARGA_DOC = docstring<ASHTAKAVARGA>(
     "    indices where it gave a bindu}}), rashi_pinda, graha_pinda, shodhya_pinda (7 int each).\n\n"
     "Raises:\n"
     "    ValueError: not 9 longitudes.");
+inline constexpr auto SPECIAL_LAGNAS_DOC = docstring<SPECIAL_LAGNAS>(
+    "Special lagnas and upagrahas of a birth, from the sunrise that opens its Vedic day.\n\n"
+    "Args:\n"
+    "    jd: Julian Day (UT) of the birth.\n"
+    "    latitude: geographic latitude in degrees, north positive.\n"
+    "    longitude: geographic longitude in degrees, east positive.\n"
+    "    ayanamsha: as compute_natal_chart names them.\n"
+    "    convention: hindu (the Sun's centre on the geometric horizon) or civil (the upper limb through\n"
+    "        refraction): the sunrise and sunset.\n\n"
+    "Returns:\n"
+    "    dict with sunrise, sunset and next_sunrise (UT Julian Days), weekday (0 Sunday, of the sunrise), night\n"
+    "    (born after the sunset), and sidereal longitudes in degrees: bhava_lagna, hora_lagna, ghati_lagna (the\n"
+    "    Sun at sunrise advanced 30 degrees per 5, 2.5 and 1 ghati since), gulika and mandi (the lagna at the start\n"
+    "    and the middle of Saturn's eighth of the day or night), dhuma, vyatipata, parivesha, indrachapa, upaketu.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown ayanamsha or convention, a date outside the ephemeris, or a place where the Sun does\n"
+    "    not rise and set around the birth.");
 
 inline constexpr auto SHADBALA_DOC = docstring<SHADBALA>(
     "Shadbala of Sun..Saturn and bhava bala of the twelve houses for a birth (BPHS ch. 27, as B.V. Raman works it).\n\n"

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart/special_lagnas.hpp"
 #include "common/result.hpp"
 #include "chart/natal_record.hpp"
 #include "format/chart_json.hpp"
@@ -261,6 +262,30 @@ PyObject* jaimini(const Argument* a) {
     Py_XDECREF(named);
     if (!ok) Py_CLEAR(result);
     return result;
+}
+
+PyObject* special_lagnas(const Argument* a) {
+    const Result<BirthLagnas> found = birth_lagnas(a[0].number, a[1].number, a[2].number, a[3].text, a[4].text);
+    if (!found) return raise_error(found.error());
+    const BirthLagnas& day = found.value();
+    PyObject* result = PyDict_New();
+    const bool ok = result != nullptr && set_owned(result, "sunrise", PyFloat_FromDouble(day.sunrise)) &&
+                    set_owned(result, "sunset", PyFloat_FromDouble(day.sunset)) &&
+                    set_owned(result, "next_sunrise", PyFloat_FromDouble(day.next_sunrise)) &&
+                    set_owned(result, "weekday", PyLong_FromLong(day.weekday)) &&
+                    set_owned(result, "night", PyBool_FromLong(day.night)) &&
+                    set_owned(result, "bhava_lagna", PyFloat_FromDouble(day.lagnas.bhava)) &&
+                    set_owned(result, "hora_lagna", PyFloat_FromDouble(day.lagnas.hora)) &&
+                    set_owned(result, "ghati_lagna", PyFloat_FromDouble(day.lagnas.ghati)) &&
+                    set_owned(result, "gulika", PyFloat_FromDouble(day.gulika)) &&
+                    set_owned(result, "mandi", PyFloat_FromDouble(day.mandi)) &&
+                    set_owned(result, "dhuma", PyFloat_FromDouble(day.sun_upagrahas.dhuma)) &&
+                    set_owned(result, "vyatipata", PyFloat_FromDouble(day.sun_upagrahas.vyatipata)) &&
+                    set_owned(result, "parivesha", PyFloat_FromDouble(day.sun_upagrahas.parivesha)) &&
+                    set_owned(result, "indrachapa", PyFloat_FromDouble(day.sun_upagrahas.indrachapa)) &&
+                    set_owned(result, "upaketu", PyFloat_FromDouble(day.sun_upagrahas.upaketu));
+    if (!ok) Py_XDECREF(result);
+    return ok ? result : nullptr;
 }
 
 }  // namespace zentaric::python

@@ -59,6 +59,9 @@ inline constexpr Signature SHADBALA{"shadbala", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"}, {"required", K::Text, "bphs"}}};
 inline constexpr Signature ASHTAKAVARGA{"ashtakavarga", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
+inline constexpr Signature SPECIAL_LAGNAS{"special_lagnas", {
+    {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
+    {"convention", K::Text, "hindu"}}};
 inline constexpr Signature JAIMINI{"jaimini", {
     {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"karakas", K::UInt8, 7}}};
 inline constexpr Signature COMPUTE_DASHA_PERIODS{"compute_dasha_periods", {
@@ -95,6 +98,7 @@ PyObject* rashi_drishti(const Argument* a);
 PyObject* jaimini(const Argument* a);
 PyObject* ashtakavarga(const Argument* a);
 PyObject* shadbala(const Argument* a);
+PyObject* special_lagnas(const Argument* a);
 PyObject* panchanga_name(const Argument* a);
 PyObject* compute_dasha_periods(const Argument* a);
 PyObject* match_moons(const Argument* a);          // matching_functions.cpp

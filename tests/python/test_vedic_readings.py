@@ -99,3 +99,32 @@ def test_chart_readings_are_the_module_rules_on_the_chart_bodies():
     assert list(chart.karakas(8).karakas.values()) == rules.karakas(longitudes, eight=True)
     assert json.loads(json.dumps(chart.to_dict()))["vimshopaka"]["shadvarga"]["Sun"] == pytest.approx(
         rules.vimshopaka(rules.SUN, "shadvarga", longitudes))
+
+
+SPECIAL = json.loads((ROOT / "tests" / "data" / "vedic" / "special_lagnas_swisseph.json").read_text(encoding="utf-8"))
+
+
+def test_special_lagnas_and_upagrahas_against_the_swiss_ephemeris_hindu_sunrise():
+    # Measured: sunrises within 0.11 s, every longitude within 0.007° (the two Lahiri values differ by up to 18″).
+    for case in SPECIAL["cases"]:
+        year, month, day, hour, minute = case["utc"]
+        jd = zentaric.calendar_to_jd(year, month, day + hour / 24 + minute / 1440)
+        found = zentaric.special_lagnas(jd, case["latitude"], case["longitude"])
+        assert (found["weekday"], found["night"]) == (case["weekday"], case["night"])
+        for key, value in found.items():
+            if key in ("sunrise", "sunset", "next_sunrise"):
+                assert value == pytest.approx(case[key], abs=1 / 86400), key
+            elif key not in ("weekday", "night"):
+                assert abs((value - case[key] + 180) % 360 - 180) < 0.01, key
+
+
+def test_chart_special_lagnas_and_a_polar_day_without_sunrise():
+    from zentaric_chart import Birth, natal
+    chart = natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"))
+    day = zentaric.special_lagnas(chart.julian_day, 28.6139, 77.2090)
+    assert chart.special_lagnas().ghati.longitude == day["ghati_lagna"]
+    assert chart.upagrahas()["Upaketu"].longitude == pytest.approx((chart.body("Sun").longitude - 30) % 360)
+    polar = natal(Birth("2000-06-21 12:00", 78.2, 15.6, tz="Arctic/Longyearbyen"))
+    with pytest.raises(ValueError, match="does not rise and set"):
+        polar.upagrahas()
+    assert polar.to_dict()["special_lagnas"] is None

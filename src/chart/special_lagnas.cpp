@@ -1,0 +1,72 @@
+#include "chart/special_lagnas.hpp"
+
+#include <cmath>
+
+#include "chart/chart_analysis.hpp"
+#include "common/fixed_decimal.hpp"
+#include "houses/house_cusps.hpp"
+#include "moments/rise_set.hpp"
+#include "moments/sky.hpp"
+#include "time/angles.hpp"
+#include "time/delta_t.hpp"
+#include "time/earth_orientation.hpp"
+#include "time/sidereal_time.hpp"
+
+namespace zentaric {
+
+double sidereal_ascendant(double jd_ut, double latitude, double longitude, Ayanamsha ayanamsha) noexcept {
+    // As the natal chart: sidereal time with the equation of the equinoxes, houses on the mean obliquity.
+    const double jd_tt = to_terrestrial_time(jd_ut);
+    const Nutation of_date = nutation(jd_tt);
+    const double obliquity = mean_obliquity(jd_tt);
+    const double ramc = compute_ramc(jd_ut, longitude * DEG_TO_RAD, of_date.longitude, obliquity + of_date.obliquity);
+    const Angles angles = compute_angles(ramc * RAD_TO_DEG, latitude, obliquity * RAD_TO_DEG);
+    return normalize_degrees(angles.asc - chart_ayanamsha(ayanamsha, jd_ut, of_date.longitude * RAD_TO_DEG));
+}
+
+Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude, std::string_view ayanamsha,
+                                 std::string_view convention) {
+    const Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);
+    if (!zodiac) return zodiac.error();
+    const Result<moments::HorizonConvention> horizon = moments::parse_horizon_convention(convention);
+    if (!horizon) return horizon.error();
+    // Two days either side hold the sunrise before the birth and the sunset and sunrise after it wherever the Sun
+    // rises and sets daily.
+    const Result<moments::HorizonEvents> found = moments::find_rise_set(
+        moments::MomentBody::Sun, moments::Observer{latitude, longitude, 0.0}, horizon.value(), jd_ut - 2.0,
+        jd_ut + 2.0);
+    if (!found) return found.error();
+    double sunrise = NAN, sunset = NAN, next_sunrise = NAN;
+    for (const moments::HorizonEvent& event : found.value().events) {
+        if (event.kind == moments::HorizonEventKind::Rise && event.jd_ut <= jd_ut) sunrise = event.jd_ut;
+    }
+    for (const moments::HorizonEvent& event : found.value().events) {
+        if (!(event.jd_ut > sunrise)) continue;
+        if (event.kind == moments::HorizonEventKind::Set && std::isnan(sunset)) sunset = event.jd_ut;
+        if (event.kind == moments::HorizonEventKind::Rise && !std::isnan(sunset) && std::isnan(next_sunrise))
+            next_sunrise = event.jd_ut;
+    }
+    if (std::isnan(sunrise) || std::isnan(sunset) || std::isnan(next_sunrise))
+        return value_error("The Sun does not rise and set at latitude " + fixed_decimal(latitude, 2) +
+                           " around this date: no special lagnas or upagrahas");
+    const moments::SiderealLongitude sun{moments::MomentBody::Sun, zodiac.value()};
+    const auto sun_at_sunrise = sun(sunrise);
+    const auto sun_at_birth = sun(jd_ut);
+    if (!sun_at_sunrise || !sun_at_birth) return value_error("The Sun's position cannot be computed at this date");
+
+    BirthLagnas result{};
+    result.sunrise = sunrise;
+    result.sunset = sunset;
+    result.next_sunrise = next_sunrise;
+    result.weekday = weekday_at(sunrise, longitude);
+    result.night = jd_ut >= sunset;
+    result.lagnas = special_lagnas(sun_at_sunrise.value(), jd_ut - sunrise);
+    const Portion saturn = result.night ? saturn_portion(sunset, next_sunrise, result.weekday, true)
+                                        : saturn_portion(sunrise, sunset, result.weekday, false);
+    result.gulika = sidereal_ascendant(saturn.start, latitude, longitude, zodiac.value());
+    result.mandi = sidereal_ascendant(0.5 * (saturn.start + saturn.end), latitude, longitude, zodiac.value());
+    result.sun_upagrahas = sun_upagrahas(sun_at_birth.value());
+    return result;
+}
+
+}  // namespace zentaric
