@@ -2,6 +2,7 @@
 from the sunrise of the birth's Vedic day. Every rule is the module's; `Chart` delegates here."""
 from __future__ import annotations
 
+from collections.abc import Mapping
 from dataclasses import dataclass
 from datetime import datetime
 from typing import TYPE_CHECKING, Any
@@ -33,7 +34,7 @@ class SpecialLagnas:
     night: bool
 
 
-def _day(chart: Chart, convention: str) -> dict[str, Any]:
+def _day(chart: Chart, convention: str) -> Mapping[str, Any]:
     birth = chart.birth
     return zentaric.special_lagnas(chart.julian_day, birth.latitude, birth.longitude, chart.ayanamsha, convention)
 
