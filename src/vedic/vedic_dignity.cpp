@@ -52,7 +52,10 @@ VedicDignity vedic_dignity(Graha planet, Varga varga, const GrahaLongitudes& d1)
         if (sign == row.moolatrikona_sign) return VedicDignity::Moolatrikona;
     }
     if (owns) return VedicDignity::Own;
-    return from_relationship(compound_relationship(planet, sign_lord(sign), d1));
+    const Graha lord = sign_lord(sign);
+    const std::uint8_t lord_d1_sign = sign_index_of(normalize_degrees(d1[static_cast<std::size_t>(lord)]));
+    return from_relationship(compound_relationship(natural_relationship(planet, lord),
+                                                   temporal_friend(sign_index_of(longitude), lord_d1_sign)));
 }
 
 double vimshopaka_points(VedicDignity dignity) noexcept {
