@@ -26,6 +26,7 @@ double sidereal_ascendant(double jd_ut, double latitude, double longitude, Ayana
 
 Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude, std::string_view ayanamsha,
                                  std::string_view convention) {
+    if (!std::isfinite(jd_ut)) return value_error("special_lagnas: the Julian Day must be a finite number");
     const Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);
     if (!zodiac) return zodiac.error();
     const Result<moments::HorizonConvention> horizon = moments::parse_horizon_convention(convention);
