@@ -276,3 +276,5 @@ if __name__ == "__main__":
         from matching import matching_section  # noqa: E402  (bench/matching.py, beside this file)
         matching_section()
         package_dasha_section()
+        from moments import moments_section  # noqa: E402  (bench/moments.py, beside this file)
+        moments_section()

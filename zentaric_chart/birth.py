@@ -55,7 +55,8 @@ def from_julian_day(jd: float) -> datetime:
     days = jd - 2451545.0  # exact for Julian Days of the years 1 to 9999
     whole = math.floor(days)
     try:
-        return _J2000 + timedelta(days=whole, milliseconds=round((days - whole) * 86_400_000))
+        # timedelta(days, seconds, microseconds, milliseconds), positional: the cheapest construction
+        return _J2000 + timedelta(whole, 0, 0, round((days - whole) * 86_400_000))
     except OverflowError:
         raise ValueError(f"Julian Day {jd} is outside the datetime range (years 1 to 9999)") from None
 

@@ -29,6 +29,8 @@ BODIES = _names.listed(zentaric.find_events, "body")
 KINDS = _names.listed(zentaric.find_events, "kind")
 CONVENTIONS = _names.listed(zentaric.rise_set_times, "convention")
 _STATIONS = {1: "direct", -1: "retrograde"}
+_J2000_JD, _J2000_WALL, _DAY = 2451545.0, datetime(2000, 1, 1, 12), timedelta(days=1)
+_J2000_ORDINAL = date(2000, 1, 1).toordinal()
 
 
 @dataclass(frozen=True)
@@ -107,14 +109,34 @@ def crossings(body: str, longitude: float, start: datetime, end: datetime,
             for jd in zentaric.find_crossings(body, float(longitude), first, last, ayanamsha)]
 
 
-def _midnight(day: date, zone: tzinfo) -> datetime:
-    """The first instant of a local day (a day starting in a clock gap starts when the clocks resume)."""
-    wall = datetime(day.year, day.month, day.day)
-    for minutes in range(0, 24 * 60, 15):
-        moment = (wall + timedelta(minutes=minutes)).replace(tzinfo=zone, fold=0)
-        if moment.astimezone(UTC).astimezone(zone).replace(tzinfo=None) == moment.replace(tzinfo=None):
-            return moment
-    return wall.replace(tzinfo=zone)
+def _midnight_jd(day: date, zone: tzinfo) -> float:
+    """The UT Julian Day of the first instant of a local day (a day that starts in a clock gap starts when the
+    clocks resume)."""
+    wall = datetime(day.year, day.month, day.day, tzinfo=zone)
+    offset = wall.utcoffset()
+    if offset is None or offset != wall.replace(fold=1).utcoffset():  # midnight in a gap or a repeated hour
+        for minutes in range(0, 24 * 60, 15):
+            moment = wall + timedelta(minutes=minutes)
+            if moment.astimezone(UTC).astimezone(zone).replace(tzinfo=None) == moment.replace(tzinfo=None):
+                return julian_day(moment)
+        return julian_day(wall)
+    return _J2000_JD + ((wall.replace(tzinfo=None) - offset) - _J2000_WALL) / _DAY
+
+
+def _midnights(first: date, count: int, zone: tzinfo) -> list[float]:
+    """The UT Julian Days of the midnights that open `count` local days from `first`: from each day's UTC offset,
+    carefully (`_midnight_jd`) beside a change of offset, where midnight may fall in a gap or a repeated hour."""
+    ordinal = first.toordinal()
+    walls = [datetime.fromordinal(ordinal + k).replace(tzinfo=zone) for k in range(count)]
+    offsets = [wall.utcoffset() for wall in walls]
+    starts = []
+    for k, wall in enumerate(walls):
+        offset = offsets[k]
+        if offset is None or offsets[max(k - 1, 0)] != offset or offsets[min(k + 1, count - 1)] != offset:
+            starts.append(_midnight_jd(wall.date(), zone))
+        else:
+            starts.append(_J2000_JD + (ordinal + k - _J2000_ORDINAL) - 0.5 - offset / _DAY)
+    return starts
 
 
 def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
@@ -130,8 +152,7 @@ def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
     days = [first + timedelta(days=k) for k in range((last - first).days + 1)]
     if not days:
         return []
-    starts = [julian_day(_midnight(day, place.zone)) for day in days]
-    starts.append(julian_day(_midnight(days[-1] + timedelta(days=1), place.zone)))
+    starts = _midnights(days[0], len(days) + 1, place.zone)
     found, above = zentaric.rise_set_times(starts[0], starts[-1], place.latitude, place.longitude, place.elevation,
                                            body, convention)
     result = []

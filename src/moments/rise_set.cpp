@@ -129,13 +129,15 @@ public:
         auto k = static_cast<std::ptrdiff_t>(std::floor(position));
         k = std::clamp<std::ptrdiff_t>(k, 2, static_cast<std::ptrdiff_t>(places_.size()) - 4);
         const double s = position - static_cast<double>(k);
-        // Lagrange weights of the nodes −2..3 at s.
+        // Lagrange weights of the nodes −2..3 at s: the products of (s − node) over the other nodes, over the
+        // products of the differences of the nodes (−120, 24, −12, 12, −24, 120).
+        static constexpr double DENOMINATOR[6] = {-120.0, 24.0, -12.0, 12.0, -24.0, 120.0};
         double w[6];
         for (int j = 0; j < 6; ++j) {
             double weight = 1.0;
             for (int m = 0; m < 6; ++m)
-                if (m != j) weight *= (s - (m - 2)) / static_cast<double>(j - m);
-            w[j] = weight;
+                if (m != j) weight *= s - (m - 2);
+            w[j] = weight / DENOMINATOR[j];
         }
         SkyPlace sum{0.0, 0.0, 0.0, 0.0, 0.0};
         for (int j = 0; j < 6; ++j) {
