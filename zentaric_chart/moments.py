@@ -149,9 +149,9 @@ def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
         raise TypeError(f"place must be a Place, not {type(place).__name__}")
     body = _names.choice("body", body, BODIES)
     convention = _names.choice("convention", convention, CONVENTIONS)
+    if last < first:
+        raise ValueError(f"last {last.isoformat()} comes before first {first.isoformat()}")
     days = [first + timedelta(days=k) for k in range((last - first).days + 1)]
-    if not days:
-        return []
     starts = _midnights(days[0], len(days) + 1, place.zone)
     found, above = zentaric.rise_set_times(starts[0], starts[-1], place.latitude, place.longitude, place.elevation,
                                            body, convention)

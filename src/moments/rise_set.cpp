@@ -24,6 +24,10 @@ namespace {
 constexpr double EARTH_RADIUS_KM = 6378.137;
 constexpr double EARTH_FLATTENING = 1.0 / 298.257223563;
 
+// Elevations accepted, metres: from below the Dead Sea's shore to a high balloon.
+constexpr double MIN_ELEVATION_M = -1000.0;
+constexpr double MAX_ELEVATION_M = 100000.0;
+
 // Mean radii in km (IAU WG on Cartographic Coordinates 2015; the Sun's nominal radius), by MomentBody.
 constexpr double BODY_RADIUS_KM[MOMENT_BODY_COUNT] = {695700.0, 1737.4, 2439.4, 6051.8, 3389.5, 69911.0,
                                                      58232.0,  25362.0, 24622.0, 0.0,    0.0,    0.0,
@@ -164,9 +168,10 @@ Result<bool> check_body(MomentBody body, const Observer& place, HorizonConventio
                            " is a point of the orbit, not a body in the sky: give the Sun, the Moon or a planet");
     if (horizon_convention_row(convention).sun_only && body != MomentBody::Sun)
         return value_error("rise_set: a twilight is the Sun's: the body must be Sun, not " + std::string(row.name));
-    if (!(std::fabs(place.latitude) <= 90.0) || !std::isfinite(place.longitude) || !std::isfinite(place.elevation))
-        return value_error("rise_set: the latitude must lie within -90 and 90 degrees and the longitude and "
-                           "elevation must be finite numbers");
+    if (!(std::fabs(place.latitude) <= 90.0) || !std::isfinite(place.longitude) ||
+        !(place.elevation >= MIN_ELEVATION_M && place.elevation <= MAX_ELEVATION_M))
+        return value_error("rise_set: the latitude must lie within -90 and 90 degrees, the longitude must be a finite "
+                           "number and the elevation must lie within -1000 and 100000 metres");
     return true;
 }
 

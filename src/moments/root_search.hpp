@@ -72,9 +72,12 @@ inline Quintic fit_quintic(const double (&y)[6]) noexcept {
     return q;
 }
 
+// The band a value lies in: the number of levels at or below it (a value that is not a finite number, which the
+// functions searched never give, counts as band 0 rather than overflowing the conversion).
 inline std::int64_t band_of(double value, const Levels& levels) noexcept {
     if (levels.spacing == 0.0) return value >= levels.offset ? 0 : -1;
-    return static_cast<std::int64_t>(std::floor((value - levels.offset) / levels.spacing));
+    const double band = std::floor((value - levels.offset) / levels.spacing);
+    return std::fabs(band) < 9e15 ? static_cast<std::int64_t>(band) : 0;
 }
 
 inline double level_value(std::int64_t level, const Levels& levels) noexcept {

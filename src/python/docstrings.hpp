@@ -410,7 +410,7 @@ inline constexpr auto RISE_SET_TIMES_DOC = docstring<RISE_SET_TIMES>(
     "Args:\n"
     "    start_jd, end_jd: the range, UT Julian Days.\n"
     "    latitude, longitude: degrees north and east (geodetic, WGS 84).\n"
-    "    elevation: metres above the ellipsoid; lowers the horizon of rise and set by the dip.\n"
+    "    elevation: metres above the ellipsoid, -1000..100000; lowers the horizon of rise and set by the dip.\n"
     "    body: ", MOMENT_BODY_LIST.chars, " (not the nodes).\n"
     "    convention: ", HORIZON_CONVENTION_LIST.chars, ".\n\n"
     "Returns:\n"
