@@ -86,7 +86,8 @@ Result<std::vector<double>> find_longitude_crossings(MomentBody body, double lon
     std::vector<double> times;
     Result<std::size_t, EphemerisError> found =
         find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan,
-                       Levels{normalize_degrees(longitude), 360.0}, [&](const Crossing& c) { times.push_back(c.jd_ut); });
+                       Levels{normalize_degrees(longitude), 360.0},
+                       [&](const Crossing& c) { times.push_back(c.jd_ut); });
     if (!found.ok()) return search_failure(found.error());
     return times;
 }

@@ -102,7 +102,9 @@ TEST(Stations, AreWhereTheChartsSpeedChangesSign) {
     const auto events = find_events(EventKind::Station, MomentBody::Mercury, Ayanamsha::Lahiri, 2451545.0, 2451910.0);
     ASSERT_TRUE(events.ok());
     ASSERT_EQ(events.value().size(), 6u);  // Mercury turns three times each way in 2000
-    auto speed = [](double jd) { return chart_longitude(Body::Mercury, jd + 1e-3) - chart_longitude(Body::Mercury, jd - 1e-3); };
+    auto speed = [](double jd) {
+        return chart_longitude(Body::Mercury, jd + 1e-3) - chart_longitude(Body::Mercury, jd - 1e-3);
+    };
     for (const Event& e : events.value()) {
         EXPECT_EQ(e.after, -e.before);
         EXPECT_EQ(speed(e.jd_ut + 0.1) > 0.0, e.after == DIRECT);

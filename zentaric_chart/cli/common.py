@@ -3,9 +3,11 @@ where a failure becomes a message and an exit status."""
 from __future__ import annotations
 
 import argparse
+import csv
+import json
 import signal
 import sys
-from collections.abc import Callable
+from collections.abc import Callable, Sequence
 from datetime import UTC, date, datetime, time, tzinfo
 from typing import Any, NoReturn, Protocol
 
@@ -144,3 +146,17 @@ def time_zone(option: str, text: str) -> tzinfo:
         return zone(text)
     except _names.UnknownName as error:
         raise UsageError(option, str(error)) from None
+
+
+def write_rows(form: str, rows: Sequence[dict[str, Any]], columns: Sequence[str],
+               line: Callable[[dict[str, Any]], str]) -> None:
+    """Rows to standard output as one JSON array, as CSV with a header, or as text, one `line(row)` a row."""
+    if form == "json":
+        print(json.dumps(list(rows)))
+    elif form == "csv":
+        writer = csv.DictWriter(sys.stdout, columns, lineterminator="\n")
+        writer.writeheader()
+        writer.writerows(rows)
+    else:
+        for row in rows:
+            print(line(row))

@@ -2,8 +2,6 @@
 from __future__ import annotations
 
 import argparse
-import csv
-import json
 import sys
 from collections.abc import Iterator
 from datetime import UTC, datetime, timedelta
@@ -13,7 +11,7 @@ import zentaric
 from tqdm import tqdm
 
 from zentaric_chart import _names
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name, time_zone
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name, time_zone, write_rows
 from zentaric_chart.moments import BODIES, KINDS, Event, events
 
 #: Ranges longer than this are searched a chunk at a time, with a progress bar on a terminal.
@@ -71,15 +69,10 @@ def run(args: argparse.Namespace) -> None:
     except ValueError as error:
         raise UsageError("--kind" if "body must be" in str(error) or "stations" in str(error) else "--from/--to",
                          str(error)) from None
-    if args.format == "json":
-        print(json.dumps(rows))
-    elif args.format == "csv":
-        writer = csv.DictWriter(sys.stdout, COLUMNS, lineterminator="\n")
-        writer.writeheader()
-        writer.writerows(rows)
-    else:
-        for row in rows:
-            before, after = (_label(kind, event_part, language) for event_part in (row["before"], row["after"]))
-            print(f"{row['time']}  {kind} of {body}: {before} -> {after}")
-        if not rows:
-            print(f"no {kind} change of {body} in the range")
+    def line(row: dict[str, Any]) -> str:
+        before, after = (_label(kind, part, language) for part in (row["before"], row["after"]))
+        return f"{row['time']}  {kind} of {body}: {before} -> {after}"
+
+    write_rows(args.format, rows, COLUMNS, line)
+    if not rows and args.format == "text":
+        print(f"no {kind} change of {body} in the range")

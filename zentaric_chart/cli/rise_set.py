@@ -2,8 +2,6 @@
 from __future__ import annotations
 
 import argparse
-import csv
-import json
 import sys
 from collections.abc import Iterator
 from datetime import date, datetime, timedelta
@@ -13,7 +11,7 @@ from tqdm import tqdm
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Place
-from zentaric_chart.cli.common import UsageError, name, time_zone
+from zentaric_chart.cli.common import UsageError, name, time_zone, write_rows
 from zentaric_chart.moments import BODIES, CONVENTIONS, RiseSet, rise_sets
 
 #: Days per search; ranges longer than one chunk show a progress bar on a terminal.
@@ -78,15 +76,9 @@ def run(args: argparse.Namespace) -> None:
     except ValueError as error:
         raise UsageError("--body" if "body" in str(error) or "point of" in str(error) else "--from/--to",
                          str(error)) from None
-    if args.format == "json":
-        print(json.dumps(rows))
-    elif args.format == "csv":
-        writer = csv.DictWriter(sys.stdout, COLUMNS, lineterminator="\n")
-        writer.writeheader()
-        writer.writerows(rows)
-    else:
-        for row in rows:
-            clock = "  ".join(f"{key} {str(row[key])[11:19] if row[key] else '--:--:--'}"
-                              for key in ("rise", "set", "transit"))
-            note = f"  (always {row['always']} the horizon)" if row["always"] else ""
-            print(f"{row['date']}  {clock}{note}")
+    def line(row: dict[str, Any]) -> str:
+        clock = "  ".join(f"{key} {str(row[key])[11:19] if row[key] else '--:--:--'}"
+                          for key in ("rise", "set", "transit"))
+        return f"{row['date']}  {clock}" + (f"  (always {row['always']} the horizon)" if row["always"] else "")
+
+    write_rows(args.format, rows, COLUMNS, line)
