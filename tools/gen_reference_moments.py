@@ -8,9 +8,10 @@ a fixed seed.
 tests/data/moments/events_de421.csv: changes of tithi, nakshatra, yoga and sign of the Moon, sign ingresses of the
 Sun and stations of Mercury to Saturn, from a root search (bisection to 1e-9 day) on skyfield's apparent places of
 DE421 (true ecliptic and equinox of date, no light deflection, as the chart), within DE421's span (1900-2050).
-Sidereal longitudes subtract the Lahiri ayanamsha (23.856° plus the IAU 2006 general precession psi_bar, pyerfa's pfw06, at the UT date) and the IAU 2000B
-nutation in longitude (pyerfa's nut00b), as the chart does; tithi is the Moon's longitude less the Sun's, yoga their
-sidereal sum; a station is where the speed in sidereal longitude (central difference over 0.01 day) changes sign.
+Sidereal longitudes subtract the Lahiri ayanamsha (23.856° plus the IAU 2006 general precession psi_bar,
+pyerfa's pfw06, at the UT date) and the IAU 2000B nutation in longitude (pyerfa's nut00b), as the chart does; tithi
+is the Moon's longitude less the Sun's, yoga their sidereal sum; a station is where the speed in sidereal longitude
+(central difference over 0.01 day) changes sign.
 Times are TT Julian Days, so that the comparison does not depend on Delta T.
 
 Usage: gen_reference_moments.py  (needs the [reference] extra: skyfield, de421, pyerfa, pyswisseph, numpy)
