@@ -17,7 +17,6 @@ Times are TT Julian Days, so that the comparison does not depend on Delta T.
 Usage: gen_reference_moments.py  (needs the [reference] extra: skyfield, de421, pyerfa, pyswisseph, numpy)
 """
 
-import math
 import random
 
 import erfa
