@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "moments/events.hpp"
+
 namespace zentaric {
 
 GrahaPositions chart_grahas(const NatalChart& chart, LunarNode node) noexcept {
@@ -36,9 +38,27 @@ Result<DashaPeriods> birth_dasha_periods(std::int32_t year, std::uint32_t month,
     Result<NatalChart> chart = natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha, "Equal");
     if (!chart) return chart.error();
     const GrahaPositions positions = chart_grahas(chart.value(), node.value());
-    const double year_days = DASHA_YEAR_TABLE[static_cast<std::size_t>(year_length.value())].days;
-    if (year_days == 0.0) return value_error("The solar dasha year is not available yet");
+    double year_days = DASHA_YEAR_TABLE[static_cast<std::size_t>(year_length.value())].days;
+    if (year_length.value() == DashaYear::Solar) {
+        const Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);  // natal_chart has accepted the name
+        if (!zodiac) return zodiac.error();
+        const Result<double> solar = solar_year_days(chart.value(), zodiac.value());
+        if (!solar) return solar.error();
+        year_days = solar.value();
+    }
     return dasha_periods(system.value(), positions, chart.value().julian_day, levels, year_days, focus_jd);
+}
+
+Result<double> solar_year_days(const NatalChart& chart, Ayanamsha ayanamsha) {
+    const double birth = chart.julian_day;
+    static_assert(CHART_BODY_TABLE[0].id == Body::Sun);
+    const double sun = chart.analysis.planets[0].longitude;
+    // the return lies a sidereal year (365.256 days) after birth, give or take less than a day
+    const auto returns = moments::find_longitude_crossings(moments::MomentBody::Sun, sun, ayanamsha, birth + 360.0,
+                                                           birth + 370.0);
+    if (!returns) return returns.error();
+    if (returns.value().empty()) return value_error("The Sun's return to its longitude at birth was not found");
+    return returns.value().front() - birth;
 }
 
 }  // namespace zentaric

@@ -14,6 +14,10 @@ namespace zentaric {
 // Sidereal grahas of a chart (Rahu the chosen node, Ketu opposite it) and its sidereal lagna.
 GrahaPositions chart_grahas(const NatalChart& chart, LunarNode node = LunarNode::Mean) noexcept;
 
+// Days from birth to the Sun's first return to its longitude at birth in the chart's zodiac (the "solar" dasha
+// year), found among the Sun's crossings of that longitude.
+Result<double> solar_year_days(const NatalChart& chart, Ayanamsha ayanamsha);
+
 // The periods of `system_name` for a UTC birth minute at a place, with the named ayanamsha, year length and node;
 // or the first of: unknown system, year, node or ayanamsha, a date outside the ephemeris.
 Result<DashaPeriods> birth_dasha_periods(std::int32_t year, std::uint32_t month, std::uint32_t day,

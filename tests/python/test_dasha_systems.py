@@ -6,7 +6,7 @@ the package's lazy periods and running chain against the module's records."""
 import json
 import struct
 import sys
-from datetime import UTC, date, datetime
+from datetime import UTC, date, datetime, timedelta
 from pathlib import Path
 
 import pytest
@@ -117,3 +117,13 @@ def test_the_result_reports_the_condition_without_enforcing_it():
     mahas = dasha(BIRTH, "shashtihayani", levels=1)
     assert (mahas.applicable, mahas.condition) == (False, "the Sun in the lagna") and len(mahas) == 16
     assert dasha(BIRTH, levels=1).applicable and dasha(BIRTH, "chara", levels=1).star == "Virgo"
+
+
+def test_solar_year_ends_when_the_sun_is_back_at_its_birth_longitude():
+    case = BIRTHS[2]
+    result, mahas = periods(case, "vimshottari", year="solar")
+    assert abs(result["year_days"] - 365.2564) < 0.01  # a sidereal year, give or take the Earth's wobble
+    again = datetime(*case["utc"], tzinfo=UTC) + timedelta(days=result["year_days"], seconds=30)
+    sun = [json.loads(zentaric.compute_natal_chart(*moment, case["latitude"], case["longitude"]))["planets"][0]
+           ["longitude"] for moment in (case["utc"], (again.year, again.month, again.day, again.hour, again.minute))]
+    assert abs(sun[1] - sun[0]) < 0.0007  # the Sun's motion in half a minute is 0.0002°
