@@ -38,7 +38,7 @@ import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart._files import replacing
-from zentaric_chart.birth import Birth
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, utc_minute
 
 #: Chart bodies in `Chart.bodies` order, as column prefixes.
 BODIES: tuple[str, ...] = ("sun", "moon", "mercury", "venus", "mars", "jupiter", "saturn", "rahu", "ketu")
@@ -170,6 +170,11 @@ def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Seque
     numbers: list[bytes] = []
     errors: list[str | None] = []
     for when, latitude, longitude, zone, fold in zip(times, latitudes, longitudes, zones, folds, strict=True):
+        utc = _plain_utc(when, latitude, longitude, zone, fold)
+        if utc is not None:  # the common row, without Birth's readings: the same minute Birth would give
+            numbers.append(_ROW.pack(*_chart_row(utc, latitude, longitude, ayanamsha, houses, node)))
+            errors.append(None)
+            continue
         try:
             birth = Birth(_given("time", when), _given("latitude", latitude), _given("longitude", longitude),
                           tz="UTC" if _blank(zone) else zone, fold=None if _blank(fold) else _fold(fold))
@@ -180,6 +185,21 @@ def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Seque
             numbers.append(_FAILED)
             errors.append(str(error) or type(error).__name__)
     return b"".join(numbers), errors
+
+
+def _plain_utc(when: Any, latitude: Any, longitude: Any, zone: Any, fold: Any) -> datetime | None:
+    """The UTC minute of a birth that needs none of Birth's readings and checks (a datetime, aware or naive without
+    a zone, so UTC; degrees that are floats in range; no fold), as Birth computes it; None for any other birth,
+    which goes through Birth."""
+    if (type(when) is not datetime or zone is not None or fold is not None or type(latitude) is not float
+            or type(longitude) is not float or not (-90.0 <= latitude <= 90.0 and -180.0 <= longitude <= 180.0)
+            or not MIN_YEAR <= when.year <= MAX_YEAR):
+        return None
+    try:
+        minute = utc_minute(when.astimezone(UTC) if when.tzinfo is not None else when.replace(tzinfo=UTC))
+    except OverflowError:
+        return None
+    return minute if MIN_YEAR <= minute.year <= MAX_YEAR else None
 
 
 def _blank(value: Any) -> bool:

@@ -150,6 +150,11 @@ class Place:
             raise TypeError(f"tz must be an IANA zone name or a tzinfo, not {type(self.tz).__name__}")
 
 
+def utc_minute(instant: datetime) -> datetime:
+    """An aware UTC instant rounded to the nearest minute (the module's resolution); OverflowError past year 9999."""
+    return (instant + timedelta(seconds=30)).replace(second=0, microsecond=0)
+
+
 @dataclass(frozen=True)
 class Birth:
     """A birth: when, where, and the UTC minute the module computes for.
@@ -192,7 +197,7 @@ class Birth:
                 instant = _utc_instant(moment, place, fold)
             else:
                 instant = moment.astimezone(UTC)
-            minute = (instant + timedelta(seconds=30)).replace(second=0, microsecond=0)
+            minute = utc_minute(instant)
             outside = not MIN_YEAR <= minute.year <= MAX_YEAR
         except OverflowError:  # the UTC instant falls before the year 1 or after 9999
             outside = True
