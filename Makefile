@@ -24,8 +24,16 @@ $(PY):
 
 venv: $(PY)
 
-install: $(PY)
+# Installed again only when a file it is built from has changed since the last install (a stamp in the venv).
+INSTALLED := $(VENV)/.zentaric-installed
+PACKAGE_SOURCES := pyproject.toml CMakeLists.txt $(shell find src locale zentaric_chart zentaric-stubs -type f \
+                     -not -name '*.pyc' 2>/dev/null)
+
+$(INSTALLED): $(PY) $(PACKAGE_SOURCES)
 	$(PY) -m pip install --quiet --disable-pip-version-check .
+	touch $@
+
+install: $(INSTALLED)
 
 demo: install
 	$(PY) examples/demo.py

@@ -54,7 +54,10 @@ std::string layout_from_scientific_digits(double value) {
         return text + "0." + std::string(-k - 1, '0') + digits;
     }
     text += digits.substr(0, 1);
-    if (n > 1) text += "." + digits.substr(1);
+    if (n > 1) {  // appended piece by piece: g++ 12 misreads "." + std::string as overlapping copies (-Wrestrict)
+        text += '.';
+        text += digits.substr(1);
+    }
     return text + (k >= 0 ? "e+" : "e-") + std::to_string(std::abs(k));
 }
 
