@@ -63,6 +63,7 @@ def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Per
     rows += [[body.label, body.sign_label, dms(body.degree), f"{body.nakshatra_label} pada {body.pada}",
               str(body.house), body.dignity, "R" if body.retrograde else ""] for body in chart.bodies]
     lines += table(rows, right=(2, 4))
+    lines += ["", *vedic_lines(chart)]
     houses = chart.houses
     fallback = " (polar fallback: Equal)" if houses.polar_fallback else ""
     lines += ["", f"House cusps, sidereal ({houses.system}{fallback}); midheaven {dms(houses.mc_sidereal).strip()}"]
@@ -111,3 +112,19 @@ def varga_text(chart: Chart, varga: str) -> str:
     rows = [["Point", "Sign", "Vedic dignity"]]
     rows += [[labels[point], sign, dignities.get(point, "")] for point, sign in divisional.labels.items()]
     return "\n".join([f"{divisional.name} ({divisional.code.upper()})", "", *table(rows)])
+
+
+def vedic_lines(chart: Chart) -> list[str]:
+    """Sun..Saturn's Vedic dignity in the rashi and the navamsha with their Vimshopaka bala, the chara karakas and
+    the arudha lagna and upapada."""
+    labels = {body.name: body.label for body in chart.bodies}
+    rashi, navamsha = chart.vedic_dignities("d1"), chart.vedic_dignities("d9")
+    six, sixteen = chart.vimshopaka("shadvarga"), chart.vimshopaka("shodashavarga")
+    rows = [["Vedic", "Rashi", "Navamsha", "Vimshopaka 6", "16"]]
+    rows += [[labels[name], rashi[name], navamsha[name], f"{six[name]:.2f}", f"{sixteen[name]:.2f}"]
+             for name in rashi]
+    arudhas = chart.arudhas()
+    karakas = chart.karakas().karakas
+    return [*table(rows, right=(3, 4)), "",
+            *table([["Chara karakas", *karakas], ["", *(labels[body] for body in karakas.values())]]),
+            f"Arudha lagna {arudhas['A1'].sign_label}, upapada {arudhas['A12'].sign_label}"]
