@@ -1,6 +1,4 @@
-"""Ayanamsha systems against tests/data/ayanamsha_reference.json (tools/gen_reference_ayanamsha.py): names as callers
-type them, each classical system's value from a statement of the table, the published systems against the Swiss
-Ephemeris' mean ayanamshas of 1000-2999."""
+"""Ayanamsha names and values against tests/data/ayanamsha_reference.json (tools/gen_reference_ayanamsha.py)."""
 import json
 import pathlib
 
