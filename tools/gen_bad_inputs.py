@@ -1,7 +1,7 @@
 """Writes tests/data/bad_inputs.json: the hostile-input campaign that test_bad_input.py and test_batch_faults.py
 replay against the command line and `zentaric batch`.
 
-"command_lines": about 230 argument lists of `zentaric` that must end with status 2 and one line on standard error,
+"command_lines": about 420 argument lists of `zentaric` that must end with status 2 and one line on standard error,
 each with the words that line must hold: every option of every subcommand given values it must refuse (empty,
 malformed, out of range, overlong, a folder for a zone, a moment whose UTC instant leaves the calendar), two
 faults at once, each required option left out, and names one letter off (whose line must suggest the right one).
@@ -47,6 +47,18 @@ BAD_EPHEMERIS = {
     "--step": ["0d", "1000000000d", "99999999999999999999m", "-1d", "", "1.5d"],
     "--bodies": ["Pluto", "x" * 300], "--ayanamsha": ["Lahari"], "--format": ["parquet"],
 }
+BAD_MOMENT = ["", "x", "9999-12-31T23:00-05:00", "0001-01-01T00:00+05:00", "3500-01-01", "9999-12-31", "2000-02-30"]
+BAD_ZONE = ["", "Asia", "Z" * 300, "None", "UTC\0"]
+BAD_NUMBER = ["abc", "1e400", "nan", "-inf", ""]
+EVENTS = {"--from": "2026-01-01", "--to": "2026-01-10", "--kind": "tithi"}
+BAD_EVENTS = {"--from": BAD_MOMENT, "--to": [*BAD_MOMENT, "2025-01-01"], "--kind": ["", "x"], "--body": ["Pluto", ""],
+              "--tz": BAD_ZONE, "--ayanamsha": ["Lahari"], "--lang": ["xx"], "--format": ["xml"]}
+RISE_SET = {"--from": "2026-01-01", "--to": "2026-01-03", "--lat": "28.6", "--lon": "77.2", "--tz": "Asia/Kolkata"}
+BAD_RISE_SET = {"--from": BAD_MOMENT, "--to": [*BAD_MOMENT[1:], "2025-01-01"],
+                "--lat": [*BAD_NUMBER, "91"], "--lon": [*BAD_NUMBER, "181"], "--tz": BAD_ZONE,
+                "--elevation": BAD_NUMBER[:4], "--body": ["Pluto"], "--convention": ["", "x"]}
+PARTNER = ["1990-05-15", "16:00", "Asia/Kolkata", "28.6", "77.2"]
+BAD_PARTNER = [BAD_MOMENT[1:3], ["25:00", "x"], BAD_ZONE, [*BAD_NUMBER, "91"], [*BAD_NUMBER, "181"]]
 BIRTH_ARGS = [item for pair in BIRTH.items() for item in pair]
 GAP = ["--tz", "Europe/Berlin", "--date", "2021-03-28", "--time", "02:30"]
 WITH_WORDS = [  # a refusal that must name the option and, for a name one letter off, the right name
@@ -92,9 +104,15 @@ def command_lines():
             lines.append([[command, *_flat({**BIRTH, first: one[1], second: other[-1]})], []])
         for option in BIRTH:  # each required option left out
             lines.append([[command, *_flat({o: v for o, v in BIRTH.items() if o != option})], [option]])
-    for option, values in BAD_EPHEMERIS.items():
-        for value in values:
-            lines.append([["ephemeris", *_flat({**EPHEMERIS, option: value})], []])
+    for command, good, bad in (("ephemeris", EPHEMERIS, BAD_EPHEMERIS), ("events", EVENTS, BAD_EVENTS),
+                               ("rise-set", RISE_SET, BAD_RISE_SET)):
+        for option, values in bad.items():
+            lines += [[[command, *_flat({**good, option: value})], []] for value in values]
+    for position, values in enumerate(BAD_PARTNER):
+        for value, who in itertools.product(values, ("--boy", "--girl")):
+            cells = [*PARTNER[:position], value, *PARTNER[position + 1:]]
+            lines.append([["match", *(("--boy", *cells, "--girl", *PARTNER) if who == "--boy" else
+                                      ("--boy", *PARTNER, "--girl", *cells))], [who]])
     return lines
 
 

@@ -152,7 +152,11 @@ def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
     if last < first:
         raise ValueError(f"last {last.isoformat()} comes before first {first.isoformat()}")
     days = [first + timedelta(days=k) for k in range((last - first).days + 1)]
-    starts = _midnights(days[0], len(days) + 1, place.zone)
+    try:
+        starts = _midnights(days[0], len(days) + 1, place.zone)
+    except (OverflowError, ValueError):  # a local midnight outside the calendar in UTC
+        raise ValueError(f"the days {first} to {last} in {place.zone} reach outside the years 1 to 9999 in "
+                         "UTC") from None
     found, above = zentaric.rise_set_times(starts[0], starts[-1], place.latitude, place.longitude, place.elevation,
                                            body, convention)
     result = []

@@ -12,7 +12,7 @@ from datetime import UTC, date, datetime, time, tzinfo
 from typing import Any, NoReturn, Protocol
 
 from zentaric_chart import _names
-from zentaric_chart.birth import Birth, zone
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, zone
 
 
 class Subcommand(Protocol):
@@ -138,6 +138,13 @@ def moment(option: str, text: str, place: tzinfo) -> datetime:
     except OverflowError:
         raise UsageError(option, f"{text} falls outside the years 1 to 9999 in UTC") from None
     return value
+
+
+def within_ephemeris(option: str, year: int) -> None:
+    """Refuse, before any search, a range reaching beyond the ephemeris' years (as `Birth` states them)."""
+    if not MIN_YEAR <= year <= MAX_YEAR:
+        raise UsageError(option, f"the year {year} is outside the ephemeris: the accepted range is the years "
+                                 f"{MIN_YEAR} to {MAX_YEAR}")
 
 
 def time_zone(option: str, text: str) -> tzinfo:

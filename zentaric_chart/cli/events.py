@@ -11,7 +11,8 @@ import zentaric
 from tqdm import tqdm
 
 from zentaric_chart import _names
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name, time_zone, write_rows
+from zentaric_chart.cli.common import (UsageError, ayanamsha_option, moment, name, time_zone, within_ephemeris,
+                                      write_rows)
 from zentaric_chart.moments import BODIES, KINDS, Event, events
 
 #: Ranges longer than this are searched a chunk at a time, with a progress bar on a terminal.
@@ -57,6 +58,8 @@ def run(args: argparse.Namespace) -> None:
     start, stop = moment("--from", args.start, place), moment("--to", args.stop, place)
     if stop < start:
         raise UsageError("--to", f"{args.stop} is before --from {args.start}")
+    for option, instant in (("--from", start), ("--to", stop)):
+        within_ephemeris(option, instant.astimezone(UTC).year)
     kind = name("--kind", lambda text: _names.choice("event kind", text, KINDS), args.kind)
     body = name("--body", lambda text: _names.choice("body", text, BODIES), args.body)
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)

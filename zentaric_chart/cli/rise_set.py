@@ -11,7 +11,7 @@ from tqdm import tqdm
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Place
-from zentaric_chart.cli.common import UsageError, name, time_zone, write_rows
+from zentaric_chart.cli.common import UsageError, name, time_zone, within_ephemeris, write_rows
 from zentaric_chart.moments import BODIES, CONVENTIONS, RiseSet, rise_sets
 
 #: Days per search; ranges longer than one chunk show a progress bar on a terminal.
@@ -48,7 +48,8 @@ def days(first: date, last: date, place: Place, body: str, convention: str, prog
     with tqdm(total=chunks, file=sys.stderr, unit="year", disable=not (progress and chunks > 1)) as bar:
         for index in range(chunks):
             start = first + timedelta(days=index * CHUNK_DAYS)
-            yield from rise_sets(start, min(last, start + timedelta(days=CHUNK_DAYS - 1)), place, body, convention)
+            end = last if (last - start).days < CHUNK_DAYS else start + timedelta(days=CHUNK_DAYS - 1)
+            yield from rise_sets(start, end, place, body, convention)
             bar.update()
 
 
@@ -61,6 +62,8 @@ def run(args: argparse.Namespace) -> None:
     last = _day("--to", args.stop) if args.stop else first
     if last < first:
         raise UsageError("--to", f"{args.stop} is before --from {args.start}")
+    within_ephemeris("--from", first.year)
+    within_ephemeris("--to", last.year)
     time_zone("--tz", args.tz)
     try:
         place = Place(args.lat, args.lon, args.tz, args.elevation)
