@@ -33,6 +33,7 @@ __all__ = [
     "find_events",
     "find_crossings",
     "rise_set_times",
+    "compute_panchanga",
 ]
 
 class _Nakshatra(TypedDict):
@@ -277,3 +278,8 @@ def rise_set_times(start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloa
                    latitude: SupportsFloat | SupportsIndex, longitude: SupportsFloat | SupportsIndex,
                    elevation: SupportsFloat | SupportsIndex = 0.0, body: str = "Sun",
                    convention: str = "hindu") -> tuple[list[tuple[float, str]], bool]: ...
+def compute_panchanga(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, days: SupportsIndex,
+                      latitude: SupportsFloat | SupportsIndex, longitude: SupportsFloat | SupportsIndex,
+                      elevation: SupportsFloat | SupportsIndex = 0.0, utc_offset: SupportsFloat | SupportsIndex = 0.0,
+                      convention: str = "hindu", ayanamsha: str = "Lahiri",
+                      ) -> tuple[list[tuple[Any, ...]], tuple[tuple[list[float], bytes], ...]]: ...

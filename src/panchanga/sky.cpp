@@ -5,7 +5,6 @@
 
 #include "ephemeris/apparent.hpp"
 #include "time/delta_t.hpp"
-#include "time/earth_orientation.hpp"
 
 namespace zentaric {
 
@@ -56,11 +55,10 @@ double SegmentedChebyshev::operator()(double jd) const noexcept {
 }
 
 Result<double, EphemerisError> mean_equinox_longitude(Body body, double jd_ut) {
-    const AnalyticalEphemeris provider;
-    const Result<ApparentPosition, EphemerisError> position = apparent_position(provider, body, jd_ut);
-    if (!position.ok()) return position.error();
-    const double nutation_longitude = nutation(to_terrestrial_time(jd_ut)).longitude;
-    return (position.value().longitude - nutation_longitude) * 57.29577951308232;
+    ApparentPosition position{};
+    const Result<FrameAngles, EphemerisError> angles = fast_apparent_positions(&body, 1, jd_ut, &position);
+    if (!angles.ok()) return angles.error();
+    return (position.longitude - angles.value().nutation_longitude) * 57.29577951308232;
 }
 
 double SkyLongitudes::sun(double jd_ut) const noexcept { return sun_tt(to_terrestrial_time(jd_ut)); }
@@ -104,10 +102,13 @@ Result<bool, EphemerisError> sample_body(Body body, SegmentedChebyshev& series) 
 }  // namespace
 
 Result<SkyLongitudes, EphemerisError> sample_sky(Ayanamsha system, double start, double end) {
-    const double first = to_terrestrial_time(start) - 1.0;
-    const auto segments = static_cast<std::size_t>(std::ceil((end - start + 2.0) / SKY_SEGMENT_DAYS)) + 1;
-    SkyLongitudes sky{SegmentedChebyshev(first, SKY_SEGMENT_DAYS, segments, SUN_NODES),
-                      SegmentedChebyshev(first, SKY_SEGMENT_DAYS, segments, MOON_NODES), system};
+    // In TT, a little wider than the range (Delta T moves within it).
+    const double first = to_terrestrial_time(start) - 0.01, span = end - start + 0.02;
+    const auto series = [&](double longest, std::size_t nodes) {
+        const auto segments = static_cast<std::size_t>(std::ceil(span / longest));
+        return SegmentedChebyshev(first, span / static_cast<double>(segments), segments, nodes);
+    };
+    SkyLongitudes sky{series(SUN_SEGMENT_DAYS, SUN_NODES), series(MOON_SEGMENT_DAYS, MOON_NODES), system};
     if (Result<bool, EphemerisError> done = sample_body(Body::Sun, sky.sun_tt); !done.ok()) return done.error();
     if (Result<bool, EphemerisError> done = sample_body(Body::Moon, sky.moon_tt); !done.ok()) return done.error();
     return sky;

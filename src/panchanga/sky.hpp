@@ -56,17 +56,19 @@ struct SkyLongitudes {
     double yoga_longitude(double jd_ut) const noexcept;
 };
 
-// The segment length and the nodes per segment: the series read back within 1e-8° (Moon) and 1e-9° (Sun) of the
-// positions they were sampled from, under 0.1 ms of either body's motion.
-inline constexpr double SKY_SEGMENT_DAYS = 8.0;
-inline constexpr std::size_t MOON_NODES = 14;
-inline constexpr std::size_t SUN_NODES = 9;
+// The longest segment and the nodes per segment: the series read back within 1e-8° (Moon) and 1e-9° (Sun) of the
+// positions they were sampled from, under 0.1 ms of either body's motion, from 1.25 (Moon) and 0.56 (Sun)
+// evaluations a day.
+inline constexpr double MOON_SEGMENT_DAYS = 16.0;
+inline constexpr std::size_t MOON_NODES = 20;
+inline constexpr double SUN_SEGMENT_DAYS = 32.0;
+inline constexpr std::size_t SUN_NODES = 18;
 static_assert(MOON_NODES <= 64 && SUN_NODES <= 64);
 
 // The apparent longitude of the Sun or the Moon less the nutation in longitude at a UT Julian Day, in degrees.
 Result<double, EphemerisError> mean_equinox_longitude(Body body, double jd_ut);
 
-// Samples both bodies over [start, end] (UT Julian Days, with a day's margin either side).
+// Samples both bodies over [start, end] (UT Julian Days), each segment no longer than the body's.
 Result<SkyLongitudes, EphemerisError> sample_sky(Ayanamsha system, double start, double end);
 
 }  // namespace zentaric

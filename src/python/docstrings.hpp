@@ -419,5 +419,26 @@ inline constexpr auto RISE_SET_TIMES_DOC = docstring<RISE_SET_TIMES>(
     "Raises:\n"
     "    ValueError: unknown body or convention, a node, a twilight of another body, a latitude outside\n"
     "        -90..90, or a range outside the ephemeris.");
+inline constexpr auto COMPUTE_PANCHANGA_DOC = docstring<COMPUTE_PANCHANGA>(
+    "Compute the panchanga of consecutive days at a place, from sunrise to the next sunrise.\n\n"
+    "Args:\n"
+    "    year, month, day: the local calendar date of the first day (proleptic Gregorian).\n"
+    "    days: how many days, 1 to 100000.\n"
+    "    latitude, longitude: degrees, north and east positive.\n"
+    "    elevation: metres above the ellipsoid (lowers the horizon by the dip).\n"
+    "    utc_offset: hours east of UTC of the local midnight opening the first day; each day's sunrise is the\n"
+    "        first in the 24 hours from its midnight.\n"
+    "    convention: hindu (the disc's centre on the geometric horizon, geocentric) or civil (the upper limb\n"
+    "        through 34' of refraction); the Moon's events are always civil, seen from the place.\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, " (not Tropical).\n\n"
+    "Returns:\n"
+    "    (days, crossings): a tuple per day of UT Julian Days and numbers: sunrise, sunset, next_sunrise,\n"
+    "    moonrise, moonset (None if none), vara (0 Sunday), first crossing and count of the tithis,\n"
+    "    nakshatras, yogas and karanas, rahu_kalam, yamaganda, gulika_kalam, abhijit and brahma_muhurta\n"
+    "    (start, end each), masa (0 Chaitra), adhika, kshaya masa (-1 none), purnimanta masa and adhika,\n"
+    "    ritu (0 Vasanta), uttarayana; crossings: for tithi, nakshatra, yoga and karana, (Julian Days,\n"
+    "    bytes of the numbers entered): limb j of a day runs from crossing first + j to the next.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown name, a range outside the ephemeris, or a day without sunrise or sunset.");
 
 }  // namespace zentaric::python

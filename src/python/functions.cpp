@@ -17,6 +17,8 @@
 #include "locale/names.hpp"
 #include "python/arguments.hpp"
 #include "python/objects.hpp"
+#include "python/panchanga_objects.hpp"
+#include "panchanga/panchanga.hpp"
 #include "sidereal/ayanamsha.hpp"
 #include "time/angles.hpp"
 #include "time/calendar.hpp"
@@ -110,6 +112,24 @@ PyObject* panchanga_name(const Argument* a) {
     if (!names) return raise_error(names.error());
     const auto& row = locale::PANCHANGA_NAMES_TABLE[static_cast<std::size_t>(names.value())];
     return localized_name(PANCHANGA_NAME.name, row.table, a + 1);
+}
+
+PyObject* compute_panchanga(const Argument* a) {
+    const Result<moments::HorizonConvention> convention = moments::parse_horizon_convention(a[8].text);
+    if (!convention) return raise_error(convention.error());
+    if (convention.value() != moments::HorizonConvention::Hindu &&
+        convention.value() != moments::HorizonConvention::Civil)
+        return raise_error(value_error("The Vedic day opens at sunrise: convention must be hindu or civil, not " +
+                                       std::string(a[8].text)));
+    const Result<Ayanamsha> system = parse_ayanamsha(a[9].text);
+    if (!system) return raise_error(system.error());
+    const PanchangaRequest request{static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
+                                   static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
+                                   {a[4].number, a[5].number, a[6].number}, a[7].number, convention.value(),
+                                   system.value()};
+    const Result<PanchangaRange> range = zentaric::compute_panchanga(request);
+    if (!range) return raise_error(range.error());
+    return new_panchanga_result(range.value());
 }
 
 PyObject* compute_natal_chart(const Argument* a) {

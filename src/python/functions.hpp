@@ -31,6 +31,10 @@ inline constexpr Signature SIGN_NAME = localized_name_signature("sign_name");
 inline constexpr Signature NAKSHATRA_NAME_I18N = localized_name_signature("nakshatra_name_i18n");
 inline constexpr Signature PANCHANGA_NAME{"panchanga_name", {
     {"table", K::Text}, {"index", K::Index}, {"language", K::Text, "en"}}};
+inline constexpr Signature COMPUTE_PANCHANGA{"compute_panchanga", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"days", K::UInt32}, {"latitude", K::Float},
+    {"longitude", K::Float}, {"elevation", K::Float, 0.0}, {"utc_offset", K::Float, 0.0},
+    {"convention", K::Text, "hindu"}, {"ayanamsha", K::Text, "Lahiri"}}};
 inline constexpr Signature COMPUTE_NATAL_CHART{"compute_natal_chart", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
@@ -110,5 +114,6 @@ PyObject* compute_natal_record(const Argument* a);
 PyObject* find_events(const Argument* a);
 PyObject* find_crossings(const Argument* a);
 PyObject* rise_set_times(const Argument* a);
+PyObject* compute_panchanga(const Argument* a);
 
 }  // namespace zentaric::python

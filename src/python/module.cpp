@@ -63,6 +63,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(find_events, FIND_EVENTS),
     ZENTARIC_METHOD(find_crossings, FIND_CROSSINGS),
     ZENTARIC_METHOD(rise_set_times, RISE_SET_TIMES),
+    ZENTARIC_METHOD(compute_panchanga, COMPUTE_PANCHANGA),
     {nullptr, nullptr, 0, nullptr},
 };
 

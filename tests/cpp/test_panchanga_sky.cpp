@@ -8,14 +8,14 @@
 namespace zentaric {
 namespace {
 
-// Measured: 8.2e-9° (Moon) and 6.1e-10° (Sun) at most over these spans, 0.05 ms of either's motion; the bounds are
+// Measured: 7.9e-9° (Moon) and 5.2e-10° (Sun) at most over these spans, 0.05 ms of either's motion; the bounds are
 // a tenth of a millisecond (1.5e-8° of the Moon's motion, 1.2e-9° of the Sun's).
 TEST(SkyLongitudes, WithinATenthOfAMillisecondOfTheSeries) {
     double worst_moon = 0.0, worst_sun = 0.0;
     for (const double start : {2415020.5, 2440000.3, 2451545.0, 2488000.7}) {
-        const auto sky = sample_sky(Ayanamsha::Lahiri, start, start + 40.0);
+        const auto sky = sample_sky(Ayanamsha::Lahiri, start, start + 70.0);
         ASSERT_TRUE(sky.ok());
-        for (int k = 0; k < 40; ++k) {
+        for (int k = 0; k < 69; ++k) {
             const double jd = start + k * 1.0137;
             const double moon = mean_equinox_longitude(Body::Moon, jd).value();
             const double sun = mean_equinox_longitude(Body::Sun, jd).value();

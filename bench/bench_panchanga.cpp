@@ -1,0 +1,58 @@
+// Timing of a year of daily panchanga at New Delhi and of its parts: the Sun's and the Moon's risings and settings,
+// the sampling of their longitudes, and the whole range; and of one day.
+//   bench_panchanga [repetitions]
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "moments/rise_set.hpp"
+#include "panchanga/panchanga.hpp"
+#include "panchanga/sky.hpp"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Best of `repetitions` runs of `work`, in milliseconds.
+template <class Work>
+double best_milliseconds(int repetitions, Work&& work) {
+    double best = 1e300;
+    for (int run = 0; run < repetitions; ++run) {
+        const auto started = Clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> elapsed = Clock::now() - started;
+        best = std::min(best, elapsed.count());
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zentaric;
+    const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const moments::Observer delhi{28.6139, 77.2090, 0.0};
+    const double start = 2461041.27;  // 2026-01-01 00:00 IST
+    const PanchangaRequest year{2026, 1, 1, 365, delhi, 5.5, moments::HorizonConvention::Hindu, Ayanamsha::Lahiri};
+    PanchangaRequest day = year;
+    day.days = 1;
+    std::printf("panchanga, New Delhi, 2026, best of %d\n", repetitions);
+    std::printf("%-34s %10.3f ms\n", "Sun rise/set, 367 days",
+                best_milliseconds(repetitions, [&] {
+                    (void)moments::find_rise_set(moments::MomentBody::Sun, delhi, moments::HorizonConvention::Hindu,
+                                                 start - 1.0, start + 366.0);
+                }));
+    std::printf("%-34s %10.3f ms\n", "Moon rise/set, 365 days",
+                best_milliseconds(repetitions, [&] {
+                    (void)moments::find_rise_set(moments::MomentBody::Moon, delhi, moments::HorizonConvention::Civil,
+                                                 start, start + 365.0);
+                }));
+    std::printf("%-34s %10.3f ms\n", "Sun and Moon sampled, 369 days",
+                best_milliseconds(repetitions, [&] { (void)sample_sky(Ayanamsha::Lahiri, start - 2, start + 367); }));
+    std::printf("%-34s %10.3f ms\n", "panchanga, 365 days",
+                best_milliseconds(repetitions, [&] { (void)compute_panchanga(year); }));
+    std::printf("%-34s %10.3f ms\n", "panchanga, 1 day",
+                best_milliseconds(repetitions * 10, [&] { (void)compute_panchanga(day); }));
+    return 0;
+}

@@ -1,0 +1,260 @@
+"""The panchanga: the Vedic day from sunrise to the next sunrise, its five limbs with their exact ends, the kalams and
+muhurtas, and the lunar month, as frozen dataclasses with aware datetimes in the place's zone.
+
+    >>> from datetime import date
+    >>> from zentaric_chart import Place, panchanga, panchanga_range
+    >>> delhi = Place(28.6139, 77.2090, "Asia/Kolkata")
+    >>> day = panchanga(date(2026, 12, 7), delhi)
+    >>> day.tithis[0].name, day.tithis[0].end, day.rahu_kalam.start, day.masa.name
+    >>> year = panchanga_range(date(2026, 1, 1), date(2026, 12, 31), delhi)   # 365 days, one search
+
+Every number comes from the module's `compute_panchanga`, which searches the whole range at once; this module turns
+its Julian Days into datetimes (rounded to the millisecond) and its numbers into names.
+"""
+from __future__ import annotations
+
+import functools
+import re
+from dataclasses import dataclass
+from datetime import date, datetime, time, timedelta
+from typing import Any
+
+import zentaric
+
+from zentaric_chart import _names
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, zone
+
+#: Julian Day of 1970-01-01 00:00 UTC.
+_UNIX_EPOCH_JD = 2440587.5
+#: The sunrise conventions the Vedic day may open with.
+CONVENTIONS = ("hindu", "civil")
+
+
+@dataclass(frozen=True)
+class Interval:
+    """A span of the day: `start` to `end`, aware datetimes in the place's zone."""
+
+    start: datetime
+    end: datetime
+
+
+@dataclass(frozen=True)
+class Limb:
+    """A tithi, nakshatra, yoga or karana: its traditional number, English name and localised label, and when it
+    starts and ends (it may start before the day's sunrise and end after the next). A tithi also has its paksha,
+    "shukla" (numbers 1..15) or "krishna" (16..30); the other limbs have None."""
+
+    number: int
+    name: str
+    label: str
+    start: datetime
+    end: datetime
+    paksha: str | None = None
+
+
+@dataclass(frozen=True)
+class Name:
+    """A named unit: the vara (number 0 = Sunday .. 6) or the ritu (1 = Vasanta .. 6 = Shishira)."""
+
+    number: int
+    name: str
+    label: str
+
+
+@dataclass(frozen=True)
+class Masa:
+    """A lunar month: number 1 (Chaitra) .. 12 (Phalguna), English name and localised label; `adhika` when no
+    sankranti falls in it (it takes the name of the month after it); `kshaya`, the English name of the month skipped
+    when two sankrantis fall in it, else None."""
+
+    number: int
+    name: str
+    label: str
+    adhika: bool
+    kshaya: str | None
+
+
+@dataclass(frozen=True)
+class Panchanga:
+    """The Vedic day of `day` at `place`: from `sunrise` to `next_sunrise`.
+
+    sunrise, sunset, next_sunrise: the Sun by `convention` ("hindu": the centre of the disc on the geometric horizon,
+        seen from the Earth's centre; "civil": the upper limb through 34' of refraction, from the place).
+    moonrise, moonset: the Moon's first rising and setting between this sunrise and the next (upper limb, refracted,
+        seen from the place), None when there is none.
+    vara: the weekday of the sunrise. paksha: of the tithi at sunrise.
+    tithis, nakshatras, yogas, karanas: the limb prevailing at sunrise first, the one prevailing at the next sunrise
+        last, so a skipped (kshaya) limb shows between them and a limb over both sunrises is alone.
+    rahu_kalam, yamaganda, gulika_kalam: an eighth of the daytime by weekday; abhijit: the 8th of the 15 muhurtas of
+        the daytime; brahma_muhurta: the 14th of the 15 muhurtas of the night before sunrise.
+    masa: the amanta month at sunrise, named from the sidereal sign the Sun occupies at the new moon opening it
+        (Pisces: Chaitra); purnimanta_masa: the month from full moon to full moon, named for the amanta month that
+        holds its closing full moon. ritu: by pairs of amanta months. ayana: "uttarayana" from the Sun's sidereal
+        entry into Capricorn to its entry into Cancer, else "dakshinayana".
+    """
+
+    day: date
+    place: Place
+    convention: str
+    ayanamsha: str
+    language: str
+    sunrise: datetime
+    sunset: datetime
+    next_sunrise: datetime
+    moonrise: datetime | None
+    moonset: datetime | None
+    vara: Name
+    paksha: str
+    tithis: tuple[Limb, ...]
+    nakshatras: tuple[Limb, ...]
+    yogas: tuple[Limb, ...]
+    karanas: tuple[Limb, ...]
+    rahu_kalam: Interval
+    yamaganda: Interval
+    gulika_kalam: Interval
+    abhijit: Interval
+    brahma_muhurta: Interval
+    masa: Masa
+    purnimanta_masa: Masa
+    ritu: Name
+    ayana: str
+
+    @property
+    def tithi(self) -> Limb:
+        """The tithi prevailing at sunrise."""
+        return self.tithis[0]
+
+    @property
+    def nakshatra(self) -> Limb:
+        """The nakshatra prevailing at sunrise."""
+        return self.nakshatras[0]
+
+    @property
+    def yoga(self) -> Limb:
+        """The yoga prevailing at sunrise."""
+        return self.yogas[0]
+
+    @property
+    def karana(self) -> Limb:
+        """The karana prevailing at sunrise."""
+        return self.karanas[0]
+
+
+@functools.cache
+def _labels(table: str, language: str) -> tuple[str, ...]:
+    """Every row of a name table in a language (nakshatras from their own table)."""
+    if table == "nakshatra":
+        return tuple(zentaric.nakshatra_name_i18n(index, language) for index in range(27))
+    rows = {"vara": 7, "tithi": 30, "yoga": 27, "karana": 11, "masa": 12, "ritu": 6}[table]
+    return tuple(zentaric.panchanga_name(table, index, language) for index in range(rows))
+
+
+def _karana_row(number: int) -> int:
+    """Row of karana number 1..60 in the name table (the module's docstring lists the rows)."""
+    return 10 if number == 1 else number - 51 if number >= 58 else (number - 2) % 7
+
+
+def _check(day: object, place: object, convention: str, ayanamsha: str, language: str) -> tuple[str, str]:
+    if not isinstance(day, date) or isinstance(day, datetime):
+        raise TypeError(f"day must be a datetime.date, not {type(day).__name__}")
+    if not isinstance(place, Place):
+        raise TypeError(f"place must be a Place, not {type(place).__name__}")
+    if convention not in CONVENTIONS:
+        raise _names.UnknownName("convention", str(convention), CONVENTIONS, _names.closest(str(convention),
+                                                                                           CONVENTIONS))
+    if not MIN_YEAR <= day.year <= MAX_YEAR - 1:
+        raise ValueError(f"day {day.isoformat()} is outside the years {MIN_YEAR} to {MAX_YEAR - 1}")
+    return _names.ayanamsha(ayanamsha), _names.language(language)
+
+
+class _Builder:
+    """Turns the module's days and crossings into dataclasses: each Julian Day once into a datetime, each limb once
+    into a Limb shared by the days it spans."""
+
+    def __init__(self, place: Place, crossings: Any, language: str) -> None:
+        self.zone = zone(place.tz)
+        self.limbs: list[list[Limb]] = []
+        for kind, (times, numbers) in zip(("tithi", "nakshatra", "yoga", "karana"), crossings):
+            names, labels = _labels(kind, "en"), _labels(kind, language)
+            moments = [self.moment(jd) for jd in times]
+            built = []
+            for j in range(len(numbers) - 1):
+                number = numbers[j]
+                row = _karana_row(number) if kind == "karana" else number - 1 if kind == "tithi" else \
+                    number - 1
+                paksha = ("shukla" if number <= 15 else "krishna") if kind == "tithi" else None
+                built.append(Limb(number, names[row], labels[row], moments[j], moments[j + 1], paksha))
+            self.limbs.append(built)
+
+    def moment(self, jd: float) -> datetime:
+        return datetime.fromtimestamp(round((jd - _UNIX_EPOCH_JD) * 86_400_000) / 1000.0, self.zone)
+
+    def optional(self, jd: float | None) -> datetime | None:
+        return None if jd is None else self.moment(jd)
+
+    def interval(self, start: float, end: float) -> Interval:
+        return Interval(self.moment(start), self.moment(end))
+
+
+def _masa(number: int, adhika: bool, kshaya: int, language: str) -> Masa:
+    names = _labels("masa", "en")
+    return Masa(number + 1, names[number], _labels("masa", language)[number], adhika,
+                names[kshaya] if kshaya >= 0 else None)
+
+
+_NO_SUNRISE = re.compile(r"^no (sunrise|sunset) on day (\d+)")
+
+
+def panchanga_range(start: date, end: date, place: Place, convention: str = "hindu", ayanamsha: str = "Lahiri",
+                    language: str = "en") -> list[Panchanga]:
+    """The panchanga of every day from `start` to `end`, both included, from one search over the whole range.
+
+    Each day's sunrise is the first in the 24 hours from its local midnight (the first day's midnight in the place's
+    zone and every 24 hours from it, so a change of clocks inside the range shifts that window by an hour). A day
+    whose Sun does not rise or set (polar day or night) raises ValueError: the Vedic day has no start.
+    """
+    ayanamsha, language = _check(start, place, convention, ayanamsha, language)
+    _check(end, place, convention, ayanamsha, language)
+    count = (end - start).days + 1
+    if count < 1:
+        raise ValueError(f"end {end.isoformat()} is before start {start.isoformat()}")
+    place_zone = zone(place.tz)
+    offset = datetime.combine(start, time(0), place_zone).utcoffset() or timedelta(0)
+    try:
+        days, crossings = zentaric.compute_panchanga(start.year, start.month, start.day, count, place.latitude,
+                                                     place.longitude, place.elevation,
+                                                     offset.total_seconds() / 3600.0, convention, ayanamsha)
+    except ValueError as error:
+        found = _NO_SUNRISE.match(str(error))
+        if found is None:
+            raise
+        when = start + timedelta(days=int(found.group(2)))
+        what = "rise" if found.group(1) == "sunrise" else "set"
+        raise ValueError(f"the Sun does not {what} on {when.isoformat()} at latitude {place.latitude:g} "
+                         f"({convention} convention): the Vedic day has no {'start' if what == 'rise' else 'end'}"
+                         ) from None
+    built = _Builder(place, crossings, language)
+    varas, vara_labels = _labels("vara", "en"), _labels("vara", language)
+    ritus, ritu_labels = _labels("ritu", "en"), _labels("ritu", language)
+    tithis, nakshatras, yogas, karanas = built.limbs
+    moment, interval = built.moment, built.interval
+    result = []
+    for k, row in enumerate(days):
+        (sunrise, sunset, next_sunrise, moonrise, moonset, vara, t0, tn, n0, nn, y0, yn, k0, kn, r0, r1, m0, m1, g0,
+         g1, a0, a1, b0, b1, masa, adhika, kshaya, purnimanta, purnimanta_adhika, ritu, uttarayana) = row
+        day_tithis = tuple(tithis[t0:t0 + tn])
+        result.append(Panchanga(
+            start + timedelta(days=k), place, convention, ayanamsha, language, moment(sunrise), moment(sunset),
+            moment(next_sunrise), built.optional(moonrise), built.optional(moonset),
+            Name(vara, varas[vara], vara_labels[vara]), day_tithis[0].paksha or "shukla", day_tithis,
+            tuple(nakshatras[n0:n0 + nn]), tuple(yogas[y0:y0 + yn]), tuple(karanas[k0:k0 + kn]),
+            interval(r0, r1), interval(m0, m1), interval(g0, g1), interval(a0, a1), interval(b0, b1),
+            _masa(masa, adhika, kshaya, language), _masa(purnimanta, purnimanta_adhika, -1, language),
+            Name(ritu + 1, ritus[ritu], ritu_labels[ritu]), "uttarayana" if uttarayana else "dakshinayana"))
+    return result
+
+
+def panchanga(day: date, place: Place, convention: str = "hindu", ayanamsha: str = "Lahiri",
+              language: str = "en") -> Panchanga:
+    """The panchanga of one day (see `panchanga_range`)."""
+    return panchanga_range(day, day, place, convention, ayanamsha, language)[0]
