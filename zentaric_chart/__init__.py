@@ -17,10 +17,13 @@ from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Dashas, Period, das
 from zentaric_chart.matching import (Cancellation, Dosha, Koota, Manglik, ManglikMatch, ManglikReading, Match, manglik,
                                      manglik_match, match, match_frame)
 from zentaric_chart.moments import Event, RiseSet, crossings, events, rise_set, rise_sets
+from zentaric_chart.panchanga import Interval, Limb, Masa, Name, Panchanga, panchanga, panchanga_range
+from zentaric_chart.panchanga_frame import panchanga_frame
 from zentaric_chart.yogas import Yoga
 
 __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellation", "Chart", "Dashas", "Dosha",
            "Event", "Houses", "Koota", "Lagna", "MAX_YEAR", "MIN_YEAR", "Manglik", "ManglikMatch", "ManglikReading",
            "Match", "Period", "Place", "Placement", "RiseSet", "UnknownName", "Yoga", "charts_frame", "charts_meta",
            "crossings", "dasha", "dasha_at", "events", "from_julian_day", "julian_day", "manglik", "manglik_match",
-           "match", "match_frame", "natal", "rise_set", "rise_sets"]
+           "match", "match_frame", "natal", "rise_set", "rise_sets",
+           "Interval", "Limb", "Masa", "Name", "Panchanga", "panchanga", "panchanga_range", "panchanga_frame"]

@@ -9,6 +9,7 @@
 #include "panchanga/sky.hpp"
 #include "time/angles.hpp"
 #include "time/calendar.hpp"
+#include "time/delta_t.hpp"
 #include "vedic/index.hpp"
 
 namespace zentaric {
@@ -34,18 +35,19 @@ double first_event(const std::vector<HorizonEvent>& events, HorizonEventKind kin
     return std::nan("");
 }
 
-// The crossings of `value` (a function of a UT Julian Day on the sampled series) through multiples of `span`
-// degrees in [start, end), numbered 1..count from 0°.
+// The crossings of `value` (a function of a TT Julian Day on the sampled series) through multiples of `span`
+// degrees in [start, end) UT, numbered 1..count from 0°: searched in TT, each root then turned into UT.
 template <class Value>
 Result<std::vector<Crossing>> limb_crossings(Value value, double span, int count, double start, double end) {
     std::vector<Crossing> crossings;
-    auto function = [&](double jd) -> Result<double, EphemerisError> { return value(jd); };
+    auto function = [&](double jd_tt) -> Result<double, EphemerisError> { return value(jd_tt); };
     auto emit = [&](const moments::Crossing& c) {
         if (c.direction < 0) return;  // the limbs only advance; a retreat of the fit is not a limb
         const auto part = static_cast<int>(((c.level % count) + count) % count);
-        crossings.push_back({c.jd_ut, static_cast<std::uint8_t>(part + 1)});
+        crossings.push_back({universal_time_of(c.jd_ut), static_cast<std::uint8_t>(part + 1)});
     };
-    const auto found = moments::find_crossings(function, start, end, LIMB_PLAN, moments::Levels{0.0, span}, emit);
+    const auto found = moments::find_crossings(function, to_terrestrial_time(start), to_terrestrial_time(end),
+                                               LIMB_PLAN, moments::Levels{0.0, span}, emit);
     if (!found.ok()) return value_error(found.error().text());
     return crossings;
 }
@@ -116,9 +118,9 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
     if (!sampled.ok()) return value_error(sampled.error().text());
     const SkyLongitudes& sky = sampled.value();
     PanchangaRange result;
-    auto karanas = limb_crossings([&](double jd) { return sky.elongation(jd); }, 6.0, 60, start, end);
-    auto nakshatras = limb_crossings([&](double jd) { return sky.moon_sidereal(jd); }, 40.0 / 3.0, 27, start, end);
-    auto yogas = limb_crossings([&](double jd) { return sky.yoga_longitude(jd); }, 40.0 / 3.0, 27, start, end);
+    auto karanas = limb_crossings([&](double tt) { return sky.elongation_tt(tt); }, 6.0, 60, start, end);
+    auto nakshatras = limb_crossings([&](double tt) { return sky.moon_sidereal_tt(tt); }, 40.0 / 3.0, 27, start, end);
+    auto yogas = limb_crossings([&](double tt) { return sky.yoga_longitude_tt(tt); }, 40.0 / 3.0, 27, start, end);
     if (!karanas.ok()) return karanas.error();
     if (!nakshatras.ok()) return nakshatras.error();
     if (!yogas.ok()) return yogas.error();

@@ -76,14 +76,20 @@ double SkyLongitudes::yoga_longitude(double jd_ut) const noexcept {
     return moon_tt(jd_tt) + sun_tt(jd_tt) - 2.0 * ayanamsha_degrees(system, jd_ut);
 }
 
-namespace {
+double SkyLongitudes::moon_sidereal_tt(double jd_tt) const noexcept {
+    return moon_tt(jd_tt) - ayanamsha_degrees(system, jd_tt - delta_t_days);
+}
+double SkyLongitudes::yoga_longitude_tt(double jd_tt) const noexcept {
+    return moon_tt(jd_tt) + sun_tt(jd_tt) - 2.0 * ayanamsha_degrees(system, jd_tt - delta_t_days);
+}
 
-// The UT instant whose TT is jd_tt (to the rounding of the Julian Day; Delta T is constant within a month).
-double universal_time_of(double jd_tt) {
+double universal_time_of(double jd_tt) noexcept {
     double jd_ut = jd_tt - delta_t(jd_tt) / 86400.0;
     for (int pass = 0; pass < 2; ++pass) jd_ut += jd_tt - to_terrestrial_time(jd_ut);
     return jd_ut;
 }
+
+namespace {
 
 Result<bool, EphemerisError> sample_body(Body body, SegmentedChebyshev& series) {
     double values[64];
@@ -108,7 +114,8 @@ Result<SkyLongitudes, EphemerisError> sample_sky(Ayanamsha system, double start,
         const auto segments = static_cast<std::size_t>(std::ceil(span / longest));
         return SegmentedChebyshev(first, span / static_cast<double>(segments), segments, nodes);
     };
-    SkyLongitudes sky{series(SUN_SEGMENT_DAYS, SUN_NODES), series(MOON_SEGMENT_DAYS, MOON_NODES), system};
+    SkyLongitudes sky{series(SUN_SEGMENT_DAYS, SUN_NODES), series(MOON_SEGMENT_DAYS, MOON_NODES), system,
+                      delta_t(0.5 * (start + end)) / 86400.0};
     if (Result<bool, EphemerisError> done = sample_body(Body::Sun, sky.sun_tt); !done.ok()) return done.error();
     if (Result<bool, EphemerisError> done = sample_body(Body::Moon, sky.moon_tt); !done.ok()) return done.error();
     return sky;

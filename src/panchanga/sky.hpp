@@ -54,7 +54,18 @@ struct SkyLongitudes {
     double elongation(double jd_ut) const noexcept;
     // Moon + Sun, sidereal.
     double yoga_longitude(double jd_ut) const noexcept;
+
+    // The same at a TT Julian Day, for searches that run in TT and convert their roots once: the ayanamsha is taken
+    // at TT less `delta_t_days` (Delta T at the middle of the range: within 2 minutes of its own value at any
+    // instant of 1900-2100, which moves the ayanamsha by 3e-9°).
+    double delta_t_days;
+    double moon_sidereal_tt(double jd_tt) const noexcept;
+    double elongation_tt(double jd_tt) const noexcept { return moon_tt(jd_tt) - sun_tt(jd_tt); }
+    double yoga_longitude_tt(double jd_tt) const noexcept;
 };
+
+// The UT Julian Day whose TT is jd_tt (to the rounding of the Julian Day; Delta T is constant within a month).
+double universal_time_of(double jd_tt) noexcept;
 
 // The longest segment and the nodes per segment: the series read back within 1e-8° (Moon) and 1e-9° (Sun) of the
 // positions they were sampled from, under 0.1 ms of either body's motion, from 1.25 (Moon) and 0.56 (Sun)

@@ -17,9 +17,9 @@ import importlib.metadata
 import sys
 from collections.abc import Sequence
 
-from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, match, rise_set
+from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, match, panchanga, rise_set
 
-SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, events, rise_set, batch, match)
+SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, panchanga, ephemeris, events, rise_set, batch, match)
 
 
 def _version() -> str:

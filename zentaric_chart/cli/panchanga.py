@@ -1,0 +1,147 @@
+"""`zentaric panchanga`: the panchanga of a day or of consecutive days at a place, as text, JSON or CSV; or a month
+as a calendar page (SVG)."""
+from __future__ import annotations
+
+import argparse
+import csv
+import dataclasses
+import io
+import json
+import pathlib
+from datetime import date, datetime, timedelta
+from typing import Any
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Place, zone
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
+from zentaric_chart.panchanga import CONVENTIONS, FLAT_COLUMNS, Limb, Panchanga, flat_row, panchanga_range
+
+#: The most days one command computes (about 270 years).
+MOST_DAYS = 100_000
+
+
+def add_parser(subcommands: Any) -> argparse.ArgumentParser:
+    parser: argparse.ArgumentParser = subcommands.add_parser(
+        "panchanga", help="tithi, nakshatra, yoga, karana, kalams and lunar month of each day at a place")
+    when = parser.add_mutually_exclusive_group(required=True)
+    when.add_argument("--date", help="the first local date, YYYY-MM-DD")
+    when.add_argument("--month", help="a whole month, YYYY-MM (with --format svg: its calendar page)")
+    parser.add_argument("--days", type=int, default=1, help="how many days from --date (default 1)")
+    parser.add_argument("--lat", required=True, type=float, help="latitude, degrees north (-90..90)")
+    parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
+    parser.add_argument("--tz", required=True, help="IANA time zone, such as Asia/Kolkata")
+    parser.add_argument("--elevation", type=float, default=0.0, help="metres above sea level (default 0)")
+    parser.add_argument("--convention", choices=CONVENTIONS, default="hindu",
+                        help="sunrise: hindu (centre of the disc, no refraction; default) or civil (upper limb)")
+    ayanamsha_option(parser)
+    parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
+    parser.add_argument("--format", choices=("text", "json", "csv", "svg"), default="text")
+    parser.add_argument("-o", "--output", help="write to this file instead of standard output")
+    return parser
+
+
+def _days(args: argparse.Namespace) -> tuple[date, date]:
+    if args.month is not None:
+        try:
+            first = date.fromisoformat(args.month + "-01")
+        except ValueError:
+            raise UsageError("--month", f"{args.month!r} is not a month such as 2026-12") from None
+        following = (first.replace(day=28) + timedelta(days=4)).replace(day=1)
+        return first, following - timedelta(days=1)
+    try:
+        first = date.fromisoformat(args.date)
+    except ValueError:
+        raise UsageError("--date", f"{args.date!r} is not a date such as 2026-12-07") from None
+    if not 1 <= args.days <= MOST_DAYS:
+        raise UsageError("--days", f"{args.days} is outside the accepted range 1 to {MOST_DAYS}")
+    try:
+        return first, first + timedelta(days=args.days - 1)
+    except OverflowError:
+        raise UsageError("--days", f"{args.days} days from {first} run past the year 9999") from None
+
+
+def _clock(moment: datetime | None, day: date) -> str:
+    """HH:MM:SS, with the date when it is not `day`; "-" when there is none."""
+    if moment is None:
+        return "-"
+    return moment.strftime("%H:%M:%S") if moment.date() == day else moment.strftime("%Y-%m-%d %H:%M:%S")
+
+
+def _limbs_text(limbs: tuple[Limb, ...], day: date) -> str:
+    return ", then ".join(f"{limb.label} ({limb.number}) until {_clock(limb.end, day)}" for limb in limbs)
+
+
+def day_text(p: Panchanga) -> str:
+    """A day as lines of text."""
+    d = p.day
+    masa = f"{p.masa.label}{' (adhika)' if p.masa.adhika else ''}"
+    if p.masa.kshaya:
+        masa += f", {p.masa.kshaya} kshaya"
+    spans = "  ".join(f"{label} {_clock(s.start, d)}-{_clock(s.end, d)}" for label, s in (
+        ("rahu kalam", p.rahu_kalam), ("yamaganda", p.yamaganda), ("gulika kalam", p.gulika_kalam)))
+    return "\n".join([
+        f"{d.isoformat()} {p.vara.label}",
+        f"  sunrise {_clock(p.sunrise, d)}  sunset {_clock(p.sunset, d)}  next sunrise {_clock(p.next_sunrise, d)}",
+        f"  moonrise {_clock(p.moonrise, d)}  moonset {_clock(p.moonset, d)}",
+        f"  tithi      {p.paksha} {_limbs_text(p.tithis, d)}",
+        f"  nakshatra  {_limbs_text(p.nakshatras, d)}",
+        f"  yoga       {_limbs_text(p.yogas, d)}",
+        f"  karana     {_limbs_text(p.karanas, d)}",
+        f"  {spans}",
+        f"  abhijit {_clock(p.abhijit.start, d)}-{_clock(p.abhijit.end, d)}  brahma muhurta "
+        f"{_clock(p.brahma_muhurta.start, d)}-{_clock(p.brahma_muhurta.end, d)}",
+        f"  masa {masa} (amanta), {p.purnimanta_masa.label} (purnimanta); ritu {p.ritu.label}; {p.ayana}"])
+
+
+def _plain(value: object) -> object:
+    if isinstance(value, (datetime, date)):
+        return value.isoformat()
+    if isinstance(value, dict):
+        return {key: _plain(item) for key, item in value.items()}
+    if isinstance(value, (list, tuple)):
+        return [_plain(item) for item in value]
+    return value
+
+
+def document(args: argparse.Namespace) -> str:
+    first, last = _days(args)
+    try:
+        zone(args.tz)
+    except _names.UnknownName as error:
+        raise UsageError("--tz", str(error)) from None
+    ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    language = name("--lang", _names.language, args.lang)
+    try:
+        place = Place(args.lat, args.lon, args.tz, args.elevation)
+        days = panchanga_range(first, last, place, args.convention, ayanamsha, language)
+    except ValueError as error:
+        message = str(error)
+        option = {"latitude": "--lat", "longitude": "--lon", "elevation": "--elevation"}.get(
+            message.split(" ", 1)[0], "--date")
+        raise UsageError(option, message) from None
+    if args.format == "json":
+        return json.dumps([_plain(dataclasses.asdict(p)) for p in days], ensure_ascii=False, indent=1)
+    if args.format == "csv":
+        out = io.StringIO()
+        writer = csv.DictWriter(out, FLAT_COLUMNS, lineterminator="\n")
+        writer.writeheader()
+        for p in days:
+            writer.writerow({key: _plain(value) for key, value in flat_row(p).items()})
+        return out.getvalue().rstrip("\n")
+    if args.format == "svg":
+        if args.month is None:
+            raise UsageError("--format", "svg draws a month: give --month YYYY-MM")
+        from zentaric_chart.drawing_month import month_page
+        return month_page(days, language)
+    return "\n\n".join(day_text(p) for p in days)
+
+
+def run(args: argparse.Namespace) -> None:
+    text = document(args)
+    if args.output is None:
+        print(text)
+        return
+    try:
+        pathlib.Path(args.output).write_text(text + "\n", encoding="utf-8")
+    except OSError as error:
+        raise UsageError("--output", f"cannot write {args.output}: {error.strerror}") from None

@@ -1,0 +1,65 @@
+"""The panchanga of many places and days as one pandas frame (pip install .[batch]).
+
+    frame = panchanga_frame(pandas.date_range("2026-01-01", "2026-12-31"), [delhi, chennai])
+
+One row per place and day (places in the given order, each with every day), the columns of
+`zentaric_chart.panchanga.FLAT_COLUMNS` and `error`: the limbs prevailing at sunrise with their ends, the kalams,
+muhurtas and months. Moments are UTC timestamps (the places' zones differ; `tz` says each row's zone). A day that
+cannot be computed (the Sun does not rise there that day) gets its message in `error` and missing values elsewhere;
+the other rows go on. Consecutive days of a place share one search (`panchanga_range`).
+"""
+from __future__ import annotations
+
+from collections.abc import Iterable, Sequence
+from datetime import date, datetime, timedelta
+from typing import Any
+
+from zentaric_chart.birth import Place
+from zentaric_chart.panchanga import FLAT_COLUMNS, flat_row, panchanga_range
+
+#: Columns of moments (UTC timestamps) and of whole numbers and flags (nullable).
+_MOMENTS = tuple(c for c in FLAT_COLUMNS if c in ("sunrise", "sunset", "next_sunrise", "moonrise", "moonset")
+                 or c.endswith(("_end", "_start")))
+_WHOLE = ("vara_number", "tithi_number", "nakshatra_number", "yoga_number", "karana_number", "masa_number")
+
+
+def _runs(days: list[date]) -> list[list[date]]:
+    """The days cut into runs of consecutive dates."""
+    runs: list[list[date]] = []
+    for day in days:
+        if runs and runs[-1][-1] + timedelta(days=1) == day:
+            runs[-1].append(day)
+        else:
+            runs.append([day])
+    return runs
+
+
+def _rows(place: Place, days: list[date], convention: str, ayanamsha: str, language: str) -> list[dict[str, Any]]:
+    try:
+        return [{**flat_row(p), "error": None}
+                for p in panchanga_range(days[0], days[-1], place, convention, ayanamsha, language)]
+    except ValueError as error:
+        if len(days) == 1:
+            return [{"date": days[0], "latitude": place.latitude, "longitude": place.longitude, "tz": place.tz,
+                     "error": str(error)}]
+    return [row for day in days for row in _rows(place, [day], convention, ayanamsha, language)]
+
+
+def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], convention: str = "hindu",
+                    ayanamsha: str = "Lahiri", language: str = "en") -> Any:
+    """A pandas DataFrame with a row per place and day (see the module's docstring)."""
+    import pandas
+
+    dates = [d.date() if isinstance(d, datetime) else d for d in days]
+    rows: list[dict[str, Any]] = []
+    for place in places:
+        for run in _runs(dates):
+            rows.extend(_rows(place, run, convention, ayanamsha, language))
+    frame = pandas.DataFrame(rows, columns=[*FLAT_COLUMNS, "error"])
+    for column in _MOMENTS:
+        frame[column] = pandas.to_datetime(frame[column], utc=True)
+    for column in _WHOLE:
+        frame[column] = frame[column].astype("Int64")
+    frame["adhika"] = frame["adhika"].astype("boolean")
+    frame["error"] = frame["error"].astype("string")
+    return frame
