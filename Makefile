@@ -98,7 +98,7 @@ test-sanitize: test-deps $(SANITIZE_BUILD)/CMakeCache.txt
 	$(PY) -m pytest tests/python -q -p no:cacheprovider
 
 bench: install $(CPP_BUILD)/CMakeCache.txt
-	$(PY) -m pip install --quiet --disable-pip-version-check ".[reference]"  # pyswisseph, the chart compared with
+	$(PY) -m pip install --quiet --disable-pip-version-check ".[reference,bench]"  # pyswisseph, drik-panchanga: the peers
 	cmake --build $(CPP_BUILD) -j $(JOBS)
 	# bench_natal_chart runs inside bench/run.py, beside the Python rows and the reference.
 	for b in $(CPP_BUILD)/bench_*; do if [ -x "$$b" ] && [ "$${b##*/}" != bench_natal_chart ]; then "$$b"; fi; done

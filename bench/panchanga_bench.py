@@ -38,9 +38,9 @@ def swisseph_year(year):
         jd = first + k - OFFSET / 24.0
         swe.rise_trans(jd, swe.SUN, rise, where), swe.rise_trans(jd, swe.SUN, setting, where)
         swe.rise_trans(jd, swe.MOON, swe.CALC_RISE, where), swe.rise_trans(jd, swe.MOON, swe.CALC_SET, where)
-        for target in (12.0, 24.0, 36.0, 48.0, 60.0):
-            swe.mooncross_ut((swe.calc_ut(jd, swe.MOON, swe.FLG_SIDEREAL)[0][0] // 13.33 + 1) * 13.33 % 360 + 0 * target,
-                             jd, swe.FLG_SIDEREAL)
+        moon = swe.calc_ut(jd, swe.MOON, swe.FLG_SIDEREAL)[0][0]
+        for step in range(1, 6):  # the next five multiples of 6 degrees: a search a limb's end costs
+            swe.mooncross_ut((moon // 6.0 + step) * 6.0 % 360.0, jd, swe.FLG_SIDEREAL)
 
 
 def panchanga_section():

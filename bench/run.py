@@ -16,6 +16,7 @@ import zentaric
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tools"))
 from dasha_reference import reference_dasha  # noqa: E402  (the plain-Python statement of the dasha rule)
+from panchanga_bench import panchanga_section  # noqa: E402
 
 REPEATS = 7
 
@@ -285,3 +286,4 @@ if __name__ == "__main__":
         package_dasha_section()
         from moments import moments_section  # noqa: E402  (bench/moments.py, beside this file)
         moments_section()
+        panchanga_section()

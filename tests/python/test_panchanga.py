@@ -107,3 +107,26 @@ def test_panchanga_names(table, index, language, name):
     assert zentaric.panchanga_name(table, index, language) == name
     with pytest.raises(IndexError, match="out of range"):
         zentaric.panchanga_name(table, 30, language)
+
+
+def test_command_line_text_csv_and_the_polar_night(capsys):
+    from zentaric_chart.cli import main
+    where = ["--lat", "28.6139", "--lon", "77.2090", "--tz", "Asia/Kolkata"]
+    assert main(["panchanga", "--date", "2026-12-07", "--days", "2", *where]) == 0
+    text = capsys.readouterr().out
+    assert "2026-12-08 Tuesday" in text and "Vishti (57) until 15:15:22" in text
+    assert main(["panchanga", "--month", "2026-12", "--format", "csv", "--lang", "hi", *where]) == 0
+    lines = capsys.readouterr().out.splitlines()
+    assert len(lines) == 32 and lines[7].split(",")[11] == "सोमवार"
+    assert main(["panchanga", "--date", "2026-12-20", "--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo"]) == 2
+    assert "does not rise on 2026-12-20" in capsys.readouterr().err
+
+
+def test_frame_has_a_row_per_place_and_day_and_an_error_for_a_day_without_sunrise():
+    pandas = pytest.importorskip("pandas")
+    from zentaric_chart import panchanga_frame
+    frame = panchanga_frame(pandas.date_range("2026-12-01", "2026-12-03"), [DELHI, Place(69.65, 18.96, "Europe/Oslo")])
+    assert list(frame["tz"]) == ["Asia/Kolkata"] * 3 + ["Europe/Oslo"] * 3
+    assert frame["error"].isna().tolist() == [True] * 3 + [False] * 3
+    assert str(frame["sunrise"].dtype) .startswith("datetime64") and frame["tithi_number"].dtype == "Int64"
+    assert frame.loc[0, "sunrise"] == panchanga(date(2026, 12, 1), DELHI).sunrise
