@@ -1,0 +1,45 @@
+"""The month's calendar page drawn by headless Chromium: every text of a day inside that day's cell, in English and
+Hindi, and the page not blank."""
+import html
+import json
+import re
+import shutil
+import xml.etree.ElementTree as ET
+from datetime import date
+
+import pytest
+
+from test_drawing import chromium
+from zentaric_chart import panchanga_range
+from zentaric_chart.birth import Place
+from zentaric_chart.drawing_month import month_page
+
+SVG = "{http://www.w3.org/2000/svg}"
+DELHI = Place(28.6139, 77.2090, "Asia/Kolkata")
+MEASURE = """<script>
+document.body.dataset.boxes = JSON.stringify([...document.querySelectorAll('text.cell-text')].map(t => {
+  const b = t.getBBox(); return [Number(t.dataset.day), [b.x, b.y, b.x + b.width, b.y + b.height]]; }));
+</script>"""
+
+
+@pytest.mark.parametrize("language", ["en", "hi"])
+def test_browser_draws_every_text_inside_its_day(tmp_path, language):
+    if shutil.which("chromium") is None:
+        pytest.skip("chromium is not installed (make test-deps installs it)")
+    svg = month_page(panchanga_range(date(2026, 12, 1), date(2026, 12, 31), DELHI, language=language), language)
+    cells = {int(r.get("data-day")): [float(r.get(k)) for k in ("x", "y", "width", "height")]
+             for r in ET.fromstring(svg).iter(SVG + "rect") if r.get("data-day")}
+    assert sorted(cells) == list(range(1, 32))
+    page = tmp_path / "month.html"
+    page.write_text(f'<!DOCTYPE html><html><head><meta charset="utf-8"></head><body style="margin:0">{svg}'
+                    f'{MEASURE}</body></html>', encoding="utf-8")
+    boxes = json.loads(html.unescape(re.search(r'data-boxes="([^"]*)"', chromium("--dump-dom", page.as_uri()))[1]))
+    assert len(boxes) == 31 * 5
+    for day, (left, top, right, bottom) in boxes:
+        x, y, width, height = cells[day]
+        assert x < left and right < x + width and y < top and bottom < y + height, (day, left, right)
+    png = tmp_path / "month.png"
+    chromium(f"--screenshot={png}", "--window-size=924,562", page.as_uri())
+    from PIL import Image
+    ink = Image.open(png).convert("L").point(lambda value: 255 if value < 200 else 0)
+    assert 0.01 < ink.histogram()[255] / (924 * 562) < 0.5
