@@ -14,6 +14,7 @@ from collections.abc import Iterable, Sequence
 from datetime import date, datetime, timedelta
 from typing import Any
 
+from zentaric_chart.batch import _pandas
 from zentaric_chart.birth import Place
 from zentaric_chart.panchanga import FLAT_COLUMNS, flat_row, panchanga_range
 
@@ -48,8 +49,7 @@ def _rows(place: Place, days: list[date], convention: str, ayanamsha: str, langu
 def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], convention: str = "hindu",
                     ayanamsha: str = "Lahiri", language: str = "en") -> Any:
     """A pandas DataFrame with a row per place and day (see the module's docstring)."""
-    import pandas
-
+    pandas = _pandas()  # the [batch] extra, with a clear error when it is missing
     dates = [d.date() if isinstance(d, datetime) else d for d in days]
     rows: list[dict[str, Any]] = []
     for place in places:

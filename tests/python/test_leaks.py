@@ -66,6 +66,7 @@ CASES = [
      {"house_system": "WholeSign", "language": "ta"}, None, 5_000),
     ("record_unknown_language", zentaric.compute_natal_record, (1990, 5, 15, 10, 30, 28.6, 77.2, "Lahiri",
                                                                  "Equal", "xx"), {}, ValueError, 2_000),
+    ("compute_panchanga", zentaric.compute_panchanga, (2026, 12, 7, 3, 28.6, 77.2), {"utc_offset": 5.5}, None, 2_000),
     # binding errors
     ("missing_arguments", zentaric.compute_natal_chart, (2000, 1), {}, TypeError, CALLS),
     ("unexpected_keyword", zentaric.get_ayanamsha, (), {"julian_day": 1.0}, TypeError, CALLS),
@@ -83,6 +84,7 @@ CASES = [
     ("unknown_ayanamsha", zentaric.tropical_to_sidereal, (1.0, "Lahari"), {}, ValueError, CALLS),
     ("index_beyond_table", zentaric.nakshatra_name_i18n, (27, "kn"), {}, IndexError, CALLS),
     ("chart_date_out_of_range", zentaric.compute_natal_chart, (3000, 1, 2, 0, 0, 0.0, 0.0), {}, ValueError, CALLS),
+    ("panchanga_polar_night", zentaric.compute_panchanga, (2026, 12, 20, 2, 69.6, 18.9), {}, ValueError, 2_000),
     ("chart_ephemeris_failure", zentaric.compute_natal_chart, (3000, 1, 1, 12, 0, 0.0, 0.0), {}, ValueError, CALLS),
 ]
 
