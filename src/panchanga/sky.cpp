@@ -110,11 +110,13 @@ Result<bool, EphemerisError> sample_body(Body body, SegmentedChebyshev& series) 
 Result<SkyLongitudes, EphemerisError> sample_sky(Ayanamsha system, double start, double end) {
     // In TT, a little wider than the range (Delta T moves within it).
     const double first = to_terrestrial_time(start) - 0.01, span = end - start + 0.02;
-    const auto series = [&](double longest, std::size_t nodes) {
+    const auto series = [&](double longest, std::size_t nodes, std::size_t short_nodes) {
         const auto segments = static_cast<std::size_t>(std::ceil(span / longest));
-        return SegmentedChebyshev(first, span / static_cast<double>(segments), segments, nodes);
+        return SegmentedChebyshev(first, span / static_cast<double>(segments), segments,
+                                  span <= SHORT_SPAN_DAYS ? short_nodes : nodes);
     };
-    SkyLongitudes sky{series(SUN_SEGMENT_DAYS, SUN_NODES), series(MOON_SEGMENT_DAYS, MOON_NODES), system,
+    SkyLongitudes sky{series(SUN_SEGMENT_DAYS, SUN_NODES, SUN_SHORT_NODES),
+                      series(MOON_SEGMENT_DAYS, MOON_NODES, MOON_SHORT_NODES), system,
                       delta_t(0.5 * (start + end)) / 86400.0};
     if (Result<bool, EphemerisError> done = sample_body(Body::Sun, sky.sun_tt); !done.ok()) return done.error();
     if (Result<bool, EphemerisError> done = sample_body(Body::Moon, sky.moon_tt); !done.ok()) return done.error();

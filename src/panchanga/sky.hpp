@@ -74,6 +74,10 @@ inline constexpr double MOON_SEGMENT_DAYS = 16.0;
 inline constexpr std::size_t MOON_NODES = 20;
 inline constexpr double SUN_SEGMENT_DAYS = 32.0;
 inline constexpr std::size_t SUN_NODES = 18;
+// A span of a few days (one day's panchanga) needs fewer: 12 for the Moon and 8 for the Sun up to 8 days.
+inline constexpr double SHORT_SPAN_DAYS = 8.0;
+inline constexpr std::size_t MOON_SHORT_NODES = 12;
+inline constexpr std::size_t SUN_SHORT_NODES = 8;
 static_assert(MOON_NODES <= 64 && SUN_NODES <= 64);
 
 // The apparent longitude of the Sun or the Moon less the nutation in longitude at a UT Julian Day, in degrees.
