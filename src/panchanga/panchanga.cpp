@@ -28,10 +28,12 @@ constexpr std::uint32_t MOST_DAYS = 100000;
 
 std::string day_text(std::size_t k) { return std::to_string(k); }
 
-// The first event of a kind in [from, to), or NaN.
+// The first event of a kind in [from, to) of events in time order, or NaN.
 double first_event(const std::vector<HorizonEvent>& events, HorizonEventKind kind, double from, double to) {
-    for (const HorizonEvent& event : events)
-        if (event.kind == kind && event.jd_ut >= from && event.jd_ut < to) return event.jd_ut;
+    auto at = std::lower_bound(events.begin(), events.end(), from,
+                               [](const HorizonEvent& event, double t) { return event.jd_ut < t; });
+    for (; at != events.end() && at->jd_ut < to; ++at)
+        if (at->kind == kind) return at->jd_ut;
     return std::nan("");
 }
 
