@@ -51,8 +51,9 @@ def month_page(days: Sequence[Panchanga], language: str) -> str:
     root = ET.Element("svg", {"xmlns": "http://www.w3.org/2000/svg", "viewBox": f"0 0 {_n(width)} {_n(height)}",
                               "width": _n(width), "height": _n(height), "font-family": FONT_FAMILY, "role": "img"})
     place = first.place
+    zone_name = str(place.tz)
     ET.SubElement(root, "title").text = (f"Panchanga {first.day:%Y-%m}, {place.latitude:.4f}, {place.longitude:.4f}"
-                                         f" ({place.tz})")
+                                         f" ({zone_name})")
     ET.SubElement(root, "rect", {"x": "0", "y": "0", "width": _n(width), "height": _n(height), "fill": "#ffffff"})
     months = []
     for day in days:
@@ -61,7 +62,7 @@ def month_page(days: Sequence[Panchanga], language: str) -> str:
             months.append(month)
     _text(root, PAD, 26, f"{first.day:%Y-%m}  {' / '.join(months)}", 20, width - 2 * PAD, fill=INK,
           **{"class": "title", "font-weight": "bold"})
-    _text(root, PAD, 46, f"{place.latitude:.4f}, {place.longitude:.4f}  {place.tz}  {first.ayanamsha}, "
+    _text(root, PAD, 46, f"{place.latitude:.4f}, {place.longitude:.4f}  {zone_name}  {first.ayanamsha}, "
           f"{first.convention} sunrise", 12, width - 2 * PAD, fill=MUTED, **{"class": "title"})
     by_date = {day.day.day: day for day in days}
     for column in range(7):

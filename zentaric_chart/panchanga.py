@@ -22,7 +22,7 @@ from typing import Any, TypeVar
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, zone
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place
 
 #: Julian Day of 1970-01-01 00:00 UTC.
 _UNIX_EPOCH_JD = 2440587.5
@@ -185,7 +185,7 @@ class _Builder:
     into a Limb shared by the days it spans."""
 
     def __init__(self, place: Place, crossings: Any, language: str) -> None:
-        self.zone = zone(place.tz)
+        self.zone = place.zone
         self.limbs: list[list[Limb]] = []
         for kind, (times, numbers) in zip(("tithi", "nakshatra", "yoga", "karana"), crossings):
             names, labels = _labels(kind, "en"), _labels(kind, language)
@@ -238,8 +238,7 @@ def panchanga_range(start: date, end: date, place: Place, convention: str = "hin
     count = (end - start).days + 1
     if count < 1:
         raise ValueError(f"end {end.isoformat()} is before start {start.isoformat()}")
-    place_zone = zone(place.tz)
-    offset = datetime.combine(start, time(0), place_zone).utcoffset() or timedelta(0)
+    offset = datetime.combine(start, time(0), place.zone).utcoffset() or timedelta(0)
     try:
         days, crossings = zentaric.compute_panchanga(start.year, start.month, start.day, count, place.latitude,
                                                      place.longitude, place.elevation,
@@ -297,7 +296,7 @@ def flat_row(day: Panchanga) -> dict[str, object]:
     """One flat row of the day (FLAT_COLUMNS): the limbs prevailing at sunrise with their ends, datetimes aware in the
     place's zone, absent moonrise or moonset as None."""
     row: dict[str, object] = {
-        "date": day.day, "latitude": day.place.latitude, "longitude": day.place.longitude, "tz": day.place.tz,
+        "date": day.day, "latitude": day.place.latitude, "longitude": day.place.longitude, "tz": str(day.place.tz),
         "sunrise": day.sunrise, "sunset": day.sunset, "next_sunrise": day.next_sunrise, "moonrise": day.moonrise,
         "moonset": day.moonset, "vara_number": day.vara.number, "vara": day.vara.name, "vara_label": day.vara.label,
         "paksha": day.paksha}

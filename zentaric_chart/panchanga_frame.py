@@ -41,7 +41,7 @@ def _rows(place: Place, days: list[date], convention: str, ayanamsha: str, langu
                 for p in panchanga_range(days[0], days[-1], place, convention, ayanamsha, language)]
     except ValueError as error:
         if len(days) == 1:
-            return [{"date": days[0], "latitude": place.latitude, "longitude": place.longitude, "tz": place.tz,
+            return [{"date": days[0], "latitude": place.latitude, "longitude": place.longitude, "tz": str(place.tz),
                      "error": str(error)}]
     return [row for day in days for row in _rows(place, [day], convention, ayanamsha, language)]
 
