@@ -8,7 +8,7 @@ import dataclasses
 import io
 import json
 import pathlib
-from datetime import date, datetime, timedelta
+from datetime import date, datetime, timedelta, tzinfo
 from typing import Any
 
 from zentaric_chart import _names
@@ -96,6 +96,8 @@ def day_text(p: Panchanga) -> str:
 def _plain(value: object) -> object:
     if isinstance(value, (datetime, date)):
         return value.isoformat()
+    if isinstance(value, tzinfo):
+        return str(value)
     if isinstance(value, dict):
         return {key: _plain(item) for key, item in value.items()}
     if isinstance(value, (list, tuple)):
