@@ -19,7 +19,7 @@ from collections.abc import Sequence
 
 from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, match, panchanga, rise_set
 
-SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, panchanga, ephemeris, events, rise_set, batch, match)
+SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, events, rise_set, panchanga, batch, match)
 
 
 def _version() -> str:
