@@ -22,6 +22,8 @@ __all__ = [
     "ashtakavarga",
     "shadbala",
     "special_lagnas",
+    "gochara",
+    "saturn_phases",
     "panchanga_name",
     "compute_dasha_periods",
     "match_moons",
@@ -201,6 +203,10 @@ def ashtakavarga(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex) 
 def shadbala(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex, minute: SupportsIndex,
              latitude: SupportsFloat | SupportsIndex, longitude: SupportsFloat | SupportsIndex, ayanamsha: str = "Lahiri",
              required: str = "bphs") -> _Shadbala: ...
+def gochara(longitudes: _Longitudes, moon_sign: SupportsIndex,
+            lagna_sign: SupportsIndex) -> list[tuple[int, int, bool, str | None]]: ...
+def saturn_phases(moon_sign: SupportsIndex, start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex,
+                  ayanamsha: str = "Lahiri") -> list[tuple[str, float, float, bool, bool]]: ...
 def panchanga_name(table: str, index: SupportsIndex, language: str = "en") -> str: ...
 def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,

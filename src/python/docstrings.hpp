@@ -252,6 +252,35 @@ inline constexpr auto SHADBALA_DOC = docstring<SHADBALA>(
     "Raises:\n"
     "    ValueError: as compute_natal_chart, an unknown required, or a day without sunrise or sunset.");
 
+inline constexpr auto GOCHARA_DOC = docstring<GOCHARA>(
+    "Gochara: each transiting graha read from the natal Moon (Phaladeepika ch. 26).\n\n"
+    "Favourable houses from the Moon, and the house whose occupant obstructs each (vedha): Sun 3, 6, 10, 11\n"
+    "(vedha 9, 12, 4, 5); Moon 1, 3, 6, 7, 10, 11 (5, 9, 12, 2, 4, 8); Mars, Saturn, Rahu and Ketu 3, 6, 11\n"
+    "(12, 9, 5); Mercury 2, 4, 6, 8, 10, 11 (5, 3, 9, 1, 8, 12); Jupiter 2, 5, 7, 9, 11 (12, 4, 3, 10, 8);\n"
+    "Venus 1, 2, 3, 4, 5, 8, 9, 11, 12 (8, 7, 1, 10, 9, 5, 11, 6, 3). The Sun and Saturn, the Moon and Mercury\n"
+    "cause no vedha to each other.\n\n"
+    "Args:\n"
+    ZENTARIC_LONGITUDES_ARG
+    "    moon_sign, lagna_sign: the natal Moon's and lagna's signs, 0 (Aries) to 11.\n\n"
+    "Returns:\n"
+    "    list of 9 tuples, Sun..Ketu: (house from the Moon, house from the lagna, favourable, the graha whose\n"
+    "    vedha obstructs a favourable transit or None).\n\n"
+    "Raises:\n"
+    "    ValueError: not 9 longitudes; IndexError: a sign above 11.");
+
+inline constexpr auto SATURN_PHASES_DOC = docstring<SATURN_PHASES>(
+    "Saturn's phases from the natal Moon over a range: Sade Sati (the 12th, 1st and 2nd signs: rising, peak,\n"
+    "setting) and the dhaiyas (the 4th, kantaka, and the 8th, ashtama), from its sidereal sign ingresses.\n\n"
+    "Args:\n"
+    "    moon_sign: the natal Moon's sign, 0 (Aries) to 11.\n"
+    "    start_jd, end_jd: the range, UT Julian Days.\n"
+    "    ayanamsha: as find_events takes it.\n\n"
+    "Returns:\n"
+    "    list of (phase, start_jd, end_jd, open_start, open_end) in time order, clipped to the range (open_start:\n"
+    "    the phase began before it; open_end: it goes on after it); a retrograde exit and re-entry splits a phase.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown ayanamsha or a range outside the ephemeris; IndexError: a sign above 11.");
+
 #undef ZENTARIC_LONGITUDES_ARG
 inline constexpr auto PANCHANGA_NAME_DOC = docstring<PANCHANGA_NAME>(
     "Get a name of the panchanga in a specified language.\n\n"

@@ -27,6 +27,8 @@
 #include "vedic/drishti.hpp"
 #include "vedic/graha.hpp"
 #include "vedic/index.hpp"
+#include "transits/gochara.hpp"
+#include "transits/saturn_phases.hpp"
 #include "vedic/ashtakavarga.hpp"
 #include "vedic/jaimini.hpp"
 #include "vedic/varga.hpp"
@@ -306,6 +308,53 @@ PyObject* special_lagnas(const Argument* a) {
                     set_owned(result, "upaketu", PyFloat_FromDouble(day.sun_upagrahas.upaketu));
     if (!ok) Py_XDECREF(result);
     return ok ? result : nullptr;
+}
+
+}  // namespace zentaric::python
+
+namespace zentaric::python {
+namespace {
+
+// The sign argument `name` of `function`, or null with IndexError set.
+bool sign_argument(const char* function, const char* name, const Argument& argument, std::uint8_t& sign) {
+    if (argument.index > 11) {
+        raise_exception(PyExc_IndexError, PyUnicode_FromFormat("%s %llu is out of range: %s() accepts 0 to 11", name,
+                                                               static_cast<unsigned long long>(argument.index), function));
+        return false;
+    }
+    sign = static_cast<std::uint8_t>(argument.index);
+    return true;
+}
+
+}  // namespace
+
+PyObject* gochara(const Argument* a) {
+    std::uint8_t moon = 0, lagna = 0;
+    if (!sign_argument(GOCHARA.name, "moon_sign", a[1], moon) || !sign_argument(GOCHARA.name, "lagna_sign", a[2], lagna))
+        return nullptr;
+    const auto readings = zentaric::gochara(graha_longitudes(a[0]), moon, lagna);
+    return new_list(GRAHA_COUNT, [&](std::size_t g) -> PyObject* {
+        const GocharaReading& r = readings[g];
+        PyObject* vedha = r.vedha_by ? new_text(graha_name(*r.vedha_by)) : Py_NewRef(Py_None);
+        if (vedha == nullptr) return nullptr;
+        return Py_BuildValue("(iiNN)", r.house_from_moon, r.house_from_lagna, PyBool_FromLong(r.favourable), vedha);
+    });
+}
+
+PyObject* saturn_phases(const Argument* a) {
+    std::uint8_t moon = 0;
+    if (!sign_argument(SATURN_PHASES.name, "moon_sign", a[0], moon)) return nullptr;
+    const Result<Ayanamsha> ayanamsha = parse_ayanamsha(a[3].text);
+    if (!ayanamsha) return raise_error(ayanamsha.error());
+    const auto spans = zentaric::saturn_phases(moon, ayanamsha.value(), a[1].number, a[2].number);
+    if (!spans) return raise_error(spans.error());
+    const auto& found = spans.value();
+    return new_list(found.size(), [&](std::size_t k) {
+        const SaturnPhaseSpan& span = found[k];
+        const std::string_view name = SATURN_PHASE_TABLE[static_cast<std::size_t>(span.phase)].name;
+        return Py_BuildValue("(s#ddNN)", name.data(), static_cast<Py_ssize_t>(name.size()), span.start, span.end,
+                             PyBool_FromLong(span.open_start), PyBool_FromLong(span.open_end));
+    });
 }
 
 }  // namespace zentaric::python

@@ -62,6 +62,10 @@ inline constexpr Signature RASHI_DRISHTI{"rashi_drishti", {{"sign", K::Index}}};
 inline constexpr Signature SHADBALA{"shadbala", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"}, {"required", K::Text, "bphs"}}};
+inline constexpr Signature GOCHARA{"gochara", {
+    {"longitudes", K::Longitudes}, {"moon_sign", K::Index}, {"lagna_sign", K::Index}}};
+inline constexpr Signature SATURN_PHASES{"saturn_phases", {
+    {"moon_sign", K::Index}, {"start_jd", K::Float}, {"end_jd", K::Float}, {"ayanamsha", K::Text, "Lahiri"}}};
 inline constexpr Signature ASHTAKAVARGA{"ashtakavarga", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
 inline constexpr Signature SPECIAL_LAGNAS{"special_lagnas", {
     {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
@@ -103,6 +107,8 @@ PyObject* jaimini(const Argument* a);
 PyObject* ashtakavarga(const Argument* a);
 PyObject* shadbala(const Argument* a);
 PyObject* special_lagnas(const Argument* a);
+PyObject* gochara(const Argument* a);
+PyObject* saturn_phases(const Argument* a);
 PyObject* panchanga_name(const Argument* a);
 PyObject* compute_dasha_periods(const Argument* a);
 PyObject* match_moons(const Argument* a);          // matching_functions.cpp

@@ -52,6 +52,8 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(ashtakavarga, ASHTAKAVARGA),
     ZENTARIC_METHOD(shadbala, SHADBALA),
     ZENTARIC_METHOD(special_lagnas, SPECIAL_LAGNAS),
+    ZENTARIC_METHOD(gochara, GOCHARA),
+    ZENTARIC_METHOD(saturn_phases, SATURN_PHASES),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     ZENTARIC_METHOD(match_moons, MATCH_MOONS),

@@ -17,9 +17,11 @@ import importlib.metadata
 import sys
 from collections.abc import Sequence
 
-from zentaric_chart.cli import batch, chart, common, dasha, ephemeris, events, match, panchanga, rise_set
+from zentaric_chart.cli import (batch, chart, common, dasha, ephemeris, events, match, panchanga, rise_set, timeline,
+                                transits)
 
-SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, events, rise_set, panchanga, batch, match)
+SUBCOMMANDS: tuple[common.Subcommand, ...] = (chart, dasha, ephemeris, events, rise_set, panchanga, transits, timeline,
+                                              batch, match)
 
 
 def _version() -> str:

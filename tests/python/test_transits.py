@@ -1,0 +1,98 @@
+"""Transits: gochara against Phaladeepika's table stated here, Sade Sati boundaries against Saturn's ingresses found
+by bisection on the chart's own positions (the probe), solar and lunar returns, the timeline and its calendar file."""
+import ctypes
+import random
+from datetime import UTC, datetime, timedelta
+
+import icalendar
+import pytest
+import zentaric
+
+from conftest import name_table
+from zentaric_chart import Birth, julian_day, natal
+from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics
+
+# Phaladeepika ch. 26: favourable house from the Moon -> the house whose occupant obstructs it (vedha).
+GOCHARA = {"Sun": "3:9 6:12 10:4 11:5", "Moon": "1:5 3:9 6:12 7:2 10:4 11:8", "Mars": "3:12 6:9 11:5",
+           "Mercury": "2:5 4:3 6:9 8:1 10:8 11:12", "Jupiter": "2:12 5:4 7:3 9:10 11:8",
+           "Venus": "1:8 2:7 3:1 4:10 5:9 8:5 9:11 11:6 12:3", "Saturn": "3:12 6:9 11:5", "Rahu": "3:12 6:9 11:5",
+           "Ketu": "3:12 6:9 11:5"}
+NO_VEDHA = [{"Sun", "Saturn"}, {"Moon", "Mercury"}]
+GRAHAS = list(GOCHARA)
+BODY = {"Sun": 0, "Moon": 1, "Saturn": 7}  # the ephemeris's body numbers
+
+
+@pytest.mark.parametrize("seed", range(300))
+def test_gochara_follows_phaladeepika(seed):
+    rng = random.Random(seed)
+    longitudes = [rng.uniform(0, 360) for _ in range(9)]
+    moon, lagna = rng.randrange(12), rng.randrange(12)
+    house = {g: (int(x // 30) - moon) % 12 + 1 for g, x in zip(GRAHAS, longitudes)}
+    for graha, (from_moon, from_lagna, favourable, vedha_by) in zip(GRAHAS, zentaric.gochara(longitudes, moon, lagna)):
+        table = dict(map(int, pair.split(":")) for pair in GOCHARA[graha].split())
+        assert (from_moon, from_lagna) == (house[graha], (int(longitudes[GRAHAS.index(graha)] // 30) - lagna) % 12 + 1)
+        assert favourable == (from_moon in table)
+        blockers = [g for g in GRAHAS if g != graha and favourable and house[g] == table[from_moon]
+                    and {g, graha} not in NO_VEDHA]
+        assert vedha_by == (blockers[0] if blockers else None)
+
+
+def sidereal(probe, body, jd, ayanamsha=0):
+    read = probe.zentaric_probe_sidereal_longitude
+    read.restype, read.argtypes = ctypes.c_double, [ctypes.c_int, ctypes.c_double, ctypes.c_int]
+    return read(BODY[body], jd, ayanamsha)
+
+
+def ingress_near(probe, jd):
+    """The moment Saturn crosses a sign boundary within an hour of jd, by bisection on its sidereal longitude."""
+    boundary = round(sidereal(probe, "Saturn", jd) / 30) * 30 % 360
+    offset = lambda t: (sidereal(probe, "Saturn", t) - boundary + 180) % 360 - 180
+    low, high = jd - 1 / 24, jd + 1 / 24
+    assert offset(low) * offset(high) < 0
+    while high - low > 1e-7:
+        middle = (low + high) / 2
+        low, high = (middle, high) if offset(low) * offset(middle) > 0 else (low, middle)
+    return (low + high) / 2
+
+
+def births(count):
+    rng = random.Random(29)
+    return [Birth(datetime(1900, 1, 1) + timedelta(minutes=rng.randrange(100 * 525960)), rng.uniform(-60, 65),
+                  rng.uniform(-180, 180), tz="UTC") for _ in range(count)]
+
+
+def test_sade_sati_boundaries_are_saturns_ingresses(probe):
+    lahiri = [row[0] for row in name_table("ayanamsha")].index("Lahiri")
+    assert lahiri == 0
+    spans = 0
+    for birth in births(100):
+        for phase in sade_sati(birth, end=birth.utc + timedelta(days=30 * 365.25)):
+            for moment, is_open in ((phase.start, phase.open_start), (phase.end, phase.open_end)):
+                if not is_open:
+                    jd = julian_day(moment)
+                    assert abs(ingress_near(probe, jd) - jd) * 86400 < 1.0
+                    spans += 1
+    assert spans > 500
+
+
+def test_returns_come_back_to_the_natal_longitude(probe):
+    for birth in births(20):
+        natal_jd = julian_day(birth.utc)
+        back = solar_return(birth, birth.utc.year + 33)
+        drift = (sidereal(probe, "Sun", julian_day(back.moment)) - sidereal(probe, "Sun", natal_jd) + 180) % 360 - 180
+        assert abs(drift) * 3600 < 0.01
+        assert back.muntha == (natal(birth, houses="WholeSign").lagna.sign_index + 33) % 12
+        moon = lunar_return(birth, birth.utc + timedelta(days=1000))
+        drift = (sidereal(probe, "Moon", julian_day(moon.moment)) - sidereal(probe, "Moon", natal_jd) + 180) % 360 - 180
+        assert abs(drift) * 3600 < 0.01
+        assert timedelta(0) < moon.moment - (birth.utc + timedelta(days=1000)) < timedelta(days=28)
+
+
+def test_timeline_in_order_and_its_calendar_round_trips():
+    birth = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    events = timeline(birth, "2026-01-01", "2036-01-01")
+    assert [e.time for e in events] == sorted(e.time for e in events)
+    assert {e.kind for e in events} == {"dasha", "ingress", "station", "sade_sati", "transit"}
+    calendar = icalendar.Calendar.from_ical(to_ics(events))
+    parsed = [(c.get("dtstart").dt, str(c.get("summary"))) for c in calendar.walk("VEVENT")]
+    assert parsed == [(e.time.astimezone(UTC).replace(microsecond=0), e.description) for e in events]

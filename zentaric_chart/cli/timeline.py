@@ -1,0 +1,58 @@
+"""`zentaric timeline`: a life's calendar between two dates (dashas, ingresses, stations, Sade Sati, transits)."""
+from __future__ import annotations
+
+import argparse
+import csv
+import io
+import json
+import sys
+from typing import Any
+
+from zentaric_chart import _names
+from zentaric_chart._files import replacing
+from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name
+from zentaric_chart.transits import timeline, to_ics
+
+
+def add_parser(subcommands: Any) -> argparse.ArgumentParser:
+    parser: argparse.ArgumentParser = subcommands.add_parser(
+        "timeline", help="dasha changes, ingresses, stations, Sade Sati and transits between two dates")
+    birth_options(parser, ("text", "json", "csv", "ics"))
+    parser.add_argument("--from", dest="start", required=True, help="start, YYYY-MM-DD[THH:MM] in the birth's zone")
+    parser.add_argument("--to", dest="stop", required=True, help="end, YYYY-MM-DD[THH:MM] in the birth's zone")
+    parser.add_argument("--levels", type=int, default=2, help="dasha levels 1..5 (default 2)")
+    parser.add_argument("-o", "--output", help="write to this file instead of standard output")
+    return parser
+
+
+def run(args: argparse.Namespace) -> None:
+    born = birth(args)
+    ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    start, stop = moment("--from", args.start, born.zone), moment("--to", args.stop, born.zone)
+    if stop < start:
+        raise UsageError("--to", f"{args.stop} is before --from {args.start}")
+    if not 1 <= args.levels <= 5:
+        raise UsageError("--levels", f"{args.levels} is outside the accepted range 1 to 5")
+    events = timeline(born, start, stop, args.levels, ayanamsha)
+    if args.format == "ics":
+        text = to_ics(events)
+    elif args.format == "json":
+        text = json.dumps([{"time": e.time.isoformat(), "kind": e.kind, "description": e.description}
+                           for e in events]) + "\n"
+    elif args.format == "csv":
+        rows: list[list[str]] = [["time", "kind", "description"]]
+        rows += [[e.time.isoformat(timespec="seconds"), e.kind, e.description] for e in events]
+        text = "".join(_csv_line(row) for row in rows)
+    else:
+        text = "".join(f"{e.time:%Y-%m-%d %H:%M}  {e.kind:9}  {e.description}\n" for e in events)
+    if args.output is None:
+        sys.stdout.write(text)
+        return
+    with replacing(args.output) as temporary, open(temporary, "w", encoding="utf-8", newline="") as out:
+        out.write(text)
+
+
+def _csv_line(row: list[str]) -> str:
+    buffer = io.StringIO()
+    csv.writer(buffer).writerow(row)
+    return buffer.getvalue()

@@ -1,0 +1,274 @@
+"""Transits and the calendar of a life: gochara at a moment, Sade Sati and the dhaiyas, solar and lunar returns, and
+one timeline of everything that changes. The rules are the module's (`gochara`, `saturn_phases`, `find_events`,
+`find_crossings`, the dasha systems); this module dates and names them.
+
+    >>> birth = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    >>> transits(birth, datetime(2026, 12, 7, tzinfo=UTC)).body("Saturn").house_from_moon
+    >>> [(p.phase, p.start.date(), p.end.date()) for p in sade_sati(birth)]
+    >>> timeline(birth, date(2026, 1, 1), date(2030, 12, 31))
+"""
+from __future__ import annotations
+
+from dataclasses import dataclass
+from datetime import UTC, date, datetime, timedelta, tzinfo
+
+import zentaric
+
+from zentaric_chart import _names
+from zentaric_chart.birth import Birth, Place, from_julian_day, julian_day, require_birth
+from zentaric_chart.chart import Chart, natal
+from zentaric_chart.dasha import _instant, dasha
+
+__all__ = ["Phase", "Return", "TimelineEvent", "Transit", "Transits", "lunar_return", "sade_sati", "solar_return",
+           "timeline", "to_ics", "transits"]
+
+GRAHAS = tuple(zentaric.planet_name(index) for index in range(9))
+#: The nine taras counted from the natal star (Muhurta Chintamani).
+TARAS = ("Janma", "Sampat", "Vipat", "Kshema", "Pratyari", "Sadhaka", "Vadha", "Mitra", "Parama Mitra")
+#: Saturn's phases: the house from the natal Moon and what it is called.
+PHASE_HOUSES = {"rising": 12, "peak": 1, "setting": 2, "kantaka": 4, "ashtama": 8}
+_PHASE_TEXT = {"rising": "Sade Sati rising (12th from the Moon)", "peak": "Sade Sati peak (over the Moon)",
+               "setting": "Sade Sati setting (2nd from the Moon)", "kantaka": "Kantaka dhaiya (4th from the Moon)",
+               "ashtama": "Ashtama dhaiya (8th from the Moon)"}
+_CENTURY = timedelta(days=36525)
+
+
+def _moment(name: str, when: datetime | date | str, zone: tzinfo) -> datetime:
+    try:
+        return _instant(when, zone)
+    except (TypeError, ValueError) as error:
+        raise type(error)(str(error).replace("when", name, 1)) from None
+
+
+def _chart_at(birth: Birth, moment: datetime, ayanamsha: str, place: Place | None = None) -> Chart:
+    where = place if place is not None else birth.place
+    return natal(Birth(moment.astimezone(UTC).replace(tzinfo=None), where.latitude, where.longitude, tz="UTC"),
+                 ayanamsha=ayanamsha, houses="WholeSign")
+
+
+def _longitudes(chart: Chart) -> list[float]:
+    return [chart.body(name).longitude for name in GRAHAS]
+
+
+@dataclass(frozen=True)
+class Transit:
+    """One graha at the moment: its sidereal place, houses counted whole-sign from the natal Moon and lagna, whether
+    the classical gochara reading of its house from the Moon is favourable, and the graha whose vedha cancels a
+    favourable transit (None when none does)."""
+
+    body: str
+    longitude: float
+    sign: str
+    nakshatra: str
+    retrograde: bool
+    house_from_moon: int
+    house_from_lagna: int
+    favourable: bool
+    vedha_by: str | None
+
+
+@dataclass(frozen=True)
+class Transits:
+    """The grahas at `when` read against the natal chart, and the transiting Moon's tara (1..9) from the natal star."""
+
+    when: datetime
+    bodies: tuple[Transit, ...]
+    moon_tara: int
+    moon_tara_name: str
+
+    def body(self, name: str) -> Transit:
+        """The transit of `name` ("Sun" .. "Ketu", any case)."""
+        wanted = _names.choice("body", name, GRAHAS)
+        return next(transit for transit in self.bodies if transit.body == wanted)
+
+
+def transits(birth: Birth, when: datetime | date | str, ayanamsha: str = "Lahiri") -> Transits:
+    """Gochara at `when` (an aware datetime, or a date or ISO text read in the birth's zone): Phaladeepika's
+    favourable houses from the natal Moon with their vedha (see `zentaric.gochara`)."""
+    require_birth(birth)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    moment = _moment("when", when, birth.zone)
+    natal_chart, now = _chart_at(birth, birth.utc, ayanamsha), _chart_at(birth, moment, ayanamsha)
+    moon = natal_chart.body("Moon")
+    readings = zentaric.gochara(_longitudes(now), moon.sign_index, natal_chart.lagna.sign_index)
+    bodies = tuple(Transit(name, body.longitude, body.sign, body.nakshatra, body.retrograde, *reading)
+                   for name, reading in zip(GRAHAS, readings) for body in [now.body(name)])
+    tara = (now.body("Moon").nakshatra_index - moon.nakshatra_index) % 9 + 1
+    return Transits(moment, bodies, tara, TARAS[tara - 1])
+
+
+@dataclass(frozen=True)
+class Phase:
+    """A span of Saturn's passage from the natal Moon: `phase` "rising", "peak", "setting" (Sade Sati: the 12th, 1st
+    and 2nd signs) or "kantaka", "ashtama" (the dhaiyas: 4th and 8th), its `house` from the Moon, and its exact
+    `start` and `end` (Saturn's sign ingresses, in the birth's zone). A retrograde exit and re-entry ends a span and
+    opens another of the same phase; `open_start`/`open_end` say that the span began before the range or goes on
+    after it (its start or end is then the range's)."""
+
+    phase: str
+    house: int
+    start: datetime
+    end: datetime
+    open_start: bool
+    open_end: bool
+
+
+def sade_sati(birth: Birth, start: datetime | date | str | None = None, end: datetime | date | str | None = None,
+              ayanamsha: str = "Lahiri") -> list[Phase]:
+    """Sade Sati and dhaiya spans between `start` (default: the birth) and `end` (default: a century later)."""
+    require_birth(birth)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    first = birth.utc if start is None else _moment("start", start, birth.zone)
+    last = first + _CENTURY if end is None else _moment("end", end, birth.zone)
+    moon = _chart_at(birth, birth.utc, ayanamsha).body("Moon").sign_index
+    zone = birth.zone
+    return [Phase(name, PHASE_HOUSES[name], from_julian_day(s).astimezone(zone), from_julian_day(e).astimezone(zone),
+                  open_start, open_end)
+            for name, s, e, open_start, open_end in zentaric.saturn_phases(moon, julian_day(first), julian_day(last),
+                                                                            ayanamsha)]
+
+
+@dataclass(frozen=True)
+class Return:
+    """A solar return (the Tajika varsha pravesha) or a lunar return: the `moment` the body is back at its natal
+    sidereal longitude, and the chart cast for it at the birth place or the place given. For a solar return, the
+    `muntha` (the natal lagna's sign advanced one sign a year, 0..11), its English `muntha_sign` and its lord."""
+
+    moment: datetime
+    chart: Chart
+    muntha: int | None = None
+    muntha_sign: str | None = None
+    muntha_lord: str | None = None
+
+
+_LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Saturn",
+          "Jupiter")
+
+
+def _return(birth: Birth, body: str, after: datetime, window: timedelta, ayanamsha: str) -> datetime:
+    natal_longitude = _chart_at(birth, birth.utc, ayanamsha).body(body).longitude
+    found = zentaric.find_crossings(body, natal_longitude, julian_day(after), julian_day(after + window), ayanamsha)
+    if not found:
+        raise ValueError(f"no return of the {body} found within {window.days} days after {after.isoformat()}")
+    return from_julian_day(found[0]).astimezone(birth.zone)
+
+
+def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha: str = "Lahiri") -> Return:
+    """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary)."""
+    require_birth(birth)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    if not isinstance(year, int) or isinstance(year, bool):
+        raise TypeError(f"year must be an int, not {type(year).__name__}")
+    local = birth.local()
+    try:
+        anniversary = local.replace(year=year)
+    except ValueError:  # 29 February
+        anniversary = local.replace(year=year, day=28)
+    moment = _return(birth, "Sun", anniversary - timedelta(days=20), timedelta(days=40), ayanamsha)
+    chart = _chart_at(birth, moment, ayanamsha, place)
+    muntha = (_chart_at(birth, birth.utc, ayanamsha).lagna.sign_index + year - local.year) % 12
+    return Return(moment, chart, muntha, zentaric.sign_name(muntha), _LORDS[muntha])
+
+
+def lunar_return(birth: Birth, after: datetime | date | str, place: Place | None = None,
+                 ayanamsha: str = "Lahiri") -> Return:
+    """The Moon's first return to its natal sidereal longitude after `after`."""
+    require_birth(birth)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    moment = _return(birth, "Moon", _moment("after", after, birth.zone), timedelta(days=30), ayanamsha)
+    return Return(moment, _chart_at(birth, moment, ayanamsha, place))
+
+
+@dataclass(frozen=True, order=True)
+class TimelineEvent:
+    """One change in a life's calendar: its `time` (in the birth's zone), `kind` ("dasha", "ingress", "station",
+    "sade_sati", "transit") and a one-line `description`."""
+
+    time: datetime
+    kind: str
+    description: str
+
+
+_SIGN_NAMES = tuple(zentaric.sign_name(index) for index in range(12))
+
+
+def timeline(birth: Birth, start: datetime | date | str, end: datetime | date | str, levels: int = 2,
+             ayanamsha: str = "Lahiri", system: str = "vimshottari") -> list[TimelineEvent]:
+    """Everything that changes between `start` and `end`, in time order: dasha periods beginning (to `levels`),
+    the sign ingresses of Jupiter, Saturn and Rahu and the stations of Jupiter and Saturn, Sade Sati and dhaiya
+    phases beginning and ending, and Jupiter and Saturn crossing the natal Moon and lagna."""
+    require_birth(birth)
+    ayanamsha = _names.ayanamsha(ayanamsha)
+    zone = birth.zone
+    first, last = _moment("start", start, zone), _moment("end", end, zone)
+    if last < first:
+        raise ValueError(f"end {last.isoformat()} comes before start {first.isoformat()}")
+    jd_first, jd_last = julian_day(first), julian_day(last)
+    found: list[TimelineEvent] = []
+
+    def at(jd: float) -> datetime:
+        return from_julian_day(jd).astimezone(zone)
+
+    pending = list(dasha(birth, system=system, levels=levels, ayanamsha=ayanamsha))
+    chain: dict[int, str] = {}
+    while pending:
+        period = pending.pop(0)
+        if period.end <= first or period.start >= last:
+            continue
+        chain[period.level] = period.lord
+        if period.start >= first:
+            path = "/".join(chain[level] for level in range(1, period.level + 1))
+            found.append(TimelineEvent(period.start.astimezone(zone), "dasha",
+                                       f"{period.system} {path} begins (level {period.level})"))
+        pending[:0] = period.sub_periods
+    for body in ("Jupiter", "Saturn", "Rahu"):
+        for jd, before, after in zentaric.find_events(jd_first, jd_last, "sign", body, ayanamsha):
+            found.append(TimelineEvent(at(jd), "ingress", f"{body} enters {_SIGN_NAMES[after]}"))
+    for body in ("Jupiter", "Saturn"):
+        for jd, _, after in zentaric.find_events(jd_first, jd_last, "station", body, ayanamsha):
+            found.append(TimelineEvent(at(jd), "station", f"{body} turns {'direct' if after > 0 else 'retrograde'}"))
+    for phase in sade_sati(birth, first, last, ayanamsha):
+        if not phase.open_start:
+            found.append(TimelineEvent(phase.start, "sade_sati", f"{_PHASE_TEXT[phase.phase]} begins"))
+        if not phase.open_end:
+            found.append(TimelineEvent(phase.end, "sade_sati", f"{_PHASE_TEXT[phase.phase]} ends"))
+    natal_chart = _chart_at(birth, birth.utc, ayanamsha)
+    for point, longitude in (("natal Moon", natal_chart.body("Moon").longitude),
+                             ("natal lagna", natal_chart.lagna.longitude)):
+        for body in ("Jupiter", "Saturn"):
+            for jd in zentaric.find_crossings(body, longitude, jd_first, jd_last, ayanamsha):
+                found.append(TimelineEvent(at(jd), "transit", f"{body} crosses the {point} ({longitude:.2f}°)"))
+    return sorted(found)
+
+
+def to_ics(events: list[TimelineEvent], name: str = "zentaric timeline") -> str:
+    """The events as an iCalendar (RFC 5545) calendar: one all-day-free VEVENT per event, at its UTC instant."""
+    stamp = datetime.now(UTC).strftime("%Y%m%dT%H%M%SZ")
+    lines = ["BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//zentaric//timeline//EN", f"X-WR-CALNAME:{_escape(name)}"]
+    for number, event in enumerate(events):
+        when = event.time.astimezone(UTC).strftime("%Y%m%dT%H%M%SZ")
+        lines += ["BEGIN:VEVENT", f"UID:{when}-{number}@zentaric", f"DTSTAMP:{stamp}", f"DTSTART:{when}",
+                  f"DTEND:{when}", f"SUMMARY:{_escape(event.description)}", f"CATEGORIES:{event.kind.upper()}",
+                  "END:VEVENT"]
+    lines.append("END:VCALENDAR")
+    return "\r\n".join(_fold(line) for line in lines) + "\r\n"
+
+
+def _escape(text: str) -> str:
+    return text.replace("\\", "\\\\").replace(";", "\\;").replace(",", "\\,").replace("\n", "\\n")
+
+
+def _fold(line: str) -> str:
+    """Lines longer than 75 octets continue on the next line after a space (RFC 5545 3.1)."""
+    encoded = line.encode("utf-8")
+    if len(encoded) <= 75:
+        return line
+    parts, current = [], b""
+    for char in line:
+        piece = char.encode("utf-8")
+        if len(current) + len(piece) > (75 if not parts else 74):
+            parts.append(current.decode("utf-8"))
+            current = b""
+        current += piece
+    parts.append(current.decode("utf-8"))
+    return "\r\n ".join(parts)
