@@ -263,7 +263,8 @@ def _fold(line: str) -> str:
     encoded = line.encode("utf-8")
     if len(encoded) <= 75:
         return line
-    parts, current = [], b""
+    parts: list[str] = []
+    current = b""
     for char in line:
         piece = char.encode("utf-8")
         if len(current) + len(piece) > (75 if not parts else 74):
