@@ -86,12 +86,17 @@ def chart_text(chart: Chart, running: Iterable[Period] = (), mahas: Iterable[Per
     return "\n".join(lines)
 
 
+def _label(period: Period) -> str:
+    """The lord's label, after the yogini's name for a Yogini period."""
+    return f"{period.name} {period.label}" if period.name else period.label
+
+
 def periods_text(periods: Iterable[Period], indent: str = "") -> str:
     """Periods and their sub-periods, one a line, indented by level, with local calendar dates."""
-    labels = max((width(period.label) for period in _walk(periods)), default=0)
+    labels = max((width(_label(period)) for period in _walk(periods)), default=0)
     lines = []
     for period in periods:
-        label = period.label + " " * (labels - width(period.label))
+        label = _label(period) + " " * (labels - width(_label(period)))
         lines.append(f"{indent}{LEVEL_NAMES[period.level - 1]:<10s} {label} {_date(period)}")
         if period.sub_periods:
             lines.append(periods_text(period.sub_periods, indent + "  "))
