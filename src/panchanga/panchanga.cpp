@@ -72,6 +72,8 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
         return value_error("the panchanga needs a sidereal zodiac: choose an ayanamsha other than Tropical");
     if (request.days == 0 || request.days > MOST_DAYS)
         return value_error("days must be 1 to " + std::to_string(MOST_DAYS) + ", got " + std::to_string(request.days));
+    if (!(std::fabs(request.utc_offset_hours) <= 24.0))
+        return value_error("utc_offset must be a number of hours from -24 to 24");
     const double civil_midnight = calendar_to_jd(request.year, request.month, static_cast<double>(request.day));
     const double first_midnight = civil_midnight - request.utc_offset_hours / 24.0;
     const double last_midnight = first_midnight + request.days;  // opens the day after the last

@@ -94,9 +94,13 @@ def test_lunar_month_with_adhika_and_purnimanta(day, masa, adhika, purnimanta):
     assert (found.masa.name, found.masa.adhika, found.purnimanta_masa.name) == (masa, adhika, purnimanta)
 
 
-def test_a_day_without_sunrise_is_refused():
+def test_a_day_without_sunrise_and_impossible_requests_are_refused():
     with pytest.raises(ValueError, match="does not rise on 2026-12-20 .*no start"):
         panchanga(date(2026, 12, 20), Place(69.65, 18.96, "Europe/Oslo"))
+    for arguments, message in [((float("nan"),), "utc_offset"), ((0.0, "hindu", "Tropical"), "sidereal zodiac"),
+                               ((0.0, "civil-twilight"), "hindu or civil")]:
+        with pytest.raises(ValueError, match=message):
+            zentaric.compute_panchanga(2026, 12, 7, 1, 28.6, 77.2, 0.0, *arguments)
 
 
 @pytest.mark.parametrize("table, index, language, name", [
