@@ -11,13 +11,20 @@ but the module's public name and varga functions. `Chart.svg` builds the `Figure
   anticlockwise; each house carries the number (1 Aries … 12 Pisces) of the sidereal sign it holds. The houses
   are whole signs counted from the lagna's sign, as a rashi chart is read: with another house system the chart's
   own house of a body may differ from the cell it is drawn in.
-- wheel: the sign ring, the chart's own house cusps, the bodies at their longitudes with labels spread so that
-  no two overlap, and the aspects as chords inside. The wheel is drawn in the chart's zodiac (sidereal unless
-  the chart is tropical), ascendant on the left and longitudes increasing anticlockwise.
+- wheel: the sign ring, the chart's own house cusps (ticks at the ring and at the aspect circle, so that no line
+  crosses a label), the horizon and the meridian with the ascendant's and midheaven's degrees, the bodies at their
+  longitudes, and the aspects as chords inside. Each body's label stays inside its sign's sector, in longitude
+  order: on one circle, or dealt in turn to two to four circles of the band, with smaller type only where those do
+  not hold a crowded sign. The wheel is drawn in the chart's zodiac (sidereal unless the chart is tropical), the
+  ascendant's degree on the left and longitudes increasing anticlockwise.
 
 A varga other than "d1" draws that divisional chart (south or north only): every body and the lagna go to the
 sign `zentaric.compute_varga` gives, and the labels carry no degree (a degree within the varga sign is not one
 of the birth chart's degrees).
+
+In the square charts a crowded cell sets its labels in as many columns as fit, at no less than 9 px at size 480
+(in a triangle of the North Indian chart also in a narrower and taller or wider and shorter box); if they still do
+not fit, the degrees are left out.
 
 Labels: each body is a short name, its degree within the sign (whole degrees, truncated) and, when retrograde,
 a mark in parentheses: "(R)" in English, the first letter of vakra ("va", व, வ, వ, ವ, ব) in the other
@@ -169,28 +176,53 @@ def _polygon(parent: ET.Element, points: Sequence[tuple[float, float]], **attrib
 class _Item:
     text: str
     planet: int  # -1 for the lagna
+    short: str = ""  # the label without its degree, for a crowded cell ("" when it has none)
 
 
-def _fill_box(parent: ET.Element, items: Sequence[_Item], box: tuple[float, float, float, float],
-              font_size: float) -> None:
-    """Lay the labels out in rows and columns inside box (x, y, width, height), shrinking the type until they
-    fit; the block is centred in the box."""
+#: The smallest type a cell's labels are set in, at a drawing of size 480 (it scales with the size); below it a
+#: crowded cell drops the degrees, and shrinks further only if the short names still do not fit.
+MIN_FONT_480 = 9.0
+
+
+def _arrangement(texts: Sequence[str], width: float, height: float, size: float) -> tuple[int, int, float] | None:
+    """(columns, rows, column width) that set `texts` at `size` in a width × height box, or None."""
+    column = max(text_width(text, size) for text in texts) + 0.5 * size
+    columns = max(1, min(len(texts), int((width + 0.5 * size) // column)))
+    rows = math.ceil(len(texts) / columns)
+    if rows * 1.3 * size <= height and column - 0.5 * size <= width:
+        return columns, rows, column
+    return None
+
+
+Box = tuple[float, float, float, float]
+
+
+def _fill_box(parent: ET.Element, items: Sequence[_Item], boxes: Sequence[Box], font_size: float,
+              least: float) -> None:
+    """Lay the labels out in rows and columns inside one of `boxes` (x, y, width, height; shapes that fit the
+    cell), in as many columns as fit, at the largest type down to `least`; then without their degrees (from the
+    full size down); then smaller still. The block is centred in its box."""
     if not items:
         return
-    x, y, width, height = box
-    size = font_size
-    while True:
-        column = max(text_width(item.text, size) for item in items) + 0.5 * size
-        line = 1.3 * size
-        columns = max(1, min(len(items), int((width + 0.5 * size) // column)))
-        rows = math.ceil(len(items) / columns)
-        if (rows * line <= height and column - 0.5 * size <= width) or size < 4:
+    full = [item.text for item in items]
+    short = [item.short or item.text for item in items]
+    tries = [(full, size) for size in _sizes(font_size, least)] + [(short, size) for size in _sizes(font_size, least)]
+    tries += [(short, size) for size in _sizes(least * 0.92, 4.0)]
+    found = None
+    for texts, size in tries:
+        for box in boxes:
+            found = _arrangement(texts, box[2], box[3], size)
+            if found is not None:
+                break
+        if found is not None:
             break
-        size *= 0.92
+    x, y, width, height = box
+    columns, rows, column = found or (1, len(items), max(text_width(text, size) for text in texts) + 0.5 * size)
+    line = 1.3 * size
     block_width = columns * column - 0.5 * size
     left = x + (width - block_width) / 2
     top = y + (height - rows * line) / 2
-    for index, item in enumerate(items):
+    for index, (item, text) in enumerate(zip(items, texts)):
         row, col = divmod(index, columns)
         baseline = top + row * line + 0.95 * size
         attributes = {"class": "lagna" if item.planet < 0 else "body", "fill": INK}
@@ -198,7 +230,17 @@ def _fill_box(parent: ET.Element, items: Sequence[_Item], box: tuple[float, floa
             attributes["data-planet"] = str(item.planet)
         else:
             attributes["font-weight"] = "bold"
-        _text(parent, left + col * column, baseline, item.text, size, **attributes)
+        _text(parent, left + col * column, baseline, text, size, **attributes)
+
+
+def _sizes(largest: float, least: float) -> list[float]:
+    """Type sizes from `largest` down to `least` in steps of 8 %, `least` itself last."""
+    sizes = []
+    size = largest
+    while size > least:
+        sizes.append(size)
+        size *= 0.92
+    return sizes + [least]
 
 
 def _sign_items(figure: Figure, varga: str, language: str) -> tuple[int, dict[int, list[_Item]]]:
@@ -212,7 +254,7 @@ def _sign_items(figure: Figure, varga: str, language: str) -> tuple[int, dict[in
     for body in sorted(figure.bodies, key=lambda point: point.planet):
         sign = zentaric.compute_varga(body.longitude, varga)
         text = _label(shorts[body.planet], body.longitude % 30 if d1 else None, body.retrograde, language)
-        cells[sign].append(_Item(text, body.planet))
+        cells[sign].append(_Item(text, body.planet, _label(shorts[body.planet], None, body.retrograde, language)))
     return lagna_sign, cells
 
 
@@ -246,7 +288,8 @@ def _south(figure: Figure, varga: str, language: str, size: float) -> ET.Element
               **{"text-anchor": "end", "fill": FAINT, "class": "sign-name"})
         if sign == lagna_sign:
             _line(root, x, y + 0.24 * cell, x + 0.24 * cell, y, INK, 1.5)
-        _fill_box(root, cells[sign], (x + 0.05 * cell, y + 0.22 * cell, 0.9 * cell, 0.74 * cell), font)
+        _fill_box(root, cells[sign], [(x + 0.05 * cell, y + 0.22 * cell, 0.9 * cell, 0.74 * cell)], font,
+                  MIN_FONT_480 * size / 480)
     _caption(root, (size / 2, size / 2), [varga.upper(), *figure.caption], font)
     return root
 
@@ -270,9 +313,9 @@ def north_houses(size: float, margin: float) -> list[list[tuple[float, float]]]:
     ]
 
 
-def _north_box(polygon: list[tuple[float, float]], low: float, high: float
-               ) -> tuple[tuple[float, float, float, float], tuple[float, float]]:
-    """A label box (x, y, width, height) inside a house polygon of the frame [low, high]², and the place of the
+def _north_box(polygon: list[tuple[float, float]], low: float, high: float) -> tuple[list[Box], tuple[float, float]]:
+    """Label boxes (x, y, width, height) inside a house polygon of the frame [low, high]², the usual one first and,
+    in a triangle, narrower and taller ones or wider and shorter ones for a crowded house; and the place of the
     house's sign number: near the centre in a diamond, near the apex in a triangle."""
     quarter_side = (high - low) / 4
     if len(polygon) == 4:  # diamond: outer vertex first, the frame's centre third
@@ -282,21 +325,25 @@ def _north_box(polygon: list[tuple[float, float]], low: float, high: float
         number = (mx + inward[0] * 0.68 * quarter_side, my + inward[1] * 0.68 * quarter_side)
         half_w, half_h = 0.56 * quarter_side, 0.34 * quarter_side
         bx, by = mx - inward[0] * 0.08 * quarter_side, my - inward[1] * 0.08 * quarter_side
-        return (bx - half_w, by - half_h, 2 * half_w, 2 * half_h), number
+        return [(bx - half_w, by - half_h, 2 * half_w, 2 * half_h)], number
     apex = next(p for p in polygon if low < p[0] < high and low < p[1] < high)
     base = [p for p in polygon if p != apex]
     bx, by = (base[0][0] + base[1][0]) / 2, (base[0][1] + base[1][1]) / 2
     axis = ((apex[0] - bx) / quarter_side, (apex[1] - by) / quarter_side)  # unit vector from base to apex
     vertical = axis[0] == 0
     lip = 0.06 * quarter_side
-    depth = (0.5 if vertical else 0.64) * quarter_side
-    span = quarter_side - depth - lip  # half the triangle's width at that depth, less the lip
     number = (bx + axis[0] * 0.82 * quarter_side, by + axis[1] * 0.82 * quarter_side)
-    near = (bx + axis[0] * lip, by + axis[1] * lip)
-    far = (bx + axis[0] * depth, by + axis[1] * depth)
-    if vertical:
-        return (bx - span, min(near[1], far[1]), 2 * span, abs(far[1] - near[1])), number
-    return (min(near[0], far[0]), by - span, abs(far[0] - near[0]), 2 * span), number
+    boxes: list[Box] = []
+    for part in (0.5, 0.38, 0.64, 0.72) if vertical else (0.64, 0.5, 0.4, 0.74):
+        depth = part * quarter_side
+        span = quarter_side - depth - lip  # half the triangle's width at that depth, less the lip
+        near = (bx + axis[0] * lip, by + axis[1] * lip)
+        far = (bx + axis[0] * depth, by + axis[1] * depth)
+        if vertical:
+            boxes.append((bx - span, min(near[1], far[1]), 2 * span, abs(far[1] - near[1])))
+        else:
+            boxes.append((min(near[0], far[0]), by - span, abs(far[0] - near[0]), 2 * span))
+    return boxes, number
 
 
 def _north(figure: Figure, varga: str, language: str, size: float) -> ET.Element:
@@ -308,46 +355,146 @@ def _north(figure: Figure, varga: str, language: str, size: float) -> ET.Element
         sign = (lagna_sign + house - 1) % 12
         _polygon(root, polygon, **{"class": "house", "data-house": str(house),
                                    "fill": "#fbf8f1" if house == 1 else "none"})
-        box, number = _north_box(polygon, margin, size - margin)
+        boxes, number = _north_box(polygon, margin, size - margin)
         _text(root, number[0], number[1] + 0.35 * font, str(sign + 1), font * 0.9,
               **{"text-anchor": "middle", "fill": FAINT, "class": "sign-number"})
-        _fill_box(root, cells[sign], box, font)
+        _fill_box(root, cells[sign], boxes, font, MIN_FONT_480 * size / 480)
     return root
 
 
 # ---- Western wheel ------------------------------------------------------------------------------------------
 
-def _spread(angles: list[float], boxes: list[tuple[float, float]], radius: float, pad: float) -> list[float]:
-    """Angles (radians, screen) moved apart just enough that boxes (width, height) centred on the circle of the
-    given radius do not overlap; neighbours are pushed symmetrically until every gap holds."""
-    count = len(angles)
-    if count < 2:
-        return list(angles)
-    placed = list(angles)
+#: Radii of the wheel as parts of its size: the sign ring, the band that holds the body labels, the aspect circle.
+OUTER, RING, BAND_OUT, BAND_IN, ASPECT = 0.48, 0.40, 0.388, 0.19, 0.17
+#: Type sizes tried for the labels of a crowded sign, as parts of the full size (9 px of 12 at size 480, then
+#: smaller only for a sign that holds most of the chart), and the circles (tiers) its labels may be dealt to.
+LABEL_SCALES = (1.0, 0.9, 0.82, 0.75, 0.66, 0.58)
+MAX_TIERS = 4
+#: Screen angle (radians) between the centres of two labels next in longitude, so that their order shows.
+ORDER_STEP = 0.006
 
-    def needed(first: int, second: int) -> float:
-        middle = (placed[first] + placed[second]) / 2
-        sin, cos = abs(math.sin(middle)), abs(math.cos(middle))
-        across = (boxes[first][0] + boxes[second][0]) / 2 + pad
-        along = (boxes[first][1] + boxes[second][1]) / 2 + pad
-        chord = min(across / sin if sin > 1e-9 else math.inf, along / cos if cos > 1e-9 else math.inf)
-        return 2 * math.asin(min(1.0, chord / (2 * radius)))
 
-    for _ in range(500):
-        moved = False
-        order = sorted(range(count), key=lambda index: placed[index] % (2 * math.pi))
-        for position in range(count):
-            first, second = order[position], order[(position + 1) % count]
-            gap = (placed[second] - placed[first]) % (2 * math.pi)
-            want = needed(first, second)
-            if gap < want - 1e-9:
-                push = (want - gap) / 2 + 1e-4
-                placed[first] -= push
-                placed[second] += push
-                moved = True
-        if not moved:
-            break
-    return placed
+@dataclass(frozen=True)
+class _Wheel:
+    centre: float
+    size: float
+    ascendant: float  # degrees of the chart's zodiac drawn at 9 o'clock
+
+    def angle(self, longitude: float) -> float:
+        """Screen angle in radians (anticlockwise from 3 o'clock, y up) of a longitude."""
+        return math.radians(180.0 + longitude - self.ascendant)
+
+    def point(self, phi: float, radius: float) -> tuple[float, float]:
+        return self.centre + radius * math.cos(phi), self.centre - radius * math.sin(phi)
+
+    def box(self, phi: float, radius: float, extent: tuple[float, float]) -> tuple[float, float, float, float]:
+        x, y = self.point(phi, radius)
+        return x - extent[0] / 2, y - extent[1] / 2, x + extent[0] / 2, y + extent[1] / 2
+
+    def fits(self, box: tuple[float, float, float, float], low: float, high: float) -> bool:
+        """Whether a box lies inside the label band and between the screen angles low < high (a sign's sector)."""
+        left, top, right, bottom = box
+        corners = [(left, top), (right, top), (right, bottom), (left, bottom)]
+        radii = [math.hypot(x - self.centre, y - self.centre) for x, y in corners]
+        nearest = math.hypot(max(left - self.centre, 0.0, self.centre - right),
+                             max(top - self.centre, 0.0, self.centre - bottom))
+        angles = [(math.atan2(self.centre - y, x - self.centre) - low) % (2 * math.pi) for x, y in corners]
+        return (max(radii) <= BAND_OUT * self.size and nearest >= BAND_IN * self.size
+                and max(angles) <= (high - low) % (2 * math.pi))
+
+
+def _gap(wheel: _Wheel, phi: float, radius: float, first: tuple[float, float], second: tuple[float, float],
+         pad: float) -> float:
+    """Screen angle between two label centres on one circle that keeps their boxes (width, height) apart."""
+    sin, cos = abs(math.sin(phi)), abs(math.cos(phi))
+    across = (first[0] + second[0]) / 2 + pad
+    along = (first[1] + second[1]) / 2 + pad
+    chord = min(across / sin if sin > 1e-9 else math.inf, along / cos if cos > 1e-9 else math.inf)
+    return 2 * math.asin(min(1.0, chord / (2 * radius)))
+
+
+def _radius(wheel: _Wheel, phi: float, extent: tuple[float, float], tier: int, tiers: int) -> float:
+    """The radius of a label's centre in tier `tier` of `tiers` (0 outermost): tiers hug the band's edges, one tier
+    runs along the band's middle; NaN where the box cannot fit the band at this angle."""
+    inner, outer = BAND_IN * wheel.size, BAND_OUT * wheel.size
+    cos, sin = abs(math.cos(phi)), abs(math.sin(phi))
+    half_width, half_height = extent[0] / 2 + 0.5, extent[1] / 2 + 0.5
+
+    def farthest(r: float) -> float:
+        return math.hypot(r * cos + half_width, r * sin + half_height)
+
+    def nearest(r: float) -> float:
+        return math.hypot(max(r * cos - half_width, 0.0), max(r * sin - half_height, 0.0))
+
+    low, high = inner, outer  # the largest radius whose farthest corner stays inside the band, by bisection
+    for _ in range(30):
+        middle = (low + high) / 2
+        low, high = (middle, high) if farthest(middle) <= outer else (low, middle)
+    largest = low
+    low, high = inner, outer  # the smallest whose nearest point stays outside the aspect circle
+    for _ in range(30):
+        middle = (low + high) / 2
+        low, high = (low, middle) if nearest(middle) >= inner else (middle, high)
+    smallest = high
+    if smallest > largest or farthest(largest) > outer:
+        return math.nan
+    if tiers == 1:
+        return min(max(0.305 * wheel.size, smallest), largest)
+    return largest - (largest - smallest) * tier / (tiers - 1)
+
+
+def _sign_labels(wheel: _Wheel, ideal: list[float], extents: list[tuple[float, float]], low: float, high: float,
+                 pad: float) -> list[tuple[float, float]] | None:
+    """(screen angle, radius) of each label of one sign (ideal angles in longitude order), kept in that order inside
+    the sector from `low` to `high`: on one circle, else dealt in turn to two or three; None when none fits.
+
+    Each label's window is the range of angles where its box lies inside the sector and the band; the labels are
+    packed as early as the windows, the order and the gaps between neighbours on one circle allow, then moved back
+    towards their bodies as far as those allow."""
+    count = len(ideal)
+    span = (high - low) % (2 * math.pi)
+    steps = [span * k / 200 for k in range(201)]
+    wanted = [min(max((phi - low) % (2 * math.pi), 0.0), span) for phi in ideal]
+    for tiers in range(1, MAX_TIERS + 1):
+        def radius(index: int, offset: float) -> float:
+            return _radius(wheel, low + offset, extents[index], index % tiers, tiers)
+
+        def fits(index: int, offset: float) -> bool:
+            r = radius(index, offset)
+            return not math.isnan(r) and wheel.fits(wheel.box(low + offset, r, extents[index]), low, high)
+
+        def gap(first: int, second: int, offset: float) -> float:
+            return _gap(wheel, low + offset, radius(second, offset), extents[first], extents[second], pad)
+
+        windows: list[tuple[float, float]] = []
+        for index in range(count):
+            inside = [offset for offset in steps if fits(index, offset)]
+            if not inside:
+                break
+            windows.append((inside[0], inside[-1]))
+        if len(windows) < count:
+            continue
+        earliest: list[float] = []
+        for index, (start, _) in enumerate(windows):
+            position = max([start] + [before + ORDER_STEP for before in earliest[index - 1:index]])
+            if index >= tiers:
+                position = max(position, earliest[index - tiers] + gap(index - tiers, index, position))
+            earliest.append(position)
+        if any(position > window[1] for position, window in zip(earliest, windows)):
+            continue
+        offsets = list(earliest)
+        for index in range(count - 1, -1, -1):
+            position = min(max(wanted[index], earliest[index]), windows[index][1])
+            if index + 1 < count:
+                position = min(position, offsets[index + 1] - ORDER_STEP)
+            if index + tiers < count:
+                position = min(position, offsets[index + tiers] - gap(index, index + tiers, offsets[index + tiers]))
+            offsets[index] = max(position, earliest[index])
+        placed = [(low + offsets[index], radius(index, offsets[index])) for index in range(count)]
+        boxes = [wheel.box(phi, r, extent) for (phi, r), extent in zip(placed, extents)]
+        if all(fits(index, offsets[index]) for index in range(count)) and not _overlaps(boxes):
+            return placed
+    return None
 
 
 def _overlaps(boxes: list[tuple[float, float, float, float]]) -> bool:
@@ -355,19 +502,40 @@ def _overlaps(boxes: list[tuple[float, float, float, float]]) -> bool:
                for i, a in enumerate(boxes) for b in boxes[i + 1:])
 
 
+def _layout(wheel: _Wheel, bodies: Sequence[BodyPoint], texts: list[str], font: float
+            ) -> list[tuple[float, float, float]]:
+    """Where each body label goes (screen angle, radius) and its type size: every label inside its sign's sector
+    and the label band, in longitude order, on as few circles as hold them at the largest type that fits."""
+    spots: list[tuple[float, float, float]] = [(wheel.angle(body.longitude), 0.305 * wheel.size, font * 0.75)
+                                               for body in bodies]  # kept only where no layout fits a sign
+    for sign in range(12):
+        members = sorted((index for index, body in enumerate(bodies) if int(body.longitude // 30) % 12 == sign),
+                         key=lambda index: bodies[index].longitude)
+        if not members:
+            continue
+        low, high = wheel.angle(sign * 30.0 + 0.3), wheel.angle(sign * 30.0 + 29.7)
+        for scale in LABEL_SCALES:
+            size = font * scale
+            extents = [(text_width(texts[index], size), 1.5 * size) for index in members]
+            found = _sign_labels(wheel, [wheel.angle(bodies[index].longitude) for index in members], extents, low,
+                                 high, 0.12 * size)
+            if found is not None:
+                for index, (phi, radius) in zip(members, found):
+                    spots[index] = (phi, radius, size)
+                break
+    return spots
+
+
 def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
     root = _svg(size, "Western wheel")
     centre = size / 2
-    outer, ring, aspect_radius = 0.48 * size, 0.40 * size, 0.20 * size
+    outer, ring, aspect_radius = OUTER * size, RING * size, ASPECT * size
     font = size / 40
-    ascendant = figure.cusps[0]
+    wheel = _Wheel(centre, size, figure.lagna)
+    angle = wheel.angle
 
-    def angle(longitude: float) -> float:  # screen angle, radians: ascendant at 9 o'clock, anticlockwise
-        return math.radians(180.0 + longitude - ascendant)
-
-    def point(longitude_or_angle: float, radius: float, is_angle: bool = False) -> tuple[float, float]:
-        phi = longitude_or_angle if is_angle else angle(longitude_or_angle)
-        return centre + radius * math.cos(phi), centre - radius * math.sin(phi)
+    def point(longitude: float, radius: float) -> tuple[float, float]:
+        return wheel.point(angle(longitude), radius)
 
     for sign in range(12):
         start, end = sign * 30.0, sign * 30.0 + 30.0
@@ -378,7 +546,7 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
         ET.SubElement(root, "path", {"d": path, "fill": "#f4f1ea" if sign % 2 else "#fbf8f1", "stroke": GRID,
                                      "stroke-width": "1", "class": "sign", "data-sign": str(sign)})
         middle = angle(start + 15.0)
-        x, y = point(middle, (outer + ring) / 2, True)
+        x, y = wheel.point(middle, (outer + ring) / 2)
         rotation = 90.0 - math.degrees(middle)
         rotation = (rotation + 180.0) % 360.0 - 180.0
         if rotation > 90.0 or rotation < -90.0:
@@ -388,52 +556,62 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
                  "transform": f"rotate({_n(rotation)} {_n(x)} {_n(y)})"})
     ET.SubElement(root, "circle", {"cx": _n(centre), "cy": _n(centre), "r": _n(aspect_radius), "fill": "none",
                                    "stroke": FAINT, "stroke-width": "1"})
+    # house cusps as ticks at the ring and at the aspect circle, so that no line crosses the labels' band
     for house, cusp in enumerate(figure.cusps, start=1):
         angular = house in (1, 4, 7, 10)
-        (x1, y1), (x2, y2) = point(cusp, ring), point(cusp, aspect_radius)
-        _line(root, x1, y1, x2, y2, INK if angular else FAINT, 2.0 if angular else 0.8)
+        colour, stroke = (INK, 2.0) if angular else (FAINT, 0.8)
+        for inner_end, outer_end in ((BAND_OUT, RING), (ASPECT, BAND_IN)):
+            (x1, y1), (x2, y2) = point(cusp, outer_end * size), point(cusp, inner_end * size)
+            _line(root, x1, y1, x2, y2, colour, stroke)
         following = figure.cusps[house % 12]
-        middle = cusp + ((following - cusp) % 360.0) / 2
-        x, y = point(middle, aspect_radius + 0.018 * size)
-        _text(root, x, y + 0.3 * font, str(house), font * 0.75,
+        middle_longitude = cusp + ((following - cusp) % 360.0) / 2
+        x, y = point(middle_longitude, aspect_radius - 0.022 * size)
+        _text(root, x, y + 0.3 * font, str(house), font * 0.7,
               **{"text-anchor": "middle", "fill": FAINT, "class": "house-number"})
-    # the ascendant's word just inside the aspect circle, above its line, clear of the body labels
-    _text(root, centre - aspect_radius + 0.012 * size, centre - 0.4 * font, LAGNA_WORD[language], font * 0.8,
-          **{"fill": INK, "font-weight": "bold", "class": "ascendant", "stroke": "#ffffff",
-             "stroke-width": _n(0.25 * font), "paint-order": "stroke"})
-    for first, second, kind in figure.aspects:
-        colour = ASPECT_COLOURS.get(kind)
-        if colour is None:
+    # the horizon and the meridian through the aspect circle, with the ascendant's and midheaven's degrees
+    axes: list[tuple[float, str, str]] = [(figure.lagna, LAGNA_WORD[language], "ascendant")]
+    if figure.mc is not None:
+        axes.append((figure.mc, "MC", "midheaven"))
+    for longitude, word, kind in axes:
+        (x1, y1), (x2, y2) = point(longitude, aspect_radius), point(longitude + 180.0, aspect_radius)
+        _line(root, x1, y1, x2, y2, INK, 1.2)
+        (x1, y1), (x2, y2) = point(longitude, RING * size), point(longitude, BAND_OUT * size)
+        _line(root, x1, y1, x2, y2, INK, 2.5)
+        degree = longitude % 30.0
+        minutes = int(round(degree * 60))
+        text = f"{word} {minutes // 60}°{minutes % 60:02d}′"
+        x, y = point(longitude, aspect_radius - 0.015 * size)
+        phi = angle(longitude)
+        anchor = "start" if math.cos(phi) < -0.3 else "end" if math.cos(phi) > 0.3 else "middle"
+        shift = 0.9 * font if math.sin(phi) > 0.3 else -0.1 * font if math.sin(phi) < -0.3 else -0.4 * font
+        _text(root, x, y + shift, text, font * 0.8,
+              **{"fill": INK, "font-weight": "bold", "class": kind, "text-anchor": anchor, "stroke": "#ffffff",
+                 "stroke-width": _n(0.25 * font), "paint-order": "stroke"})
+    for first, second, aspect_kind in figure.aspects:
+        aspect_colour = ASPECT_COLOURS.get(aspect_kind)
+        if aspect_colour is None:
             continue
         (x1, y1) = point(figure.bodies[first].longitude, aspect_radius)
         (x2, y2) = point(figure.bodies[second].longitude, aspect_radius)
-        _line(root, x1, y1, x2, y2, colour, 1.0)
+        _line(root, x1, y1, x2, y2, aspect_colour, 1.0)
 
     shorts = short_names(language)
     texts = [_label(shorts[body.planet], body.longitude % 30, body.retrograde, language) for body in figure.bodies]
-    label_radius = 0.315 * size
-    pad = 0.15 * font
-    for _ in range(8):
-        sizes = [(text_width(text, font), 1.5 * font) for text in texts]
-        spread = _spread([angle(body.longitude) for body in figure.bodies], sizes, label_radius, pad)
-        centres = [point(phi, label_radius, True) for phi in spread]
-        boxes = [(x - w / 2, y - h / 2, x + w / 2, y + h / 2) for (x, y), (w, h) in zip(centres, sizes)]
-        if not _overlaps(boxes):
-            break
-        pad *= 1.6
-    for body, text, phi, (x, y) in zip(figure.bodies, texts, spread, centres):
-        (tx1, ty1), (tx2, ty2) = point(body.longitude, ring), point(body.longitude, ring - 0.03 * size)
+    for body, text, (phi, radius, label_font) in zip(figure.bodies, texts, _layout(wheel, figure.bodies, texts, font)):
+        (tx1, ty1), (tx2, ty2) = point(body.longitude, ring), point(body.longitude, BAND_OUT * size)
         _line(root, tx1, ty1, tx2, ty2, INK, 1.5)
-        width, height = text_width(text, font), 1.5 * font
+        width, height = text_width(text, label_font), 1.5 * label_font
         cos, sin = abs(math.cos(phi)), abs(math.sin(phi))
         reach = min(width / 2 / cos if cos > 1e-9 else math.inf, height / 2 / sin if sin > 1e-9 else math.inf)
-        lx, ly = point(phi, label_radius + reach + 0.004 * size, True)
-        _line(root, tx2, ty2, lx, ly, FAINT, 0.6)
+        lx, ly = wheel.point(phi, radius + reach)
+        if math.hypot(lx - tx2, ly - ty2) > 0.004 * size:
+            _line(root, tx2, ty2, lx, ly, FAINT, 0.6)
         ax, ay = point(body.longitude, aspect_radius)
         ET.SubElement(root, "circle", {"cx": _n(ax), "cy": _n(ay), "r": _n(0.006 * size), "fill": INK})
-        _text(root, x, y + 0.35 * font, text, font,
+        x, y = wheel.point(phi, radius)
+        _text(root, x, y + 0.35 * label_font, text, label_font,
               **{"text-anchor": "middle", "fill": INK, "class": "body", "data-planet": str(body.planet),
-                 "stroke": "#ffffff", "stroke-width": _n(0.25 * font), "paint-order": "stroke"})  # a halo over lines
+                 "stroke": "#ffffff", "stroke-width": _n(0.25 * label_font), "paint-order": "stroke"})
     return root
 
 

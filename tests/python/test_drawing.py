@@ -8,6 +8,7 @@ import re
 import shutil
 import subprocess
 import sys
+import dataclasses
 import xml.etree.ElementTree as ET
 from datetime import datetime, timedelta, timezone
 
@@ -16,7 +17,7 @@ import zentaric
 
 from zentaric_chart import Birth, natal
 from zentaric_chart._names import LANGUAGES
-from zentaric_chart.drawing import text_width
+from zentaric_chart.drawing import BAND_IN, BAND_OUT, MIN_FONT_480, text_width
 from zentaric_chart.vargas import VARGA_CODES
 
 SVG = "{http://www.w3.org/2000/svg}"
@@ -26,6 +27,24 @@ CHARTS = {
     "delhi-1990": natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")),
     "melbourne-1968": natal(Birth("1968-05-28 11:00", -37.8136, 144.9631, tz="Australia/Melbourne")),
 }
+
+
+
+def crowded(chart, longitudes, lagna=None):
+    """The chart with its bodies moved to `longitudes` (Sun .. Ketu) and its lagna to `lagna`."""
+    bodies = tuple(dataclasses.replace(body, longitude=longitude, sign_index=int(longitude // 30),
+                                       degree=longitude % 30) for body, longitude in zip(chart.bodies, longitudes))
+    chart = dataclasses.replace(chart, bodies=bodies)
+    if lagna is not None:
+        chart = dataclasses.replace(chart, lagna=dataclasses.replace(chart.lagna, longitude=lagna,
+                                                                     sign_index=int(lagna // 30), degree=lagna % 30))
+    return chart
+
+
+# Eight bodies in two signs, the horizon through the fuller one (the wheel once lost the order and the sectors
+# there, and the horizon struck a label); the same bodies in one North Indian triangle (8 labels at 6.5 px).
+CHARTS["crowded"] = crowded(CHARTS["delhi-1990"], [1.5, 4.0, 9.2, 14.0, 9.8, 31.0, 38.0, 44.0, 224.0], 8.0)
+CHARTS["crowded-triangle"] = crowded(CHARTS["delhi-1990"], [31.5, 34.0, 39.2, 44.0, 39.8, 51.0, 58.0, 54.0, 234.0])
 
 
 def labels(svg):
@@ -97,12 +116,54 @@ def overlapping(boxes):
             if a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]]
 
 
-@pytest.mark.parametrize("name", CHARTS)
+def wheel_faults(chart, boxes, size=480):
+    """Wheel labels outside their sign's sector or the label band (which no axis or cusp line crosses), out of
+    longitude order within a sign, or on top of each other."""
+    centre, faults, spots = size / 2, [], {}
+
+    def longitude(x, y):
+        return (math.degrees(math.atan2(centre - y, x - centre)) - 180 + chart.lagna.longitude) % 360
+
+    for planet, (left, top, right, bottom) in boxes:
+        body = chart.body(zentaric.planet_name(planet))
+        corners = [(left, top), (right, top), (right, bottom), (left, bottom)]
+        if not all((longitude(x, y) - 30 * body.sign_index) % 360 < 30 for x, y in corners):
+            faults.append((body.name, "leaves its sign"))
+        far = max(math.hypot(x - centre, y - centre) for x, y in corners)
+        near = math.hypot(max(left - centre, 0, centre - right), max(top - centre, 0, centre - bottom))
+        if far > BAND_OUT * size + 1 or near < BAND_IN * size - 1:
+            faults.append((body.name, "leaves the band"))
+        spots.setdefault(body.sign_index, []).append(
+            (body.longitude, (longitude((left + right) / 2, (top + bottom) / 2) - 30 * body.sign_index) % 360))
+    for sign, found in spots.items():
+        placed = [angle for _, angle in sorted(found)]
+        if any(later < earlier - 0.1 for earlier, later in zip(placed, placed[1:])):  # degrees
+            faults.append((sign, "out of order"))
+    return faults + overlapping([box for _, box in boxes])
+
+
+@pytest.mark.parametrize("name", [name for name in CHARTS if name != "crowded-triangle"])  # 8 in one sign: open
 @pytest.mark.parametrize("language", ["en", "hi", "ta"])
-def test_wheel_labels_never_overlap(name, language):
+def test_wheel_labels_keep_their_sign_their_order_and_clear_of_the_axes(name, language):
     found = labels(CHARTS[name].svg(style="wheel", language=language))
     assert sorted(planet for planet, _ in found) == list(range(9))
-    assert overlapping([box for _, box in found]) == []
+    assert wheel_faults(CHARTS[name], [(planet, box) for planet, box in found if planet >= 0]) == []
+
+
+def test_wheel_shows_the_ascendant_and_midheaven_at_their_degrees():
+    chart = CHARTS["delhi-1990"]  # Placidus: the ascendant is not a sign's start (it once sat at Virgo 0°)
+    texts = {t.get("class"): t.text for t in ET.fromstring(chart.svg(style="wheel")).iter(SVG + "text")}
+    for kind, degrees in (("ascendant", chart.lagna.degree), ("midheaven", chart.houses.mc_sidereal % 30)):
+        minutes = round(degrees * 60)
+        assert texts[kind].endswith(f" {minutes // 60}°{minutes % 60:02d}′")
+
+
+@pytest.mark.parametrize("language", ["en", "hi", "ta"])
+@pytest.mark.parametrize("style", ["north", "south"])
+def test_a_crowded_cell_keeps_its_labels_readable(style, language):
+    svg = CHARTS["crowded-triangle"].svg(style=style, language=language)
+    sizes = [float(t.get("font-size")) for t in ET.fromstring(svg).iter(SVG + "text") if t.get("class") == "body"]
+    assert min(sizes) >= MIN_FONT_480
 
 
 @pytest.mark.parametrize("options", [{"style": "east"}, {"style": "wheel", "varga": "d9"}, {"varga": "navamsa"},
@@ -125,8 +186,10 @@ def test_command_line_writes_the_drawing(tmp_path):
 
 BROWSER = shutil.which("chromium")
 SIZE = 480
-SHOWN = [(style, language, "d1") for style in ("south", "north", "wheel") for language in ("en", "hi")] + [
-    (("south", "north")[k % 2], "en", varga) for k, varga in enumerate(VARGA_CODES[1:])]  # every varga
+SHOWN = [("delhi-1990", style, language, "d1") for style in ("south", "north", "wheel") for language in ("en", "hi")]
+SHOWN += [("delhi-1990", ("south", "north")[k % 2], "en", varga) for k, varga in enumerate(VARGA_CODES[1:])]
+SHOWN += [(name, style, language, "d1") for language in ("en", "hi", "ta")
+          for name, style in (("crowded", "wheel"), ("crowded-triangle", "north"))]
 MEASURE = """<script>
 document.body.dataset.boxes = JSON.stringify([...document.querySelectorAll('svg')].map(svg =>
   [...svg.querySelectorAll('text.body, text.lagna')].map(t => {
@@ -149,8 +212,8 @@ def browser_page(tmp_path_factory):
     boxes."""
     if BROWSER is None:
         pytest.skip("chromium is not installed (make test-deps installs it)")
-    svgs = [CHARTS["delhi-1990"].svg(style=style, varga=varga, language=language, size=SIZE)
-            for style, language, varga in SHOWN]
+    svgs = [CHARTS[name].svg(style=style, varga=varga, language=language, size=SIZE)
+            for name, style, language, varga in SHOWN]
     tiles = "".join(f'<div style="position:absolute;left:{i * SIZE}px;top:0">{svg}</div>' for i, svg in enumerate(svgs))
     page = tmp_path_factory.mktemp("browser") / "charts.html"
     page.write_text(f'<!DOCTYPE html><html><head><meta charset="utf-8"></head><body style="margin:0">{tiles}'
@@ -161,7 +224,7 @@ def browser_page(tmp_path_factory):
     return svgs, png, boxes
 
 
-@pytest.mark.parametrize("index", range(len(SHOWN)), ids=[f"{s}-{lang}-{varga}" for s, lang, varga in SHOWN])
+@pytest.mark.parametrize("index", range(len(SHOWN)), ids=[f"{n}-{s}-{lang}-{v}" for n, s, lang, v in SHOWN])
 def test_browser_draws_each_style_with_labels_in_place(browser_page, index):
     from PIL import Image
     svgs, png, boxes = browser_page
@@ -171,10 +234,11 @@ def test_browser_draws_each_style_with_labels_in_place(browser_page, index):
     assert right - left > 0.8 * SIZE and bottom - top > 0.8 * SIZE  # not blank: lines over the whole square
     assert 0.01 < ink.histogram()[255] / SIZE ** 2 < 0.5
     measured = [(planet, tuple(box)) for planet, box in boxes[index]]  # the browser's own text boxes
-    if SHOWN[index][0] == "wheel":
-        assert overlapping([box for _, box in measured]) == []
+    name, style, _, varga = SHOWN[index]
+    if style == "wheel":
+        assert wheel_faults(CHARTS[name], [(planet, box) for planet, box in measured if planet >= 0]) == []
     else:
-        check_cells(CHARTS["delhi-1990"], SHOWN[index][0], SHOWN[index][2], svgs[index], measured)
+        check_cells(CHARTS[name], style, varga, svgs[index], measured)
 
 
 @pytest.mark.parametrize("language", LANGUAGES)
