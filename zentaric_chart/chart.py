@@ -295,7 +295,7 @@ class Chart:
     def _day_readings(self, plain: Any) -> dict[str, Any]:
         """The special lagnas and upagrahas for to_dict; none where the Sun does not rise and set that day."""
         try:
-            special, upagrahas = self.special_lagnas(), self.upagrahas()
+            special, upagrahas = lagnas.day_readings(self)
         except ValueError:
             return {"special_lagnas": None, "upagrahas": None}
         fields = {key: value.isoformat() if isinstance(value, datetime) else value

@@ -52,7 +52,22 @@ def _placement(chart: Chart, longitude: float) -> Placement:
 def special_lagnas(chart: Chart, convention: str = "hindu") -> SpecialLagnas:
     """The special lagnas, with the sunrise by `convention` ("hindu": the disc's centre on the geometric horizon,
     as the panchanga takes it; "civil": the upper limb through refraction)."""
+    return _special(chart, _day(chart, convention))
+
+
+def upagrahas(chart: Chart, convention: str = "hindu") -> dict[str, Placement]:
+    """Gulika and Mandi (the lagna at the start and the middle of Saturn's eighth of the day or night) and Dhuma,
+    Vyatipata, Parivesha, Indrachapa and Upaketu (from the Sun's longitude)."""
+    return _upagrahas(chart, _day(chart, convention))
+
+
+def day_readings(chart: Chart, convention: str = "hindu") -> tuple[SpecialLagnas, dict[str, Placement]]:
+    """The special lagnas and the upagrahas from one search of the day."""
     day = _day(chart, convention)
+    return _special(chart, day), _upagrahas(chart, day)
+
+
+def _special(chart: Chart, day: Mapping[str, Any]) -> SpecialLagnas:
     return SpecialLagnas(
         bhava=_placement(chart, day["bhava_lagna"]), hora=_placement(chart, day["hora_lagna"]),
         ghati=_placement(chart, day["ghati_lagna"]), sunrise=from_julian_day(day["sunrise"]),
@@ -60,8 +75,5 @@ def special_lagnas(chart: Chart, convention: str = "hindu") -> SpecialLagnas:
         weekday=day["weekday"], night=day["night"])
 
 
-def upagrahas(chart: Chart, convention: str = "hindu") -> dict[str, Placement]:
-    """Gulika and Mandi (the lagna at the start and the middle of Saturn's eighth of the day or night) and Dhuma,
-    Vyatipata, Parivesha, Indrachapa and Upaketu (from the Sun's longitude)."""
-    day = _day(chart, convention)
+def _upagrahas(chart: Chart, day: Mapping[str, Any]) -> dict[str, Placement]:
     return {name: _placement(chart, day[name.lower()]) for name in UPAGRAHAS}

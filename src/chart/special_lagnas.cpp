@@ -31,11 +31,11 @@ Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude
     if (!zodiac) return zodiac.error();
     const Result<moments::HorizonConvention> horizon = moments::parse_horizon_convention(convention);
     if (!horizon) return horizon.error();
-    // Two days either side hold the sunrise before the birth and the sunset and sunrise after it wherever the Sun
-    // rises and sets daily.
+    // A day and a half either side holds the sunrise before the birth and the sunset and sunrise after it wherever
+    // the Sun rises and sets daily (sunrise follows sunrise within a day and some minutes outside the polar circles).
     const Result<moments::HorizonEvents> found = moments::find_rise_set(
-        moments::MomentBody::Sun, moments::Observer{latitude, longitude, 0.0}, horizon.value(), jd_ut - 2.0,
-        jd_ut + 2.0);
+        moments::MomentBody::Sun, moments::Observer{latitude, longitude, 0.0}, horizon.value(), jd_ut - 1.5,
+        jd_ut + 1.5);
     if (!found) return found.error();
     double sunrise = NAN, sunset = NAN, next_sunrise = NAN;
     for (const moments::HorizonEvent& event : found.value().events) {
