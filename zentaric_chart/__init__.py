@@ -10,7 +10,7 @@
 Only the module's public functions are used; every number comes from it.
 """
 from zentaric_chart._names import UnknownName
-from zentaric_chart.batch import charts_frame, charts_meta
+from zentaric_chart.batch import charts_frame, charts_meta, timeline_frame
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, Placement, natal
 from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Dashas, Period, dasha, dasha_at
@@ -26,4 +26,5 @@ __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellat
            "Match", "Period", "Place", "Placement", "RiseSet", "UnknownName", "Yoga", "charts_frame", "charts_meta",
            "crossings", "dasha", "dasha_at", "events", "from_julian_day", "julian_day", "manglik", "manglik_match",
            "match", "match_frame", "natal", "rise_set", "rise_sets",
-           "Interval", "Limb", "Masa", "Name", "Panchanga", "panchanga", "panchanga_range", "panchanga_frame"]
+           "Interval", "Limb", "Masa", "Name", "Panchanga", "panchanga", "panchanga_range", "panchanga_frame",
+           "timeline_frame"]

@@ -31,7 +31,7 @@ import types
 import warnings
 from collections.abc import Callable, Mapping, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
-from datetime import UTC, datetime, timedelta
+from datetime import UTC, date, datetime, timedelta
 from typing import Any
 
 import zentaric
@@ -616,3 +616,22 @@ def _write_json(frame: Any, path: str) -> None:
         for start in range(0, len(frame), JSON_RECORDS_PER_PIECE):
             output.write((b"," if start else b"") + piece(frame.iloc[start:start + JSON_RECORDS_PER_PIECE])[1:-1])
         output.write(b"]")
+
+
+#: The kinds of `TimelineEvent`, in the order the `kind` column's categories take.
+TIMELINE_KINDS: tuple[str, ...] = ("dasha", "ingress", "station", "sade_sati", "transit")
+
+
+def timeline_frame(birth: Birth, start: datetime | date | str, end: datetime | date | str, levels: int = 2,
+                   ayanamsha: str = "Lahiri", system: str = "vimshottari") -> Any:
+    """`zentaric_chart.transits.timeline` as a DataFrame: one row per event in time order, with `time` (a UTC
+    timestamp, as in `charts_frame`; `frame.time.dt.tz_convert(birth.zone)` gives the birth's clock), `kind` (a
+    categorical of TIMELINE_KINDS) and `description`. The arguments and their errors are those of `timeline`."""
+    pandas = _pandas()
+    from zentaric_chart.transits import timeline  # charts, dashas and transits: not loaded in pool workers
+    events = timeline(birth, start, end, levels, ayanamsha, system)
+    return pandas.DataFrame({
+        "time": pandas.array([event.time.astimezone(UTC) for event in events], dtype="datetime64[us, UTC]"),
+        "kind": pandas.Categorical([event.kind for event in events], categories=TIMELINE_KINDS),
+        "description": pandas.array([event.description for event in events], dtype=pandas.StringDtype()),
+    })
