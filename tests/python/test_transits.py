@@ -1,6 +1,8 @@
 """Transits: gochara against Phaladeepika's table stated here, Sade Sati boundaries against Saturn's ingresses found
 by bisection on the chart's own positions (the probe), solar and lunar returns, the timeline and its calendar file."""
+import csv
 import ctypes
+import pathlib
 import random
 from datetime import UTC, datetime, timedelta
 
@@ -9,7 +11,7 @@ import pytest
 import zentaric
 
 from conftest import name_table
-from zentaric_chart import Birth, julian_day, natal
+from zentaric_chart import Birth, julian_day, natal, timeline_frame
 from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics
 
 # Phaladeepika ch. 26: favourable house from the Moon -> the house whose occupant obstructs it (vedha).
@@ -88,6 +90,18 @@ def test_returns_come_back_to_the_natal_longitude(probe):
         assert timedelta(0) < moon.moment - (birth.utc + timedelta(days=1000)) < timedelta(days=28)
 
 
+RETURNS = list(csv.DictReader(line for line in (pathlib.Path(__file__).parents[1] / "data" / "returns_swisseph.csv")
+                               .read_text().splitlines() if not line.startswith("#")))
+
+
+def test_tropical_solar_returns_match_swisseph():
+    """tests/data/returns_swisseph.csv (tools/gen_reference_returns.py): pyswisseph's solcross_ut moments."""
+    for row in RETURNS:
+        birth = Birth(row["birth_utc"], 12.97, 77.59, tz="UTC")
+        back = solar_return(birth, int(row["year"]), ayanamsha="Tropical")
+        assert abs(julian_day(back.moment) - float(row["return_jd_ut"])) * 86400 < 10, row
+
+
 def test_timeline_in_order_and_its_calendar_round_trips():
     birth = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
     events = timeline(birth, "2026-01-01", "2036-01-01")
@@ -96,3 +110,8 @@ def test_timeline_in_order_and_its_calendar_round_trips():
     calendar = icalendar.Calendar.from_ical(to_ics(events))
     parsed = [(c.get("dtstart").dt, str(c.get("summary"))) for c in calendar.walk("VEVENT")]
     assert parsed == [(e.time.astimezone(UTC).replace(microsecond=0), e.description) for e in events]
+    pytest.importorskip("pandas")
+    frame = timeline_frame(birth, "2026-01-01", "2036-01-01")
+    assert str(frame.time.dtype) == "datetime64[us, UTC]" and not frame.kind.isna().any()
+    assert [(t.to_pydatetime(), k, d) for t, k, d in frame.itertuples(index=False)] == [
+        (e.time.astimezone(UTC), e.kind, e.description) for e in events]
