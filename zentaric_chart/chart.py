@@ -19,7 +19,7 @@ natal(..., node="true"); Ketu is Rahu + 180°. The other node is not a chart bod
 """
 from __future__ import annotations
 
-from dataclasses import asdict, dataclass
+from dataclasses import asdict, dataclass, replace
 from datetime import datetime
 from collections.abc import Mapping
 from typing import Any, TypeVar
@@ -244,11 +244,16 @@ class Chart:
         return zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute, self.birth.latitude,
                                             self.birth.longitude, self.ayanamsha, self.house_system)
 
-    def svg(self, style: str = "south", varga: str = "d1", language: str | None = None, size: float = 480) -> str:
+    def svg(self, style: str = "south", varga: str = "d1", language: str | None = None, size: float = 480,
+            show: str | None = None) -> str:
         """The chart drawn as self-contained SVG text: style "south" (South Indian), "north" (North Indian) or
         "wheel" (Western); varga any of the sixteen ("d9", "navamsha", ...; south and north); language one of the module's
-        seven (default: the chart's); size in pixels. See `zentaric_chart.drawing`."""
-        return draw(self.figure(), style, varga, self.language if language is None else language, size)
+        seven (default: the chart's); size in pixels; show "sav" puts each sign's sarvashtakavarga bindus in its
+        cell (south, "d1"). See `zentaric_chart.drawing`."""
+        figure = self.figure()
+        if show == "sav":
+            figure = replace(figure, bindus=self.ashtakavarga().sarva)
+        return draw(figure, style, varga, self.language if language is None else language, size, show)
 
     def figure(self) -> Figure:
         """What the drawings show of the chart: its nine bodies, lagna, midheaven, cusps in its own zodiac and

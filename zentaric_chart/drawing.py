@@ -26,6 +26,9 @@ In the square charts a crowded cell sets its labels in as many columns as fit, a
 (in a triangle of the North Indian chart also in a narrower and taller or wider and shorter box); if they still do
 not fit, the degrees are left out.
 
+`show="sav"` (south, birth chart only) writes each sign's sarvashtakavarga bindus (`Figure.bindus`, the sum over
+the seven planets, 337 in all) in bold in the bottom-right corner of its cell, below the labels.
+
 Labels: each body is a short name, its degree within the sign (whole degrees, truncated) and, when retrograde,
 a mark in parentheses: "(R)" in English, the first letter of vakra ("va", व, வ, వ, ವ, ব) in the other
 languages. Short names are the first two letters in the Latin-script languages (English "Su", "Mo", "Ma", …;
@@ -50,6 +53,7 @@ from zentaric_chart import _names
 __all__ = ["BodyPoint", "FONT_FAMILY", "Figure", "STYLES", "draw", "short_names", "text_width"]
 
 STYLES = ("south", "north", "wheel")
+SHOWN = ("sav",)  # what a drawing can add to the grahas: `show`
 FONT_FAMILY = ("'Noto Sans', 'Noto Sans Devanagari', 'Noto Sans Tamil', 'Noto Sans Telugu', "
                "'Noto Sans Kannada', 'Noto Sans Bengali', sans-serif")
 
@@ -83,6 +87,7 @@ class Figure:
     aspects: Sequence[tuple[int, int, str]] = ()
     caption: Sequence[str] = ()
     mc: float | None = None  # the midheaven in the same zodiac
+    bindus: Sequence[int] | None = None  # sarvashtakavarga by sign, Aries..Pisces (for show="sav")
 
 
 # ---- text ---------------------------------------------------------------------------------------------------
@@ -271,7 +276,8 @@ def _caption(parent: ET.Element, centre: tuple[float, float], lines: Sequence[st
 SOUTH_CELLS = ((0, 1), (0, 2), (0, 3), (1, 3), (2, 3), (3, 3), (3, 2), (3, 1), (3, 0), (2, 0), (1, 0), (0, 0))
 
 
-def _south(figure: Figure, varga: str, language: str, size: float) -> ET.Element:
+def _south(figure: Figure, varga: str, language: str, size: float, bindus: Sequence[int] | None = None
+           ) -> ET.Element:
     root = _svg(size, f"South Indian chart {varga.upper()}")
     margin = size * 0.01
     cell = (size - 2 * margin) / 4
@@ -288,8 +294,14 @@ def _south(figure: Figure, varga: str, language: str, size: float) -> ET.Element
               **{"text-anchor": "end", "fill": FAINT, "class": "sign-name"})
         if sign == lagna_sign:
             _line(root, x, y + 0.24 * cell, x + 0.24 * cell, y, INK, 1.5)
-        _fill_box(root, cells[sign], [(x + 0.05 * cell, y + 0.22 * cell, 0.9 * cell, 0.74 * cell)], font,
-                  MIN_FONT_480 * size / 480)
+        low = MIN_FONT_480 * size / 480
+        if bindus is None:
+            _fill_box(root, cells[sign], [(x + 0.05 * cell, y + 0.22 * cell, 0.9 * cell, 0.74 * cell)], font, low)
+            continue
+        _fill_box(root, cells[sign], [(x + 0.05 * cell, y + 0.22 * cell, 0.9 * cell, 0.56 * cell)], font, low)
+        _text(root, x + cell - 0.06 * cell, y + 0.94 * cell, str(bindus[sign]), font * 1.1,
+              **{"text-anchor": "end", "fill": INK, "font-weight": "bold", "class": "bindus",
+                 "data-sign": str(sign)})
     _caption(root, (size / 2, size / 2), [varga.upper(), *figure.caption], font)
     return root
 
@@ -617,10 +629,12 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
 
 # ---- entry point --------------------------------------------------------------------------------------------
 
-def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str = "en", size: float = 480) -> str:
+def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str = "en", size: float = 480,
+         show: str | None = None) -> str:
     """The chart as SVG text: style "south", "north" or "wheel"; varga as `zentaric.compute_varga` names them
     (the wheel only for the birth chart, "d1"); language one of the module's seven; size the picture's side in
-    pixels (the drawing scales with its viewBox)."""
+    pixels (the drawing scales with its viewBox); show None or "sav" (the sarvashtakavarga bindus of
+    `figure.bindus` in each sign, on the south chart of "d1")."""
     if not isinstance(style, str):
         raise TypeError(f"style must be a str, not {type(style).__name__}")
     if style not in STYLES:
@@ -632,12 +646,22 @@ def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str 
     code = LANGUAGE_CODES[_names.language(language).lower()]  # checked by the module, with a suggestion
     _names.varga(varga)  # the module's check of the name, with the closest accepted one
     canonical = _names.varga_code(varga)
+    if show is not None:
+        if not isinstance(show, str):
+            raise TypeError(f"show must be a str or None, not {type(show).__name__}")
+        if show not in SHOWN:
+            raise _names.UnknownName("show", show, SHOWN, _names.closest(show, SHOWN))
+        if style != "south" or canonical != "d1":
+            raise ValueError(f"show={show!r} is drawn on the South Indian birth chart (style 'south', varga 'd1'), "
+                             f"not style {style!r}, varga {varga!r}")
+        if figure.bindus is None or len(figure.bindus) != 12:
+            raise ValueError(f"show={show!r} needs the figure's twelve bindus (Figure.bindus)")
     if style == "wheel":
         if canonical != "d1":
             raise ValueError(f"The wheel draws the birth chart only (varga 'd1'), not {varga!r}")
         root = _wheel(figure, code, size)
     elif style == "south":
-        root = _south(figure, canonical, code, size)
+        root = _south(figure, canonical, code, size, figure.bindus if show == "sav" else None)
     else:
         root = _north(figure, canonical, code, size)
     return ET.tostring(root, encoding="unicode")

@@ -166,7 +166,22 @@ def test_a_crowded_cell_keeps_its_labels_readable(style, language):
     assert min(sizes) >= MIN_FONT_480
 
 
-@pytest.mark.parametrize("options", [{"style": "east"}, {"style": "wheel", "varga": "d9"}, {"varga": "navamsa"},
+@pytest.mark.parametrize("name", CHARTS)
+def test_sarvashtakavarga_bindus_sit_in_their_signs(name):
+    svg = CHARTS[name].svg(show="sav")
+    check_cells(CHARTS[name], "south", "d1", svg, labels(svg))
+    polygons, sarva = cells(svg, "south"), CHARTS[name].ashtakavarga().sarva
+    shown = {int(t.get("data-sign")): (int(t.text), float(t.get("x")), float(t.get("y")), float(t.get("font-size")))
+             for t in ET.fromstring(svg).iter(SVG + "text") if t.get("class") == "bindus"}
+    assert sorted(shown) == list(range(12)) and sum(count for count, *_ in shown.values()) == 337
+    for sign, (count, x, y, size) in shown.items():
+        assert count == sarva[sign] and inside((x, y), polygons[sign])
+        assert all(box[3] < y - 0.95 * size for _, box in labels(svg)
+                   if inside((box[0], box[1]), polygons[sign]))  # below the cell's labels
+
+
+@pytest.mark.parametrize("options", [{"show": "sav", "style": "north"}, {"show": "sav", "varga": "d9"},
+                                     {"show": "shadbala"}, {"style": "east"}, {"style": "wheel", "varga": "d9"}, {"varga": "navamsa"},
                                      {"language": "xx"}])
 def test_unknown_or_impossible_drawing_is_refused(options):
     with pytest.raises(ValueError):
@@ -190,6 +205,7 @@ SHOWN = [("delhi-1990", style, language, "d1") for style in ("south", "north", "
 SHOWN += [("delhi-1990", ("south", "north")[k % 2], "en", varga) for k, varga in enumerate(VARGA_CODES[1:])]
 SHOWN += [(name, style, language, "d1") for language in ("en", "hi", "ta")
           for name, style in (("crowded", "wheel"), ("crowded-triangle", "north"))]
+SHOWN += [("crowded", "south", "hi", "d1+sav")]  # "+sav": with show="sav"
 MEASURE = """<script>
 document.body.dataset.boxes = JSON.stringify([...document.querySelectorAll('svg')].map(svg =>
   [...svg.querySelectorAll('text.body, text.lagna')].map(t => {
@@ -212,8 +228,8 @@ def browser_page(tmp_path_factory):
     boxes."""
     if BROWSER is None:
         pytest.skip("chromium is not installed (make test-deps installs it)")
-    svgs = [CHARTS[name].svg(style=style, varga=varga, language=language, size=SIZE)
-            for name, style, language, varga in SHOWN]
+    svgs = [CHARTS[name].svg(style=style, varga=varga.partition("+")[0], language=language, size=SIZE,
+                             show=varga.partition("+")[2] or None) for name, style, language, varga in SHOWN]
     tiles = "".join(f'<div style="position:absolute;left:{i * SIZE}px;top:0">{svg}</div>' for i, svg in enumerate(svgs))
     page = tmp_path_factory.mktemp("browser") / "charts.html"
     page.write_text(f'<!DOCTYPE html><html><head><meta charset="utf-8"></head><body style="margin:0">{tiles}'
@@ -238,7 +254,7 @@ def test_browser_draws_each_style_with_labels_in_place(browser_page, index):
     if style == "wheel":
         assert wheel_faults(CHARTS[name], [(planet, box) for planet, box in measured if planet >= 0]) == []
     else:
-        check_cells(CHARTS[name], style, varga, svgs[index], measured)
+        check_cells(CHARTS[name], style, varga.partition("+")[0], svgs[index], measured)
 
 
 @pytest.mark.parametrize("language", LANGUAGES)
