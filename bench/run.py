@@ -287,3 +287,5 @@ if __name__ == "__main__":
         from moments import moments_section  # noqa: E402  (bench/moments.py, beside this file)
         moments_section()
         panchanga_section()
+        from strength import strength_section  # noqa: E402  (bench/strength.py, beside this file)
+        strength_section()

@@ -1,0 +1,64 @@
+// Per-call cost of shadbala (Sun..Saturn from one ShadbalaInputs record) and of ashtakavarga (eight signs), over
+// charts whose longitudes change from call to call so that nothing is hoisted out of the loop.
+//   bench_strength [calls]
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "vedic/ashtakavarga.hpp"
+#include "vedic/shadbala.hpp"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Best of seven runs of `calls` calls of `work(i)`, in nanoseconds per call.
+template <class Work>
+double best_per_call_ns(int calls, Work&& work) {
+    double best = 1e300;
+    for (int run = 0; run < 7; ++run) {
+        const auto started = Clock::now();
+        for (int i = 0; i < calls; ++i) work(i);
+        const std::chrono::duration<double, std::nano> elapsed = Clock::now() - started;
+        best = std::min(best, elapsed.count() / calls);
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int calls = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20000;
+    zentaric::ShadbalaInputs in{};
+    in.sidereal = {11, 190, 100, 350, 245, 40, 305, 200, 20};
+    in.ayanamsha = 24;
+    in.lagna = 0;
+    in.mc = 270;
+    in.obliquity = 23.44;
+    in.sunrise = 2451545.0;
+    in.jd_ut = in.jd_tt = in.sunrise + 0.2;
+    in.sunset = in.sunrise + 0.5;
+    in.next_sunrise = in.sunrise + 1.0;
+    in.sun_hour_angle = -18;
+    in.ahargana = 765;
+    double sink = 0;
+    const double shadbala_ns = best_per_call_ns(calls, [&](int i) {
+        zentaric::ShadbalaInputs chart = in;
+        for (double& longitude : chart.sidereal) longitude = std::fmod(longitude + 0.37 * (i % 977), 360.0);
+        chart.lagna = std::fmod(0.91 * (i % 397), 360.0);
+        sink += zentaric::shadbala(chart, zentaric::RequiredStrength::Bphs)[0].total;
+    });
+    const double ashtakavarga_ns = best_per_call_ns(calls * 10, [&](int i) {
+        std::array<std::uint8_t, zentaric::ASHTAKAVARGA_CONTRIBUTORS> signs{};
+        for (std::size_t k = 0; k < signs.size(); ++k) signs[k] = static_cast<std::uint8_t>((i * (k + 5) + k) % 12);
+        sink += zentaric::ashtakavarga(signs).sarva[i % 12];
+    });
+    std::printf("shadbala(ShadbalaInputs)  %9.2f us per call (target <= 50 us)\n", shadbala_ns / 1000);
+    std::printf("ashtakavarga(signs)       %9.3f us per call (target <= 5 us)   [%g]\n", ashtakavarga_ns / 1000,
+                sink > 0 ? 1.0 : 0.0);
+    return 0;
+}
