@@ -54,8 +54,9 @@ int main(int argc, char** argv) {
     });
     const double ashtakavarga_ns = best_per_call_ns(calls * 10, [&](int i) {
         std::array<std::uint8_t, zentaric::ASHTAKAVARGA_CONTRIBUTORS> signs{};
-        for (std::size_t k = 0; k < signs.size(); ++k) signs[k] = static_cast<std::uint8_t>((i * (k + 5) + k) % 12);
-        sink += zentaric::ashtakavarga(signs).sarva[i % 12];
+        const auto step = static_cast<std::size_t>(i);
+        for (std::size_t k = 0; k < signs.size(); ++k) signs[k] = static_cast<std::uint8_t>((step * (k + 5) + k) % 12);
+        sink += zentaric::ashtakavarga(signs).sarva[step % 12];
     });
     std::printf("shadbala(ShadbalaInputs)  %9.2f us per call (target <= 50 us)\n", shadbala_ns / 1000);
     std::printf("ashtakavarga(signs)       %9.3f us per call (target <= 5 us)   [%g]\n", ashtakavarga_ns / 1000,
