@@ -21,7 +21,7 @@ from datetime import UTC, date, datetime, timedelta, tzinfo
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import Place, from_julian_day, julian_day
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, from_julian_day, julian_day
 
 __all__ = ["Event", "Place", "RiseSet", "crossings", "events", "rise_set", "rise_sets"]
 
@@ -74,9 +74,17 @@ def _range(start: object, end: object) -> tuple[float, float, tzinfo]:
     first, last = _instant("start", start), _instant("end", end)
     if last < first:
         raise ValueError(f"end {last.isoformat()} comes before start {first.isoformat()}")
+    for name, moment in (("start", first), ("end", last)):
+        _check_year(name, moment.year)
     zone = first.tzinfo
     assert zone is not None
     return julian_day(first), julian_day(last), zone
+
+
+def _check_year(name: str, year: int) -> None:
+    if not MIN_YEAR <= year <= MAX_YEAR:
+        raise ValueError(f"{name} falls in the year {year}, outside the ephemeris: the accepted range is the years "
+                         f"{MIN_YEAR} to {MAX_YEAR}")
 
 
 def events(start: datetime, end: datetime, kind: str, body: str = "Moon", ayanamsha: str = "Lahiri") -> list[Event]:
@@ -151,6 +159,8 @@ def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
     convention = _names.choice("convention", convention, CONVENTIONS)
     if last < first:
         raise ValueError(f"last {last.isoformat()} comes before first {first.isoformat()}")
+    for name, day in (("first", first), ("last", last)):
+        _check_year(name, day.year)
     days = [first + timedelta(days=k) for k in range((last - first).days + 1)]
     try:
         starts = _midnights(days[0], len(days) + 1, place.zone)
