@@ -66,8 +66,9 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
     } else {
         const Levels levels{0.0, 360.0 / kind_row.divisions};
         if (kind_row.of_moon_and_sun) {
-            found = find_crossings(MoonSunAngle{kind == EventKind::Yoga, ayanamsha}, start, end, plan, levels,
-                                   add_part_change);
+            // The Sun on a grid of half the sampling step: every sample an instant of it.
+            found = find_crossings(GriddedMoonSunAngle(kind == EventKind::Yoga, ayanamsha, start, 0.5 * plan.step_days),
+                                   start, end, plan, levels, add_part_change);
         } else {
             found = find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan, levels, add_part_change);
         }

@@ -14,6 +14,7 @@
 #include "ephemeris/constants.hpp"
 #include "moments/root_search.hpp"
 #include "time/angles.hpp"
+#include "time/delta_t.hpp"
 #include "time/sidereal_time.hpp"
 
 namespace zentaric::moments {
@@ -47,6 +48,7 @@ struct SkyPlace {
     double x, y, z;
     double nutation_longitude;
     double true_obliquity;
+    double jd_tt;
 };
 
 Result<SkyPlace, EphemerisError> sky_place(Body body, double jd_ut) {
@@ -60,7 +62,7 @@ Result<SkyPlace, EphemerisError> sky_place(Body body, double jd_ut) {
     const double ce = std::cos(epsilon), se = std::sin(epsilon);
     // Ecliptic to equator of date: a rotation about x by −ε.
     return SkyPlace{p.distance * cb * cl, p.distance * (cb * sl * ce - sb * se), p.distance * (cb * sl * se + sb * ce),
-                    a.nutation_longitude, epsilon};
+                    a.nutation_longitude, epsilon, a.jd_tt};
 }
 
 // What the convention and the place fix once.
@@ -128,24 +130,24 @@ public:
         return true;
     }
 
+    // The place at a UT instant, interpolated in TT: Delta T moves by a step each month, which the places in UT
+    // carry and the places in TT do not.
     SkyPlace at(double jd_ut) const noexcept {
         const double position = (jd_ut - first_) / step_;
         auto k = static_cast<std::ptrdiff_t>(std::floor(position));
         k = std::clamp<std::ptrdiff_t>(k, 2, static_cast<std::ptrdiff_t>(places_.size()) - 4);
-        const double s = position - static_cast<double>(k);
-        // Lagrange weights of the nodes −2..3 at s: the products of (s − node) over the other nodes, over the
-        // products of the differences of the nodes (−120, 24, −12, 12, −24, 120).
-        static constexpr double DENOMINATOR[6] = {-120.0, 24.0, -12.0, 12.0, -24.0, 120.0};
+        const SkyPlace* node = &places_[static_cast<std::size_t>(k - 2)];
+        const double tt = to_terrestrial_time(jd_ut);
         double w[6];
         for (int j = 0; j < 6; ++j) {
             double weight = 1.0;
             for (int m = 0; m < 6; ++m)
-                if (m != j) weight *= s - (m - 2);
-            w[j] = weight / DENOMINATOR[j];
+                if (m != j) weight *= (tt - node[m].jd_tt) / (node[j].jd_tt - node[m].jd_tt);
+            w[j] = weight;
         }
-        SkyPlace sum{0.0, 0.0, 0.0, 0.0, 0.0};
+        SkyPlace sum{0.0, 0.0, 0.0, 0.0, 0.0, tt};
         for (int j = 0; j < 6; ++j) {
-            const SkyPlace& p = places_[static_cast<std::size_t>(k - 2 + j)];
+            const SkyPlace& p = node[j];
             sum.x += w[j] * p.x;
             sum.y += w[j] * p.y;
             sum.z += w[j] * p.z;
