@@ -52,13 +52,18 @@ def from_julian_day(jd: float) -> datetime:
         jd = math.inf
     if not math.isfinite(jd):
         raise ValueError(f"Julian Day {jd} is not a finite number")
-    days = jd - 2451545.0  # exact for Julian Days of the years 1 to 9999
-    whole = math.floor(days)
     try:
-        # timedelta(days, seconds, microseconds, milliseconds), positional: the cheapest construction
-        return _J2000 + timedelta(whole, 0, 0, round((days - whole) * 86_400_000))
+        return utc_of(jd)
     except OverflowError:
         raise ValueError(f"Julian Day {jd} is outside the datetime range (years 1 to 9999)") from None
+
+
+def utc_of(jd: float) -> datetime:
+    """`from_julian_day` of a finite float the module gave, unchecked (OverflowError outside the years 1 to 9999)."""
+    days = jd - 2451545.0  # exact for Julian Days of the years 1 to 9999
+    whole = math.floor(days)
+    # timedelta(days, seconds, microseconds, milliseconds), positional: the cheapest construction
+    return _J2000 + timedelta(whole, 0, 0, round((days - whole) * 86_400_000))
 
 
 def zone(name: str) -> zoneinfo.ZoneInfo:

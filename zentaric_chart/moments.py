@@ -21,7 +21,7 @@ from datetime import UTC, date, datetime, timedelta, tzinfo
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, from_julian_day, julian_day
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, julian_day, utc_of
 
 __all__ = ["Event", "Place", "RiseSet", "crossings", "events", "rise_set", "rise_sets"]
 
@@ -101,9 +101,9 @@ def events(start: datetime, end: datetime, kind: str, body: str = "Moon", ayanam
     first, last, zone = _range(start, end)
     found = zentaric.find_events(first, last, kind, body, ayanamsha)
     if kind == "station":
-        return [Event(from_julian_day(jd).astimezone(zone), kind, body, _STATIONS[before], _STATIONS[after])
+        return [Event(utc_of(jd).astimezone(zone), kind, body, _STATIONS[before], _STATIONS[after])
                 for jd, before, after in found]
-    return [Event(from_julian_day(jd).astimezone(zone), kind, body, before, after) for jd, before, after in found]
+    return [Event(utc_of(jd).astimezone(zone), kind, body, before, after) for jd, before, after in found]
 
 
 def crossings(body: str, longitude: float, start: datetime, end: datetime,
@@ -113,7 +113,7 @@ def crossings(body: str, longitude: float, start: datetime, end: datetime,
     body = _names.choice("body", body, BODIES)
     ayanamsha = _names.ayanamsha(ayanamsha)
     first, last, zone = _range(start, end)
-    return [from_julian_day(jd).astimezone(zone)
+    return [utc_of(jd).astimezone(zone)
             for jd in zentaric.find_crossings(body, float(longitude), first, last, ayanamsha)]
 
 
@@ -169,22 +169,27 @@ def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
                          "UTC") from None
     found, above = zentaric.rise_set_times(starts[0], starts[-1], place.latitude, place.longitude, place.elevation,
                                            body, convention)
-    result = []
-    index = 0
+    zone, result, index, count = place.zone, [], 0, len(found)
     for k, day in enumerate(days):
-        moments: dict[str, datetime] = {}
-        up_at_start = above
-        while index < len(found) and found[index][0] < starts[k + 1]:
+        end, up_at_start = starts[k + 1], above
+        rise: float | None = None
+        setting: float | None = None
+        transit: float | None = None
+        while index < count and found[index][0] < end:
             jd, what = found[index]
-            moments.setdefault(what, from_julian_day(jd).astimezone(place.zone))
-            if what != "transit":
-                above = what == "rise"
             index += 1
-        always = None
-        if "rise" not in moments and "set" not in moments:
-            always = "above" if up_at_start else "below"
-        result.append(RiseSet(day, body, convention, moments.get("rise"), moments.get("set"), moments.get("transit"),
-                              always))
+            if what == "transit":
+                transit = jd if transit is None else transit
+                continue
+            above = what == "rise"
+            if above:
+                rise = jd if rise is None else rise
+            else:
+                setting = jd if setting is None else setting
+        always = ("above" if up_at_start else "below") if rise is None and setting is None else None
+        result.append(RiseSet(day, body, convention, None if rise is None else utc_of(rise).astimezone(zone),
+                              None if setting is None else utc_of(setting).astimezone(zone),
+                              None if transit is None else utc_of(transit).astimezone(zone), always))
     return result
 
 

@@ -49,6 +49,7 @@ struct SkyPlace {
     double nutation_longitude;
     double true_obliquity;
     double jd_tt;
+    double delta_t_days;  // TT − UT
 };
 
 Result<SkyPlace, EphemerisError> sky_place(Body body, double jd_ut) {
@@ -62,7 +63,7 @@ Result<SkyPlace, EphemerisError> sky_place(Body body, double jd_ut) {
     const double ce = std::cos(epsilon), se = std::sin(epsilon);
     // Ecliptic to equator of date: a rotation about x by −ε.
     return SkyPlace{p.distance * cb * cl, p.distance * (cb * sl * ce - sb * se), p.distance * (cb * sl * se + sb * ce),
-                    a.nutation_longitude, epsilon, a.jd_tt};
+                    a.nutation_longitude, epsilon, a.jd_tt, delta_t(jd_ut) / 86400.0};
 }
 
 // What the convention and the place fix once.
@@ -137,7 +138,10 @@ public:
         auto k = static_cast<std::ptrdiff_t>(std::floor(position));
         k = std::clamp<std::ptrdiff_t>(k, 2, static_cast<std::ptrdiff_t>(places_.size()) - 4);
         const SkyPlace* node = &places_[static_cast<std::size_t>(k - 2)];
-        const double tt = to_terrestrial_time(jd_ut);
+        // Delta T is one value a calendar month: the nodes either side give it unless a month begins between them.
+        const bool between = position >= static_cast<double>(k) && position <= static_cast<double>(k + 1);
+        const double tt = between && node[2].delta_t_days == node[3].delta_t_days ? jd_ut + node[2].delta_t_days
+                                                                                   : to_terrestrial_time(jd_ut);
         double w[6];
         for (int j = 0; j < 6; ++j) {
             double weight = 1.0;
@@ -145,7 +149,7 @@ public:
                 if (m != j) weight *= (tt - node[m].jd_tt) / (node[j].jd_tt - node[m].jd_tt);
             w[j] = weight;
         }
-        SkyPlace sum{0.0, 0.0, 0.0, 0.0, 0.0, tt};
+        SkyPlace sum{0.0, 0.0, 0.0, 0.0, 0.0, tt, 0.0};
         for (int j = 0; j < 6; ++j) {
             const SkyPlace& p = node[j];
             sum.x += w[j] * p.x;
