@@ -175,8 +175,8 @@ def _check(day: object, place: object, convention: str, ayanamsha: str, language
     if convention not in CONVENTIONS:
         raise _names.UnknownName("convention", str(convention), CONVENTIONS, _names.closest(str(convention),
                                                                                            CONVENTIONS))
-    if not MIN_YEAR <= day.year <= MAX_YEAR - 1:
-        raise ValueError(f"day {day.isoformat()} is outside the years {MIN_YEAR} to {MAX_YEAR - 1}")
+    if not MIN_YEAR + 1 <= day.year <= MAX_YEAR - 1:  # the night before the first day and the day after the last
+        raise ValueError(f"day {day.isoformat()} is outside the years {MIN_YEAR + 1} to {MAX_YEAR - 1}")
     return _names.ayanamsha(ayanamsha), _names.language(language)
 
 

@@ -7,11 +7,11 @@ import csv
 import dataclasses
 import io
 import json
-import pathlib
 from datetime import date, datetime, timedelta, tzinfo
 from typing import Any
 
 from zentaric_chart import _names
+from zentaric_chart._files import replacing
 from zentaric_chart.birth import Place, zone
 from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
 from zentaric_chart.panchanga import CONVENTIONS, FLAT_COLUMNS, Limb, Panchanga, flat_row, panchanga_range
@@ -119,7 +119,7 @@ def document(args: argparse.Namespace) -> str:
     except ValueError as error:
         message = str(error)
         option = {"latitude": "--lat", "longitude": "--lon", "elevation": "--elevation"}.get(
-            message.split(" ", 1)[0], "--date")
+            message.split(" ", 1)[0], "--ayanamsha" if "sidereal zodiac" in message else "--date")
         raise UsageError(option, message) from None
     if args.format == "json":
         return json.dumps([_plain(dataclasses.asdict(p)) for p in days], ensure_ascii=False, indent=1)
@@ -143,7 +143,8 @@ def run(args: argparse.Namespace) -> None:
     if args.output is None:
         print(text)
         return
-    try:
-        pathlib.Path(args.output).write_text(text + "\n", encoding="utf-8")
+    try:  # written whole: an interrupt leaves the old file
+        with replacing(args.output) as temporary, open(temporary, "w", encoding="utf-8") as file:
+            file.write(text + "\n")
     except OSError as error:
-        raise UsageError("--output", f"cannot write {args.output}: {error.strerror}") from None
+        raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None
