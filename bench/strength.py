@@ -33,8 +33,8 @@ def pyjhora_shadbala_seconds():
 def strength_section():
     chart = natal(BIRTH)
     ours = best_seconds(chart.shadbala, 200)
+    peer = pyjhora_shadbala_seconds()  # before printing: pyjhora writes to stdout as it is imported
     print(f"Chart.shadbala() {ours * 1e6:10.1f} us", end="")
-    peer = pyjhora_shadbala_seconds()
     if peer is None:
         print("   (pyjhora not installed: no reference)")
     else:
