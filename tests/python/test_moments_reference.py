@@ -28,8 +28,9 @@ def report(differences, tolerance):
     assert largest <= tolerance
 
 
-# Measured: hindu Sun 300 cases, largest 0.31 s, median 0.06 s; civil Sun 300, largest 2.5 s, median 0.27 s; civil
-# Moon 200, largest 3.4 s, median 0.8 s (the Moshier ephemeris and the two refraction models part that far).
+# Measured: hindu Sun 300 cases, largest 0.22 s, median 0.03 s; civil Sun 300, largest 4.96 s, median 1.98 s; civil
+# Moon 200, largest 7.66 s, median 2.14 s. The civil events sit about 1.7 s / cos(latitude) outside the reference's
+# (rises earlier, sets later): its horizon refraction at 1013.25 hPa and 15 °C is about 0.4' short of the 34' used here.
 @pytest.mark.parametrize("convention, body, tolerance", [(0, 0, 2.0), (1, 0, 5.0), (1, 1, 10.0)],
                          ids=["hindu-sun", "civil-sun", "civil-moon"])
 def test_rise_and_set_agree_with_the_swiss_ephemeris(convention, body, tolerance):
@@ -46,8 +47,8 @@ def test_rise_and_set_agree_with_the_swiss_ephemeris(convention, body, tolerance
     report(differences, tolerance)
 
 
-# Measured: Moon tithi 61 cases, largest 0.45 s, median 0.13 s; nakshatra 56, 0.52 s, 0.15 s; yoga 64, 0.5 s, 0.15 s;
-# sign 45, 0.47 s, 0.13 s; Sun sign 41, 4.6 s, 1.5 s; stations 83, 49 s, 7 s.
+# Measured: tithi 61 cases, largest 0.64 s, median 0.19 s; nakshatra 56, 0.60 s, 0.17 s; yoga 64, 0.72 s, 0.25 s;
+# the Moon's sign 45, 0.51 s, 0.19 s; the Sun's sign 41, 2.76 s, 2.26 s; stations of Mercury..Saturn 83, 11.2 s, 0.25 s.
 @pytest.mark.parametrize("kind, body, tolerance", [(2, 1, 2.0), (1, 1, 2.0), (3, 1, 2.0), (0, 1, 2.0), (0, 0, 10.0),
                                                    (5, None, 120.0)],
                          ids=["tithi", "nakshatra", "yoga", "moon-sign", "sankranti", "station"])
