@@ -29,8 +29,9 @@ def report(differences, tolerance):
 
 
 # Measured: hindu Sun 300 cases, largest 0.22 s, median 0.03 s; civil Sun 300, largest 4.96 s, median 1.98 s; civil
-# Moon 200, largest 7.66 s, median 2.14 s. The civil events sit about 1.7 s / cos(latitude) outside the reference's
-# (rises earlier, sets later): its horizon refraction at 1013.25 hPa and 15 °C is about 0.4' short of the 34' used here.
+# Moon 200, largest 7.66 s, median 2.14 s. The civil events sit about 1.7 s / cos(latitude) outside the
+# reference's (rises earlier, sets later): its horizon refraction at 1013.25 hPa and 15 °C is about 0.4' short of
+# the 34' used here.
 @pytest.mark.parametrize("convention, body, tolerance", [(0, 0, 2.0), (1, 0, 5.0), (1, 1, 10.0)],
                          ids=["hindu-sun", "civil-sun", "civil-moon"])
 def test_rise_and_set_agree_with_the_swiss_ephemeris(convention, body, tolerance):
