@@ -19,6 +19,9 @@ from zentaric_chart.matching import (Cancellation, Dosha, Koota, Manglik, Mangli
 from zentaric_chart.moments import Event, RiseSet, crossings, events, rise_set, rise_sets
 from zentaric_chart.panchanga import Interval, Limb, Masa, Name, Panchanga, panchanga, panchanga_range
 from zentaric_chart.panchanga_frame import panchanga_frame
+from zentaric_chart.strength import Ashtakavarga, BhavaBala, Shadbala
+from zentaric_chart.transits import (Phase, Return, TimelineEvent, Transit, Transits, lunar_return, sade_sati,
+                                     solar_return, timeline, to_ics, transits)
 from zentaric_chart.yogas import Yoga
 
 __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellation", "Chart", "Dashas", "Dosha",
@@ -27,4 +30,5 @@ __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellat
            "crossings", "dasha", "dasha_at", "events", "from_julian_day", "julian_day", "manglik", "manglik_match",
            "match", "match_frame", "natal", "rise_set", "rise_sets",
            "Interval", "Limb", "Masa", "Name", "Panchanga", "panchanga", "panchanga_range", "panchanga_frame",
-           "timeline_frame"]
+           "timeline_frame", "Ashtakavarga", "BhavaBala", "Shadbala", "Phase", "Return", "TimelineEvent", "Transit",
+           "Transits", "lunar_return", "sade_sati", "solar_return", "timeline", "to_ics", "transits"]
