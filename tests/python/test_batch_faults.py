@@ -74,14 +74,17 @@ def test_an_interrupted_write_leaves_the_old_file_and_no_part(tmp_path, monkeypa
                                                (signal.SIGKILL, -9, "")])
 def test_an_interrupted_pooled_run_ends_cleanly_with_its_workers(tmp_path, sent, status, word):
     (tmp_path / "charts.csv").write_text("the previous run\n")
-    run = _batch(tmp_path, 30_000, "--processes", "2")
+    run = _batch(tmp_path, 120_000, "--processes", "2")  # still computing or writing 3 s on, even on an idle machine
     time.sleep(3.0)
     # Ctrl-C comes from a terminal to the parent and its workers; a kill to the parent alone, and then the pipe
     # ends only when every process that held it (workers, fork server, tracker) has ended.
     os.killpg(run.pid, sent) if sent != signal.SIGKILL else run.kill()
     output = run.communicate(timeout=30)[0].decode()
     assert (run.returncode, (output.split() or [""])[-1].startswith(word)) == (status, True), output
-    assert "Traceback" not in output and sorted(os.listdir(tmp_path)) == ["births.csv", "charts.csv"]
+    # A kill -9 leaves the program no moment to remove the temporary file it may be writing beside the output: then
+    # only the old output's being intact is asked.
+    left = sorted(name for name in os.listdir(tmp_path) if not (sent == signal.SIGKILL and name.endswith(".part")))
+    assert "Traceback" not in output and left == ["births.csv", "charts.csv"]
     assert (tmp_path / "charts.csv").read_text() == "the previous run\n"
 
 
