@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "chart/chart_analysis.hpp"
+#include "chart/vedic_day.hpp"
 #include "common/fixed_decimal.hpp"
 #include "houses/house_cusps.hpp"
-#include "moments/rise_set.hpp"
 #include "moments/sky.hpp"
 #include "time/angles.hpp"
 #include "time/delta_t.hpp"
@@ -31,23 +31,10 @@ Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude
     if (!zodiac) return zodiac.error();
     const Result<moments::HorizonConvention> horizon = moments::parse_horizon_convention(convention);
     if (!horizon) return horizon.error();
-    // A day and a half either side holds the sunrise before the birth and the sunset and sunrise after it wherever
-    // the Sun rises and sets daily (sunrise follows sunrise within a day and some minutes outside the polar circles).
-    const Result<moments::HorizonEvents> found = moments::find_rise_set(
-        moments::MomentBody::Sun, moments::Observer{latitude, longitude, 0.0}, horizon.value(), jd_ut - 1.5,
-        jd_ut + 1.5);
-    if (!found) return found.error();
-    double sunrise = NAN, sunset = NAN, next_sunrise = NAN;
-    for (const moments::HorizonEvent& event : found.value().events) {
-        if (event.kind == moments::HorizonEventKind::Rise && event.jd_ut <= jd_ut) sunrise = event.jd_ut;
-    }
-    for (const moments::HorizonEvent& event : found.value().events) {
-        if (!(event.jd_ut > sunrise)) continue;
-        if (event.kind == moments::HorizonEventKind::Set && std::isnan(sunset)) sunset = event.jd_ut;
-        if (event.kind == moments::HorizonEventKind::Rise && !std::isnan(sunset) && std::isnan(next_sunrise))
-            next_sunrise = event.jd_ut;
-    }
-    if (std::isnan(sunrise) || std::isnan(sunset) || std::isnan(next_sunrise))
+    const Result<VedicDay> day = vedic_day(jd_ut, latitude, longitude, horizon.value());
+    if (!day) return day.error();
+    const auto [sunrise, sunset, next_sunrise] = day.value();
+    if (!day.value().complete())
         return value_error("The Sun does not rise and set at latitude " + fixed_decimal(latitude, 2) +
                            " around this date: no special lagnas or upagrahas");
     const moments::SiderealLongitude sun{moments::MomentBody::Sun, zodiac.value()};
