@@ -13,7 +13,6 @@ namespace zentaric {
 namespace {
 
 constexpr std::size_t PLANETS = PLANET_GRAHA_COUNT;
-constexpr double DEG = 3.14159265358979323846 / 180.0;
 
 // The angle between two longitudes, 0..180 degrees.
 double separation(double a, double b) noexcept {
@@ -97,7 +96,7 @@ constexpr std::array<double, PLANETS> DISC_DIAMETER = {0.0, 0.0, 9.4, 6.6, 190.4
 // ecliptic point at its tropical longitude, counted positive north for the Sun, Mars, Jupiter and Venus, positive
 // south for the Moon and Saturn, and always positive for Mercury (B.V. Raman).
 double ayana_bala(Graha planet, double tropical, double obliquity) noexcept {
-    double kranti = std::asin(std::sin(obliquity * DEG) * std::sin(tropical * DEG)) / DEG;
+    double kranti = std::asin(std::sin(obliquity * DEG_TO_RAD) * std::sin(tropical * DEG_TO_RAD)) * RAD_TO_DEG;
     if (planet == Graha::Moon || planet == Graha::Saturn) kranti = -kranti;
     if (planet == Graha::Mercury) kranti = std::fabs(kranti);
     return 60.0 * (24.0 + kranti) / 48.0;
