@@ -18,11 +18,11 @@ from zentaric_chart import _names
 from zentaric_chart.birth import Birth, Place, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import Chart, natal
 from zentaric_chart.dasha import _instant, dasha
+from zentaric_chart.vargas import GRAHAS, graha_longitudes
 
 __all__ = ["Phase", "Return", "TimelineEvent", "Transit", "Transits", "lunar_return", "sade_sati", "solar_return",
            "timeline", "to_ics", "transits"]
 
-GRAHAS = tuple(zentaric.planet_name(index) for index in range(9))
 #: The nine taras counted from the natal star (Muhurta Chintamani).
 TARAS = ("Janma", "Sampat", "Vipat", "Kshema", "Pratyari", "Sadhaka", "Vadha", "Mitra", "Parama Mitra")
 #: Saturn's phases: the house from the natal Moon and what it is called.
@@ -44,10 +44,6 @@ def _chart_at(birth: Birth, moment: datetime, ayanamsha: str, place: Place | Non
     where = place if place is not None else birth.place
     return natal(Birth(moment.astimezone(UTC).replace(tzinfo=None), where.latitude, where.longitude, tz="UTC"),
                  ayanamsha=ayanamsha, houses="WholeSign")
-
-
-def _longitudes(chart: Chart) -> list[float]:
-    return [chart.body(name).longitude for name in GRAHAS]
 
 
 @dataclass(frozen=True)
@@ -90,7 +86,7 @@ def transits(birth: Birth, when: datetime | date | str, ayanamsha: str = "Lahiri
     moment = _moment("when", when, birth.zone)
     natal_chart, now = _chart_at(birth, birth.utc, ayanamsha), _chart_at(birth, moment, ayanamsha)
     moon = natal_chart.body("Moon")
-    readings = zentaric.gochara(_longitudes(now), moon.sign_index, natal_chart.lagna.sign_index)
+    readings = zentaric.gochara(graha_longitudes(now), moon.sign_index, natal_chart.lagna.sign_index)
     bodies = tuple(Transit(name, body.longitude, body.sign, body.nakshatra, body.retrograde, *reading)
                    for name, reading in zip(GRAHAS, readings) for body in [now.body(name)])
     tara = (now.body("Moon").nakshatra_index - moon.nakshatra_index) % 9 + 1
