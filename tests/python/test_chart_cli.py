@@ -6,6 +6,7 @@ import sys
 import pytest
 
 import zentaric
+from zentaric_chart import Birth, natal
 
 BIRTH = ["--date", "1990-05-15", "--time", "16:00", "--tz", "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090"]
 
@@ -15,11 +16,26 @@ def run(*args):
                           timeout=120)
 
 
-def test_chart_json_is_the_module_document_for_the_utc_minute():
-    result = run("chart", *BIRTH, "--houses", "WholeSign", "--ayanamsha", "Raman", "--format", "json")
+def test_chart_module_json_is_the_module_document_for_the_utc_minute():
+    result = run("chart", *BIRTH, "--houses", "WholeSign", "--ayanamsha", "Raman", "--format", "module-json")
     assert result.returncode == 0, result.stderr
     assert result.stdout.rstrip("\n") == zentaric.compute_natal_chart(1990, 5, 15, 10, 30, 28.6139, 77.2090,
                                                                       "Raman", "WholeSign")
+
+
+def test_chart_json_is_the_package_reading_with_every_vedic_part():
+    born = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    result = run("chart", *BIRTH, "--houses", "WholeSign", "--lang", "hi", "--node", "true", "--format", "json")
+    assert result.returncode == 0, result.stderr
+    document = json.loads(result.stdout)
+    assert document == json.loads(json.dumps(natal(born, houses="WholeSign", language="hi", node="true").to_dict()))
+    assert document["node"] == "true" and document["lagna"]["sign_label"] == "कन्या"
+    assert {"vargas", "vedic_dignities", "vimshopaka", "drishti", "rashi_drishti", "karakas", "arudhas",
+            "special_lagnas", "upagrahas"} <= set(document) and len(document["vargas"]) == 16
+    assert {b["name"]: b["vedic_dignity"] for b in document["bodies"][:7]} == document["vedic_dignities"]["d1"]
+    varga = json.loads(run("chart", *BIRTH, "--varga", "D-30", "--lang", "hi", "--format", "json").stdout)
+    assert varga["code"] == "d30" and varga["signs"] == document["vargas"]["d30"]
+    assert varga["labels"]["Sun"] == zentaric.sign_name(varga["sign_indices"]["Sun"], "hi")
 
 
 def test_chart_text_shows_local_time_lagna_and_dasha_dates():
@@ -52,7 +68,8 @@ def test_chart_prints_the_varga_asked_for():
 
 
 @pytest.mark.parametrize("args, words", [  # options that would be silently ignored or misread are refused
-    (["chart", *BIRTH, "--lang", "hi", "--format", "json"], ["--lang", "English"]),
+    (["chart", *BIRTH, "--lang", "hi", "--format", "module-json"], ["--lang", "English"]),
+    (["chart", *BIRTH, "--varga", "d9", "--format", "module-json"], ["--varga", "json"]),
     (["chart", *BIRTH, "--format", "text", "--style", "north"], ["--style", "svg"]),
     (["batch", "births.csv", "-o", "charts.xlsx"], ["--output", ".parquet, .csv or .json"]),
 ])
