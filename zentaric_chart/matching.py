@@ -160,13 +160,14 @@ def _match(data: Mapping[str, Any]) -> Match:
                               for dosha in data["doshas"]))
 
 
-def match(boy: Chart | Birth, girl: Chart | Birth, system: str = "ashtakoota") -> Match:
+def match(boy: Chart | Birth, girl: Chart | Birth, system: str = "ashtakoota", with_second: bool = True) -> Match:
     """The match of a couple from their Moons: `system` "ashtakoota" (guna milan, out of 36) or "porutham" (the ten
-    South Indian poruthams, one point each), with the couple's manglik match. Births are charted with Lahiri."""
+    South Indian poruthams, one point each), with the couple's manglik match (`with_second=False`: Mars read in the
+    1st, 4th, 7th, 8th and 12th only). Births are charted with Lahiri."""
     system = _choice("matching system", system, SYSTEMS)
     boy_chart, girl_chart = _chart(boy), _chart(girl)
     kootas = _match(zentaric.match_moons(moon_longitude(boy_chart), moon_longitude(girl_chart), system))
-    return replace(kootas, manglik=manglik_match(boy_chart, girl_chart))
+    return replace(kootas, manglik=manglik_match(boy_chart, girl_chart, with_second))
 
 
 def column_name(koota: str) -> str:

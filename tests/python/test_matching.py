@@ -2,6 +2,7 @@
 tools/gen_reference_matching.py (stored in tests/data/matching_pairs.json), examples worked by hand, and the frame
 of candidates against single matches."""
 import collections
+import dataclasses
 import json
 import pathlib
 import subprocess
@@ -168,6 +169,13 @@ def test_command_line_prints_the_match_and_names_the_faulty_option():
     expected = match(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"),
                      Birth("1992-08-01 06:30", 13, 80, tz="UTC"))
     assert json.loads(result.stdout)["total"] == expected.total
+    result = subprocess.run([sys.executable, "-m", "zentaric_chart", "match", "--boy", *boy, "--girl", *girl,
+                             "--manglik-without-2nd", "--format", "json"], capture_output=True, text=True, timeout=120)
+    without = match(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"),
+                    Birth("1992-08-01 06:30", 13, 80, tz="UTC"), with_second=False).manglik
+    assert without is not None and json.loads(result.stdout)["manglik"] == json.loads(json.dumps(dataclasses.asdict(without)))
+    assert all(reading.house != 2 or not reading.dosha for person in (without.boy, without.girl)
+               for reading in person.readings)
     girl[3] = "north"
     result = subprocess.run([sys.executable, "-m", "zentaric_chart", "match", "--boy", *boy, "--girl", *girl],
                             capture_output=True, text=True, timeout=120)

@@ -22,6 +22,9 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
                             help=f"the {role}'s local birth date and time, IANA zone, latitude and longitude")
     parser.add_argument("--system", choices=SYSTEMS, default="ashtakoota", help="default ashtakoota (guna milan)")
     parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    parser.add_argument("--manglik-without-2nd", action="store_true",
+                        help="read the manglik dosha from Mars in the 1st, 4th, 7th, 8th and 12th only (default: the "
+                             "2nd too)")
     parser.add_argument("--format", choices=("text", "json"), default="text")
     return parser
 
@@ -59,7 +62,7 @@ def match_text(result: Match) -> str:
 def document(args: argparse.Namespace) -> str:
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
     boy, girl = (natal(person(f"--{role}", getattr(args, role)), ayanamsha) for role in ("boy", "girl"))
-    result = match(boy, girl, args.system)
+    result = match(boy, girl, args.system, with_second=not args.manglik_without_2nd)
     return json.dumps(asdict(result), ensure_ascii=False) if args.format == "json" else match_text(result)
 
 
