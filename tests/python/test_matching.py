@@ -73,7 +73,8 @@ def test_scores_agree_with_pyjhora_but_for_the_stated_departures():
     assert differing == PYJHORA_DEPARTURES
 
 
-# Worked by hand from the tables (boy's Moon, girl's Moon: sidereal longitudes):
+# Our own examples, worked by hand from the tables (boy's Moon, girl's Moon: sidereal longitudes); none is taken
+# from a book, since no published worked match could be cited here with its text and page:
 EXAMPLES = [
     # Ashwini 1 (Aries) boy, Bharani 1 (Aries) girl: varna K=K 1; vashya quadruped both 2; tara count 2 Sampat,
     # back 27 Parama Mitra 3; yoni horse-elephant 2; maitri Mars-Mars 5; gana Deva-Manushya 6; bhakoota 1/1 7;
