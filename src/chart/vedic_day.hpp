@@ -17,8 +17,14 @@ struct VedicDay {
     bool complete() const noexcept { return !std::isnan(sunrise) && !std::isnan(sunset) && !std::isnan(next_sunrise); }
 };
 
-// The day of `jd_ut` by a sunrise convention, searched a day and a half either side (which holds the three events
-// wherever the Sun rises and sets daily); members not found are NaN. Fails as find_rise_set does.
+// The day of `jd_ut` by a sunrise convention; members not found are NaN. Fails as find_rise_set does. Found on a
+// cheap Sun and polished on the full series (within 1 ms of searched_vedic_day), or by the search itself near a
+// polar day or night.
 Result<VedicDay> vedic_day(double jd_ut, double latitude, double longitude, moments::HorizonConvention convention);
+
+// The same by find_rise_set over a day and a half either side (which holds the three events wherever the Sun rises
+// and sets daily).
+Result<VedicDay> searched_vedic_day(double jd_ut, double latitude, double longitude,
+                                    moments::HorizonConvention convention);
 
 }  // namespace zentaric
