@@ -1,5 +1,6 @@
-// Per-call cost of shadbala (Sun..Saturn from one ShadbalaInputs record) and of ashtakavarga (eight signs), over
-// charts whose longitudes change from call to call so that nothing is hoisted out of the loop.
+// Per-call cost of shadbala (Sun..Saturn from one ShadbalaInputs record; and from a chart's places, with the search
+// for its Vedic day) and of ashtakavarga (eight signs), over charts whose longitudes change from call to call so that
+// nothing is hoisted out of the loop.
 //   bench_strength [calls]
 #include <algorithm>
 #include <array>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "chart/strength.hpp"
 #include "vedic/ashtakavarga.hpp"
 #include "vedic/shadbala.hpp"
 
@@ -52,6 +54,14 @@ int main(int argc, char** argv) {
         chart.lagna = std::fmod(0.91 * (i % 397), 360.0);
         sink += zentaric::shadbala(chart, zentaric::RequiredStrength::Bphs)[0].total;
     });
+    // New Delhi, 15 May 1990 10:30 UT (Lahiri); the birth moves by 37 minutes a call, through every hour of a fortnight.
+    const zentaric::ChartPlaces delhi{{30.6114, 272.6658, 324.563, 14.2957, 75.8055, 349.0226, 271.5261, 287.618,
+                                       107.618}, 171.7621, 82.506, 23.72444, 2448026.9375, 28.6139, 77.209};
+    const double chart_ns = best_per_call_ns(calls / 20, [&](int i) {
+        zentaric::ChartPlaces chart = delhi;
+        chart.jd_ut += 0.0257 * (i % 541);
+        sink += zentaric::chart_strength(chart, "bphs").value().shadbala[0].total;
+    });
     const double ashtakavarga_ns = best_per_call_ns(calls * 10, [&](int i) {
         std::array<std::uint8_t, zentaric::ASHTAKAVARGA_CONTRIBUTORS> signs{};
         const auto step = static_cast<std::size_t>(i);
@@ -59,6 +69,8 @@ int main(int argc, char** argv) {
         sink += zentaric::ashtakavarga(signs).sarva[step % 12];
     });
     std::printf("shadbala(ShadbalaInputs)  %9.2f us per call (target <= 50 us)\n", shadbala_ns / 1000);
+    std::printf("chart_strength(places)    %9.2f us per call (the Vedic day searched; target <= 50 us)\n",
+                chart_ns / 1000);
     std::printf("ashtakavarga(signs)       %9.3f us per call (target <= 5 us)   [%g]\n", ashtakavarga_ns / 1000,
                 sink > 0 ? 1.0 : 0.0);
     return 0;

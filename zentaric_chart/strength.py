@@ -3,7 +3,7 @@ here."""
 from __future__ import annotations
 
 from dataclasses import dataclass
-from typing import TYPE_CHECKING, Any
+from typing import TYPE_CHECKING, Any, TypeVar
 
 import zentaric
 
@@ -13,6 +13,7 @@ if TYPE_CHECKING:
     from zentaric_chart.chart import Chart
 
 PLANETS = ("Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn")
+_T = TypeVar("_T")
 
 
 @dataclass(frozen=True)
@@ -96,17 +97,26 @@ class BhavaBala:
 
 
 def _strengths(chart: Chart, required: str) -> Any:
-    utc = chart.birth.utc
-    return zentaric.shadbala(utc.year, utc.month, utc.day, utc.hour, utc.minute, chart.birth.latitude,
-                             chart.birth.longitude, chart.ayanamsha, required)
+    """The module's shadbala of the chart's own places (nothing is computed again but the Vedic day)."""
+    return zentaric.shadbala(graha_longitudes(chart), chart.lagna.longitude, chart.houses.mc_sidereal,
+                             chart.ayanamsha_value, chart.julian_day, chart.birth.latitude, chart.birth.longitude,
+                             required)
+
+
+def _filled(cls: type[_T], fields: dict[str, Any]) -> _T:
+    """A frozen dataclass from the module's dict of exactly its fields, set in one step (the generated __init__
+    sets them one by one: for seven planets' 26 fields that cost half as much as computing the shadbala)."""
+    made = object.__new__(cls)
+    made.__dict__.update(fields)
+    return made
 
 
 def shadbala(chart: Chart, required: str = "bphs") -> dict[str, Shadbala]:
     """Shadbala of Sun..Saturn; `required` "bphs" (Sun 6.5 rupas) or "raman" (Sun 5)."""
-    return {name: Shadbala(**parts) for name, parts in _strengths(chart, required)["planets"].items()}
+    return {name: _filled(Shadbala, parts) for name, parts in _strengths(chart, required)["planets"].items()}
 
 
 def bhava_bala(chart: Chart) -> dict[int, BhavaBala]:
     """Bhava bala of houses 1..12 (equal houses from the lagna's degree, each taken at its middle)."""
     bhavas = _strengths(chart, "bphs")["bhavas"]
-    return {house: BhavaBala(house=house, **bala) for house, bala in enumerate(bhavas, start=1)}
+    return {house: _filled(BhavaBala, {"house": house, **bala}) for house, bala in enumerate(bhavas, start=1)}

@@ -238,11 +238,16 @@ inline constexpr auto SPECIAL_LAGNAS_DOC = docstring<SPECIAL_LAGNAS>(
     "    not rise and set around the birth.");
 
 inline constexpr auto SHADBALA_DOC = docstring<SHADBALA>(
-    "Shadbala of Sun..Saturn and bhava bala of the twelve houses for a birth (BPHS ch. 27, as B.V. Raman works it).\n\n"
+    "Shadbala of Sun..Saturn and bhava bala of the twelve houses of a chart (BPHS ch. 27, as B.V. Raman works it).\n\n"
     "The Vedic day runs from the Hindu sunrise (the disc's centre on the geometric horizon) before the birth to the\n"
     "next; the lords of the year and month come from the ahargana counted from the Kali epoch (JD 588466).\n\n"
     "Args:\n"
-    "    year, month, day, hour, minute, latitude, longitude, ayanamsha: as compute_natal_chart takes them.\n"
+    ZENTARIC_LONGITUDES_ARG
+    "    lagna, mc: sidereal longitudes of the ascendant and the midheaven in degrees.\n"
+    "    ayanamsha_value: the chart's ayanamsha in degrees (tropical = sidereal + ayanamsha_value).\n"
+    "    jd: Julian Day (UT) of the birth.\n"
+    "    latitude: geographic latitude in degrees, north positive.\n"
+    "    longitude: geographic longitude in degrees, east positive.\n"
     "    required: minimum strengths, bphs (the Sun 6.5 rupas) or raman (the Sun 5).\n\n"
     "Returns:\n"
     "    dict: planets ({name: {part: virupas}} with uchcha, saptavargaja, ojayugma, kendra, drekkana, sthana,\n"
@@ -250,7 +255,8 @@ inline constexpr auto SHADBALA_DOC = docstring<SHADBALA>(
     "    drik, total, rupas, required, ratio, ishta, kashta), bhavas (12 dicts: lord, lord_strength, dig,\n"
     "    drishti, total), sunrise, sunset, next_sunrise (UT Julian Days).\n\n"
     "Raises:\n"
-    "    ValueError: as compute_natal_chart, an unknown required, or a day without sunrise or sunset.");
+    "    ValueError: not 9 longitudes, a value that is not a finite number, a latitude beyond 90 degrees, an\n"
+    "    unknown required, a date outside the ephemeris, or a day without sunrise or sunset.");
 
 inline constexpr auto GOCHARA_DOC = docstring<GOCHARA>(
     "Gochara: each transiting graha read from the natal Moon (Phaladeepika ch. 26).\n\n"

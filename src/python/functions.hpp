@@ -60,8 +60,8 @@ inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
 inline constexpr Signature GRAHA_DRISHTI{"graha_drishti", {{"longitudes", K::Longitudes}}};
 inline constexpr Signature RASHI_DRISHTI{"rashi_drishti", {{"sign", K::Index}}};
 inline constexpr Signature SHADBALA{"shadbala", {
-    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
-    {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"}, {"required", K::Text, "bphs"}}};
+    {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"mc", K::Float}, {"ayanamsha_value", K::Float},
+    {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"required", K::Text, "bphs"}}};
 inline constexpr Signature GOCHARA{"gochara", {
     {"longitudes", K::Longitudes}, {"moon_sign", K::Index}, {"lagna_sign", K::Index}}};
 inline constexpr Signature SATURN_PHASES{"saturn_phases", {

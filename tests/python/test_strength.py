@@ -1,11 +1,13 @@
 """Shadbala of real births against what can be stated without the core: uchcha bala from the chart's own longitudes
 and the exaltation points of BPHS ch. 3, naisargika bala, the Vedic day holding the birth and its weekday lord."""
 import datetime
+import math
 
 import pytest
 import zentaric
 
 from zentaric_chart import Birth, natal
+from zentaric_chart.vargas import graha_longitudes
 
 EXALTATION = {"Sun": 10, "Moon": 33, "Mars": 298, "Mercury": 165, "Jupiter": 95, "Venus": 357, "Saturn": 200}
 NATURAL = {"Sun": 60, "Moon": 51.43, "Mars": 17.14, "Mercury": 25.71, "Jupiter": 34.29, "Venus": 42.86, "Saturn": 8.57}
@@ -30,8 +32,8 @@ def test_shadbala_parts_that_follow_from_the_chart_and_the_day(when, latitude, l
         assert strength.ratio == pytest.approx(strength.rupas / strength.required, abs=1e-12)
     assert sum(strength.yuddha for strength in bala.values()) == pytest.approx(0, abs=1e-9)
     # The Vedic day: sunrise before the birth, the next after it; its weekday (of the sunrise's local date) rules.
-    utc = chart.birth.utc
-    found = zentaric.shadbala(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude)
+    found = zentaric.shadbala(graha_longitudes(chart), chart.lagna.longitude, chart.houses.mc_sidereal,
+                              chart.ayanamsha_value, chart.julian_day, latitude, longitude)
     assert found["sunrise"] <= chart.julian_day < found["next_sunrise"]
     assert found["sunrise"] < found["sunset"] < found["next_sunrise"]
     local_day = datetime.date.fromordinal(int(found["sunrise"] + longitude / 360 + 0.5) - 1721425)
@@ -42,8 +44,15 @@ def test_shadbala_parts_that_follow_from_the_chart_and_the_day(when, latitude, l
          "Jupiter"][chart.lagna.sign_index]]
 
 
-def test_unknown_required_and_polar_day_are_refused():
+def test_unknown_required_polar_day_and_non_finite_places_are_refused():
+    chart = natal(Birth("1990-06-21 12:00", 78.2, 15.6, tz="Europe/Oslo"))  # Svalbard at midsummer
     with pytest.raises(ValueError, match="Unknown required strength: nasa"):
-        zentaric.shadbala(1990, 5, 15, 10, 30, 28.6, 77.2, "Lahiri", "nasa")
+        chart.shadbala("nasa")
     with pytest.raises(ValueError, match="does not rise and set"):
-        zentaric.shadbala(1990, 6, 21, 10, 30, 78.2, 15.6)  # Svalbard at midsummer
+        chart.shadbala()
+    places = [graha_longitudes(chart), 0.0, 270.0, 23.7, chart.julian_day, 28.6, 77.2]
+    for at in range(1, 7):
+        with pytest.raises(ValueError, match="must be finite numbers"):
+            zentaric.shadbala(*places[:at], math.nan, *places[at + 1:])
+    with pytest.raises(ValueError, match="must be finite numbers"):
+        zentaric.shadbala([math.inf] * 9, *places[1:])
