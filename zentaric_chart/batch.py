@@ -32,7 +32,7 @@ import warnings
 from collections.abc import Callable, Mapping, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
 from datetime import UTC, date, datetime, timedelta
-from typing import Any
+from typing import Any, BinaryIO
 
 import zentaric
 
@@ -577,21 +577,22 @@ JSON_RECORDS_PER_PIECE = 500
 def write_frame(frame: Any, path: str, format: str) -> None:
     """`frame` to `path` as parquet (needs pyarrow), CSV, or a JSON array of records.
 
-    The file is written beside `path` under a temporary name and takes the name `path` only when complete: an
-    interrupted or failed write leaves a file that was at `path` unchanged, and no partial file.
+    The file is written beside `path`, without a name where the system allows (Linux) and else under a hidden
+    temporary one, and takes the name `path` only when complete: an interrupted or failed write (a killed process
+    too, on Linux) leaves a file that was at `path` unchanged, and no partial file.
     """
     if format == "parquet":
         require_pyarrow()
-    with replacing(path) as temporary:
+    with replacing(path) as file:
         if format == "parquet":
-            frame.to_parquet(temporary)
+            frame.to_parquet(file)
         elif format == "csv":
-            frame.to_csv(temporary, index=False)
+            frame.to_csv(file, index=False)
         else:
-            _write_json(frame, temporary)
+            _write_json(frame, file)
 
 
-def _write_json(frame: Any, path: str) -> None:
+def _write_json(frame: Any, output: BinaryIO) -> None:
     """The frame as a JSON array of records, JSON_RECORDS_PER_PIECE records at a time."""
     try:
         from orjson import dumps  # every double written so that it reads back the same, NaN as null
@@ -611,11 +612,10 @@ def _write_json(frame: Any, path: str) -> None:
 
         def piece(part: Any) -> bytes:
             return dumps(part.to_dict(orient="records"), default=plain)
-    with open(path, "wb") as output:
-        output.write(b"[")
-        for start in range(0, len(frame), JSON_RECORDS_PER_PIECE):
-            output.write((b"," if start else b"") + piece(frame.iloc[start:start + JSON_RECORDS_PER_PIECE])[1:-1])
-        output.write(b"]")
+    output.write(b"[")
+    for start in range(0, len(frame), JSON_RECORDS_PER_PIECE):
+        output.write((b"," if start else b"") + piece(frame.iloc[start:start + JSON_RECORDS_PER_PIECE])[1:-1])
+    output.write(b"]")
 
 
 #: The kinds of `TimelineEvent`, in the order the `kind` column's categories take.

@@ -11,7 +11,7 @@ import json
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing
+from zentaric_chart._files import replacing_text
 from zentaric_chart.chart import natal
 from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name, node_option
 from zentaric_chart.dasha import dasha, dasha_at
@@ -81,7 +81,7 @@ def run(args: argparse.Namespace) -> None:
         print(output)
         return
     try:
-        with replacing(args.output) as temporary, open(temporary, "w", encoding="utf-8") as file:
+        with replacing_text(args.output) as file:
             file.write(output + "\n")
     except OSError as error:
         raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None

@@ -11,7 +11,7 @@ from datetime import date, datetime, timedelta, tzinfo
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing
+from zentaric_chart._files import replacing_text
 from zentaric_chart.birth import Place, zone
 from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
 from zentaric_chart.panchanga import CONVENTIONS, FLAT_COLUMNS, Limb, Panchanga, flat_row, panchanga_range
@@ -144,7 +144,7 @@ def run(args: argparse.Namespace) -> None:
         print(text)
         return
     try:  # written whole: an interrupt leaves the old file
-        with replacing(args.output) as temporary, open(temporary, "w", encoding="utf-8") as file:
+        with replacing_text(args.output) as file:
             file.write(text + "\n")
     except OSError as error:
         raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None

@@ -9,7 +9,7 @@ import sys
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing
+from zentaric_chart._files import replacing_text
 from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name
 from zentaric_chart.transits import timeline, to_ics
 
@@ -48,7 +48,7 @@ def run(args: argparse.Namespace) -> None:
     if args.output is None:
         sys.stdout.write(text)
         return
-    with replacing(args.output) as temporary, open(temporary, "w", encoding="utf-8", newline="") as out:
+    with replacing_text(args.output, newline="") as out:
         out.write(text)
 
 
