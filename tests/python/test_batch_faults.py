@@ -74,10 +74,11 @@ def test_an_interrupted_write_leaves_the_old_file_and_no_part(tmp_path, monkeypa
 
 
 def _writing(pid, folder):
-    """Whether process `pid` has a file open in `folder` (the births are read and closed before the output opens)."""
+    """Whether process `pid` has a file other than the births open in `folder`: the output it writes."""
     for handle in os.listdir(f"/proc/{pid}/fd"):
         with contextlib.suppress(OSError):
-            if os.readlink(f"/proc/{pid}/fd/{handle}").startswith(f"{folder}/"):
+            if os.path.dirname(os.readlink(f"/proc/{pid}/fd/{handle}")) == str(folder) and not os.readlink(
+                    f"/proc/{pid}/fd/{handle}").endswith("births.csv"):
                 return True
     return False
 
