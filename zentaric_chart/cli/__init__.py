@@ -46,5 +46,9 @@ def main(argv: Sequence[str] | None = None) -> int:
     if not (sys.argv[1:] if argv is None else argv):
         parser().print_help()
         return 0
-    args = parser().parse_args(argv)
+    try:
+        args = parser().parse_args(argv)
+    except KeyboardInterrupt:
+        print("zentaric: interrupted", file=sys.stderr)
+        return 130
     return common.report(args.command, lambda: args.run(args))

@@ -11,9 +11,8 @@ import json
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing_text
 from zentaric_chart.chart import natal
-from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name, node_option
+from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name, node_option, write_output
 from zentaric_chart.dasha import dasha, dasha_at
 from zentaric_chart.drawing import STYLES
 from zentaric_chart.text import chart_text, varga_text
@@ -76,12 +75,4 @@ def document(args: argparse.Namespace) -> str:
 
 
 def run(args: argparse.Namespace) -> None:
-    output = document(args)
-    if args.output is None:
-        print(output)
-        return
-    try:
-        with replacing_text(args.output) as file:
-            file.write(output + "\n")
-    except OSError as error:
-        raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None
+    write_output(args.output, document(args) + "\n")

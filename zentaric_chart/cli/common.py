@@ -12,6 +12,7 @@ from datetime import UTC, date, datetime, time, tzinfo
 from typing import Any, NoReturn, Protocol
 
 from zentaric_chart import _names
+from zentaric_chart._files import replacing_text
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, zone
 
 
@@ -140,6 +141,13 @@ def moment(option: str, text: str, place: tzinfo) -> datetime:
     return value
 
 
+def ephemeris_moment(option: str, text: str, place: tzinfo) -> datetime:
+    """`moment`, refused when its UTC instant falls outside the ephemeris' years."""
+    value = moment(option, text, place)
+    within_ephemeris(option, value.astimezone(UTC).year)
+    return value
+
+
 def within_ephemeris(option: str, year: int) -> None:
     """Refuse, before any search, a range reaching beyond the ephemeris' years (as `Birth` states them)."""
     if not MIN_YEAR <= year <= MAX_YEAR:
@@ -153,6 +161,19 @@ def time_zone(option: str, text: str) -> tzinfo:
         return zone(text)
     except _names.UnknownName as error:
         raise UsageError(option, str(error)) from None
+
+
+def write_output(path: str | None, text: str, newline: str | None = None) -> None:
+    """`text` to standard output, or to the file `path` (-o), written whole: an interrupt leaves a file that was
+    there as it was. A file that cannot be written is reported against --output."""
+    if path is None:
+        sys.stdout.write(text)
+        return
+    try:
+        with replacing_text(path, newline) as file:
+            file.write(text)
+    except OSError as error:
+        raise UsageError("--output", f"cannot write {path!r}: {error.strerror or error}") from None
 
 
 def write_rows(form: str, rows: Sequence[dict[str, Any]], columns: Sequence[str],

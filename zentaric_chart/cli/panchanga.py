@@ -11,9 +11,8 @@ from datetime import date, datetime, timedelta, tzinfo
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing_text
 from zentaric_chart.birth import Place, zone
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, name, write_output
 from zentaric_chart.panchanga import CONVENTIONS, FLAT_COLUMNS, Limb, Panchanga, flat_row, panchanga_range
 
 #: The most days one command computes (about 270 years).
@@ -139,12 +138,4 @@ def document(args: argparse.Namespace) -> str:
 
 
 def run(args: argparse.Namespace) -> None:
-    text = document(args)
-    if args.output is None:
-        print(text)
-        return
-    try:  # written whole: an interrupt leaves the old file
-        with replacing_text(args.output) as file:
-            file.write(text + "\n")
-    except OSError as error:
-        raise UsageError("--output", f"cannot write {args.output!r}: {error.strerror}") from None
+    write_output(args.output, document(args) + "\n")

@@ -5,12 +5,10 @@ import argparse
 import csv
 import io
 import json
-import sys
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing_text
-from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name
+from zentaric_chart.cli.common import UsageError, birth, birth_options, ephemeris_moment, name, write_output
 from zentaric_chart.transits import timeline, to_ics
 
 
@@ -28,7 +26,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
 def run(args: argparse.Namespace) -> None:
     born = birth(args)
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
-    start, stop = moment("--from", args.start, born.zone), moment("--to", args.stop, born.zone)
+    start, stop = ephemeris_moment("--from", args.start, born.zone), ephemeris_moment("--to", args.stop, born.zone)
     if stop < start:
         raise UsageError("--to", f"{args.stop} is before --from {args.start}")
     if not 1 <= args.levels <= 5:
@@ -45,11 +43,7 @@ def run(args: argparse.Namespace) -> None:
         text = "".join(_csv_line(row) for row in rows)
     else:
         text = "".join(f"{e.time:%Y-%m-%d %H:%M}  {e.kind:9}  {e.description}\n" for e in events)
-    if args.output is None:
-        sys.stdout.write(text)
-        return
-    with replacing_text(args.output, newline="") as out:
-        out.write(text)
+    write_output(args.output, text, newline="")
 
 
 def _csv_line(row: list[str]) -> str:
