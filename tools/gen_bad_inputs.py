@@ -1,7 +1,7 @@
 """Writes tests/data/bad_inputs.json: the hostile-input campaign that test_bad_input.py and test_batch_faults.py
 replay against the command line and `zentaric batch`.
 
-"command_lines": about 420 argument lists of `zentaric` that must end with status 2 and one line on standard error,
+"command_lines": about 640 argument lists of `zentaric` that must end with status 2 and one line on standard error,
 each with the words that line must hold: every option of every subcommand given values it must refuse (empty,
 malformed, out of range, overlong, a folder for a zone, a moment whose UTC instant leaves the calendar), two
 faults at once, each required option left out, and names one letter off (whose line must suggest the right one).
@@ -38,7 +38,9 @@ EXTRA = {
     "chart": {"--houses": ["", "x" * 300], "--style": ["east", ""], "--output": ["/nonexistent/folder/c.txt", "/"],
               "--varga": ["d0", "d99", ""]},
     "dasha": {"--levels": ["0", "-1", "x", "9" * 30],
-              "--at": ["", "2026-02-30", "0001-01-01", "9999-12-31T23:00-05:00"]},
+              "--at": ["", "2026-02-30", "0001-01-01", "9999-12-31T23:00-05:00"],
+              "--system": ["", "x", "vimsottari", "x" * 300], "--year": ["", "lunar", "x" * 300],
+              "--node": ["", "x"]},
 }
 EPHEMERIS = {"--from": "2000-01-01", "--to": "2000-01-02"}
 BAD_EPHEMERIS = {
@@ -57,6 +59,23 @@ RISE_SET = {"--from": "2026-01-01", "--to": "2026-01-03", "--lat": "28.6", "--lo
 BAD_RISE_SET = {"--from": BAD_MOMENT, "--to": [*BAD_MOMENT[1:], "2025-01-01"],
                 "--lat": [*BAD_NUMBER, "91"], "--lon": [*BAD_NUMBER, "181"], "--tz": BAD_ZONE,
                 "--elevation": BAD_NUMBER[:4], "--body": ["Pluto"], "--convention": ["", "x"]}
+PANCHANGA = {"--date": "2026-01-01", "--lat": "28.6", "--lon": "77.2", "--tz": "Asia/Kolkata"}
+BAD_PANCHANGA = {"--date": BAD_MOMENT, "--month": ["", "x", "2026-13", "0000-01", "3500-01", "2026-1-1"],
+                 "--days": ["0", "-1", "x", "1.5", "9" * 30, "1000000"], "--lat": [*BAD_NUMBER, "91"],
+                 "--lon": [*BAD_NUMBER, "181"], "--tz": BAD_ZONE, "--elevation": [*BAD_NUMBER[:4], "1e9"],
+                 "--convention": ["", "x"], "--ayanamsha": ["", "Lahari"], "--lang": ["", "xx"], "--format": ["xml"],
+                 "--output": ["/nonexistent/folder/p.txt", "/"]}
+TRANSITS = {**BIRTH, "--at": "2026-01-01"}
+BAD_TRANSITS = {"--at": BAD_MOMENT, "--tz": BAD_ZONE, "--lat": BAD_NUMBER, "--ayanamsha": ["Lahari"],
+                "--lang": ["xx"], "--format": ["xml"]}
+TIMELINE = {**BIRTH, "--from": "2026-01-01", "--to": "2026-03-01"}
+BAD_TIMELINE = {"--from": BAD_MOMENT, "--to": [*BAD_MOMENT, "2025-01-01"], "--levels": ["0", "6", "x", "9" * 30],
+                "--tz": BAD_ZONE, "--ayanamsha": ["Lahari"], "--lang": ["xx"], "--format": ["xml"],
+                "--output": ["/nonexistent/folder/t.csv", "/"]}
+BATCH = {"--output": "charts.csv"}
+BAD_BATCH = {"--houses": ["", "x" * 300, "Placidius"], "--ayanamsha": ["", "Lahari"], "--node": ["", "x"],
+             "--processes": ["x", "-1", "1.5"], "--format": ["xml", ""],
+             "--output": ["", "/", "charts.txt", "/nonexistent/folder/c.csv"]}
 PARTNER = ["1990-05-15", "16:00", "Asia/Kolkata", "28.6", "77.2"]
 BAD_PARTNER = [BAD_MOMENT[1:3], ["25:00", "x"], BAD_ZONE, [*BAD_NUMBER, "91"], [*BAD_NUMBER, "181"]]
 BIRTH_ARGS = [item for pair in BIRTH.items() for item in pair]
@@ -108,6 +127,14 @@ def command_lines():
                                ("rise-set", RISE_SET, BAD_RISE_SET)):
         for option, values in bad.items():
             lines += [[[command, *_flat({**good, option: value})], []] for value in values]
+    for command, good, bad in (("panchanga", PANCHANGA, BAD_PANCHANGA), ("transits", TRANSITS, BAD_TRANSITS),
+                               ("timeline", TIMELINE, BAD_TIMELINE), ("batch", BATCH, BAD_BATCH)):
+        first = ["births.csv"] if command == "batch" else []
+        for option, values in bad.items():  # the line names the option, or argparse its value
+            lines += [[[command, *first, *_flat({**good, option: value})], [option if value else ""]]
+                      for value in values]
+    for option, value in (("--system", "x"), ("--ayanamsha", "Lahari"), ("--format", "xml")):
+        lines.append([["match", "--boy", *PARTNER, "--girl", *PARTNER, option, value], [option]])
     for position, values in enumerate(BAD_PARTNER):
         for value, who in itertools.product(values, ("--boy", "--girl")):
             cells = [*PARTNER[:position], value, *PARTNER[position + 1:]]

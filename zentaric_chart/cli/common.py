@@ -105,6 +105,12 @@ def name(option: str, check: Callable[[str], str], value: str) -> str:
         raise UsageError(option, str(error)) from None
 
 
+def english_only(args: argparse.Namespace, what: str) -> None:
+    """Refuse a --lang other than English for a subcommand whose `what` has English names only."""
+    if name("--lang", _names.language, args.lang).lower() not in ("en", "english"):
+        raise UsageError("--lang", f"{what} names everything in English only")
+
+
 def birth(args: argparse.Namespace) -> Birth:
     """The birth of the options `birth_options` added."""
     try:

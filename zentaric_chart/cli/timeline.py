@@ -8,7 +8,8 @@ import json
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart.cli.common import UsageError, birth, birth_options, ephemeris_moment, name, write_output
+from zentaric_chart.cli.common import (UsageError, birth, birth_options, english_only, ephemeris_moment, name,
+                                      write_output)
 from zentaric_chart.transits import timeline, to_ics
 
 
@@ -26,6 +27,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
 def run(args: argparse.Namespace) -> None:
     born = birth(args)
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    english_only(args, "the timeline")
     start, stop = ephemeris_moment("--from", args.start, born.zone), ephemeris_moment("--to", args.stop, born.zone)
     if stop < start:
         raise UsageError("--to", f"{args.stop} is before --from {args.start}")

@@ -7,7 +7,7 @@ from dataclasses import asdict
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart.cli.common import birth, birth_options, ephemeris_moment, name
+from zentaric_chart.cli.common import birth, birth_options, english_only, ephemeris_moment, name
 from zentaric_chart.transits import transits
 
 
@@ -22,6 +22,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
 def run(args: argparse.Namespace) -> None:
     born = birth(args)
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
+    english_only(args, "the transit table")
     found = transits(born, ephemeris_moment("--at", args.at, born.zone), ayanamsha)
     if args.format == "json":
         print(json.dumps({"when": found.when.isoformat(), "moon_tara": found.moon_tara,
