@@ -37,14 +37,16 @@ def replacing(path: str) -> Iterator[BinaryIO]:
         raise IsADirectoryError(errno.EISDIR, os.strerror(errno.EISDIR), path)
     folder, target = os.path.split(os.path.abspath(path))
     mode = _mode_for(path)
-    handle = _unnamed(folder) if UNNAMED else None
+    unnamed = _unnamed(folder) if UNNAMED else None
     temporary: str | None = None
     try:
-        if handle is None:
+        if unnamed is None:
             temporary, handle = _temporary(folder, target, lambda name: os.open(
                 name, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o600))
+        else:
+            handle = unnamed
         with open(handle, "wb") as file:
-            yield file  # type: ignore[misc]
+            yield file
             file.flush()
             os.fsync(handle)  # on disk before it takes the name: a power cut cannot leave an empty file there
             os.fchmod(handle, mode)
@@ -62,7 +64,7 @@ def replacing(path: str) -> Iterator[BinaryIO]:
 def replacing_text(path: str, newline: str | None = None) -> Iterator[TextIO]:
     """`replacing` for UTF-8 text (`newline` as for open())."""
     with replacing(path) as file:
-        text = io.TextIOWrapper(file, encoding="utf-8", newline=newline)  # type: ignore[arg-type]
+        text = io.TextIOWrapper(file, encoding="utf-8", newline=newline)
         yield text
         text.flush()
         text.detach()  # the file stays open for `replacing` to give it its name
