@@ -1,5 +1,6 @@
 """Strength and timeline figures: Chart.shadbala() beside pyjhora's shad_bala for the same chart (when the
-[reference] extra is installed; its time only is used), and a 100-year timeline.
+[reference] extra is installed; its time only is used), and a 100-year timeline (its wall time, and the process's
+CPU time, which other work on a shared machine leaves alone).
 
     python bench/strength.py
 """
@@ -42,9 +43,11 @@ def strength_section():
     started = time.perf_counter()
     events = timeline(BIRTH, "1990-05-15", "2090-05-15")
     first = time.perf_counter() - started
-    cost = best_seconds(lambda: timeline(BIRTH, "1990-05-15", "2090-05-15"), 1, repeat=3)
-    print(f"timeline over 100 years, {len(events)} events: {cost * 1e3:8.1f} ms (best of 3; first call "
-          f"{first * 1e3:.1f} ms; target <= 50 ms)")
+    cost = best_seconds(lambda: timeline(BIRTH, "1990-05-15", "2090-05-15"), 1, repeat=5)
+    cpu = min(timeit.repeat(lambda: timeline(BIRTH, "1990-05-15", "2090-05-15"), number=1, repeat=5,
+                            timer=time.process_time))
+    print(f"timeline over 100 years, {len(events)} events: {cost * 1e3:8.1f} ms (best of 5; CPU {cpu * 1e3:.1f} ms; "
+          f"first call {first * 1e3:.1f} ms; target <= 50 ms)")
 
 
 if __name__ == "__main__":

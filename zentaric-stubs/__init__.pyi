@@ -24,6 +24,7 @@ __all__ = [
     "special_lagnas",
     "gochara",
     "saturn_phases",
+    "transit_calendar",
     "panchanga_name",
     "compute_dasha_periods",
     "match_moons",
@@ -208,6 +209,10 @@ def gochara(longitudes: _Longitudes, moon_sign: SupportsIndex,
             lagna_sign: SupportsIndex) -> list[tuple[int, int, bool, str | None]]: ...
 def saturn_phases(moon_sign: SupportsIndex, start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex,
                   ayanamsha: str = "Lahiri") -> list[tuple[str, float, float, bool, bool]]: ...
+def transit_calendar(moon_longitude: SupportsFloat | SupportsIndex, lagna_longitude: SupportsFloat | SupportsIndex,
+                     start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex,
+                     ayanamsha: str = "Lahiri") -> tuple[list[tuple[float, str, str, int, int]],
+                                                         list[tuple[str, float, float, bool, bool]]]: ...
 def panchanga_name(table: str, index: SupportsIndex, language: str = "en") -> str: ...
 def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,

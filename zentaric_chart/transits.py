@@ -217,23 +217,22 @@ def timeline(birth: Birth, start: datetime | date | str, end: datetime | date | 
             found.append(TimelineEvent(period.start.astimezone(zone), "dasha",
                                        f"{period.system} {path} begins (level {period.level})"))
         pending[:0] = period.sub_periods
-    for body in ("Jupiter", "Saturn", "Rahu"):
-        for jd, before, after in zentaric.find_events(jd_first, jd_last, "sign", body, ayanamsha):
-            found.append(TimelineEvent(at(jd), "ingress", f"{body} enters {_SIGN_NAMES[after]}"))
-    for body in ("Jupiter", "Saturn"):
-        for jd, _, after in zentaric.find_events(jd_first, jd_last, "station", body, ayanamsha):
-            found.append(TimelineEvent(at(jd), "station", f"{body} turns {'direct' if after > 0 else 'retrograde'}"))
-    for phase in sade_sati(birth, first, last, ayanamsha):
-        if not phase.open_start:
-            found.append(TimelineEvent(phase.start, "sade_sati", f"{_PHASE_TEXT[phase.phase]} begins"))
-        if not phase.open_end:
-            found.append(TimelineEvent(phase.end, "sade_sati", f"{_PHASE_TEXT[phase.phase]} ends"))
     natal_chart = _chart_at(birth, birth.utc, ayanamsha)
-    for point, longitude in (("natal Moon", natal_chart.body("Moon").longitude),
-                             ("natal lagna", natal_chart.lagna.longitude)):
-        for body in ("Jupiter", "Saturn"):
-            for jd in zentaric.find_crossings(body, longitude, jd_first, jd_last, ayanamsha):
-                found.append(TimelineEvent(at(jd), "transit", f"{body} crosses the {point} ({longitude:.2f}°)"))
+    points = (natal_chart.body("Moon").longitude, natal_chart.lagna.longitude)
+    events, phases = zentaric.transit_calendar(*points, jd_first, jd_last, ayanamsha)
+    for jd, kind, body, before, after in events:
+        if kind == "ingress":
+            found.append(TimelineEvent(at(jd), "ingress", f"{body} enters {_SIGN_NAMES[after]}"))
+        elif kind == "station":
+            found.append(TimelineEvent(at(jd), "station", f"{body} turns {'direct' if after > 0 else 'retrograde'}"))
+        else:
+            point = ("natal Moon", "natal lagna")[before]
+            found.append(TimelineEvent(at(jd), "transit", f"{body} crosses the {point} ({points[before]:.2f}°)"))
+    for name, s, e, open_start, open_end in phases:
+        if not open_start:
+            found.append(TimelineEvent(at(s), "sade_sati", f"{_PHASE_TEXT[name]} begins"))
+        if not open_end:
+            found.append(TimelineEvent(at(e), "sade_sati", f"{_PHASE_TEXT[name]} ends"))
     return sorted(found)
 
 

@@ -2,6 +2,7 @@
 // nutation and the frame matrices are computed once per sample instant for all bodies, each planet's series are
 // summed once per term for the three instants (with their derivatives, which give the light-time positions and
 // carry the samples over the change of Delta T), and every series goes through the fast kernels.
+#include <algorithm>
 #include <cmath>
 
 #include "ephemeris/analytical_batch.hpp"
@@ -155,13 +156,6 @@ ApparentPosition planet_on_path(const PlanetPath& path, double t, const Sample& 
     return apparent_from_geometric(geometric, s.earth_velocity, true, s.frame);
 }
 
-// Apparent position of a planet at the single sample at t.
-void planet_positions_at(int planet, double t, const Sample& sample, ApparentPosition& out) noexcept {
-    PlanetSamples planet_samples;
-    vsop87_samples_three(planet, t, planet_samples);
-    out = planet_on_path(planet_path(planet_samples), t, sample);
-}
-
 // Apparent positions of one planet at the three samples, from its path.
 void planet_positions(int planet, double t, const Sample (&samples)[SAMPLE_COUNT], ApparentPosition out[3]) noexcept {
     PlanetSamples planet_samples;
@@ -254,8 +248,10 @@ std::optional<Result<std::size_t, EphemerisError>> analytical_batch_positions(co
 }
 
 
-Result<FrameAngles, EphemerisError> fast_apparent_positions(const Body* bodies, std::size_t count, double jd_ut,
-                                                             ApparentPosition* out) {
+namespace {
+
+Result<FrameAngles, EphemerisError> apparent_positions_cut(const Body* bodies, std::size_t count, double jd_ut,
+                                                           const SeriesCut& cut, ApparentPosition* out) {
     const double jd_tt = to_terrestrial_time(jd_ut);
     // Planets are taken from their path over the day around jd (light times stay below 0.2 day).
     if (!(jd_tt >= JD_MIN + RANGE_MARGIN_DAYS && jd_tt <= JD_MAX - RANGE_MARGIN_DAYS))
@@ -271,7 +267,7 @@ Result<FrameAngles, EphemerisError> fast_apparent_positions(const Body* bodies, 
         const bool needs_earth = body == Body::Sun || body == Body::Earth || is_batch_planet(body);
         if (needs_earth && !earth_done) {
             PlanetSamples earth;
-            vsop87_samples_three(2, t, earth);
+            vsop87_samples_three_cut(2, t, cut.least_amplitude, cut.millennia, earth);
             sample.earth_position = equatorial(earth.position[0]);
             sample.earth_velocity = equatorial(earth.velocity[0]);
             earth_done = true;
@@ -290,9 +286,57 @@ Result<FrameAngles, EphemerisError> fast_apparent_positions(const Body* bodies, 
             const Vector3 geometric{-sample.earth_position.x, -sample.earth_position.y, -sample.earth_position.z};
             out[i] = apparent_from_geometric(geometric, sample.earth_velocity, true, sample.frame);
         } else {
-            planet_positions_at(static_cast<int>(body) - static_cast<int>(Body::Mercury), t, sample, out[i]);
+            PlanetSamples planet_samples;
+            vsop87_samples_three_cut(static_cast<int>(body) - static_cast<int>(Body::Mercury), t, cut.least_amplitude,
+                                     cut.millennia, planet_samples);
+            out[i] = planet_on_path(planet_path(planet_samples), t, sample);
         }
     }
+    return FrameAngles{jd_tt, nutation_of_date.longitude, nutation_of_date.obliquity, sample.frame.mean_obliquity};
+}
+
+}  // namespace
+
+Result<FrameAngles, EphemerisError> fast_apparent_positions(const Body* bodies, std::size_t count, double jd_ut,
+                                                             ApparentPosition* out) {
+    return apparent_positions_cut(bodies, count, jd_ut, SeriesCut{}, out);
+}
+
+Result<FrameAngles, EphemerisError> cut_apparent_positions(const Body* bodies, std::size_t count, double jd_ut,
+                                                            const SeriesCut& cut, ApparentPosition* out) {
+    return apparent_positions_cut(bodies, count, jd_ut, cut, out);
+}
+
+Result<PlanetDay, EphemerisError> PlanetDay::around(Body planet, double jd_ut) {
+    if (!is_batch_planet(planet)) return EphemerisError::body_not_available(static_cast<std::uint32_t>(planet));
+    const double jd_tt = to_terrestrial_time(jd_ut);
+    if (!(jd_tt >= JD_MIN + RANGE_MARGIN_DAYS && jd_tt <= JD_MAX - RANGE_MARGIN_DAYS))
+        return EphemerisError::julian_day_out_of_range(jd_tt, JD_MIN + RANGE_MARGIN_DAYS, JD_MAX - RANGE_MARGIN_DAYS);
+    PlanetDay day;
+    day.anchor_ut_ = jd_ut;
+    day.anchor_millennia_ = julian_millennia(jd_tt);
+    PlanetSamples samples;
+    vsop87_samples_three(2, day.anchor_millennia_, samples);
+    const PlanetPath earth = planet_path(samples);
+    vsop87_samples_three(static_cast<int>(planet) - static_cast<int>(Body::Mercury), day.anchor_millennia_, samples);
+    const PlanetPath body = planet_path(samples);
+    std::copy(&earth.coefficient[0][0], &earth.coefficient[0][0] + 18, &day.earth_[0][0]);
+    std::copy(&body.coefficient[0][0], &body.coefficient[0][0] + 18, &day.planet_[0][0]);
+    return day;
+}
+
+Result<FrameAngles, EphemerisError> PlanetDay::at(double jd_ut, ApparentPosition& out) const {
+    if (!(std::fabs(jd_ut - anchor_ut_) <= REACH_DAYS))
+        return EphemerisError::julian_day_out_of_range(jd_ut, anchor_ut_ - REACH_DAYS, anchor_ut_ + REACH_DAYS);
+    const double jd_tt = to_terrestrial_time(jd_ut);
+    PlanetPath earth{}, planet{};
+    std::copy(&earth_[0][0], &earth_[0][0] + 18, &earth.coefficient[0][0]);
+    std::copy(&planet_[0][0], &planet_[0][0] + 18, &planet.coefficient[0][0]);
+    const double days = (julian_millennia(jd_tt) - anchor_millennia_) * DAYS_PER_JULIAN_MILLENNIUM;
+    const Nutation nutation_of_date = nutation_fast(jd_tt);
+    const Sample sample{jd_tt, frame_of_date(jd_tt, nutation_of_date), path_position(earth, days),
+                        path_velocity(earth, days)};
+    out = planet_on_path(planet, anchor_millennia_, sample);
     return FrameAngles{jd_tt, nutation_of_date.longitude, nutation_of_date.obliquity, sample.frame.mean_obliquity};
 }
 

@@ -67,4 +67,36 @@ struct FrameAngles {
 Result<FrameAngles, EphemerisError> fast_apparent_positions(const Body* bodies, std::size_t count, double jd_ut,
                                                              ApparentPosition* out);
 
+// Which terms of the planetary series to sum for an approximate position: those whose amplitude times |t|^power
+// reaches `least_amplitude` AU for |t| up to `millennia` Julian millennia from J2000 (0: every term).
+struct SeriesCut {
+    double least_amplitude = 0.0;
+    double millennia = 0.0;
+};
+
+// fast_apparent_positions from the planetary series cut to their larger terms: a cheap approximation for sampling a
+// planet over a long range (with a cut at 1e-5 AU, within a few arcseconds for Jupiter and Saturn).
+Result<FrameAngles, EphemerisError> cut_apparent_positions(const Body* bodies, std::size_t count, double jd_ut,
+                                                            const SeriesCut& cut, ApparentPosition* out);
+
+// A planet's apparent positions around an anchor instant from one summation of its series and of the Earth's: their
+// paths through the anchor and half a day either side, as fast_apparent_positions takes the planet's light-time
+// position. At any instant within REACH_DAYS of the anchor, within 1e-9° of fast_apparent_positions (the paths
+// stay within 1e-13 AU of the series there), for a search polishing a root with several evaluations near one instant.
+class PlanetDay {
+public:
+    static constexpr double REACH_DAYS = 0.25;
+    // Mercury .. Neptune; fails for another body and out of the ephemeris.
+    static Result<PlanetDay, EphemerisError> around(Body planet, double jd_ut);
+    double anchor() const noexcept { return anchor_ut_; }
+    // The apparent position at jd_ut and the angles of date; fails beyond REACH_DAYS from the anchor.
+    Result<FrameAngles, EphemerisError> at(double jd_ut, ApparentPosition& out) const;
+
+private:
+    double anchor_ut_ = 0.0;
+    double anchor_millennia_ = 0.0;    // TT
+    double earth_[3][6] = {};          // the paths' coefficients (ecliptic J2000, per coordinate, of s⁰ .. s⁵)
+    double planet_[3][6] = {};
+};
+
 }  // namespace zentaric

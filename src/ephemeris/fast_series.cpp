@@ -1,6 +1,7 @@
 // Planetary series with their time derivatives, and the lunar series, through the fast kernels.
 #include "ephemeris/fast_series.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +47,11 @@ double perturbation_sum(const PerturbationTerm (&terms)[N], const LunarArguments
 }  // namespace
 
 void vsop87_samples_three(int planet, double t, PlanetSamples& out) noexcept {
+    vsop87_samples_three_cut(planet, t, 0.0, 0.0, out);
+}
+
+void vsop87_samples_three_cut(int planet, double t, double least_amplitude, double millennia,
+                              PlanetSamples& out) noexcept {
     out = PlanetSamples{};
     if (planet < 0 || planet >= VSOP_PLANET_COUNT) return;
     const double times[3] = {t, t - VSOP_HALF_DAY, t + VSOP_HALF_DAY};
@@ -55,10 +61,19 @@ void vsop87_samples_three(int planet, double t, PlanetSamples& out) noexcept {
         const VsopSeries(&series)[6] = VSOP_PLANETS[planet][coordinate];
         double value[3] = {0.0, 0.0, 0.0};
         double rate[3] = {0.0, 0.0, 0.0};  // per millennium
-        for (int a = 0; a < 6; ++a) {
-            if (series[a].count == 0) continue;
+        double scale = 1.0;  // |t|^a at the range's end
+        for (int a = 0; a < 6; ++a, scale *= millennia) {
+            VsopSeries kept = series[a];
+            if (least_amplitude > 0.0) {
+                const double* first = kept.amplitude;
+                kept.count = static_cast<std::size_t>(
+                    std::partition_point(first, first + kept.count,
+                                         [&](double amplitude) { return std::fabs(amplitude) * scale >= least_amplitude; }) -
+                    first);
+            }
+            if (kept.count == 0) continue;
             VsopValueSums sums[3];
-            vsop_sums_three(series[a], t, sums);
+            vsop_sums_three(kept, t, sums);
             const double alpha = a;
             for (int k = 0; k < 3; ++k) {
                 // d/dt t^α S = α t^(α−1) S + t^α S′, S′ = −Σ A K sin φ.

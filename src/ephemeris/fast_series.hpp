@@ -17,6 +17,12 @@ struct PlanetSamples {
 
 void vsop87_samples_three(int planet, double t, PlanetSamples& out) noexcept;
 
+// vsop87_samples_three over the terms of each series whose amplitude times |t|^power reaches `least_amplitude` AU
+// for |t| up to `millennia` (the terms run in decreasing amplitude, so each series is cut after its last such term):
+// a cheaper, coarser path for sampling; least_amplitude 0 sums every term.
+void vsop87_samples_three_cut(int planet, double t, double least_amplitude, double millennia,
+                              PlanetSamples& out) noexcept;
+
 // nutation with the fast kernels (the same terms, summed four at a time: within ~1e-20 rad).
 Nutation nutation_fast(double jd_tt) noexcept;
 

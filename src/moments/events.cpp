@@ -17,8 +17,6 @@ int part_number(std::int64_t level, int divisions, int first_number) noexcept {
     return static_cast<int>(index) + first_number;
 }
 
-Error search_failure(const EphemerisError& error) { return value_error(error.text()); }
-
 std::string body_list(bool stationing) {
     std::string list;
     for (const MomentBodyRow& row : MOMENT_BODY_TABLE) {
@@ -31,6 +29,28 @@ std::string body_list(bool stationing) {
 
 }  // namespace
 
+Event part_change(EventKind kind, const Crossing& crossing) noexcept {
+    const EventKindRow& row = event_kind_row(kind);
+    const std::int64_t entered = crossing.direction > 0 ? crossing.level : crossing.level - 1;
+    const std::int64_t left = crossing.direction > 0 ? crossing.level - 1 : crossing.level;
+    return Event{crossing.jd_ut, part_number(left, row.divisions, row.first_number),
+                 part_number(entered, row.divisions, row.first_number)};
+}
+
+Event station(const Crossing& crossing) noexcept {
+    const int after = crossing.direction > 0 ? DIRECT : RETROGRADE;
+    return Event{crossing.jd_ut, -after, after};
+}
+
+Result<bool> check_stationing(MomentBody body) {
+    const MomentBodyRow& row = moment_body_row(body);
+    if (row.speed.step_days != 0.0) return true;
+    return value_error("events: " + std::string(row.name) + " never stations; stations are found for " +
+                       body_list(true));
+}
+
+Error search_failure(const EphemerisError& error) { return value_error(error.text()); }
+
 Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsha ayanamsha, double start,
                                        double end) {
     const EventKindRow& kind_row = event_kind_row(kind);
@@ -39,9 +59,10 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
         return value_error(std::string("events: a ") + std::string(kind_row.name) +
                            " is a limb of the Moon and the Sun: the body must be Moon, not " +
                            std::string(body_row.name));
-    if (kind == EventKind::Station && body_row.speed.step_days == 0.0)
-        return value_error("events: " + std::string(body_row.name) + " never stations; stations are found for " +
-                           body_list(true));
+    if (kind == EventKind::Station) {
+        Result<bool> stations = check_stationing(body);
+        if (!stations) return stations.error();
+    }
     if (end < start) return value_error("events: the end of the range comes before its start");
     const SamplingPlan plan = kind == EventKind::Station ? body_row.speed
                               : kind_row.of_moon_and_sun ? MOON_SUN_PLAN
@@ -50,19 +71,11 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
     if (!range) return range.error();
 
     std::vector<Event> events;
-    auto add_part_change = [&](const Crossing& c) {
-        const std::int64_t entered = c.direction > 0 ? c.level : c.level - 1;
-        const std::int64_t left = c.direction > 0 ? c.level - 1 : c.level;
-        events.push_back(Event{c.jd_ut, part_number(left, kind_row.divisions, kind_row.first_number),
-                               part_number(entered, kind_row.divisions, kind_row.first_number)});
-    };
+    auto add_part_change = [&](const Crossing& c) { events.push_back(part_change(kind, c)); };
     Result<std::size_t, EphemerisError> found = std::size_t{0};
     if (kind == EventKind::Station) {
         found = find_crossings(SiderealSpeed{body, ayanamsha}, start, end, plan, Levels{0.0, 0.0},
-                               [&](const Crossing& c) {
-                                   const int after = c.direction > 0 ? DIRECT : RETROGRADE;
-                                   events.push_back(Event{c.jd_ut, -after, after});
-                               });
+                               [&](const Crossing& c) { events.push_back(station(c)); });
     } else {
         const Levels levels{0.0, 360.0 / kind_row.divisions};
         if (kind_row.of_moon_and_sun) {

@@ -59,6 +59,17 @@ struct Event {
     int after;
 };
 
+// The event of a search's crossing: of the boundary between two parts of `kind` (the parts left and entered), or
+// of a station (a speed crossing zero).
+Event part_change(EventKind kind, const Crossing& crossing) noexcept;
+Event station(const Crossing& crossing) noexcept;
+
+// Whether the body stations; if not, the message find_events gives.
+Result<bool> check_stationing(MomentBody body);
+
+// A search's failure on the ephemeris as a ValueError.
+Error search_failure(const EphemerisError& error);
+
 // Every event of a kind for a body in [start, end) (UT Julian Days), in time order. Fails on an unknown
 // combination (a limb of the Moon and the Sun for another body; a station of the Sun, the Moon or a node) and on a
 // range outside the ephemeris.

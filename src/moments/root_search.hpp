@@ -119,10 +119,12 @@ inline double solve_extremum(const Quintic& q, double a, double b) noexcept {
 }  // namespace detail
 
 // The root of the function at `level` near `guess` (UT days), with the fit's slope there (units per day): Newton's
-// step on the function's value, then secant steps, each no longer than `longest` days.
+// step on the function's value, then secant steps, each no longer than `longest` days, until a step is no longer
+// than `accepted` days.
 template <class Function>
 Result<double, EphemerisError> polish_root(Function& function, double guess, double slope, double level,
-                                           const Levels& levels, double longest) {
+                                           const Levels& levels, double longest,
+                                           double accepted = ACCEPTED_STEP_DAYS) {
     Result<double, EphemerisError> first = function(guess);
     if (!first.ok()) return std::move(first).error();
     double t = guess;
@@ -133,7 +135,7 @@ Result<double, EphemerisError> polish_root(Function& function, double guess, dou
         double step = -distance / slope;
         if (std::fabs(step) > longest) step = std::copysign(longest, step);
         const double next = t + step;
-        if (std::fabs(step) <= ACCEPTED_STEP_DAYS) return next;
+        if (std::fabs(step) <= accepted) return next;
         Result<double, EphemerisError> value = function(next);
         if (!value.ok()) return std::move(value).error();
         const double next_distance = detail::distance_from(value.value(), level, levels);
@@ -145,34 +147,28 @@ Result<double, EphemerisError> polish_root(Function& function, double guess, dou
     return t;
 }
 
-// Every crossing of the levels by `function` in [start, end) (UT Julian Days), in time order, passed to
-// `emit(const Crossing&)`. `function(jd_ut)` gives a Result<double, EphemerisError>; it is sampled from
-// start − 2·step to the end plus three steps. The count of crossings, or the function's first failure.
-template <class Function, class Emit>
-Result<std::size_t, EphemerisError> find_crossings(Function&& function, double start, double end,
-                                                   const SamplingPlan& plan, const Levels& levels, Emit&& emit) {
+// The scan under find_crossings, over any source of samples: `sample(index)` gives the value at start + index·step
+// (a Result<double, EphemerisError>, angles unwrapped from the previous index), asked for the indices −2 .. steps + 2
+// in order; `polish(guess, slope, level, longest)` polishes a crossing of the fit at `guess` (UT days, the fit's
+// slope there in units per day) into a root, or gives NaN for a crossing of the fit the function does not make.
+template <class Sample, class Polish, class Emit>
+Result<std::size_t, EphemerisError> scan_crossings(Sample&& sample, double start, double end, const SamplingPlan& plan,
+                                                   const Levels& levels, Polish&& polish, Emit&& emit) {
     std::size_t found = 0;
     if (!(end > start)) return found;
     const double h = plan.step_days;
     const int substeps = plan.substeps < 1 ? 1 : plan.substeps;
     const auto steps = static_cast<std::int64_t>(std::ceil((end - start) / h));
     double y[6];
-    double previous = 0.0;
-    auto sample = [&](std::int64_t index, double& out) -> Result<bool, EphemerisError> {
-        Result<double, EphemerisError> value = function(start + static_cast<double>(index) * h);
-        if (!value.ok()) return std::move(value).error();
-        double v = value.value();
-        if (levels.spacing != 0.0 && index > -2) v = previous + std::remainder(v - previous, 360.0);
-        out = previous = v;
-        return true;
-    };
     for (int j = 0; j < 5; ++j) {
-        Result<bool, EphemerisError> done = sample(j - 2, y[j]);
-        if (!done.ok()) return std::move(done).error();
+        Result<double, EphemerisError> value = sample(j - 2);
+        if (!value.ok()) return std::move(value).error();
+        y[j] = value.value();
     }
     for (std::int64_t step = 0; step < steps; ++step) {
-        Result<bool, EphemerisError> done = sample(step + 3, y[5]);
-        if (!done.ok()) return std::move(done).error();
+        Result<double, EphemerisError> value = sample(step + 3);
+        if (!value.ok()) return std::move(value).error();
+        y[5] = value.value();
         const detail::Quintic fit = detail::fit_quintic(y);
         const double t0 = start + static_cast<double>(step) * h;
         for (int sub = 0; sub < substeps; ++sub) {
@@ -196,8 +192,7 @@ Result<std::size_t, EphemerisError> find_crossings(Function&& function, double s
                      direction > 0 ? k <= band_v : k > band_v; k += direction) {
                     const double level = detail::level_value(k, levels);
                     const double s = detail::solve_monotone(fit, u, v, level);
-                    Result<double, EphemerisError> root =
-                        polish_root(function, t0 + s * h, fit.slope(s) / h, level, levels, h / substeps);
+                    Result<double, EphemerisError> root = polish(t0 + s * h, fit.slope(s) / h, level, h / substeps);
                     if (!root.ok()) return std::move(root).error();
                     const double t = root.value();
                     if (t >= start && t < end) {
@@ -210,6 +205,26 @@ Result<std::size_t, EphemerisError> find_crossings(Function&& function, double s
         for (int j = 0; j < 5; ++j) y[j] = y[j + 1];
     }
     return found;
+}
+
+// Every crossing of the levels by `function` in [start, end) (UT Julian Days), in time order, passed to
+// `emit(const Crossing&)`. `function(jd_ut)` gives a Result<double, EphemerisError>; it is sampled from
+// start − 2·step to the end plus three steps. The count of crossings, or the function's first failure.
+template <class Function, class Emit>
+Result<std::size_t, EphemerisError> find_crossings(Function&& function, double start, double end,
+                                                   const SamplingPlan& plan, const Levels& levels, Emit&& emit) {
+    double previous = 0.0;
+    auto sample = [&](std::int64_t index) -> Result<double, EphemerisError> {
+        Result<double, EphemerisError> value = function(start + static_cast<double>(index) * plan.step_days);
+        if (!value.ok()) return value;
+        double v = value.value();
+        if (levels.spacing != 0.0 && index > -2) v = previous + std::remainder(v - previous, 360.0);
+        return previous = v;
+    };
+    auto polish = [&](double guess, double slope, double level, double longest) {
+        return polish_root(function, guess, slope, level, levels, longest);
+    };
+    return scan_crossings(sample, start, end, plan, levels, polish, emit);
 }
 
 }  // namespace zentaric::moments

@@ -13,8 +13,6 @@ namespace zentaric::moments {
 
 namespace {
 
-constexpr double SPEED_HALF_STEP_DAYS = 0.005;
-
 // ΔT stays below a day over the ephemeris; the fast positions need a day inside it.
 constexpr double RANGE_MARGIN_DAYS = 2.0;
 

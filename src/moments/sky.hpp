@@ -70,6 +70,9 @@ struct SiderealLongitude {
     Result<double, EphemerisError> operator()(double jd_ut) const;
 };
 
+// Half the interval of the speeds' central difference, days.
+inline constexpr double SPEED_HALF_STEP_DAYS = 0.005;
+
 // A body's speed in sidereal longitude, degrees per day, at a UT Julian Day: the central difference of its
 // longitude over ±0.005 day (within 1e-7°/day of the derivative).
 struct SiderealSpeed {

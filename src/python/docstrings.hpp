@@ -405,6 +405,23 @@ inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>
     "Raises:\n"
     "    ValueError: as compute_natal_chart, or an unknown language or node.");
 
+inline constexpr auto TRANSIT_CALENDAR_DOC = docstring<TRANSIT_CALENDAR>(
+    "The slow sky of a life's calendar over a range, each slow body sampled once for all its searches: the\n"
+    "sign ingresses of Jupiter, Saturn and Rahu (the mean node), the stations of Jupiter and Saturn, their\n"
+    "passages over the natal Moon and lagna, and Saturn's phases from the natal Moon (as saturn_phases), each\n"
+    "moment where find_events and find_crossings find it (within a millisecond).\n\n"
+    "Args:\n"
+    "    moon_longitude, lagna_longitude: the natal Moon's and lagna's sidereal longitudes, degrees.\n"
+    "    start_jd, end_jd: the range, UT Julian Days.\n"
+    "    ayanamsha: as find_events takes it.\n\n"
+    "Returns:\n"
+    "    (events, phases): events a list of (jd_ut, kind, body, before, after) in time order, kind \"ingress\"\n"
+    "    (the signs left and entered, 0..11), \"station\" (the motions, 1 direct and -1 retrograde) or\n"
+    "    \"passage\" (before: 0 over the natal Moon, 1 over the lagna; after: 1 forward, -1 back); phases as\n"
+    "    saturn_phases returns them.\n\n"
+    "Raises:\n"
+    "    ValueError: unknown ayanamsha, a longitude that is not finite or a range outside the ephemeris.");
+
 inline constexpr auto FIND_EVENTS_DOC = docstring<FIND_EVENTS>(
     "Every moment in [start_jd, end_jd) at which a body enters a sign or a nakshatra, a tithi, yoga or karana\n"
     "ends, or a planet stations, from the chart's apparent positions and true ayanamsha, found to 0.1 s.\n\n"

@@ -28,6 +28,7 @@
 #include "vedic/graha.hpp"
 #include "vedic/index.hpp"
 #include "transits/gochara.hpp"
+#include "transits/calendar.hpp"
 #include "transits/saturn_phases.hpp"
 #include "vedic/ashtakavarga.hpp"
 #include "vedic/jaimini.hpp"
@@ -341,20 +342,55 @@ PyObject* gochara(const Argument* a) {
     });
 }
 
-PyObject* saturn_phases(const Argument* a) {
-    std::uint8_t moon = 0;
-    if (!sign_argument(SATURN_PHASES.name, "moon_sign", a[0], moon)) return nullptr;
-    const Result<Ayanamsha> ayanamsha = parse_ayanamsha(a[3].text);
-    if (!ayanamsha) return raise_error(ayanamsha.error());
-    const auto spans = zentaric::saturn_phases(moon, ayanamsha.value(), a[1].number, a[2].number);
-    if (!spans) return raise_error(spans.error());
-    const auto& found = spans.value();
+namespace {
+
+PyObject* phase_list(const std::vector<SaturnPhaseSpan>& found) {
     return new_list(found.size(), [&](std::size_t k) {
         const SaturnPhaseSpan& span = found[k];
         const std::string_view name = SATURN_PHASE_TABLE[static_cast<std::size_t>(span.phase)].name;
         return Py_BuildValue("(s#ddNN)", name.data(), static_cast<Py_ssize_t>(name.size()), span.start, span.end,
                              PyBool_FromLong(span.open_start), PyBool_FromLong(span.open_end));
     });
+}
+
+}  // namespace
+
+PyObject* saturn_phases(const Argument* a) {
+    std::uint8_t moon = 0;
+    if (!sign_argument(SATURN_PHASES.name, "moon_sign", a[0], moon)) return nullptr;
+    const Result<Ayanamsha> ayanamsha = parse_ayanamsha(a[3].text);
+    if (!ayanamsha) return raise_error(ayanamsha.error());
+    Result<std::vector<SaturnPhaseSpan>> spans = value_error("");
+    Py_BEGIN_ALLOW_THREADS
+    spans = zentaric::saturn_phases(moon, ayanamsha.value(), a[1].number, a[2].number);
+    Py_END_ALLOW_THREADS
+    if (!spans) return raise_error(spans.error());
+    return phase_list(spans.value());
+}
+
+PyObject* transit_calendar(const Argument* a) {
+    const Result<Ayanamsha> ayanamsha = parse_ayanamsha(a[4].text);
+    if (!ayanamsha) return raise_error(ayanamsha.error());
+    Result<TransitCalendar> calendar = value_error("");
+    Py_BEGIN_ALLOW_THREADS
+    calendar = zentaric::transit_calendar(a[0].number, a[1].number, ayanamsha.value(), a[2].number, a[3].number);
+    Py_END_ALLOW_THREADS
+    if (!calendar) return raise_error(calendar.error());
+    const std::vector<CalendarEvent>& found = calendar.value().events;
+    PyObject* events = new_list(found.size(), [&](std::size_t k) {
+        const CalendarEvent& e = found[k];
+        const std::string_view kind = CALENDAR_EVENT_KIND_TABLE[static_cast<std::size_t>(e.kind)].name;
+        const std::string_view body = moments::moment_body_row(e.body).name;
+        return Py_BuildValue("(ds#s#ii)", e.jd_ut, kind.data(), static_cast<Py_ssize_t>(kind.size()), body.data(),
+                             static_cast<Py_ssize_t>(body.size()), e.before, e.after);
+    });
+    if (events == nullptr) return nullptr;
+    PyObject* phases = phase_list(calendar.value().phases);
+    if (phases == nullptr) {
+        Py_DECREF(events);
+        return nullptr;
+    }
+    return Py_BuildValue("(NN)", events, phases);
 }
 
 }  // namespace zentaric::python

@@ -66,6 +66,9 @@ inline constexpr Signature GOCHARA{"gochara", {
     {"longitudes", K::Longitudes}, {"moon_sign", K::Index}, {"lagna_sign", K::Index}}};
 inline constexpr Signature SATURN_PHASES{"saturn_phases", {
     {"moon_sign", K::Index}, {"start_jd", K::Float}, {"end_jd", K::Float}, {"ayanamsha", K::Text, "Lahiri"}}};
+inline constexpr Signature TRANSIT_CALENDAR{"transit_calendar", {
+    {"moon_longitude", K::Float}, {"lagna_longitude", K::Float}, {"start_jd", K::Float}, {"end_jd", K::Float},
+    {"ayanamsha", K::Text, "Lahiri"}}};
 inline constexpr Signature ASHTAKAVARGA{"ashtakavarga", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
 inline constexpr Signature SPECIAL_LAGNAS{"special_lagnas", {
     {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
@@ -109,6 +112,7 @@ PyObject* shadbala(const Argument* a);
 PyObject* special_lagnas(const Argument* a);
 PyObject* gochara(const Argument* a);
 PyObject* saturn_phases(const Argument* a);
+PyObject* transit_calendar(const Argument* a);
 PyObject* panchanga_name(const Argument* a);
 PyObject* compute_dasha_periods(const Argument* a);
 PyObject* match_moons(const Argument* a);          // matching_functions.cpp

@@ -54,6 +54,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(special_lagnas, SPECIAL_LAGNAS),
     ZENTARIC_METHOD(gochara, GOCHARA),
     ZENTARIC_METHOD(saturn_phases, SATURN_PHASES),
+    ZENTARIC_METHOD(transit_calendar, TRANSIT_CALENDAR),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     ZENTARIC_METHOD(match_moons, MATCH_MOONS),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/result.hpp"
+#include "moments/track.hpp"
 #include "sidereal/ayanamsha.hpp"
 #include "transits/gochara.hpp"
 
@@ -25,5 +26,9 @@ struct SaturnPhaseSpan {
 // two spans. Fails as the sign search of the moments does (a range outside the ephemeris).
 Result<std::vector<SaturnPhaseSpan>> saturn_phases(std::uint8_t moon_sign, Ayanamsha ayanamsha, double start,
                                                    double end);
+
+// The same from Saturn's track over the range and its sign ingresses in it (Track::events(EventKind::Sign)).
+Result<std::vector<SaturnPhaseSpan>> saturn_phases(std::uint8_t moon_sign, const moments::Track& saturn,
+                                                   const std::vector<moments::Event>& ingresses);
 
 }  // namespace zentaric
