@@ -80,10 +80,10 @@ _accepted: set[tuple[str, str]] = set()
 
 def _check(kind: str, given: object, accepted: Sequence[str], probe: Callable[[str], object],
            shown: Sequence[str] | None = None, suggest: Callable[[str], str | None] | None = None) -> str:
-    if (kind, given) in _accepted:
-        return given  # type: ignore[return-value]  # only str are kept
     if not isinstance(given, str):
         raise TypeError(f"{kind} must be a str, not {type(given).__name__}")
+    if (kind, given) in _accepted:
+        return given
     try:
         probe(given)
     except ValueError:

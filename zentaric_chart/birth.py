@@ -75,7 +75,7 @@ def zone(name: str) -> zoneinfo.ZoneInfo:
         raise unknown_zone(name) from None
 
 
-def _finite(name: str, value: float | str, low: float, high: float) -> float:
+def _finite(name: str, value: float | str, low: float, high: float, unit: str = "degrees") -> float:
     """`value` (a real number or its text) as a float in [low, high], else ValueError/TypeError naming `name`."""
     if isinstance(value, bool) or not isinstance(value, (numbers.Real, str)):
         raise TypeError(f"{name} must be a number, not {type(value).__name__}")
@@ -87,7 +87,9 @@ def _finite(name: str, value: float | str, low: float, high: float) -> float:
         number = math.inf
     if not (math.isfinite(number) and low <= number <= high):
         shown = f"{value!r}" if len(repr(value)) <= 40 else f"{repr(value)[:37]}..."
-        raise ValueError(f"{name} {shown} is outside the accepted range {low:g} to {high:g} degrees")
+        if math.isinf(low) and math.isinf(high):
+            raise ValueError(f"{name} {shown} is not a finite number of {unit}")
+        raise ValueError(f"{name} {shown} is outside the accepted range {low:g} to {high:g} {unit}")
     return number
 
 
@@ -143,16 +145,8 @@ class Place:
     def __post_init__(self) -> None:
         object.__setattr__(self, "latitude", _finite("latitude", self.latitude, -90.0, 90.0))
         object.__setattr__(self, "longitude", _finite("longitude", self.longitude, -180.0, 180.0))
-        elevation = float(self.elevation)
-        if not (math.isfinite(elevation) and -500.0 <= elevation <= 20_000.0):
-            raise ValueError(f"elevation {self.elevation!r} is outside the accepted range -500 to 20000 metres")
-        object.__setattr__(self, "elevation", elevation)
-        if isinstance(self.tz, str):
-            object.__setattr__(self, "zone", zone(self.tz))
-        elif isinstance(self.tz, tzinfo):
-            object.__setattr__(self, "zone", self.tz)
-        else:
-            raise TypeError(f"tz must be an IANA zone name or a tzinfo, not {type(self.tz).__name__}")
+        object.__setattr__(self, "elevation", _finite("elevation", self.elevation, -500.0, 20_000.0, "metres"))
+        object.__setattr__(self, "zone", _place(self.tz))
 
 
 def utc_minute(instant: datetime) -> datetime:

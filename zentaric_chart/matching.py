@@ -17,12 +17,15 @@ from typing import Any
 
 import zentaric
 
+from zentaric_chart import _names
 from zentaric_chart.birth import Birth
 from zentaric_chart.chart import Chart, natal
 from zentaric_chart.vargas import graha_longitudes
 
 SYSTEMS: tuple[str, ...] = ("ashtakoota", "porutham")
 ROLES: tuple[str, ...] = ("boy", "girl")
+#: The columns of a candidates frame that `match_frame` reads.
+_MOON_COLUMNS = ("moon_nakshatra_index", "moon_pada", "moon_degree")
 
 
 @dataclass(frozen=True)
@@ -122,29 +125,33 @@ def _manglik(data: Mapping[str, Any]) -> Manglik:
                    stands=data["stands"])
 
 
-def _chart(person: Chart | Birth) -> Chart:
-    return person if isinstance(person, Chart) else natal(person)
+def _chart(person: Chart | Birth, argument: str = "person") -> Chart:
+    if isinstance(person, Chart):
+        return person
+    if not isinstance(person, Birth):
+        raise TypeError(f"{argument} must be a Chart or a Birth, not {type(person).__name__}")
+    return natal(person)
+
+
+def _flag(with_second: object) -> bool:
+    if with_second not in (True, False):
+        raise TypeError(f"with_second must be True or False, not {with_second!r:.40}")
+    return bool(with_second)
 
 
 def manglik(person: Chart | Birth, with_second: bool = True) -> Manglik:
     """Manglik of a chart (a birth is charted with Lahiri): Mars in the 1st, 2nd, 4th, 7th, 8th or 12th from the
     lagna, the Moon and Venus; `with_second=False` reads 1, 4, 7, 8, 12 only."""
     chart = _chart(person)
-    return _manglik(zentaric.manglik(graha_longitudes(chart), chart.lagna.longitude, with_second))
+    return _manglik(zentaric.manglik(graha_longitudes(chart), chart.lagna.longitude, _flag(with_second)))
 
 
 def manglik_match(boy: Chart | Birth, girl: Chart | Birth, with_second: bool = True) -> ManglikMatch:
     """A couple's manglik match (charts or births)."""
-    boy_chart, girl_chart = _chart(boy), _chart(girl)
+    boy_chart, girl_chart = _chart(boy, "boy"), _chart(girl, "girl")
     data = zentaric.match_manglik(graha_longitudes(boy_chart), boy_chart.lagna.longitude,
-                                  graha_longitudes(girl_chart), girl_chart.lagna.longitude, with_second)
+                                  graha_longitudes(girl_chart), girl_chart.lagna.longitude, _flag(with_second))
     return ManglikMatch(_manglik(data["boy"]), _manglik(data["girl"]), data["agrees"])
-
-
-def _choice(kind: str, given: str, accepted: tuple[str, ...]) -> str:
-    if given.lower() not in accepted:
-        raise ValueError(f"unknown {kind} {given!r} (accepted: {', '.join(accepted)})")
-    return given.lower()
 
 
 def moon_longitude(person: Chart | Birth) -> float:
@@ -164,8 +171,9 @@ def match(boy: Chart | Birth, girl: Chart | Birth, system: str = "ashtakoota", w
     """The match of a couple from their Moons: `system` "ashtakoota" (guna milan, out of 36) or "porutham" (the ten
     South Indian poruthams, one point each), with the couple's manglik match (`with_second=False`: Mars read in the
     1st, 4th, 7th, 8th and 12th only). Births are charted with Lahiri."""
-    system = _choice("matching system", system, SYSTEMS)
-    boy_chart, girl_chart = _chart(boy), _chart(girl)
+    system = _names.choice("matching system", system, SYSTEMS)
+    _flag(with_second)
+    boy_chart, girl_chart = _chart(boy, "boy"), _chart(girl, "girl")
     kootas = _match(zentaric.match_moons(moon_longitude(boy_chart), moon_longitude(girl_chart), system))
     return replace(kootas, manglik=manglik_match(boy_chart, girl_chart, with_second))
 
@@ -188,9 +196,17 @@ def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoo
     pandas = _pandas()
     import numpy
 
-    system = _choice("matching system", system, SYSTEMS)
-    role = _choice("role", role, ROLES)
-    places = [_match(data) for data in zentaric.match_moon_places(moon_longitude(profile), role, system)]
+    system = _names.choice("matching system", system, SYSTEMS)
+    role = _names.choice("role", role, ROLES)
+    if not isinstance(candidates, pandas.DataFrame):
+        raise TypeError(f"candidates must be a pandas DataFrame, as charts_frame gives, not "
+                        f"{type(candidates).__name__}")
+    missing = [column for column in _MOON_COLUMNS if column not in candidates.columns]
+    if missing:
+        raise ValueError(f"candidates needs the columns {', '.join(_MOON_COLUMNS)} (as charts_frame gives them); "
+                         f"missing: {', '.join(missing)}")
+    moon = _chart(profile, "profile").body("Moon").longitude
+    places = [_match(data) for data in zentaric.match_moon_places(moon, role, system)]
     nakshatra = candidates["moon_nakshatra_index"].to_numpy(dtype="float64", na_value=numpy.nan)
     pada = candidates["moon_pada"].to_numpy(dtype="float64", na_value=numpy.nan)
     degree = candidates["moon_degree"].to_numpy(dtype="float64", na_value=numpy.nan)

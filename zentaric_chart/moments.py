@@ -14,6 +14,7 @@ Times are found to 0.1 s of the chart's own positions and shown to the milliseco
 """
 from __future__ import annotations
 
+import math
 from collections.abc import Sequence
 from dataclasses import dataclass
 from datetime import UTC, date, datetime, timedelta, tzinfo
@@ -21,7 +22,7 @@ from datetime import UTC, date, datetime, timedelta, tzinfo
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, julian_day, utc_of
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, _finite, julian_day, utc_of
 
 __all__ = ["Event", "Place", "RiseSet", "crossings", "events", "rise_set", "rise_sets"]
 
@@ -114,7 +115,8 @@ def crossings(body: str, longitude: float, start: datetime, end: datetime,
     ayanamsha = _names.ayanamsha(ayanamsha)
     first, last, zone = _range(start, end)
     return [utc_of(jd).astimezone(zone)
-            for jd in zentaric.find_crossings(body, float(longitude), first, last, ayanamsha)]
+            for jd in zentaric.find_crossings(body, _finite("longitude", longitude, -math.inf, math.inf), first,
+                                              last, ayanamsha)]
 
 
 def _midnight_jd(day: date, zone: tzinfo) -> float:

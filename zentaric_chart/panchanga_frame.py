@@ -50,6 +50,9 @@ def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], co
                     ayanamsha: str = "Lahiri", language: str = "en") -> Any:
     """A pandas DataFrame with a row per place and day (see the module's docstring)."""
     pandas = _pandas()  # the [batch] extra, with a clear error when it is missing
+    for argument, given in (("days", days), ("places", places)):
+        if not isinstance(given, Iterable) or isinstance(given, (str, bytes)):
+            raise TypeError(f"{argument} must be an iterable of {argument[:-1]}s, not {type(given).__name__}")
     dates = [d.date() if isinstance(d, datetime) else d for d in days]
     rows: list[dict[str, Any]] = []
     for place in places:

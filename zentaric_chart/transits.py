@@ -15,7 +15,7 @@ from datetime import UTC, date, datetime, timedelta, tzinfo
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart.birth import Birth, Place, from_julian_day, julian_day, require_birth
+from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import Chart, natal
 from zentaric_chart.dasha import _instant, dasha
 from zentaric_chart.vargas import GRAHAS, graha_longitudes
@@ -34,10 +34,24 @@ _CENTURY = timedelta(days=36525)
 
 
 def _moment(name: str, when: datetime | date | str, zone: tzinfo) -> datetime:
+    """`when` read in `zone`, refused (naming the argument `name`) when its UTC instant is outside the ephemeris."""
     try:
-        return _instant(when, zone)
+        moment = _instant(when, zone)
     except (TypeError, ValueError) as error:
         raise type(error)(str(error).replace("when", name, 1)) from None
+    try:
+        year = moment.astimezone(UTC).year
+    except OverflowError:  # before the year 1 or after 9999 in UTC
+        year = 0
+    if not MIN_YEAR <= year <= MAX_YEAR:
+        raise ValueError(f"{name} {moment.isoformat()} is outside the ephemeris: its UTC instant must fall in the "
+                         f"years {MIN_YEAR} to {MAX_YEAR}")
+    return moment
+
+
+def _place_or_none(place: object) -> None:
+    if place is not None and not isinstance(place, Place):
+        raise TypeError(f"place must be a Place or None, not {type(place).__name__}")
 
 
 def _chart_at(birth: Birth, moment: datetime, ayanamsha: str, place: Place | None = None) -> Chart:
@@ -155,6 +169,9 @@ def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha:
     ayanamsha = _names.ayanamsha(ayanamsha)
     if not isinstance(year, int) or isinstance(year, bool):
         raise TypeError(f"year must be an int, not {type(year).__name__}")
+    if not MIN_YEAR <= year <= MAX_YEAR:
+        raise ValueError(f"year {str(year)[:20]} is outside the ephemeris' years {MIN_YEAR} to {MAX_YEAR}")
+    _place_or_none(place)
     local = birth.local()
     try:
         anniversary = local.replace(year=year)
@@ -171,6 +188,7 @@ def lunar_return(birth: Birth, after: datetime | date | str, place: Place | None
     """The Moon's first return to its natal sidereal longitude after `after`."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
+    _place_or_none(place)
     moment = _return(birth, "Moon", _moment("after", after, birth.zone), timedelta(days=30), ayanamsha)
     return Return(moment, _chart_at(birth, moment, ayanamsha, place))
 
@@ -238,6 +256,15 @@ def timeline(birth: Birth, start: datetime | date | str, end: datetime | date | 
 
 def to_ics(events: list[TimelineEvent], name: str = "zentaric timeline") -> str:
     """The events as an iCalendar (RFC 5545) calendar: one all-day-free VEVENT per event, at its UTC instant."""
+    if not isinstance(name, str):
+        raise TypeError(f"name must be a str, not {type(name).__name__}")
+    try:
+        events = list(events)
+    except TypeError:
+        raise TypeError(f"events must be a list of TimelineEvent, not {type(events).__name__}") from None
+    strays = [type(event).__name__ for event in events if not isinstance(event, TimelineEvent)]
+    if strays:
+        raise TypeError(f"events must be a list of TimelineEvent (as timeline gives), not of {strays[0]}")
     stamp = datetime.now(UTC).strftime("%Y%m%dT%H%M%SZ")
     lines = ["BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//zentaric//timeline//EN", f"X-WR-CALNAME:{_escape(name)}"]
     for number, event in enumerate(events):

@@ -1,20 +1,24 @@
 """Bad input to the package and the command line: a TypeError or ValueError naming the argument, one line and
 status 2 on the command line, never a traceback; and the period a dasha moment falls in."""
 import json
-import os
 import math
+import os
 import pathlib
 import sys
 import zoneinfo
 from datetime import UTC, datetime, timedelta, timezone
 
+import pandas
 import pytest
 
-from zentaric_chart import Birth, charts_frame, dasha, dasha_at, from_julian_day, julian_day, natal
+from zentaric_chart import (Birth, Place, charts_frame, crossings, dasha, dasha_at, from_julian_day, julian_day,
+                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, solar_return, to_ics,
+                            transits)
 from zentaric_chart.cli import main
 
 KOLKATA = dict(tz="Asia/Kolkata")
 BIRTH = Birth("1990-05-15 16:00", 28.6139, 77.2090, **KOLKATA)
+NOW = datetime(2026, 1, 1, tzinfo=UTC)
 
 
 @pytest.mark.parametrize("call, kind, words", [
@@ -36,6 +40,22 @@ BIRTH = Birth("1990-05-15 16:00", 28.6139, 77.2090, **KOLKATA)
     (lambda: julian_day(datetime(1, 1, 1, tzinfo=timezone(timedelta(hours=5)))), ValueError, ["moment", "UTC"]),
     (lambda: natal(BIRTH).svg(style=None), TypeError, ["style"]),
     (lambda: natal(BIRTH).svg(size=10**400), ValueError, ["size"]),
+    (lambda: natal(BIRTH, ayanamsha=[]), TypeError, ["ayanamsha", "list"]),
+    (lambda: Place(0, 0, "Asia"), ValueError, ["tz: unknown time zone"]),
+    (lambda: Place(0, 0, "UTC", elevation=10**400), ValueError, ["elevation", "metres"]),
+    (lambda: crossings("Sun", 10**400, NOW, NOW + timedelta(days=9)), ValueError, ["longitude"]),
+    (lambda: manglik(BIRTH, with_second=10**400), TypeError, ["with_second"]),
+    (lambda: match(BIRTH, None), TypeError, ["girl", "NoneType"]),
+    (lambda: match(BIRTH, BIRTH, system=None), TypeError, ["matching system"]),
+    (lambda: match_frame(BIRTH, {}), TypeError, ["candidates", "dict"]),
+    (lambda: match_frame(BIRTH, pandas.DataFrame({"moon_pada": [1]})), ValueError, ["candidates", "moon_degree"]),
+    (lambda: transits(BIRTH, datetime(1, 1, 1)), ValueError, ["when", "UTC"]),
+    (lambda: lunar_return(BIRTH, datetime(9999, 12, 31, tzinfo=UTC)), ValueError, ["after", "ephemeris"]),
+    (lambda: lunar_return(BIRTH, NOW, place="Delhi"), TypeError, ["place", "str"]),
+    (lambda: solar_return(BIRTH, 10**400), ValueError, ["year", "ephemeris"]),
+    (lambda: to_ics(["x"]), TypeError, ["events", "TimelineEvent"]),
+    (lambda: to_ics([], name=None), TypeError, ["name"]),
+    (lambda: panchanga_frame(None, []), TypeError, ["days"]),
 ])
 def test_package_refusals_name_the_argument(call, kind, words):
     with pytest.raises(kind) as error:
