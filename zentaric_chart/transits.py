@@ -31,6 +31,17 @@ _PHASE_TEXT = {"rising": "Sade Sati rising (12th from the Moon)", "peak": "Sade 
                "setting": "Sade Sati setting (2nd from the Moon)", "kantaka": "Kantaka dhaiya (4th from the Moon)",
                "ashtama": "Ashtama dhaiya (8th from the Moon)"}
 _CENTURY = timedelta(days=36525)
+#: The first and last instants of the ephemeris' years.
+_FIRST = datetime(MIN_YEAR, 1, 1, tzinfo=UTC)
+_LAST = datetime(MAX_YEAR, 12, 31, 23, 59, tzinfo=UTC)
+
+
+def _shifted(moment: datetime, by: timedelta) -> datetime:
+    """`moment + by`, held within the ephemeris' years (a default range or a search window may reach past them)."""
+    try:
+        return min(max(moment + by, _FIRST), _LAST)
+    except OverflowError:  # past the calendar itself
+        return _FIRST if by < timedelta(0) else _LAST
 
 
 def _moment(name: str, when: datetime | date | str, zone: tzinfo) -> datetime:
@@ -129,7 +140,7 @@ def sade_sati(birth: Birth, start: datetime | date | str | None = None, end: dat
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
     first = birth.utc if start is None else _moment("start", start, birth.zone)
-    last = first + _CENTURY if end is None else _moment("end", end, birth.zone)
+    last = _shifted(first, _CENTURY) if end is None else _moment("end", end, birth.zone)
     moon = _chart_at(birth, birth.utc, ayanamsha).body("Moon").sign_index
     zone = birth.zone
     return [Phase(name, PHASE_HOUSES[name], from_julian_day(s).astimezone(zone), from_julian_day(e).astimezone(zone),
@@ -157,7 +168,8 @@ _LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars",
 
 def _return(birth: Birth, body: str, after: datetime, window: timedelta, ayanamsha: str) -> datetime:
     natal_longitude = _chart_at(birth, birth.utc, ayanamsha).body(body).longitude
-    found = zentaric.find_crossings(body, natal_longitude, julian_day(after), julian_day(after + window), ayanamsha)
+    found = zentaric.find_crossings(body, natal_longitude, julian_day(after), julian_day(_shifted(after, window)),
+                                   ayanamsha)
     if not found:
         raise ValueError(f"no return of the {body} found within {window.days} days after {after.isoformat()}")
     return from_julian_day(found[0]).astimezone(birth.zone)
@@ -177,7 +189,7 @@ def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha:
         anniversary = local.replace(year=year)
     except ValueError:  # 29 February
         anniversary = local.replace(year=year, day=28)
-    moment = _return(birth, "Sun", anniversary - timedelta(days=20), timedelta(days=40), ayanamsha)
+    moment = _return(birth, "Sun", _shifted(anniversary, -timedelta(days=20)), timedelta(days=40), ayanamsha)
     chart = _chart_at(birth, moment, ayanamsha, place)
     muntha = (_chart_at(birth, birth.utc, ayanamsha).lagna.sign_index + year - local.year) % 12
     return Return(moment, chart, muntha, zentaric.sign_name(muntha), _LORDS[muntha])

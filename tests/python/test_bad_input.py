@@ -12,8 +12,8 @@ import pandas
 import pytest
 
 from zentaric_chart import (Birth, Place, charts_frame, crossings, dasha, dasha_at, from_julian_day, julian_day,
-                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, solar_return, to_ics,
-                            transits)
+                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, sade_sati,
+                            solar_return, to_ics, transits)
 from zentaric_chart.cli import main
 
 KOLKATA = dict(tz="Asia/Kolkata")
@@ -155,3 +155,10 @@ def test_ctrl_c_anywhere_in_a_subcommand_is_one_line_and_status_130(argv, capsys
             130, True, False), (at, said)
         assert sorted(os.listdir(tmp_path)) in (["births.csv"], ["births.csv", argv[argv.index("-o") + 1]]
                                                if "-o" in argv else [])
+
+
+def test_a_default_range_or_search_window_stops_at_the_ephemeris_edge():
+    late = Birth("2950-01-01 12:00", 28.6, 77.2, tz="UTC")  # a century of Sade Sati would end in 3050
+    assert sade_sati(late)[-1].end.year == 2998 and sade_sati(late)[-1].open_end
+    early = Birth("0001-01-02 12:00", 28.6, 77.2, tz="UTC")  # the search began 20 days before, in the year 0
+    assert abs(solar_return(early, 1).moment - early.utc) < timedelta(minutes=1)
