@@ -7,7 +7,9 @@ a fixed seed.
 
 tests/data/moments/events_de421.csv: changes of tithi, nakshatra, yoga and sign of the Moon, sign ingresses of the
 Sun and stations of Mercury to Saturn, from a root search (bisection to 1e-9 day) on skyfield's apparent places of
-DE421 (true ecliptic and equinox of date, no light deflection, as the chart), within DE421's span (1900-2050).
+DE421 (true ecliptic and equinox of date, no light deflection, as the chart), in windows drawn over 1900-2049 and
+then, as many again a third, over 2050-2100: the de421 package (2008.1) holds the whole of JPL's DE421 export, Julian
+Days 2414992.5 to 2524624.5 (1900-2200), though its description names 1900-2050 (the span of the SPK file de421.bsp).
 Sidereal longitudes subtract the Lahiri ayanamsha (23.856° plus the IAU 2006 general precession psi_bar,
 pyerfa's pfw06, at the UT date) and the IAU 2000B nutation in longitude (pyerfa's nut00b), as the chart does; tithi
 is the Moon's longitude less the Sun's, yoga their sidereal sum; a station is where the speed in sidereal longitude
@@ -36,6 +38,11 @@ SUN_PLACES, MOON_PLACES = 150, 100
 CONVENTIONS = {"hindu": 0, "civil": 1}
 BODIES = {"Sun": 0, "Moon": 1, "Mercury": 2, "Venus": 3, "Mars": 4, "Jupiter": 5, "Saturn": 6}
 KINDS = {"sign": 0, "nakshatra": 1, "tithi": 2, "yoga": 3, "station": 5}
+
+
+def de421_version():
+    from importlib.metadata import version
+    return version("de421")
 
 
 def random_jd(draw, first_year, last_year):
@@ -129,9 +136,11 @@ def event_rows():
     plan = [("tithi", "Moon", 20, 3.0, 1 / 24), ("nakshatra", "Moon", 20, 3.0, 1 / 24),
             ("yoga", "Moon", 20, 3.0, 1 / 24), ("sign", "Moon", 20, 5.0, 1 / 24), ("sign", "Sun", 30, 40.0, 0.5)]
     plan += [("station", planet, 6, 400.0, 1.0) for planet in ("Mercury", "Venus", "Mars", "Jupiter", "Saturn")]
-    for kind, body, windows, days, step in plan:
+    # The windows of 2050-2100 are drawn after those of 1900-2049, which stay as they were.
+    late = [(kind, body, windows // 3, days, step, 2050, 2099) for kind, body, windows, days, step in plan]
+    for kind, body, windows, days, step, first, last in [(*entry, 1900, 2049) for entry in plan] + late:
         for _ in range(windows):
-            start = random_jd(draw, 1900, 2049)
+            start = random_jd(draw, first, last)
             for jd_tt, before, after in events_in(sky, kind, body, start, days, step):
                 if kind != "station":
                     before += 1 if kind in ("tithi", "yoga") else 0
@@ -153,7 +162,8 @@ if __name__ == "__main__":
         "kind 0 rise 1 set; UT Julian Days",
         ["convention", "body", "kind", "latitude", "longitude", "start_jd", "event_jd"], rise_set_rows()))
     write_source(EVENTS_OUTPUT, render(
-        f"# tools/gen_reference_moments.py: skyfield {skyfield.__version__}, DE421, pyerfa {erfa.__version__}; "
+        f"# tools/gen_reference_moments.py: skyfield {skyfield.__version__}, DE421 (de421 {de421_version()}, "
+        f"1900-2100), pyerfa {erfa.__version__}; "
         "kind 0 sign 1 nakshatra 2 tithi 3 yoga 5 station (1 direct, -1 retrograde); body 0 Sun 1 Moon 2 Mercury "
         "3 Venus 4 Mars 5 Jupiter 6 Saturn; TT Julian Days",
         ["kind", "body", "jd_tt", "before", "after"], event_rows()))

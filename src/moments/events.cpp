@@ -3,14 +3,49 @@
 #include <cmath>
 #include <string>
 
+#include "moments/sampled_sky.hpp"
 #include "time/angles.hpp"
+#include "time/delta_t.hpp"
 
 namespace zentaric::moments {
 
 namespace {
 
-// Tithi, yoga and karana: the Moon's sampling plan serves their difference and sum (within 1° a day of the Moon's).
-constexpr SamplingPlan MOON_SUN_PLAN{2.0, 4};
+// The searches of the Sun and the Moon read the sampled series (cheap to evaluate): a quintic through six values 12
+// hours apart, polished on the series.
+constexpr SamplingPlan SAMPLED_PLAN{0.5, 1};
+// Beyond the range the sampling holds: the search's samples before and after it, and Delta T.
+constexpr double SAMPLED_MARGIN_DAYS = 2.0 * SAMPLED_PLAN.step_days + 0.1;
+
+bool sampled_body(MomentBody body) noexcept { return body == MomentBody::Sun || body == MomentBody::Moon; }
+
+// The crossings of the levels by an angle read from one sampling of the Sun and the Moon over [start, end) (UT):
+// searched in TT, each root turned into UT and kept when it lies in the range.
+template <class Angle, class Emit>
+Result<std::size_t, EphemerisError> find_sampled_crossings(Ayanamsha ayanamsha, double start, double end,
+                                                           const Levels& levels, Angle angle, Emit&& emit) {
+    Result<SampledSky, EphemerisError> sampled =
+        sample_sky(ayanamsha, start - SAMPLED_MARGIN_DAYS, end + SAMPLED_MARGIN_DAYS + SAMPLED_PLAN.step_days,
+                   SkyDetail::Longitudes);
+    if (!sampled.ok()) return std::move(sampled).error();
+    const SampledSky& sky = sampled.value();
+    std::size_t kept = 0;
+    Result<std::size_t, EphemerisError> found = find_crossings(
+        [&](double jd_tt) -> Result<double, EphemerisError> { return angle(sky, jd_tt); },
+        to_terrestrial_time(start) - 0.001, to_terrestrial_time(end) + 0.001, SAMPLED_PLAN, levels,
+        [&](const Crossing& c) {
+            const double jd_ut = universal_time_of(c.jd_ut);
+            if (jd_ut < start || jd_ut >= end) return;
+            emit(Crossing{jd_ut, c.level, c.direction});
+            ++kept;
+        });
+    if (!found.ok()) return found;
+    return kept;
+}
+
+double sampled_longitude(MomentBody body, const SampledSky& sky, double jd_tt) noexcept {
+    return body == MomentBody::Sun ? sky.sun(jd_tt) : sky.moon(jd_tt);
+}
 
 int part_number(std::int64_t level, int divisions, int first_number) noexcept {
     const std::int64_t index = ((level % divisions) + divisions) % divisions;
@@ -65,7 +100,7 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
     }
     if (end < start) return value_error("events: the end of the range comes before its start");
     const SamplingPlan plan = kind == EventKind::Station ? body_row.speed
-                              : kind_row.of_moon_and_sun ? MOON_SUN_PLAN
+                              : sampled_body(body)       ? SAMPLED_PLAN
                                                          : body_row.longitude;
     Result<bool> range = check_search_range("events", start, end, 2.0 * plan.step_days, 3.0 * plan.step_days + 1.0);
     if (!range) return range.error();
@@ -79,9 +114,16 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
     } else {
         const Levels levels{0.0, 360.0 / kind_row.divisions};
         if (kind_row.of_moon_and_sun) {
-            // The Sun on a grid of half the sampling step: every sample an instant of it.
-            found = find_crossings(GriddedMoonSunAngle(kind == EventKind::Yoga, ayanamsha, start, 0.5 * plan.step_days),
-                                   start, end, plan, levels, add_part_change);
+            const bool yoga = kind == EventKind::Yoga;
+            found = find_sampled_crossings(
+                ayanamsha, start, end, levels,
+                [yoga](const SampledSky& sky, double tt) { return yoga ? sky.yoga_longitude(tt) : sky.elongation(tt); },
+                add_part_change);
+        } else if (sampled_body(body)) {
+            found = find_sampled_crossings(
+                ayanamsha, start, end, levels,
+                [body](const SampledSky& sky, double tt) { return sampled_longitude(body, sky, tt); },
+                add_part_change);
         } else {
             found = find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan, levels, add_part_change);
         }
@@ -94,14 +136,18 @@ Result<std::vector<double>> find_longitude_crossings(MomentBody body, double lon
                                                      double start, double end) {
     if (!std::isfinite(longitude)) return value_error("crossings: the longitude must be a finite number of degrees");
     if (end < start) return value_error("crossings: the end of the range comes before its start");
-    const SamplingPlan plan = moment_body_row(body).longitude;
+    const SamplingPlan plan = sampled_body(body) ? SAMPLED_PLAN : moment_body_row(body).longitude;
     Result<bool> range = check_search_range("crossings", start, end, 2.0 * plan.step_days, 3.0 * plan.step_days + 1.0);
     if (!range) return range.error();
     std::vector<double> times;
+    const Levels levels{normalize_degrees(longitude), 360.0};
+    auto add = [&](const Crossing& c) { times.push_back(c.jd_ut); };
     Result<std::size_t, EphemerisError> found =
-        find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan,
-                       Levels{normalize_degrees(longitude), 360.0},
-                       [&](const Crossing& c) { times.push_back(c.jd_ut); });
+        sampled_body(body)
+            ? find_sampled_crossings(
+                  ayanamsha, start, end, levels,
+                  [body](const SampledSky& sky, double tt) { return sampled_longitude(body, sky, tt); }, add)
+            : find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan, levels, add);
     if (!found.ok()) return search_failure(found.error());
     return times;
 }

@@ -52,18 +52,34 @@ struct SkyPlace {
     double delta_t_days;  // TT − UT
 };
 
+// An apparent ecliptic place of date (radians, AU) referred to the equator of date: a rotation about x by −ε.
+SkyPlace equatorial_place(const ApparentPosition& p, double nutation_longitude, double epsilon, double jd_tt,
+                          double delta_t_days) noexcept {
+    const double cb = std::cos(p.latitude), sb = std::sin(p.latitude);
+    const double cl = std::cos(p.longitude), sl = std::sin(p.longitude);
+    const double ce = std::cos(epsilon), se = std::sin(epsilon);
+    return SkyPlace{p.distance * cb * cl, p.distance * (cb * sl * ce - sb * se), p.distance * (cb * sl * se + sb * ce),
+                    nutation_longitude, epsilon, jd_tt, delta_t_days};
+}
+
 Result<SkyPlace, EphemerisError> sky_place(Body body, double jd_ut) {
     ApparentPosition p;
     Result<FrameAngles, EphemerisError> angles = fast_apparent_positions(&body, 1, jd_ut, &p);
     if (!angles.ok()) return std::move(angles).error();
     const FrameAngles& a = angles.value();
-    const double epsilon = a.mean_obliquity + a.nutation_obliquity;
-    const double cb = std::cos(p.latitude), sb = std::sin(p.latitude);
-    const double cl = std::cos(p.longitude), sl = std::sin(p.longitude);
-    const double ce = std::cos(epsilon), se = std::sin(epsilon);
-    // Ecliptic to equator of date: a rotation about x by −ε.
-    return SkyPlace{p.distance * cb * cl, p.distance * (cb * sl * ce - sb * se), p.distance * (cb * sl * se + sb * ce),
-                    a.nutation_longitude, epsilon, a.jd_tt, delta_t(jd_ut) / 86400.0};
+    return equatorial_place(p, a.nutation_longitude, a.mean_obliquity + a.nutation_obliquity, a.jd_tt,
+                            delta_t(jd_ut) / 86400.0);
+}
+
+// The same place read from a sampling of the Sun or the Moon.
+SkyPlace sampled_place(const SampledSky& sky, Body body, double jd_ut) noexcept {
+    const double delta_t_days = delta_t(jd_ut) / 86400.0, jd_tt = jd_ut + delta_t_days;
+    const bool moon = body == Body::Moon;
+    const double nutation_longitude = sky.nutation_longitude(jd_tt);
+    const ApparentPosition p{
+        (moon ? sky.moon_longitude : sky.sun_longitude)(jd_tt) * DEG_TO_RAD + nutation_longitude,
+        (moon ? sky.moon_latitude : sky.sun_latitude)(jd_tt), (moon ? sky.moon_distance : sky.sun_distance)(jd_tt)};
+    return equatorial_place(p, nutation_longitude, sky.true_obliquity(jd_tt), jd_tt, delta_t_days);
 }
 
 // What the convention and the place fix once.
@@ -120,9 +136,17 @@ class InterpolatedSky {
 public:
     InterpolatedSky(double first, double step) : first_(first), step_(step) {}
 
-    Result<bool, EphemerisError> fill(Body body, double last) {
+    // The places of the grid up to `last`, from the sampling when it holds them, else from the theories.
+    Result<bool, EphemerisError> fill(Body body, double last, const SampledSky* sampled) {
         const auto count = static_cast<std::size_t>(std::ceil((last - first_) / step_)) + 1;
         places_.reserve(count);
+        const double last_node = first_ + static_cast<double>(count - 1) * step_;
+        if (sampled != nullptr && (body == Body::Sun || body == Body::Moon) &&
+            sampled->covers(to_terrestrial_time(first_), to_terrestrial_time(last_node), SkyDetail::Places)) {
+            for (std::size_t k = 0; k < count; ++k)
+                places_.push_back(sampled_place(*sampled, body, first_ + static_cast<double>(k) * step_));
+            return true;
+        }
         for (std::size_t k = 0; k < count; ++k) {
             Result<SkyPlace, EphemerisError> place = sky_place(body, first_ + static_cast<double>(k) * step_);
             if (!place.ok()) return std::move(place).error();
@@ -207,7 +231,7 @@ double bracketed_root(Function&& f, double a, double fa, double b, double fb) no
 }  // namespace
 
 Result<HorizonEvents> find_rise_set(MomentBody body, const Observer& place, HorizonConvention convention,
-                                    double start, double end) {
+                                    double start, double end, const SampledSky* sampled) {
     Result<bool> valid = check_body(body, place, convention);
     if (!valid) return valid.error();
     if (end < start) return value_error("rise_set: the end of the range comes before its start");
@@ -218,7 +242,7 @@ Result<HorizonEvents> find_rise_set(MomentBody body, const Observer& place, Hori
     if (!range) return range.error();
 
     InterpolatedSky sky(first, step);
-    Result<bool, EphemerisError> filled = sky.fill(moment_body_row(body).body, last);
+    Result<bool, EphemerisError> filled = sky.fill(moment_body_row(body).body, last, sampled);
     if (!filled.ok()) return value_error(filled.error().text());
     const Horizon horizon(body, place, convention);
     auto observe = [&](double jd, double& hour_angle, double& altitude) {

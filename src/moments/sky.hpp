@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <climits>
 #include <cstdint>
 #include <string_view>
 
@@ -86,32 +85,6 @@ struct MoonSunAngle {
     bool sum;
     Ayanamsha ayanamsha;
     Result<double, EphemerisError> operator()(double jd_ut) const;
-};
-
-// MoonSunAngle for a search sampling on the grid start + k·step: the Moon is computed at every instant, the Sun at
-// the grid's instants only and read between them from the quintic through the six around, in TT (Delta T moves by
-// a step each month, which the Sun's place in UT carries; on a one-day grid within a few 1e-9°, 0.1 ms of the
-// Moon's motion), so a root's polishing costs the Moon alone.
-class GriddedMoonSunAngle {
-public:
-    GriddedMoonSunAngle(bool sum, Ayanamsha ayanamsha, double start, double step) noexcept
-        : sum_(sum), ayanamsha_(ayanamsha), start_(start), step_(step) {}
-    Result<double, EphemerisError> operator()(double jd_ut);
-
-private:
-    struct Node {
-        std::int64_t index = INT64_MIN;
-        double jd_tt = 0.0;
-        double longitude = 0.0;  // the Sun's apparent longitude, degrees
-    };
-    Result<Node, EphemerisError> sun_at(std::int64_t index);
-    double angle(double moon, double sun, double jd_ut, double nutation_longitude) const noexcept;
-
-    bool sum_;
-    Ayanamsha ayanamsha_;
-    double start_;
-    double step_;
-    Node nodes_[8];
 };
 
 // The first and last UT Julian Days at which the searches may evaluate positions (a day inside the ephemeris).

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "moments/root_search.hpp"
+#include "moments/sampled_sky.hpp"
 #include "moments/sky.hpp"
-#include "panchanga/sky.hpp"
 #include "time/angles.hpp"
 #include "time/calendar.hpp"
 #include "time/delta_t.hpp"
@@ -20,8 +20,11 @@ using moments::HorizonEventKind;
 
 // Days a limb can last at most (a tithi 26.8 hours, a nakshatra 27.1): the margin of the limb search either side.
 constexpr double LIMB_MARGIN_DAYS = 1.25;
-// The sampling of the series held in SkyLongitudes (cheap to read): a quintic through six samples 12 hours apart.
+// The sampling of the sampled series (cheap to read): a quintic through six samples 12 hours apart.
 constexpr moments::SamplingPlan LIMB_PLAN{0.5, 1};
+// The sampling of the Sun and the Moon reaches this far beyond the midnights of the range: the Sun's rising search
+// reads a grid up to 7.6 days beyond them (its range is a day wider than the days, and its grid 6.6 days wider).
+constexpr double SAMPLED_MARGIN_DAYS = 8.0;
 constexpr double MEAN_SYNODIC_MONTH = 29.530588853;
 constexpr double MEAN_ELONGATION_RATE = 360.0 / MEAN_SYNODIC_MONTH;  // degrees a day
 constexpr std::uint32_t MOST_DAYS = 100000;
@@ -46,7 +49,7 @@ Result<std::vector<Crossing>> limb_crossings(Value value, double span, int count
     auto emit = [&](const moments::Crossing& c) {
         if (c.direction < 0) return;  // the limbs only advance; a retreat of the fit is not a limb
         const auto part = static_cast<int>(((c.level % count) + count) % count);
-        crossings.push_back({universal_time_of(c.jd_ut), static_cast<std::uint8_t>(part + 1)});
+        crossings.push_back({moments::universal_time_of(c.jd_ut), static_cast<std::uint8_t>(part + 1)});
     };
     const auto found = moments::find_crossings(function, to_terrestrial_time(start), to_terrestrial_time(end),
                                                LIMB_PLAN, moments::Levels{0.0, span}, emit);
@@ -81,9 +84,15 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
                                                            MEAN_SYNODIC_MONTH + 3.0, 2.0 * MEAN_SYNODIC_MONTH + 3.0);
     if (!range.ok()) return range.error();
 
+    // One sampling of the Sun and the Moon over the range serves their risings and settings and every limb.
+    const auto sampled = moments::sample_sky(request.system, first_midnight - SAMPLED_MARGIN_DAYS,
+                                             last_midnight + SAMPLED_MARGIN_DAYS, moments::SkyDetail::Places);
+    if (!sampled.ok()) return value_error(sampled.error().text());
+    const moments::SampledSky& sky = sampled.value();
+
     // Sunrises and sunsets of every day, with the sunset before the first sunrise.
     const auto sun = moments::find_rise_set(moments::MomentBody::Sun, request.place, request.convention,
-                                            first_midnight - 1.0, last_midnight + 1.0);
+                                            first_midnight - 1.0, last_midnight + 1.0, &sky);
     if (!sun.ok()) return sun.error();
     const std::vector<HorizonEvent>& sun_events = sun.value().events;
     std::vector<double> sunrises(request.days + 1), sunsets(request.days + 1);
@@ -106,8 +115,8 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
     }
 
     // The Moon's risings and settings (always the upper limb through refraction, seen from the place).
-    const auto moon = moments::find_rise_set(moments::MomentBody::Moon, request.place,
-                                             moments::HorizonConvention::Civil, sunrises.front(), sunrises.back());
+    const auto moon = moments::find_rise_set(moments::MomentBody::Moon, request.place, moments::HorizonConvention::Civil,
+                                             sunrises.front(), sunrises.back(), &sky);
     if (!moon.ok()) return moon.error();
     std::vector<double> moonrises, moonsets;
     for (const HorizonEvent& event : moon.value().events) {
@@ -115,23 +124,20 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
         if (event.kind == HorizonEventKind::Set) moonsets.push_back(event.jd_ut);
     }
 
-    // One sampling of the Sun and the Moon over the range serves every limb.
     const double start = sunrises.front() - LIMB_MARGIN_DAYS, end = sunrises.back() + LIMB_MARGIN_DAYS;
-    const auto sampled = sample_sky(request.system, start - 2.0 * LIMB_PLAN.step_days - 0.1,
-                                    end + 3.0 * LIMB_PLAN.step_days + 0.1);
-    if (!sampled.ok()) return value_error(sampled.error().text());
-    const SkyLongitudes& sky = sampled.value();
     PanchangaRange result;
-    auto karanas = limb_crossings([&](double tt) { return sky.elongation_tt(tt); }, 6.0, 60, start, end);
-    auto nakshatras = limb_crossings([&](double tt) { return sky.moon_sidereal_tt(tt); }, 40.0 / 3.0, 27, start, end);
-    auto yogas = limb_crossings([&](double tt) { return sky.yoga_longitude_tt(tt); }, 40.0 / 3.0, 27, start, end);
+    auto karanas = limb_crossings([&](double tt) { return sky.elongation(tt); }, 6.0, 60, start, end);
+    auto nakshatras = limb_crossings([&](double tt) { return sky.moon(tt); }, 40.0 / 3.0, 27, start, end);
+    auto yogas = limb_crossings([&](double tt) { return sky.yoga_longitude(tt); }, 40.0 / 3.0, 27, start, end);
     if (!karanas.ok()) return karanas.error();
     if (!nakshatras.ok()) return nakshatras.error();
     if (!yogas.ok()) return yogas.error();
     std::vector<NewMoon> new_moons;
     for (const Crossing& karana : karanas.value()) {
-        if (karana.after % 2 == 1) result.crossings[0].push_back({karana.jd, static_cast<std::uint8_t>(karana.after / 2 + 1)});
-        if (karana.after == 1) new_moons.push_back({karana.jd, normalize_degrees(sky.sun_sidereal(karana.jd))});
+        if (karana.after % 2 == 1)
+            result.crossings[0].push_back({karana.jd, static_cast<std::uint8_t>(karana.after / 2 + 1)});
+        if (karana.after == 1)
+            new_moons.push_back({karana.jd, normalize_degrees(sky.sun(to_terrestrial_time(karana.jd)))});
     }
     result.crossings[1] = std::move(nakshatras.value());
     result.crossings[2] = std::move(yogas.value());
@@ -139,7 +145,7 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
 
     // The new moons before and after the sampled span that open and close the months of its days.
     if (new_moons.empty() || new_moons.front().jd > sunrises.front()) {
-        const double elongation = normalize_degrees(sky.elongation(start));
+        const double elongation = normalize_degrees(sky.elongation(to_terrestrial_time(start)));
         const auto before = exact_new_moon(request.system, start - elongation / MEAN_ELONGATION_RATE);
         if (!before.ok()) return before.error();
         new_moons.insert(new_moons.begin(), before.value());
@@ -156,7 +162,7 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
 
     std::vector<std::uint8_t> sun_signs(request.days);
     for (std::size_t k = 0; k < request.days; ++k)
-        sun_signs[k] = sign_index_of(normalize_degrees(sky.sun_sidereal(sunrises[k])));
+        sun_signs[k] = sign_index_of(normalize_degrees(sky.sun(to_terrestrial_time(sunrises[k]))));
     const double weekday_jd = std::floor(civil_midnight + 1.5);
     const auto first_weekday = static_cast<std::uint8_t>(std::fmod(weekday_jd, 7.0));
     result.days.resize(request.days);

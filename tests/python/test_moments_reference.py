@@ -48,8 +48,9 @@ def test_rise_and_set_agree_with_the_swiss_ephemeris(convention, body, tolerance
     report(differences, tolerance)
 
 
-# Measured: tithi 61 cases, largest 0.64 s, median 0.19 s; nakshatra 56, 0.60 s, 0.17 s; yoga 64, 0.72 s, 0.25 s;
-# the Moon's sign 45, 0.51 s, 0.19 s; the Sun's sign 41, 2.76 s, 2.26 s; stations of Mercury..Saturn 83, 11.2 s, 0.25 s.
+# Measured over 1900-2100: tithi 80 cases, largest 0.64 s, median 0.19 s; nakshatra 74, 0.60 s, 0.17 s; yoga 83,
+# 0.72 s, 0.26 s; the Moon's sign 58, 0.51 s, 0.18 s; the Sun's sign 54, 2.76 s, 2.15 s; stations of Mercury..Saturn
+# 109, 12.5 s, 0.30 s.
 @pytest.mark.parametrize("kind, body, tolerance", [(2, 1, 2.0), (1, 1, 2.0), (3, 1, 2.0), (0, 1, 2.0), (0, 0, 10.0),
                                                    (5, None, 120.0)],
                          ids=["tithi", "nakshatra", "yoga", "moon-sign", "sankranti", "station"])
