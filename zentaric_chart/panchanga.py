@@ -16,7 +16,7 @@ from __future__ import annotations
 import functools
 import re
 from dataclasses import dataclass
-from datetime import date, datetime, time, timedelta
+from datetime import date, datetime, time, timedelta, tzinfo
 from typing import Any, TypeVar
 
 import zentaric
@@ -180,34 +180,37 @@ def _check(day: object, place: object, convention: str, ayanamsha: str, language
     return _names.ayanamsha(ayanamsha), _names.language(language)
 
 
-class _Builder:
-    """Turns the module's days and crossings into dataclasses: each Julian Day once into a datetime, each limb once
-    into a Limb shared by the days it spans."""
+def _moments(jds: list[float], zone: tzinfo) -> list[datetime]:
+    """Julian Days as aware datetimes in `zone`, rounded to the millisecond, in one comprehension (a year's 7,000
+    times are most of this module's share of panchanga_range)."""
+    stamp, epoch = datetime.fromtimestamp, _UNIX_EPOCH_JD
+    return [stamp(round((jd - epoch) * 86_400_000) / 1000.0, zone) for jd in jds]
 
-    def __init__(self, place: Place, crossings: Any, language: str) -> None:
-        self.zone = place.zone
-        self.limbs: list[list[Limb]] = []
-        for kind, (times, numbers) in zip(("tithi", "nakshatra", "yoga", "karana"), crossings):
-            names, labels = _labels(kind, "en"), _labels(kind, language)
-            moments = [self.moment(jd) for jd in times]
-            built = []
-            for j in range(len(numbers) - 1):
-                number = numbers[j]
-                row = _karana_row(number) if kind == "karana" else number - 1 if kind == "tithi" else \
-                    number - 1
-                paksha = ("shukla" if number <= 15 else "krishna") if kind == "tithi" else None
-                built.append(_made(Limb, {"number": number, "name": names[row], "label": labels[row],
-                                          "start": moments[j], "end": moments[j + 1], "paksha": paksha}))
-            self.limbs.append(built)
 
-    def moment(self, jd: float) -> datetime:
-        return datetime.fromtimestamp(round((jd - _UNIX_EPOCH_JD) * 86_400_000) / 1000.0, self.zone)
+@functools.cache
+def _limb_rows(kind: str, language: str) -> tuple[tuple[str, str, str | None], ...]:
+    """(name, label, paksha) of each limb number of a kind (index 0 unused)."""
+    names, labels = _labels(kind, "en"), _labels(kind, language)
+    rows: list[tuple[str, str, str | None]] = [("", "", None)]
+    for number in range(1, {"tithi": 30, "karana": 60}.get(kind, 27) + 1):
+        row = _karana_row(number) if kind == "karana" else number - 1
+        paksha = ("shukla" if number <= 15 else "krishna") if kind == "tithi" else None
+        rows.append((names[row], labels[row], paksha))
+    return tuple(rows)
 
-    def optional(self, jd: float | None) -> datetime | None:
-        return None if jd is None else self.moment(jd)
 
-    def interval(self, start: float, end: float) -> Interval:
-        return _made(Interval, {"start": self.moment(start), "end": self.moment(end)})
+def _limbs(kind: str, times: list[float], numbers: bytes, language: str, zone: tzinfo) -> list[Limb]:
+    """The limbs between consecutive crossings of a kind, each built once and shared by the days it spans."""
+    rows, moments = _limb_rows(kind, language), _moments(times, zone)
+    built = []
+    for j in range(len(numbers) - 1):
+        number = numbers[j]
+        name, label, paksha = rows[number]
+        limb = _new_object(Limb)
+        _set_attribute(limb, "__dict__", {"number": number, "name": name, "label": label, "start": moments[j],
+                                          "end": moments[j + 1], "paksha": paksha})
+        built.append(limb)
+    return built
 
 
 @functools.cache
@@ -252,25 +255,37 @@ def panchanga_range(start: date, end: date, place: Place, convention: str = "hin
         raise ValueError(f"the Sun does not {what} on {when.isoformat()} at latitude {place.latitude:g} "
                          f"({convention} convention): the Vedic day has no {'start' if what == 'rise' else 'end'}"
                          ) from None
-    built = _Builder(place, crossings, language)
-    tithis, nakshatras, yogas, karanas = built.limbs
-    moment, interval = built.moment, built.interval
+    zone = place.zone
+    tithis, nakshatras, yogas, karanas = (_limbs(kind, times, numbers, language, zone) for kind, (times, numbers)
+                                          in zip(("tithi", "nakshatra", "yoga", "karana"), crossings))
+    # Every time of the range at once: the sunrises (the next day's is this day's next_sunrise), the sunsets, the
+    # Moon's events and the ends of the five spans of each day.
+    sunrises = _moments([row[0] for row in days] + [days[-1][2]], zone)
+    sunsets = _moments([row[1] for row in days], zone)
+    stamp, epoch = datetime.fromtimestamp, _UNIX_EPOCH_JD
+    moon = [None if jd is None else stamp(round((jd - epoch) * 86_400_000) / 1000.0, zone)
+            for row in days for jd in row[3:5]]
+    spans = _moments([jd for row in days for jd in row[14:24]], zone)
+    new, set_dict = _new_object, _set_attribute
     result = []
     for k, row in enumerate(days):
-        (sunrise, sunset, next_sunrise, moonrise, moonset, vara, t0, tn, n0, nn, y0, yn, k0, kn, r0, r1, m0, m1, g0,
-         g1, a0, a1, b0, b1, masa, adhika, kshaya, purnimanta, purnimanta_adhika, ritu, uttarayana) = row
+        (_, _, _, _, _, vara, t0, tn, n0, nn, y0, yn, k0, kn, *_, masa, adhika, kshaya, purnimanta, purnimanta_adhika,
+         ritu, uttarayana) = row
+        intervals = []
+        for j in range(10 * k, 10 * k + 10, 2):
+            interval = new(Interval)
+            set_dict(interval, "__dict__", {"start": spans[j], "end": spans[j + 1]})
+            intervals.append(interval)
         day_tithis = tuple(tithis[t0:t0 + tn])
         result.append(_made(Panchanga, {
             "day": start + timedelta(days=k), "place": place, "convention": convention, "ayanamsha": ayanamsha,
-            "language": language, "sunrise": moment(sunrise), "sunset": moment(sunset),
-            "next_sunrise": moment(next_sunrise), "moonrise": built.optional(moonrise),
-            "moonset": built.optional(moonset), "vara": _name("vara", vara, vara, language),
+            "language": language, "sunrise": sunrises[k], "sunset": sunsets[k], "next_sunrise": sunrises[k + 1],
+            "moonrise": moon[2 * k], "moonset": moon[2 * k + 1], "vara": _name("vara", vara, vara, language),
             "paksha": day_tithis[0].paksha, "tithis": day_tithis, "nakshatras": tuple(nakshatras[n0:n0 + nn]),
-            "yogas": tuple(yogas[y0:y0 + yn]), "karanas": tuple(karanas[k0:k0 + kn]),
-            "rahu_kalam": interval(r0, r1), "yamaganda": interval(m0, m1), "gulika_kalam": interval(g0, g1),
-            "abhijit": interval(a0, a1), "brahma_muhurta": interval(b0, b1),
-            "masa": _masa(masa, adhika, kshaya, language), "purnimanta_masa": _masa(purnimanta, purnimanta_adhika, -1,
-                                                                                    language),
+            "yogas": tuple(yogas[y0:y0 + yn]), "karanas": tuple(karanas[k0:k0 + kn]), "rahu_kalam": intervals[0],
+            "yamaganda": intervals[1], "gulika_kalam": intervals[2], "abhijit": intervals[3],
+            "brahma_muhurta": intervals[4], "masa": _masa(masa, adhika, kshaya, language),
+            "purnimanta_masa": _masa(purnimanta, purnimanta_adhika, -1, language),
             "ritu": _name("ritu", ritu + 1, ritu, language), "ayana": "uttarayana" if uttarayana else "dakshinayana"}))
     return result
 

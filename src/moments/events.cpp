@@ -22,11 +22,12 @@ bool sampled_body(MomentBody body) noexcept { return body == MomentBody::Sun || 
 // The crossings of the levels by an angle read from one sampling of the Sun and the Moon over [start, end) (UT):
 // searched in TT, each root turned into UT and kept when it lies in the range.
 template <class Angle, class Emit>
-Result<std::size_t, EphemerisError> find_sampled_crossings(Ayanamsha ayanamsha, double start, double end,
-                                                           const Levels& levels, Angle angle, Emit&& emit) {
+Result<std::size_t, EphemerisError> find_sampled_crossings(Ayanamsha ayanamsha, SkyBodies bodies, double start,
+                                                           double end, const Levels& levels, Angle angle,
+                                                           Emit&& emit) {
     Result<SampledSky, EphemerisError> sampled =
         sample_sky(ayanamsha, start - SAMPLED_MARGIN_DAYS, end + SAMPLED_MARGIN_DAYS + SAMPLED_PLAN.step_days,
-                   SkyDetail::Longitudes);
+                   SkyDetail::Longitudes, bodies);
     if (!sampled.ok()) return std::move(sampled).error();
     const SampledSky& sky = sampled.value();
     std::size_t kept = 0;
@@ -46,6 +47,8 @@ Result<std::size_t, EphemerisError> find_sampled_crossings(Ayanamsha ayanamsha, 
 double sampled_longitude(MomentBody body, const SampledSky& sky, double jd_tt) noexcept {
     return body == MomentBody::Sun ? sky.sun(jd_tt) : sky.moon(jd_tt);
 }
+
+SkyBodies sampled_alone(MomentBody body) noexcept { return body == MomentBody::Sun ? SkyBodies::Sun : SkyBodies::Moon; }
 
 int part_number(std::int64_t level, int divisions, int first_number) noexcept {
     const std::int64_t index = ((level % divisions) + divisions) % divisions;
@@ -116,12 +119,12 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
         if (kind_row.of_moon_and_sun) {
             const bool yoga = kind == EventKind::Yoga;
             found = find_sampled_crossings(
-                ayanamsha, start, end, levels,
+                ayanamsha, SkyBodies::Both, start, end, levels,
                 [yoga](const SampledSky& sky, double tt) { return yoga ? sky.yoga_longitude(tt) : sky.elongation(tt); },
                 add_part_change);
         } else if (sampled_body(body)) {
             found = find_sampled_crossings(
-                ayanamsha, start, end, levels,
+                ayanamsha, sampled_alone(body), start, end, levels,
                 [body](const SampledSky& sky, double tt) { return sampled_longitude(body, sky, tt); },
                 add_part_change);
         } else {
@@ -145,7 +148,7 @@ Result<std::vector<double>> find_longitude_crossings(MomentBody body, double lon
     Result<std::size_t, EphemerisError> found =
         sampled_body(body)
             ? find_sampled_crossings(
-                  ayanamsha, start, end, levels,
+                  ayanamsha, sampled_alone(body), start, end, levels,
                   [body](const SampledSky& sky, double tt) { return sampled_longitude(body, sky, tt); }, add)
             : find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan, levels, add);
     if (!found.ok()) return search_failure(found.error());

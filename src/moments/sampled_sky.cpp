@@ -77,6 +77,7 @@ double SegmentedChebyshev::operator()(double t) const noexcept {
 
 bool SampledSky::covers(double first_tt, double last_tt, SkyDetail needed) const noexcept {
     if (needed == SkyDetail::Places && detail != SkyDetail::Places) return false;
+    if (bodies != SkyBodies::Both) return false;
     return first_tt >= moon_longitude.start() && last_tt <= moon_longitude.end() && first_tt >= sun_longitude.start() &&
            last_tt <= sun_longitude.end();
 }
@@ -94,8 +95,9 @@ double universal_time_of(double jd_tt) noexcept {
 
 namespace {
 
-// The Sun's series from its own evaluations; the Moon's and the frame's from the Moon's (its call gives the angles).
-Result<bool, EphemerisError> sample_body(Body body, SampledSky& sky) {
+// A body's series from its own evaluations, and the offset's and the frame's with it when `frame` (the call gives
+// the angles).
+Result<bool, EphemerisError> sample_body(Body body, bool frame_too, SampledSky& sky) {
     const bool moon = body == Body::Moon;
     const bool places = sky.detail == SkyDetail::Places;
     SegmentedChebyshev& longitude = moon ? sky.moon_longitude : sky.sun_longitude;
@@ -110,7 +112,7 @@ Result<bool, EphemerisError> sample_body(Body body, SampledSky& sky) {
             values[0][k] = (position.longitude - frame.nutation_longitude) * RAD_TO_DEG;
             values[1][k] = position.latitude;
             values[2][k] = position.distance;
-            if (!moon) continue;
+            if (!frame_too) continue;
             values[3][k] = true_ayanamsha_degrees(sky.system, jd_ut, frame.nutation_longitude) -
                            frame.nutation_longitude * RAD_TO_DEG;
             values[4][k] = frame.nutation_longitude;
@@ -121,7 +123,7 @@ Result<bool, EphemerisError> sample_body(Body body, SampledSky& sky) {
             (moon ? sky.moon_latitude : sky.sun_latitude).fit(segment, values[1], false);
             (moon ? sky.moon_distance : sky.sun_distance).fit(segment, values[2], false);
         }
-        if (!moon) continue;
+        if (!frame_too) continue;
         sky.offset.fit(segment, values[3], false);
         if (places) {
             sky.nutation_longitude.fit(segment, values[4], false);
@@ -133,7 +135,8 @@ Result<bool, EphemerisError> sample_body(Body body, SampledSky& sky) {
 
 }  // namespace
 
-Result<SampledSky, EphemerisError> sample_sky(Ayanamsha system, double start, double end, SkyDetail detail) {
+Result<SampledSky, EphemerisError> sample_sky(Ayanamsha system, double start, double end, SkyDetail detail,
+                                              SkyBodies bodies) {
     // In TT, a little wider than the range (Delta T moves within it).
     const double first = to_terrestrial_time(start) - 0.01, span = end - start + 0.02;
     const auto series = [&](double longest, std::size_t nodes, std::size_t short_nodes) {
@@ -141,14 +144,20 @@ Result<SampledSky, EphemerisError> sample_sky(Ayanamsha system, double start, do
         return SegmentedChebyshev(first, span / static_cast<double>(segments), segments,
                                   span <= SHORT_SPAN_DAYS ? short_nodes : nodes);
     };
-    const SegmentedChebyshev sun = series(SUN_SEGMENT_DAYS, SUN_NODES, SUN_SHORT_NODES);
-    const SegmentedChebyshev moon = series(MOON_SEGMENT_DAYS, MOON_NODES, MOON_SHORT_NODES);
-    const bool places = detail == SkyDetail::Places;
+    const bool with_sun = bodies != SkyBodies::Moon, with_moon = bodies != SkyBodies::Sun;
     const SegmentedChebyshev none;
-    SampledSky sky{system, detail, sun, moon, moon, places ? sun : none, places ? sun : none, places ? moon : none,
-                   places ? moon : none, places ? moon : none, places ? moon : none};
-    if (Result<bool, EphemerisError> done = sample_body(Body::Sun, sky); !done.ok()) return done.error();
-    if (Result<bool, EphemerisError> done = sample_body(Body::Moon, sky); !done.ok()) return done.error();
+    const SegmentedChebyshev sun = with_sun ? series(SUN_SEGMENT_DAYS, SUN_NODES, SUN_SHORT_NODES) : none;
+    const SegmentedChebyshev moon = with_moon ? series(MOON_SEGMENT_DAYS, MOON_NODES, MOON_SHORT_NODES) : none;
+    const SegmentedChebyshev& frame = with_moon ? moon : sun;
+    const bool places = detail == SkyDetail::Places;
+    SampledSky sky{system, detail, bodies, sun, moon, frame, places ? sun : none, places ? sun : none,
+                   places ? moon : none, places ? moon : none, places ? frame : none, places ? frame : none};
+    if (with_sun) {
+        if (Result<bool, EphemerisError> done = sample_body(Body::Sun, !with_moon, sky); !done.ok()) return done.error();
+    }
+    if (with_moon) {
+        if (Result<bool, EphemerisError> done = sample_body(Body::Moon, true, sky); !done.ok()) return done.error();
+    }
     return sky;
 }
 

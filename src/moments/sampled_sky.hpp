@@ -43,16 +43,20 @@ private:
     std::vector<double> coefficients_;  // segments × order
 };
 
-// What a sampling holds: the longitudes (events, limbs), or the whole places and the frame's angles (rising).
+// What a sampling holds: the longitudes (events, limbs), or the whole places and the frame's angles (rising); of
+// both bodies, or of one (the other's series are then empty).
 enum class SkyDetail : std::uint8_t { Longitudes, Places };
+enum class SkyBodies : std::uint8_t { Both, Sun, Moon };
 
 // The series, all in TT (Delta T changes by steps, a value a calendar month, which the series leave to the
 // conversion of each UT instant). Longitudes are the apparent ones less the nutation in longitude (the mean equinox
 // of date, degrees, unwrapped within a segment); `offset` is what a zodiac subtracts from them: the ayanamsha for a
-// sidereal one (with the nutation, the chart's true ayanamsha), −Δψ for the tropical one.
+// sidereal one (with the nutation, the chart's true ayanamsha), −Δψ for the tropical one. The offset and the frame's
+// angles are sampled with the Moon, or with the Sun when the Moon is not sampled.
 struct SampledSky {
     Ayanamsha system;
     SkyDetail detail;
+    SkyBodies bodies;
     SegmentedChebyshev sun_longitude, moon_longitude, offset;
     // Places only: latitudes (radians), distances (AU), Δψ and the true obliquity (radians).
     SegmentedChebyshev sun_latitude, sun_distance, moon_latitude, moon_distance, nutation_longitude, true_obliquity;
@@ -81,8 +85,10 @@ inline constexpr double SHORT_SPAN_DAYS = 8.0;
 inline constexpr std::size_t MOON_SHORT_NODES = 12;
 inline constexpr std::size_t SUN_SHORT_NODES = 8;
 
-// Samples the Sun and the Moon over [start, end] (UT Julian Days; a little more in TT), the offset of `system`.
-Result<SampledSky, EphemerisError> sample_sky(Ayanamsha system, double start, double end, SkyDetail detail);
+// Samples the Sun and the Moon (or one of them) over [start, end] (UT Julian Days; a little more in TT), and the
+// offset of `system`.
+Result<SampledSky, EphemerisError> sample_sky(Ayanamsha system, double start, double end, SkyDetail detail,
+                                              SkyBodies bodies = SkyBodies::Both);
 
 // The UT Julian Day whose TT is jd_tt (to the rounding of the Julian Day; Delta T is constant within a month).
 double universal_time_of(double jd_tt) noexcept;
