@@ -25,6 +25,7 @@ __all__ = [
     "gochara",
     "saturn_phases",
     "transit_calendar",
+    "varsha_lords",
     "panchanga_name",
     "compute_dasha_periods",
     "match_moons",
@@ -213,6 +214,11 @@ def transit_calendar(moon_longitude: SupportsFloat | SupportsIndex, lagna_longit
                      start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex,
                      ayanamsha: str = "Lahiri") -> tuple[list[tuple[float, str, str, int, int]],
                                                          list[tuple[str, float, float, bool, bool]]]: ...
+def varsha_lords(longitudes: _Longitudes, lagna: SupportsFloat | SupportsIndex, mc: SupportsFloat | SupportsIndex,
+                 ayanamsha_value: SupportsFloat | SupportsIndex, jd: SupportsFloat | SupportsIndex,
+                 latitude: SupportsFloat | SupportsIndex, longitude: SupportsFloat | SupportsIndex,
+                 natal_lagna_sign: SupportsIndex,
+                 muntha_sign: SupportsIndex) -> tuple[str, list[tuple[str, str, float, bool]], bool]: ...
 def panchanga_name(table: str, index: SupportsIndex, language: str = "en") -> str: ...
 def compute_dasha_periods(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,

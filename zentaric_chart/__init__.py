@@ -20,7 +20,7 @@ from zentaric_chart.moments import Event, RiseSet, crossings, events, rise_set, 
 from zentaric_chart.panchanga import Interval, Limb, Masa, Name, Panchanga, panchanga, panchanga_range
 from zentaric_chart.panchanga_frame import panchanga_frame
 from zentaric_chart.strength import Ashtakavarga, BhavaBala, Shadbala
-from zentaric_chart.transits import (Phase, Return, TimelineEvent, Transit, Transits, lunar_return, sade_sati,
+from zentaric_chart.transits import (Office, Phase, Return, TimelineEvent, Transit, Transits, lunar_return, sade_sati,
                                      solar_return, timeline, to_ics, transits)
 from zentaric_chart.yogas import Yoga
 
@@ -30,5 +30,5 @@ __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellat
            "crossings", "dasha", "dasha_at", "events", "from_julian_day", "julian_day", "manglik", "manglik_match",
            "match", "match_frame", "natal", "rise_set", "rise_sets",
            "Interval", "Limb", "Masa", "Name", "Panchanga", "panchanga", "panchanga_range", "panchanga_frame",
-           "timeline_frame", "Ashtakavarga", "BhavaBala", "Shadbala", "Phase", "Return", "TimelineEvent", "Transit",
-           "Transits", "lunar_return", "sade_sati", "solar_return", "timeline", "to_ics", "transits"]
+           "timeline_frame", "Ashtakavarga", "BhavaBala", "Shadbala", "Office", "Phase", "Return", "TimelineEvent",
+           "Transit", "Transits", "lunar_return", "sade_sati", "solar_return", "timeline", "to_ics", "transits"]

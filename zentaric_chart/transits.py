@@ -9,8 +9,9 @@ one timeline of everything that changes. The rules are the module's (`gochara`, 
 """
 from __future__ import annotations
 
-from dataclasses import dataclass
+from dataclasses import dataclass, fields
 from datetime import UTC, date, datetime, timedelta, tzinfo
+from typing import Any
 
 import zentaric
 
@@ -20,8 +21,8 @@ from zentaric_chart.chart import Chart, natal
 from zentaric_chart.dasha import _instant, dasha
 from zentaric_chart.vargas import GRAHAS, graha_longitudes
 
-__all__ = ["Phase", "Return", "TimelineEvent", "Transit", "Transits", "lunar_return", "sade_sati", "solar_return",
-           "timeline", "to_ics", "transits"]
+__all__ = ["Office", "Phase", "Return", "TimelineEvent", "Transit", "Transits", "lunar_return", "sade_sati",
+           "solar_return", "timeline", "to_ics", "transits"]
 
 #: The nine taras counted from the natal star (Muhurta Chintamani).
 TARAS = ("Janma", "Sampat", "Vipat", "Kshema", "Pratyari", "Sadhaka", "Vadha", "Mitra", "Parama Mitra")
@@ -150,16 +151,40 @@ def sade_sati(birth: Birth, start: datetime | date | str | None = None, end: dat
 
 
 @dataclass(frozen=True)
-class Return:
-    """A solar return (the Tajika varsha pravesha) or a lunar return: the `moment` the body is back at its natal
-    sidereal longitude, and the chart cast for it at the birth place or the place given. For a solar return, the
-    `muntha` (the natal lagna's sign advanced one sign a year, 0..11), its English `muntha_sign` and its lord."""
+class Office:
+    """One of a Tajika year's five office-bearers (pancha adhikaris): the `office` ("muntha", "janma_lagna",
+    "varsha_lagna", "tri_rashi", "dina_ratri"), the `graha` holding it, its shadbala in rupas and whether it aspects
+    the varsha lagna by Tajika aspect."""
+
+    office: str
+    graha: str
+    strength: float
+    aspects_lagna: bool
+
+
+@dataclass(frozen=True, kw_only=True)
+class Return(Chart):
+    """A solar return (the Tajika varsha pravesha) or a lunar return: the `Chart` cast for the minute nearest the
+    `moment` the body is back at its natal sidereal longitude (the module's resolution; `moment` is exact), at the
+    birth place or the place given (whole-sign houses), with, for a solar return, the `muntha` (the natal lagna's
+    sign advanced one sign a year, 0..11), its `muntha_sign` and `muntha_lord`, the `year_lord` (varsheshvara: the
+    strongest office-bearer by shadbala that aspects the varsha lagna, else the strongest; see
+    `zentaric.varsha_lords`), the five `offices` and whether the year began by day (`by_day`). The year lord and the
+    offices are None where the year's chart has no shadbala (no sunrise and sunset near a polar place); all of these
+    are None for a lunar return."""
 
     moment: datetime
-    chart: Chart
     muntha: int | None = None
     muntha_sign: str | None = None
     muntha_lord: str | None = None
+    year_lord: str | None = None
+    offices: tuple[Office, ...] | None = None
+    by_day: bool | None = None
+
+    @property
+    def chart(self) -> Chart:
+        """The chart itself (a Return is one; kept for code written when the chart was a member)."""
+        return self
 
 
 _LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Saturn",
@@ -175,8 +200,13 @@ def _return(birth: Birth, body: str, after: datetime, window: timedelta, ayanams
     return from_julian_day(found[0]).astimezone(birth.zone)
 
 
+def _return_chart(chart: Chart, moment: datetime, **year: Any) -> Return:
+    return Return(**{field.name: getattr(chart, field.name) for field in fields(Chart)}, moment=moment, **year)
+
+
 def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha: str = "Lahiri") -> Return:
-    """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary)."""
+    """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary): its
+    chart, muntha and year lord."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
     if not isinstance(year, int) or isinstance(year, bool):
@@ -191,18 +221,28 @@ def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha:
         anniversary = local.replace(year=year, day=28)
     moment = _return(birth, "Sun", _shifted(anniversary, -timedelta(days=20)), timedelta(days=40), ayanamsha)
     chart = _chart_at(birth, moment, ayanamsha, place)
-    muntha = (_chart_at(birth, birth.utc, ayanamsha).lagna.sign_index + year - local.year) % 12
-    return Return(moment, chart, muntha, zentaric.sign_name(muntha), _LORDS[muntha])
+    natal_lagna = _chart_at(birth, birth.utc, ayanamsha).lagna.sign_index
+    muntha = (natal_lagna + year - local.year) % 12
+    lords: dict[str, Any] = {}
+    try:
+        lord, offices, by_day = zentaric.varsha_lords(
+            graha_longitudes(chart), chart.lagna.longitude, chart.houses.mc_sidereal, chart.ayanamsha_value,
+            chart.julian_day, chart.birth.latitude, chart.birth.longitude, natal_lagna, muntha)
+        lords = {"year_lord": lord, "offices": tuple(Office(*office) for office in offices), "by_day": by_day}
+    except ValueError:  # no shadbala without a sunrise and a sunset near the place
+        pass
+    return _return_chart(chart, moment, muntha=muntha, muntha_sign=zentaric.sign_name(muntha),
+                         muntha_lord=_LORDS[muntha], **lords)
 
 
 def lunar_return(birth: Birth, after: datetime | date | str, place: Place | None = None,
                  ayanamsha: str = "Lahiri") -> Return:
-    """The Moon's first return to its natal sidereal longitude after `after`."""
+    """The Moon's first return to its natal sidereal longitude after `after`, and its chart."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
     _place_or_none(place)
     moment = _return(birth, "Moon", _moment("after", after, birth.zone), timedelta(days=30), ayanamsha)
-    return Return(moment, _chart_at(birth, moment, ayanamsha, place))
+    return _return_chart(_chart_at(birth, moment, ayanamsha, place), moment)
 
 
 @dataclass(frozen=True, order=True)

@@ -66,10 +66,8 @@ void vsop87_samples_three_cut(int planet, double t, double least_amplitude, doub
             VsopSeries kept = series[a];
             if (least_amplitude > 0.0) {
                 const double* first = kept.amplitude;
-                kept.count = static_cast<std::size_t>(
-                    std::partition_point(first, first + kept.count,
-                                         [&](double amplitude) { return std::fabs(amplitude) * scale >= least_amplitude; }) -
-                    first);
+                const auto large = [&](double amplitude) { return std::fabs(amplitude) * scale >= least_amplitude; };
+                kept.count = static_cast<std::size_t>(std::partition_point(first, first + kept.count, large) - first);
             }
             if (kept.count == 0) continue;
             VsopValueSums sums[3];

@@ -157,7 +157,7 @@ Result<std::vector<Track>> Track::sample(const MomentBody* bodies, std::size_t c
 Result<std::vector<Event>> Track::events(EventKind kind) const {
     const EventKindRow& kind_row = event_kind_row(kind);
     if (kind_row.of_moon_and_sun)
-        return value_error(std::string("track: a ") + std::string(kind_row.name) + " is a limb of the Moon and the Sun");
+        return value_error("track: a " + std::string(kind_row.name) + " is a limb of the Moon and the Sun");
     if (kind == EventKind::Station) {
         Result<bool> stations = check_stationing(row_.body);
         if (!stations) return stations.error();

@@ -422,6 +422,21 @@ inline constexpr auto TRANSIT_CALENDAR_DOC = docstring<TRANSIT_CALENDAR>(
     "Raises:\n"
     "    ValueError: unknown ayanamsha, a longitude that is not finite or a range outside the ephemeris.");
 
+inline constexpr auto VARSHA_LORDS_DOC = docstring<VARSHA_LORDS>(
+    "The Tajika lord of the year (varsheshvara) of a varsha pravesha chart, from its five office-bearers\n"
+    "(Tajika Neelakanthi): the lords of the muntha, of the natal lagna and of the varsha lagna, the tri-rashi\n"
+    "lord of the varsha lagna (by day or by night) and the lord of the Sun's sign by day or the Moon's by night.\n"
+    "The year lord is the strongest of them by shadbala (BPHS ch. 27) that aspects the varsha lagna by Tajika\n"
+    "aspect (from the 1st, 3rd, 4th, 5th, 7th, 9th, 10th or 11th sign), else the strongest of the five.\n\n"
+    "Args:\n"
+    "    longitudes, lagna, mc, ayanamsha_value, jd, latitude, longitude: the year's chart, as shadbala takes it.\n"
+    "    natal_lagna_sign, muntha_sign: the natal lagna's and the muntha's signs, 0 (Aries) to 11.\n\n"
+    "Returns:\n"
+    "    (year_lord, offices, by_day): offices a list of 5 (office, graha, shadbala rupas, aspects the lagna)\n"
+    "    tuples, office \"muntha\", \"janma_lagna\", \"varsha_lagna\", \"tri_rashi\", \"dina_ratri\".\n\n"
+    "Raises:\n"
+    "    ValueError: as shadbala; IndexError: a sign above 11.");
+
 inline constexpr auto FIND_EVENTS_DOC = docstring<FIND_EVENTS>(
     "Every moment in [start_jd, end_jd) at which a body enters a sign or a nakshatra, a tithi, yoga or karana\n"
     "ends, or a planet stations, from the chart's apparent positions and true ayanamsha, found to 0.1 s.\n\n"

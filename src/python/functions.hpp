@@ -62,6 +62,10 @@ inline constexpr Signature RASHI_DRISHTI{"rashi_drishti", {{"sign", K::Index}}};
 inline constexpr Signature SHADBALA{"shadbala", {
     {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"mc", K::Float}, {"ayanamsha_value", K::Float},
     {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"required", K::Text, "bphs"}}};
+inline constexpr Signature VARSHA_LORDS{"varsha_lords", {
+    {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"mc", K::Float}, {"ayanamsha_value", K::Float},
+    {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"natal_lagna_sign", K::Index},
+    {"muntha_sign", K::Index}}};
 inline constexpr Signature GOCHARA{"gochara", {
     {"longitudes", K::Longitudes}, {"moon_sign", K::Index}, {"lagna_sign", K::Index}}};
 inline constexpr Signature SATURN_PHASES{"saturn_phases", {
@@ -111,6 +115,7 @@ PyObject* ashtakavarga(const Argument* a);
 PyObject* shadbala(const Argument* a);
 PyObject* special_lagnas(const Argument* a);
 PyObject* gochara(const Argument* a);
+PyObject* varsha_lords(const Argument* a);
 PyObject* saturn_phases(const Argument* a);
 PyObject* transit_calendar(const Argument* a);
 PyObject* panchanga_name(const Argument* a);

@@ -55,6 +55,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(gochara, GOCHARA),
     ZENTARIC_METHOD(saturn_phases, SATURN_PHASES),
     ZENTARIC_METHOD(transit_calendar, TRANSIT_CALENDAR),
+    ZENTARIC_METHOD(varsha_lords, VARSHA_LORDS),
     ZENTARIC_METHOD(panchanga_name, PANCHANGA_NAME),
     ZENTARIC_METHOD(compute_dasha_periods, COMPUTE_DASHA_PERIODS),
     ZENTARIC_METHOD(match_moons, MATCH_MOONS),

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "chart/strength.hpp"
+#include "chart/varsha.hpp"
 #include "python/functions.hpp"
 #include "python/objects.hpp"
 
@@ -76,7 +77,10 @@ bool set_owned_key(PyObject* dict, std::size_t key, PyObject* value) {
 
 }  // namespace
 
-PyObject* shadbala(const Argument* a) {
+namespace {
+
+// The chart of the arguments longitudes, lagna, mc, ayanamsha_value, jd, latitude, longitude.
+ChartPlaces chart_places(const Argument* a) {
     ChartPlaces chart{};
     std::copy(std::begin(a[0].longitudes), std::end(a[0].longitudes), chart.sidereal.begin());
     chart.lagna = a[1].number;
@@ -85,7 +89,37 @@ PyObject* shadbala(const Argument* a) {
     chart.jd_ut = a[4].number;
     chart.latitude = a[5].number;
     chart.longitude = a[6].number;
-    const Result<ChartStrength> strength = chart_strength(chart, a[7].text);
+    return chart;
+}
+
+}  // namespace
+
+PyObject* varsha_lords(const Argument* a) {
+    for (std::size_t k : {std::size_t{7}, std::size_t{8}})
+        if (a[k].index > 11)
+            return raise_exception(PyExc_IndexError,
+                                   PyUnicode_FromFormat("%s %llu is out of range: varsha_lords() accepts 0 to 11",
+                                                        VARSHA_LORDS.parameters[k].name,
+                                                        static_cast<unsigned long long>(a[k].index)));
+    const Result<VarshaLords> found = chart_varsha_lords(chart_places(a), static_cast<std::uint8_t>(a[7].index),
+                                                         static_cast<std::uint8_t>(a[8].index));
+    if (!found) return raise_error(found.error());
+    const VarshaLords& lords = found.value();
+    PyObject* offices = new_list(ADHIKARI_COUNT, [&](std::size_t k) {
+        const std::string_view office = ADHIKARI_TABLE[k].name;
+        const std::string_view graha = graha_name(lords.adhikaris[k]);
+        return Py_BuildValue("(s#s#dN)", office.data(), static_cast<Py_ssize_t>(office.size()), graha.data(),
+                             static_cast<Py_ssize_t>(graha.size()), lords.strength[k],
+                             PyBool_FromLong(lords.aspects_lagna[k]));
+    });
+    if (offices == nullptr) return nullptr;
+    const std::string_view lord = graha_name(lords.year_lord);
+    return Py_BuildValue("(s#NN)", lord.data(), static_cast<Py_ssize_t>(lord.size()), offices,
+                         PyBool_FromLong(lords.by_day));
+}
+
+PyObject* shadbala(const Argument* a) {
+    const Result<ChartStrength> strength = chart_strength(chart_places(a), a[7].text);
     if (!strength) return raise_error(strength.error());
     if (!make_keys()) return nullptr;
     const ChartStrength& s = strength.value();

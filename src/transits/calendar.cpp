@@ -14,7 +14,8 @@ Result<TransitCalendar> transit_calendar(double moon_longitude, double lagna_lon
         return value_error("transit_calendar: the natal longitudes must be finite numbers of degrees");
     std::array<moments::MomentBody, CALENDAR_BODY_TABLE.size()> bodies{};
     for (std::size_t i = 0; i < bodies.size(); ++i) bodies[i] = CALENDAR_BODY_TABLE[i].body;
-    Result<std::vector<moments::Track>> tracks = moments::Track::sample(bodies.data(), bodies.size(), ayanamsha, start, end);
+    Result<std::vector<moments::Track>> tracks =
+        moments::Track::sample(bodies.data(), bodies.size(), ayanamsha, start, end);
     if (!tracks) return tracks.error();
     TransitCalendar calendar;
     const double points[2] = {moon_longitude, lagna_longitude};
@@ -22,7 +23,8 @@ Result<TransitCalendar> transit_calendar(double moon_longitude, double lagna_lon
         const CalendarBodyRow& row = CALENDAR_BODY_TABLE[i];
         const moments::Track& track = tracks.value()[i];
         const auto add = [&](CalendarEventKind kind, const std::vector<moments::Event>& found) {
-            for (const moments::Event& e : found) calendar.events.push_back({e.jd_ut, row.body, kind, e.before, e.after});
+            for (const moments::Event& e : found)
+                calendar.events.push_back({e.jd_ut, row.body, kind, e.before, e.after});
         };
         if (row.ingresses) {
             Result<std::vector<moments::Event>> ingresses = track.events(moments::EventKind::Sign);

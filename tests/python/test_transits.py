@@ -11,7 +11,7 @@ import pytest
 import zentaric
 
 from conftest import name_table
-from zentaric_chart import Birth, julian_day, natal, timeline_frame
+from zentaric_chart import Birth, Chart, julian_day, natal, timeline_frame
 from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics
 
 # Phaladeepika ch. 26: favourable house from the Moon -> the house whose occupant obstructs it (vedha).
@@ -77,13 +77,40 @@ def test_sade_sati_boundaries_are_saturns_ingresses(probe):
     assert spans > 500
 
 
+# Tajika Neelakanthi: the tri-rashi lords of the varsha lagna's sign by day and by night, the sign lords, and the
+# houses (counted from the graha to the lagna) from which a graha aspects the lagna.
+TRI_RASHI = ["Sun Jupiter", "Venus Moon", "Saturn Mercury", "Venus Mars", "Jupiter Sun", "Moon Venus",
+             "Mercury Saturn", "Mars Venus", "Saturn Saturn", "Mars Moon", "Jupiter Jupiter", "Moon Mars"]
+SIGN_LORDS = "Mars Venus Mercury Moon Sun Mercury Venus Mars Jupiter Saturn Saturn Jupiter".split()
+TAJIKA_ASPECTS = {1, 3, 4, 5, 7, 9, 10, 11}
+
+
+def year_lord(chart, natal_lagna, muntha):
+    """The Tajika year lord: the strongest office-bearer (shadbala rupas) aspecting the varsha lagna, else the
+    strongest of the five; the earlier office on a tie."""
+    lagna = chart.lagna.sign_index
+    by_day = (chart.body("Sun").longitude - chart.lagna.longitude) % 360 >= 180
+    luminary = chart.body("Sun" if by_day else "Moon").sign_index
+    offices = [SIGN_LORDS[muntha], SIGN_LORDS[natal_lagna], SIGN_LORDS[lagna],
+               TRI_RASHI[lagna].split()[0 if by_day else 1], SIGN_LORDS[luminary]]
+    rupas = {name: bala.rupas for name, bala in chart.shadbala().items()}
+    aspects = [(lagna - chart.body(g).sign_index) % 12 + 1 in TAJIKA_ASPECTS for g in offices]
+    ranked = sorted(range(5), key=lambda k: (not aspects[k], -rupas[offices[k]], k))
+    return offices[ranked[0]], offices, by_day
+
+
 def test_returns_come_back_to_the_natal_longitude(probe):
     for birth in births(20):
         natal_jd = julian_day(birth.utc)
         back = solar_return(birth, birth.utc.year + 33)
         drift = (sidereal(probe, "Sun", julian_day(back.moment)) - sidereal(probe, "Sun", natal_jd) + 180) % 360 - 180
         assert abs(drift) * 3600 < 0.01
-        assert back.muntha == (natal(birth, houses="WholeSign").lagna.sign_index + 33) % 12
+        natal_lagna = natal(birth, houses="WholeSign").lagna.sign_index
+        assert back.muntha == (natal_lagna + 33) % 12
+        assert isinstance(back, Chart) and back.chart is back and abs(back.julian_day - julian_day(back.moment)) < 1 / 2880
+        if back.year_lord is not None:  # a polar year's chart has no shadbala
+            lord, offices, by_day = year_lord(back, natal_lagna, back.muntha)
+            assert (back.year_lord, [o.graha for o in back.offices], back.by_day) == (lord, offices, by_day)
         moon = lunar_return(birth, birth.utc + timedelta(days=1000))
         drift = (sidereal(probe, "Moon", julian_day(moon.moment)) - sidereal(probe, "Moon", natal_jd) + 180) % 360 - 180
         assert abs(drift) * 3600 < 0.01
