@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <span>
 #include <string_view>
 
@@ -177,6 +178,11 @@ bool convert_longitudes(const char* name, PyObject* object, Argument& out) {
         Argument item{};
         ok = convert_float(PySequence_Fast_GET_ITEM(sequence, i), item);
         out.longitudes[i] = item.number;
+        if (ok && !std::isfinite(item.number)) {  // a longitude of NaN or inf would read as Aries 0°
+            raise_exception(PyExc_ValueError,
+                            PyUnicode_FromFormat("argument '%s': the longitudes must be finite numbers", name));
+            ok = false;
+        }
     }
     Py_DECREF(sequence);
     return ok;
