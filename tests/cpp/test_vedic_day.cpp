@@ -30,8 +30,7 @@ TEST_P(VedicDayAgainstSearch, SameThreeEventsWithinAMillisecond) {
         const auto fast = vedic_day(jd, latitude, longitude, GetParam());
         const auto searched = searched_vedic_day(jd, latitude, longitude, GetParam());
         ASSERT_TRUE(fast.ok() && searched.ok());
-        const VedicDay& a = fast.value();
-        const VedicDay& b = searched.value();
+        const VedicDay a = fast.value(), b = searched.value();
         polar += !b.complete();
         for (auto [x, y] : {std::pair{a.sunrise, b.sunrise}, {a.sunset, b.sunset}, {a.next_sunrise, b.next_sunrise}}) {
             ASSERT_EQ(std::isnan(x), std::isnan(y)) << jd << " " << latitude << " " << longitude;
