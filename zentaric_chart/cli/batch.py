@@ -9,7 +9,7 @@ from time import perf_counter
 from typing import Any
 
 from zentaric_chart import _names, batch
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, houses_option, name, node_option
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, check_output, houses_option, name, node_option
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -30,23 +30,6 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     return parser
 
 
-def _check_output(output: str, births: str) -> None:
-    """Refuse, before any chart is computed, an output that could not be written or would destroy the births."""
-    folder = os.path.dirname(os.path.abspath(output))
-    if not os.path.isdir(folder):
-        raise UsageError("--output", f"the folder {folder!r} does not exist")
-    if os.path.isdir(output):
-        raise UsageError("--output", f"{output!r} is a folder; name the file to write")
-    if not os.access(folder, os.W_OK | os.X_OK):
-        raise UsageError("--output", f"the folder {folder!r} is not writable")
-    try:
-        same = os.path.samefile(output, births)
-    except OSError:  # no such output yet
-        same = False
-    if same:
-        raise UsageError("--output", f"{output!r} is the births file itself; name another file")
-
-
 def summary(args: argparse.Namespace) -> str:
     """Run `zentaric batch`; returns the summary line (rows, errors, charts per second). Bad input: UsageError."""
     name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
@@ -58,7 +41,7 @@ def summary(args: argparse.Namespace) -> str:
         raise UsageError("--output", f"{args.output!r} does not end in .parquet, .csv or .json: name such a file or "
                                      "give --format")
     format = args.format or suffix or "parquet"
-    _check_output(args.output, args.births)
+    check_output(args.output, args.births)
     try:
         births = batch.read_births(args.births)
         if format == "parquet":

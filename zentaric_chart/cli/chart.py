@@ -12,7 +12,8 @@ from typing import Any
 
 from zentaric_chart import _names
 from zentaric_chart.chart import natal
-from zentaric_chart.cli.common import UsageError, birth, birth_options, houses_option, name, node_option, write_output
+from zentaric_chart.cli.common import (UsageError, birth, birth_options, check_output, houses_option, name, node_option,
+                                      write_output)
 from zentaric_chart.dasha import dasha, dasha_at
 from zentaric_chart.drawing import STYLES
 from zentaric_chart.text import chart_text, varga_text
@@ -75,4 +76,5 @@ def document(args: argparse.Namespace) -> str:
 
 
 def run(args: argparse.Namespace) -> None:
+    check_output(args.output)
     write_output(args.output, document(args) + "\n")

@@ -5,6 +5,7 @@ from __future__ import annotations
 import argparse
 import csv
 import json
+import os
 import signal
 import sys
 from collections.abc import Callable, Sequence
@@ -167,6 +168,25 @@ def time_zone(option: str, text: str) -> tzinfo:
         return zone(text)
     except _names.UnknownName as error:
         raise UsageError(option, str(error)) from None
+
+
+def check_output(output: str | None, source: str | None = None) -> None:
+    """Refuse, before anything is computed, an -o that could not be written or would destroy the `source` file."""
+    if output is None:
+        return
+    folder = os.path.dirname(os.path.abspath(output))
+    if not os.path.isdir(folder):
+        raise UsageError("--output", f"the folder {folder!r} does not exist")
+    if os.path.isdir(output):
+        raise UsageError("--output", f"{output!r} is a folder; name the file to write")
+    if not os.access(folder, os.W_OK | os.X_OK):
+        raise UsageError("--output", f"the folder {folder!r} is not writable")
+    try:
+        same = source is not None and os.path.samefile(output, source)
+    except OSError:  # no such output yet
+        same = False
+    if same:
+        raise UsageError("--output", f"{output!r} is the births file itself; name another file")
 
 
 def write_output(path: str | None, text: str, newline: str | None = None) -> None:

@@ -12,7 +12,7 @@ from typing import Any
 
 from zentaric_chart import _names
 from zentaric_chart.birth import Place, zone
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, name, write_output
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, check_output, name, write_output
 from zentaric_chart.panchanga import CONVENTIONS, FLAT_COLUMNS, Limb, Panchanga, flat_row, panchanga_range
 
 #: The most days one command computes (about 270 years).
@@ -138,4 +138,5 @@ def document(args: argparse.Namespace) -> str:
 
 
 def run(args: argparse.Namespace) -> None:
+    check_output(args.output)
     write_output(args.output, document(args) + "\n")

@@ -8,8 +8,8 @@ import json
 from typing import Any
 
 from zentaric_chart import _names
-from zentaric_chart.cli.common import (UsageError, birth, birth_options, english_only, ephemeris_moment, name,
-                                      write_output)
+from zentaric_chart.cli.common import (UsageError, birth, birth_options, check_output, english_only, ephemeris_moment,
+                                      name, write_output)
 from zentaric_chart.transits import timeline, to_ics
 
 
@@ -25,6 +25,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
 
 
 def run(args: argparse.Namespace) -> None:
+    check_output(args.output)
     born = birth(args)
     ayanamsha = name("--ayanamsha", _names.ayanamsha, args.ayanamsha)
     english_only(args, "the timeline")
