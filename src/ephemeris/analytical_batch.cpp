@@ -236,7 +236,8 @@ std::optional<Result<std::size_t, EphemerisError>> analytical_batch_positions(co
         if (bodies[i] == Body::Pluto || static_cast<int>(bodies[i]) >= BODY_COUNT) {
             // Not in the built-in theories: the failure state_vector reports.
             if (failed_index != nullptr) *failed_index = i;
-            return Result<std::size_t, EphemerisError>(
+            return std::optional<Result<std::size_t, EphemerisError>>(
+                std::in_place,
                 EphemerisError::body_not_available(bodies[i] == Body::Pluto ? 9u : static_cast<std::uint32_t>(bodies[i])));
         }
         ApparentPosition at[SAMPLE_COUNT];
@@ -244,7 +245,9 @@ std::optional<Result<std::size_t, EphemerisError>> analytical_batch_positions(co
         out[i] = BodyPosition{at[0].longitude, at[0].latitude, at[0].distance,
                               speed_degrees_per_day(at[1].longitude, at[2].longitude)};
     }
-    return Result<std::size_t, EphemerisError>(count);
+    // Built in place: moving a finished Result into the optional makes g++ (-O1, sanitizers) see a path that
+    // copies the error alternative of a variant holding the count, and warn that its fields may be uninitialized.
+    return std::optional<Result<std::size_t, EphemerisError>>(std::in_place, count);
 }
 
 
