@@ -42,6 +42,18 @@ def test_maha_dashas_follow_the_rule_and_the_peer(system):
         assert abs(result["balance"] - peer["balance"]) < PEER_BALANCE, case["utc"]
 
 
+def test_vimshottari_row_gives_compute_dasha_periods_bit_for_bit():
+    for case in BIRTHS[::10]:
+        chart = json.loads(zentaric.compute_natal_chart(*case["utc"], case["latitude"], case["longitude"]))
+        document = json.loads(zentaric.compute_dasha(chart["planets"][1]["longitude"], chart["julian_day"], 3))
+
+        def walk(items):
+            for p in items:
+                yield p["lord"], p["start_jd"], p["end_jd"], p["level"]
+                yield from walk(p["sub_periods"])
+        assert periods(case, "vimshottari", levels=3)[1] == list(walk(document["maha_dashas"])), case["utc"]
+
+
 def test_chara_signs_and_years_follow_the_rule():
     for case in BIRTHS:
         _, mahas = periods(case, "chara")
