@@ -10,13 +10,14 @@ import sys
 import gen_bad_inputs
 import gen_decimal_powers
 import gen_elp_mpp02
+import gen_name_literals
 import gen_nutation
 import gen_vsop87a
 from table_source import REPO_ROOT, data_dir_from_argv
 
 # Generators of tables read from the published data, and of tables computed from first principles.
 DATA_GENERATORS = [gen_vsop87a, gen_elp_mpp02, gen_nutation]
-SELF_CONTAINED_GENERATORS = [gen_decimal_powers, gen_bad_inputs]
+SELF_CONTAINED_GENERATORS = [gen_decimal_powers, gen_bad_inputs, gen_name_literals]
 
 
 def stale_tables(data_dir=None):

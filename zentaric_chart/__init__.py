@@ -8,12 +8,21 @@
     >>> charts = charts_frame(pandas.read_csv("births.csv"))   # many at once (pip install .[batch])
 
 Only the module's public functions are used; every number comes from it.
+
+Names (ayanamsha, houses, varga, style, body, dasha system, node, convention, language) are typed as the `Literal`s
+below, written from the module's tables, so that a type checker refuses "Lahari". The functions also take these
+names in any case ("LAHIRI", "D9") and check every name when called; a text read from input can be passed as
+`typing.cast(AyanamshaName, text)` and gets UnknownName, with the closest name, when it is not one.
 """
+from zentaric_chart._literals import (AyanamshaName, ConventionName, DashaSystemName, DashaYearName, EventKindName,
+                                      GrahaName, HouseSystemName, LanguageName, MomentBodyName, NodeName,
+                                      RequiredStrengthName, VargaGroupName, VargaName)
 from zentaric_chart._names import UnknownName
 from zentaric_chart.batch import charts_frame, charts_meta, timeline_frame
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day
 from zentaric_chart.chart import Aspect, Body, Chart, Houses, Lagna, Placement, natal
 from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Dashas, Period, dasha, dasha_at
+from zentaric_chart.drawing import Style
 from zentaric_chart.matching import (Cancellation, Dosha, Koota, Manglik, ManglikMatch, ManglikReading, Match, manglik,
                                      manglik_match, match, match_frame)
 from zentaric_chart.moments import Event, RiseSet, crossings, events, rise_set, rise_sets
@@ -32,3 +41,6 @@ __all__ = ["DASHA_SYSTEMS", "DASHA_YEARS", "Aspect", "Birth", "Body", "Cancellat
            "Interval", "Limb", "Masa", "Name", "Panchanga", "panchanga", "panchanga_range", "panchanga_frame",
            "timeline_frame", "Ashtakavarga", "BhavaBala", "Shadbala", "Office", "Phase", "Return", "TimelineEvent",
            "Transit", "Transits", "lunar_return", "sade_sati", "solar_return", "timeline", "to_ics", "transits"]
+__all__ += ["AyanamshaName", "ConventionName", "DashaSystemName", "DashaYearName", "EventKindName", "GrahaName",
+            "HouseSystemName", "LanguageName", "MomentBodyName", "NodeName", "RequiredStrengthName", "Style",
+            "VargaGroupName", "VargaName"]

@@ -9,8 +9,12 @@ from __future__ import annotations
 import difflib
 import re
 from collections.abc import Callable, Sequence
+from typing import Any, TypeVar, cast
 
 import zentaric
+
+from zentaric_chart._literals import (AyanamshaName, GrahaName, HouseSystemName, LanguageName, NodeName,
+                                      VargaGroupName, VargaName)
 
 
 def listed(function: Callable[..., object], argument: str) -> tuple[str, ...]:
@@ -25,13 +29,13 @@ AYANAMSHAS = listed(zentaric.get_ayanamsha, "ayanamsha")
 HOUSE_SYSTEMS = listed(zentaric.compute_houses, "system")
 
 
-def _varga_codes() -> dict[str, str]:
+def _varga_codes() -> dict[str, VargaName]:
     """Each varga's names and its code as the docstring of compute_varga lists them ("navamsha"/"d9", ...)."""
     entry = re.search(r"^    varga: (.*(?:\n {8}.*)*)", zentaric.compute_varga.__doc__ or "", re.MULTILINE)
-    codes: dict[str, str] = {}
+    codes: dict[str, VargaName] = {}
     for item in re.findall(r'"[^"]+"(?:/"[^"]+")*', re.sub(r"\(.*?\)", "", entry.group(1) if entry else "")):
         spellings = re.findall(r'"([^"]+)"', item)
-        code = next(spelling for spelling in spellings if re.fullmatch(r"d\d+", spelling))
+        code = cast(VargaName, next(spelling for spelling in spellings if re.fullmatch(r"d\d+", spelling)))
         codes |= {spelling: code for spelling in spellings if spelling != code}
     return codes
 
@@ -40,12 +44,14 @@ VARGA_CODES = _varga_codes()  # "navamsha": "d9", "bhamsha": "d27"
 VARGAS = (*VARGA_CODES, *dict.fromkeys(VARGA_CODES.values()))
 
 
-def varga_code(name: str) -> str:
+def varga_code(name: str) -> VargaName:
     """The code ("d9") of an accepted varga name in any spelling ("Navamsha", "D-9")."""
     lowered = name.lower().replace("-", "")
-    return VARGA_CODES.get(lowered, lowered)
-VIMSHOPAKA_GROUPS = listed(zentaric.vimshopaka_bala, "group")
-LANGUAGES = listed(zentaric.sign_name, "language")
+    return VARGA_CODES.get(lowered, cast(VargaName, lowered))
+
+
+VIMSHOPAKA_GROUPS = cast(tuple[VargaGroupName, ...], listed(zentaric.vimshopaka_bala, "group"))
+LANGUAGES = cast(tuple[LanguageName, ...], listed(zentaric.sign_name, "language"))
 NODES = listed(zentaric.compute_dasha_periods, "node")  # which lunar node is Rahu: "mean", "true"
 LANGUAGE_NAMES: tuple[str, ...] = ("english", "hindi", "sanskrit", "tamil", "telugu", "kannada", "bengali")
 #: The chart's bodies (the grahas of `compute_natal_record`), in their order.
@@ -94,14 +100,20 @@ def _check(kind: str, given: object, accepted: Sequence[str], probe: Callable[[s
     return given
 
 
-def ayanamsha(name: object) -> str:
+# The checkers below return a name the module has accepted, typed as the names its table lists: a spelling in
+# another case ("LAHIRI") passes the module's check as well, and stands for the same row.
+_module: Any = zentaric  # the checks pass texts the caller gave, of any spelling
+
+
+def ayanamsha(name: object) -> AyanamshaName:
     """`name` if the module knows this ayanamsha, else UnknownName with the closest accepted name."""
-    return _check("ayanamsha", name, AYANAMSHAS, lambda text: zentaric.get_ayanamsha(text))
+    return cast(AyanamshaName, _check("ayanamsha", name, AYANAMSHAS, lambda text: _module.get_ayanamsha(text)))
 
 
-def house_system(name: object) -> str:
+def house_system(name: object) -> HouseSystemName:
     """`name` if the module knows this house system, else UnknownName with the closest accepted name."""
-    return _check("house system", name, HOUSE_SYSTEMS, lambda text: zentaric.compute_houses(0.0, 0.0, 23.44, text))
+    return cast(HouseSystemName, _check("house system", name, HOUSE_SYSTEMS,
+                                        lambda text: _module.compute_houses(0.0, 0.0, 23.44, text)))
 
 
 def closest_varga(given: str) -> str | None:
@@ -115,19 +127,22 @@ def closest_varga(given: str) -> str | None:
     return min(dict.fromkeys(VARGA_CODES.values()), key=lambda known: (abs(int(known[1:]) - parts), int(known[1:])))
 
 
-def varga(name: object) -> str:
+def varga(name: object) -> VargaName:
     """`name` if the module knows this divisional chart, else UnknownName with the closest accepted name."""
-    return _check("varga", name, VARGAS, lambda text: zentaric.compute_varga(0.0, text), suggest=closest_varga)
+    return cast(VargaName, _check("varga", name, VARGAS, lambda text: _module.compute_varga(0.0, text),
+                                  suggest=closest_varga))
 
 
-def language(name: object) -> str:
+def language(name: object) -> LanguageName:
     """`name` if the module knows this language, else UnknownName with the closest accepted code or name."""
-    return _check("language", name, LANGUAGES + LANGUAGE_NAMES, lambda text: zentaric.sign_name(0, text), LANGUAGES)
+    return cast(LanguageName, _check("language", name, LANGUAGES + LANGUAGE_NAMES,
+                                     lambda text: _module.sign_name(0, text), LANGUAGES))
 
 
-def vimshopaka_group(name: object) -> str:
+def vimshopaka_group(name: object) -> VargaGroupName:
     """`name` if the module knows this group of vargas, else UnknownName with the closest accepted name."""
-    return _check("Vimshopaka group", name, VIMSHOPAKA_GROUPS, lambda text: zentaric.vimshopaka_bala([0.0] * 9, text))
+    return cast(VargaGroupName, _check("Vimshopaka group", name, VIMSHOPAKA_GROUPS,
+                                       lambda text: _module.vimshopaka_bala([0.0] * 9, text)))
 
 
 def _known_node(text: str) -> None:
@@ -135,22 +150,25 @@ def _known_node(text: str) -> None:
         raise ValueError(text)
 
 
-def node(name: object) -> str:
+def node(name: object) -> NodeName:
     """`name` if it names a lunar node the module reads as Rahu ("mean", "true", any case), else UnknownName."""
-    return _check("node", name, NODES, _known_node).lower()
+    return cast(NodeName, _check("node", name, NODES, _known_node).lower())
 
 
-def body(name: object) -> str:
+def body(name: object) -> GrahaName:
     """The body `name` spelled as the chart spells it ("rahu" → "Rahu"), else UnknownName with the closest."""
     if not isinstance(name, str):
         raise TypeError(f"body must be a str, not {type(name).__name__}")
     found = _BODY_KEYS.get(name.strip().lower())
     if found is None:
         raise UnknownName("body", name, BODIES, closest(name, BODIES))
-    return found
+    return cast(GrahaName, found)
 
 
-def choice(kind: str, name: object, accepted: Sequence[str]) -> str:
+Name = TypeVar("Name", bound=str)
+
+
+def choice(kind: str, name: object, accepted: Sequence[Name]) -> Name:
     """`name` as `accepted` spells it (compared without case), else UnknownName with the closest accepted name."""
     if not isinstance(name, str):
         raise TypeError(f"{kind} must be a str, not {type(name).__name__}")

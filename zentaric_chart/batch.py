@@ -38,6 +38,7 @@ import zentaric
 
 from zentaric_chart import _names
 from zentaric_chart._files import replacing
+from zentaric_chart._literals import AyanamshaName, DashaSystemName, HouseSystemName, NodeName
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, utc_minute
 
 #: Chart bodies in `Chart.bodies` order, as column prefixes.
@@ -138,8 +139,8 @@ def require_pyarrow() -> None:
         raise _needs("batch", "pyarrow") from error
 
 
-def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str, houses: str,
-               node: str = "mean") -> list[Any]:
+def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: AyanamshaName, houses: HouseSystemName,
+               node: NodeName = "mean") -> list[Any]:
     """The numbers of one birth's columns (see _SLOTS), from the module's chart record at the UTC minute `utc`:
     the light path to what `natal` gives, with no dataclass built."""
     record = zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude,
@@ -160,8 +161,8 @@ def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: str,
 
 
 def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Sequence[Any], zones: Sequence[Any],
-               folds: Sequence[Any], ayanamsha: str = "Lahiri",
-               houses: str = "Placidus", node: str = "mean") -> Rows:
+               folds: Sequence[Any], ayanamsha: AyanamshaName = "Lahiri",
+               houses: HouseSystemName = "Placidus", node: NodeName = "mean") -> Rows:
     """The births' columns: all numbers as packed doubles, row after row (`_WIDTH` per birth, NaN for a birth that
     fails), and the error of each birth (None when it has its chart).
 
@@ -226,7 +227,7 @@ def _fold(value: Any) -> int:
     return value  # type: ignore[no-any-return]  # a number: Birth judges it
 
 
-def _chart_task(task: Task, ayanamsha: str, houses: str, node: str = "mean") -> Rows:
+def _chart_task(task: Task, ayanamsha: AyanamshaName, houses: HouseSystemName, node: NodeName = "mean") -> Rows:
     return chart_rows(*task, ayanamsha=ayanamsha, houses=houses, node=node)
 
 
@@ -389,8 +390,8 @@ def unguarded_script_call() -> bool:
     return False
 
 
-def _run(task: Task, ayanamsha: str, houses: str, processes: int, advance: Callable[[int], None],
-         node: str = "mean") -> Rows:
+def _run(task: Task, ayanamsha: AyanamshaName, houses: HouseSystemName, processes: int, advance: Callable[[int], None],
+         node: NodeName = "mean") -> Rows:
     """The rows of all births, in input order; `advance` is told how many births are done as they finish."""
     count = len(task[0])
     if processes_used(count, processes) > 1 and unguarded_script_call():
@@ -486,8 +487,8 @@ class _Progress:
             self.bar.close()
 
 
-def charts_frame(births: Any, ayanamsha: str = "Lahiri", houses: str = "Placidus", processes: int | None = None,
-                 progress: bool | None = None, node: str = "mean") -> Any:
+def charts_frame(births: Any, ayanamsha: AyanamshaName = "Lahiri", houses: HouseSystemName = "Placidus",
+                 processes: int | None = None, progress: bool | None = None, node: NodeName = "mean") -> Any:
     """The natal charts of `births` (a pandas DataFrame, or a mapping of columns) as a DataFrame on its index.
 
     Columns: see COLUMNS; every row equals what `natal(Birth(time, latitude, longitude, tz, fold), ayanamsha,
@@ -623,7 +624,7 @@ TIMELINE_KINDS: tuple[str, ...] = ("dasha", "ingress", "station", "sade_sati", "
 
 
 def timeline_frame(birth: Birth, start: datetime | date | str, end: datetime | date | str, levels: int = 2,
-                   ayanamsha: str = "Lahiri", system: str = "vimshottari") -> Any:
+                   ayanamsha: AyanamshaName = "Lahiri", system: DashaSystemName = "vimshottari") -> Any:
     """`zentaric_chart.transits.timeline` as a DataFrame: one row per event in time order, with `time` (a UTC
     timestamp, as in `charts_frame`; `frame.time.dt.tz_convert(birth.zone)` gives the birth's clock), `kind` (a
     categorical of TIMELINE_KINDS) and `description`. The arguments and their errors are those of `timeline`."""

@@ -27,117 +27,26 @@ from typing import Any, TypeVar
 import zentaric
 
 from zentaric_chart import _names, jaimini, lagnas, strength, vargas, yogas
+from zentaric_chart._literals import (AyanamshaName, ConventionName, HouseSystemName, LanguageName, NodeName,
+                                      RequiredStrengthName, VargaGroupName, VargaName)
 from zentaric_chart.birth import Birth, require_birth
-from zentaric_chart.drawing import BodyPoint, Figure, draw
+from zentaric_chart.chart_data import (BODY_NAMES, PLANET_ROWS, Aspect, Body, ChartData, Houses, Lagna, Placement,
+                                       UnknownBody)
+from zentaric_chart.drawing import BodyPoint, Figure, Style, draw
 from zentaric_chart.jaimini import Arudha, Karakas
 from zentaric_chart.lagnas import SpecialLagnas
 from zentaric_chart.strength import Ashtakavarga, BhavaBala, Shadbala
 from zentaric_chart.vargas import Sight, VargaChart
 from zentaric_chart.yogas import Yoga
 
+__all__ = ["BODY_NAMES", "PLANET_ROWS", "Aspect", "Body", "Chart", "Houses", "Lagna", "Placement", "UnknownBody",
+           "chart_from_record", "natal", "natal_record"]
+
 T = TypeVar("T")
 
-#: The chart's bodies, in `Chart.bodies` order.
-BODY_NAMES = _names.BODIES
-#: Row of each body in the module's localised planet table.
-PLANET_ROWS = {"Sun": 0, "Moon": 1, "Mars": 2, "Mercury": 3, "Jupiter": 4, "Venus": 5, "Saturn": 6,
-               "Rahu": 7, "Ketu": 8}
-
-
-def normalized(degrees: float) -> float:
-    """An angle in [0, 360)."""
-    value = degrees % 360.0
-    return 0.0 if value >= 360.0 else value
-
-
-class UnknownBody(KeyError):
-    """A body name the chart does not have; the message names the closest one."""
-
-    def __str__(self) -> str:
-        return str(self.args[0])
-
 
 @dataclass(frozen=True)
-class Placement:
-    """A sidereal longitude read in the zodiac: its sign, degree within the sign, nakshatra and pada.
-
-    longitude: degrees of the chart's zodiac, [0, 360); sign: English name, sign_index 0 (Aries) .. 11 (Pisces);
-    degree: degrees within the sign, [0, 30); nakshatra: English name, nakshatra_index 0 (Ashwini) .. 26 (Revati);
-    pada: quarter of the nakshatra, 1..4; sign_label, nakshatra_label: the names in the chart's language.
-    """
-
-    longitude: float
-    sign: str
-    sign_index: int
-    degree: float
-    nakshatra: str
-    nakshatra_index: int
-    pada: int
-    sign_label: str
-    nakshatra_label: str
-
-
-@dataclass(frozen=True)
-class Lagna(Placement):
-    """The sidereal ascendant (the module's tropical ascendant less the ayanamsha)."""
-
-
-@dataclass(frozen=True)
-class Body(Placement):
-    """One chart body: its sidereal place, house, dignity and motion.
-
-    name: "Sun" .. "Saturn", "Rahu", "Ketu"; label: the name in the chart's language; latitude: ecliptic latitude
-    in degrees (north positive); speed: degrees of longitude per day (negative when retrograde); distance:
-    astronomical units from the Earth's centre (1.0 for Rahu and Ketu, which are points); retrograde: speed < 0;
-    house: 1..12 in the chart's house system; dignity: the Western one, "Domicile", "Exaltation", "Detriment",
-    "Fall" or "Peregrine" (Rahu and Ketu always "Peregrine"); vedic_dignity: Parashara's in the rashi ("Exalted",
-    "Moolatrikona", "Own", "GreatFriend", "Friend", "Neutral", "Enemy", "GreatEnemy", "Debilitated"; None for the
-    nodes).
-    """
-
-    name: str
-    label: str
-    latitude: float
-    speed: float
-    distance: float
-    retrograde: bool
-    house: int
-    dignity: str
-    vedic_dignity: str | None
-
-
-@dataclass(frozen=True)
-class Houses:
-    """House cusps 1..12 in both zodiacs, with the angles; `polar_fallback` when Equal cusps stand in (Placidus or
-    Koch at polar latitudes, or any system whose cusps do not go once round the zodiac).
-
-    cusps_sidereal are the chart's own zodiac (whole-sign cusps of a sidereal chart open exactly at k · 30°);
-    asc_tropical, mc_tropical and mc_sidereal are degrees.
-    """
-
-    system: str
-    polar_fallback: bool
-    cusps_tropical: tuple[float, ...]
-    cusps_sidereal: tuple[float, ...]
-    asc_tropical: float
-    mc_tropical: float
-    mc_sidereal: float
-
-
-@dataclass(frozen=True)
-class Aspect:
-    """An aspect between two bodies (by name), `orb` degrees from exact, `strength` 1 at exact."""
-
-    body1: str
-    body2: str
-    type: str
-    orb: float
-    strength: float
-    applying: bool
-
-
-@dataclass(frozen=True)
-class Chart:
+class Chart(ChartData):
     """A natal chart. Build it with `natal`.
 
     Chart
@@ -161,27 +70,7 @@ class Chart:
         ('Virgo', 'Shravana', 150.0)
     """
 
-    birth: Birth
-    ayanamsha: str
-    house_system: str
-    ayanamsha_value: float
-    julian_day: float
-    language: str
-    bodies: tuple[Body, ...]
-    lagna: Lagna
-    houses: Houses
-    aspects: tuple[Aspect, ...]
-    node: str = "mean"
-
-    def body(self, name: str) -> Body:
-        """The body called `name` ("Sun" .. "Saturn", "Rahu", "Ketu", in any case); a KeyError naming the closest
-        body for another name."""
-        try:
-            return self.bodies[BODY_NAMES.index(_names.body(name))]
-        except _names.UnknownName as error:
-            raise UnknownBody(str(error)) from None
-
-    def varga(self, name: str) -> VargaChart:
+    def varga(self, name: VargaName) -> VargaChart:
         """The divisional chart `name` ("navamsha", "d9", "D-9", ...): point ("Lagna", "Sun", ...) to sign name, with
         `sign_indices` and localised `labels`."""
         return vargas.varga(self, name)
@@ -190,11 +79,11 @@ class Chart:
         """The sixteen divisional charts of Parashara, by code ("d1" .. "d60")."""
         return vargas.vargas(self)
 
-    def vedic_dignities(self, varga: str = "d1") -> dict[str, str]:
+    def vedic_dignities(self, varga: VargaName = "d1") -> dict[str, str]:
         """Vedic dignity of Sun..Saturn in a varga (the five-fold relationships from the birth chart)."""
         return vargas.dignities(self, varga)
 
-    def vimshopaka(self, group: str = "shodashavarga") -> dict[str, float]:
+    def vimshopaka(self, group: VargaGroupName = "shodashavarga") -> dict[str, float]:
         """Vimshopaka bala (0..20) of Sun..Saturn: "shadvarga", "saptavarga", "dashavarga" or "shodashavarga"."""
         return vargas.vimshopaka(self, group)
 
@@ -222,7 +111,7 @@ class Chart:
         """Bhinna and sarva ashtakavarga, prastara, reductions and pindas (see `zentaric_chart.strength`)."""
         return strength.ashtakavarga(self)
 
-    def shadbala(self, required: str = "bphs") -> dict[str, Shadbala]:
+    def shadbala(self, required: RequiredStrengthName = "bphs") -> dict[str, Shadbala]:
         """Shadbala of Sun..Saturn with every part; `required` "bphs" or "raman" (the Sun's minimum 6.5 or 5)."""
         return strength.shadbala(self, required)
 
@@ -230,11 +119,11 @@ class Chart:
         """Bhava bala of houses 1..12."""
         return strength.bhava_bala(self)
 
-    def special_lagnas(self, convention: str = "hindu") -> SpecialLagnas:
+    def special_lagnas(self, convention: ConventionName = "hindu") -> SpecialLagnas:
         """Bhava, Hora and Ghati lagna, from the sunrise of the birth's Vedic day ("hindu" or "civil" sunrise)."""
         return lagnas.special_lagnas(self, convention)
 
-    def upagrahas(self, convention: str = "hindu") -> dict[str, Placement]:
+    def upagrahas(self, convention: ConventionName = "hindu") -> dict[str, Placement]:
         """Gulika, Mandi, Dhuma, Vyatipata, Parivesha, Indrachapa and Upaketu."""
         return lagnas.upagrahas(self, convention)
 
@@ -244,8 +133,8 @@ class Chart:
         return zentaric.compute_natal_chart(utc.year, utc.month, utc.day, utc.hour, utc.minute, self.birth.latitude,
                                             self.birth.longitude, self.ayanamsha, self.house_system)
 
-    def svg(self, style: str = "south", varga: str = "d1", language: str | None = None, size: float = 480,
-            show: str | None = None) -> str:
+    def svg(self, style: Style = "south", varga: VargaName = "d1", language: LanguageName | None = None,
+            size: float = 480, show: str | None = None) -> str:
         """The chart drawn as self-contained SVG text: style "south" (South Indian), "north" (North Indian) or
         "wheel" (Western); varga any of the sixteen ("d9", "navamsha", ...; south and north); language one of the module's
         seven (default: the chart's); size in pixels; show "sav" puts each sign's sarvashtakavarga bindus in its
@@ -310,8 +199,8 @@ class Chart:
                 "upagrahas": {name: plain(asdict(place)) for name, place in upagrahas.items()}}
 
 
-def natal_record(birth: Birth, ayanamsha: str, houses: str, language: str = "en",
-                 node: str = "mean") -> Mapping[str, Any]:
+def natal_record(birth: Birth, ayanamsha: AyanamshaName, houses: HouseSystemName, language: LanguageName = "en",
+                 node: NodeName = "mean") -> Mapping[str, Any]:
     """The module's chart record (`compute_natal_record`) at `birth.utc`; the names must have been checked."""
     utc = birth.utc
     return zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, birth.latitude,
@@ -330,7 +219,8 @@ def _made(cls: type[T], members: Mapping[str, Any]) -> T:
     return made
 
 
-def chart_from_record(birth: Birth, record: Mapping[str, Any], language: str, node: str = "mean") -> Chart:
+def chart_from_record(birth: Birth, record: Mapping[str, Any], language: LanguageName,
+                      node: NodeName = "mean") -> Chart:
     """The `Chart` of a module record (see `natal_record`) whose labels are in `language`."""
     members = dict(record)
     members["bodies"] = tuple([_made(Body, body) for body in record["bodies"]])
@@ -343,8 +233,8 @@ def chart_from_record(birth: Birth, record: Mapping[str, Any], language: str, no
     return _made(Chart, members)
 
 
-def natal(birth: Birth, ayanamsha: str = "Lahiri", houses: str = "Placidus", language: str = "en",
-          node: str = "mean") -> Chart:
+def natal(birth: Birth, ayanamsha: AyanamshaName = "Lahiri", houses: HouseSystemName = "Placidus",
+          language: LanguageName = "en", node: NodeName = "mean") -> Chart:
     """The natal chart of `birth` from the module's chart record at `birth.utc`; Rahu is the mean node, or with
     node="true" the node of the Moon's true orbit (Ketu opposite it either way)."""
     require_birth(birth)

@@ -14,11 +14,12 @@ import struct
 from dataclasses import dataclass, field
 from datetime import date, datetime, time, tzinfo
 from functools import cached_property
-from typing import TYPE_CHECKING
+from typing import TYPE_CHECKING, cast
 
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._literals import AyanamshaName, DashaSystemName, DashaYearName, LanguageName, NodeName
 from zentaric_chart.birth import Birth, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import PLANET_ROWS
 
@@ -132,28 +133,28 @@ def _check_levels(levels: int) -> int:
     return levels
 
 
-def check_system(name: object) -> str:
+def check_system(name: object) -> DashaSystemName:
     """The DASHA_SYSTEMS entry `name` spells (any case, "ChaturashitiSama" or "chaturashiti-sama"), else
     UnknownName with the closest one."""
     if not isinstance(name, str):
         raise TypeError(f"system must be a str, not {type(name).__name__}")
     key = _snake(name).replace(" ", "_").replace("-", "_")
     if key in DASHA_SYSTEMS:
-        return key
+        return cast(DashaSystemName, key)
     raise _names.UnknownName("dasha system", name, DASHA_SYSTEMS, _names.closest(name, DASHA_SYSTEMS))
 
 
-def check_year(name: object) -> str:
+def check_year(name: object) -> DashaYearName:
     """The DASHA_YEARS entry `name` spells (any case), else UnknownName with the closest one."""
     if not isinstance(name, str):
         raise TypeError(f"year must be a str, not {type(name).__name__}")
     if name.lower() in DASHA_YEARS:
-        return name.lower()
+        return cast(DashaYearName, name.lower())
     raise _names.UnknownName("dasha year", name, DASHA_YEARS, _names.closest(name, DASHA_YEARS))
 
 
-def _periods(birth: Birth, system: str, levels: int, year: str, ayanamsha: str, language: str,
-             at_jd: float = 0.0, node: str = "mean") -> tuple[_Periods, _DashaPeriods]:
+def _periods(birth: Birth, system: DashaSystemName, levels: int, year: DashaYearName, ayanamsha: AyanamshaName,
+             language: LanguageName, at_jd: float = 0.0, node: NodeName = "mean") -> tuple[_Periods, _DashaPeriods]:
     require_birth(birth)
     name = check_system(system)
     _check_levels(levels)
@@ -187,8 +188,8 @@ class Dashas(tuple[Period, ...]):
     year_days: float
 
 
-def dasha(birth: Birth, system: str = "vimshottari", levels: int = 3, year: str = "julian",
-          ayanamsha: str = "Lahiri", language: str = "en", node: str = "mean") -> Dashas:
+def dasha(birth: Birth, system: DashaSystemName = "vimshottari", levels: int = 3, year: DashaYearName = "julian",
+          ayanamsha: AyanamshaName = "Lahiri", language: LanguageName = "en", node: NodeName = "mean") -> Dashas:
     """The maha dashas of `system` (one of DASHA_SYSTEMS) from birth, each divided down to `levels` (1..5).
 
     `year` is the length of the dasha year (one of DASHA_YEARS); `node` the lunar node read as Rahu, "mean" or
@@ -217,9 +218,9 @@ def _instant(when: datetime | date | str, zone: tzinfo) -> datetime:
     raise TypeError(f"when must be a datetime, a date or an ISO-8601 str, not {type(when).__name__}")
 
 
-def dasha_at(birth: Birth, when: datetime | date | str, system: str = "vimshottari", levels: int = 3,
-             year: str = "julian", ayanamsha: str = "Lahiri", language: str = "en",
-             node: str = "mean") -> tuple[Period, ...]:
+def dasha_at(birth: Birth, when: datetime | date | str, system: DashaSystemName = "vimshottari", levels: int = 3,
+             year: DashaYearName = "julian", ayanamsha: AyanamshaName = "Lahiri", language: LanguageName = "en",
+             node: NodeName = "mean") -> tuple[Period, ...]:
     """The chain of periods of `system` running at `when`: maha, antar, pratyantar, ... down to `levels`.
 
     `when` is an aware datetime, or a naive datetime, a `date` (its midnight) or ISO-8601 text (such as

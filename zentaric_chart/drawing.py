@@ -44,15 +44,18 @@ import unicodedata
 import xml.etree.ElementTree as ET
 from dataclasses import dataclass
 from functools import lru_cache
-from typing import Sequence
+from typing import Literal, Sequence, TypeAlias, get_args
 
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._literals import LanguageName, VargaName
 
-__all__ = ["BodyPoint", "FONT_FAMILY", "Figure", "STYLES", "draw", "short_names", "text_width"]
+__all__ = ["BodyPoint", "FONT_FAMILY", "Figure", "STYLES", "Style", "draw", "short_names", "text_width"]
 
-STYLES = ("south", "north", "wheel")
+#: The drawings: South Indian, North Indian, Western wheel.
+Style: TypeAlias = Literal["south", "north", "wheel"]
+STYLES: tuple[Style, ...] = get_args(Style)
 SHOWN = ("sav",)  # what a drawing can add to the grahas: `show`
 FONT_FAMILY = ("'Noto Sans', 'Noto Sans Devanagari', 'Noto Sans Tamil', 'Noto Sans Telugu', "
                "'Noto Sans Kannada', 'Noto Sans Bengali', sans-serif")
@@ -105,7 +108,7 @@ def _units(text: str) -> list[str]:
 
 
 @lru_cache(maxsize=None)
-def short_names(language: str = "en") -> tuple[str, ...]:
+def short_names(language: LanguageName = "en") -> tuple[str, ...]:
     """Short labels of the nine grahas in the localised planet order (see the module docstring)."""
     names = [_units(zentaric.planet_name(index, language)) for index in range(9)]
     start = 2 if names[0][0].isascii() else 1
@@ -140,7 +143,7 @@ def text_width(text: str, font_size: float) -> float:
     return em * font_size
 
 
-def _label(short: str, degree: float | None, retrograde: bool, language: str) -> str:
+def _label(short: str, degree: float | None, retrograde: bool, language: LanguageName) -> str:
     text = short if degree is None else f"{short} {int(degree)}°"
     return f"{text} ({RETROGRADE_MARK[language]})" if retrograde else text
 
@@ -248,7 +251,7 @@ def _sizes(largest: float, least: float) -> list[float]:
     return sizes + [least]
 
 
-def _sign_items(figure: Figure, varga: str, language: str) -> tuple[int, dict[int, list[_Item]]]:
+def _sign_items(figure: Figure, varga: VargaName, language: LanguageName) -> tuple[int, dict[int, list[_Item]]]:
     """The lagna's sign and the labels in each sign of the chosen varga."""
     shorts = short_names(language)
     d1 = varga == "d1"
@@ -276,7 +279,7 @@ def _caption(parent: ET.Element, centre: tuple[float, float], lines: Sequence[st
 SOUTH_CELLS = ((0, 1), (0, 2), (0, 3), (1, 3), (2, 3), (3, 3), (3, 2), (3, 1), (3, 0), (2, 0), (1, 0), (0, 0))
 
 
-def _south(figure: Figure, varga: str, language: str, size: float, bindus: Sequence[int] | None = None
+def _south(figure: Figure, varga: VargaName, language: LanguageName, size: float, bindus: Sequence[int] | None = None
            ) -> ET.Element:
     root = _svg(size, f"South Indian chart {varga.upper()}")
     margin = size * 0.01
@@ -358,7 +361,7 @@ def _north_box(polygon: list[tuple[float, float]], low: float, high: float) -> t
     return boxes, number
 
 
-def _north(figure: Figure, varga: str, language: str, size: float) -> ET.Element:
+def _north(figure: Figure, varga: VargaName, language: LanguageName, size: float) -> ET.Element:
     root = _svg(size, f"North Indian chart {varga.upper()}")
     margin = size * 0.01
     font = size / 38
@@ -538,7 +541,7 @@ def _layout(wheel: _Wheel, bodies: Sequence[BodyPoint], texts: list[str], font: 
     return spots
 
 
-def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
+def _wheel(figure: Figure, language: LanguageName, size: float) -> ET.Element:
     root = _svg(size, "Western wheel")
     centre = size / 2
     outer, ring, aspect_radius = OUTER * size, RING * size, ASPECT * size
@@ -629,8 +632,8 @@ def _wheel(figure: Figure, language: str, size: float) -> ET.Element:
 
 # ---- entry point --------------------------------------------------------------------------------------------
 
-def draw(figure: Figure, style: str = "south", varga: str = "d1", language: str = "en", size: float = 480,
-         show: str | None = None) -> str:
+def draw(figure: Figure, style: Style = "south", varga: VargaName = "d1", language: LanguageName = "en",
+         size: float = 480, show: str | None = None) -> str:
     """The chart as SVG text: style "south", "north" or "wheel"; varga as `zentaric.compute_varga` names them
     (the wheel only for the birth chart, "d1"); language one of the module's seven; size the picture's side in
     pixels (the drawing scales with its viewBox); show None or "sav" (the sarvashtakavarga bindus of

@@ -11,6 +11,7 @@ import xml.etree.ElementTree as ET
 from collections.abc import Sequence
 from datetime import datetime
 
+from zentaric_chart._literals import LanguageName
 from zentaric_chart.drawing import FONT_FAMILY, GRID, INK, text_width
 from zentaric_chart.panchanga import Limb, Panchanga
 
@@ -42,7 +43,7 @@ def _limb_line(limb: Limb, day: Panchanga) -> str:
     return f"{limb.label} {_clock(limb.end, day)}"
 
 
-def month_page(days: Sequence[Panchanga], language: str) -> str:
+def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
     """The calendar page of the days of one month (the first to the last of that month, in order)."""
     first = days[0]
     weeks = calendar.Calendar(firstweekday=6).monthdayscalendar(first.day.year, first.day.month)

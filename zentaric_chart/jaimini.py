@@ -10,7 +10,7 @@ import zentaric
 from zentaric_chart.vargas import graha_longitudes
 
 if TYPE_CHECKING:
-    from zentaric_chart.chart import Chart
+    from zentaric_chart.chart_data import ChartData as Chart
 
 
 @dataclass(frozen=True)

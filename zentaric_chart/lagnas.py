@@ -9,10 +9,12 @@ from typing import TYPE_CHECKING, Any
 
 import zentaric
 
+from zentaric_chart._literals import ConventionName
 from zentaric_chart.birth import from_julian_day
+from zentaric_chart.chart_data import Placement
 
 if TYPE_CHECKING:
-    from zentaric_chart.chart import Chart, Placement
+    from zentaric_chart.chart_data import ChartData as Chart
 
 #: The upagrahas in the module's order.
 UPAGRAHAS = ("Gulika", "Mandi", "Dhuma", "Vyatipata", "Parivesha", "Indrachapa", "Upaketu")
@@ -34,13 +36,12 @@ class SpecialLagnas:
     night: bool
 
 
-def _day(chart: Chart, convention: str) -> Mapping[str, Any]:
+def _day(chart: Chart, convention: ConventionName) -> Mapping[str, Any]:
     birth = chart.birth
     return zentaric.special_lagnas(chart.julian_day, birth.latitude, birth.longitude, chart.ayanamsha, convention)
 
 
 def _placement(chart: Chart, longitude: float) -> Placement:
-    from zentaric_chart.chart import Placement
     sign = zentaric.compute_varga(longitude, "d1")
     nakshatra = zentaric.get_nakshatra(longitude)
     return Placement(longitude=longitude, sign=zentaric.sign_name(sign), sign_index=sign, degree=longitude - 30.0 * sign,
@@ -49,19 +50,19 @@ def _placement(chart: Chart, longitude: float) -> Placement:
                      nakshatra_label=zentaric.nakshatra_name_i18n(nakshatra["index"], chart.language))
 
 
-def special_lagnas(chart: Chart, convention: str = "hindu") -> SpecialLagnas:
+def special_lagnas(chart: Chart, convention: ConventionName = "hindu") -> SpecialLagnas:
     """The special lagnas, with the sunrise by `convention` ("hindu": the disc's centre on the geometric horizon,
     as the panchanga takes it; "civil": the upper limb through refraction)."""
     return _special(chart, _day(chart, convention))
 
 
-def upagrahas(chart: Chart, convention: str = "hindu") -> dict[str, Placement]:
+def upagrahas(chart: Chart, convention: ConventionName = "hindu") -> dict[str, Placement]:
     """Gulika and Mandi (the lagna at the start and the middle of Saturn's eighth of the day or night) and Dhuma,
     Vyatipata, Parivesha, Indrachapa and Upaketu (from the Sun's longitude)."""
     return _upagrahas(chart, _day(chart, convention))
 
 
-def day_readings(chart: Chart, convention: str = "hindu") -> tuple[SpecialLagnas, dict[str, Placement]]:
+def day_readings(chart: Chart, convention: ConventionName = "hindu") -> tuple[SpecialLagnas, dict[str, Placement]]:
     """The special lagnas and the upagrahas from one search of the day."""
     day = _day(chart, convention)
     return _special(chart, day), _upagrahas(chart, day)

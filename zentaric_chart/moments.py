@@ -18,17 +18,19 @@ import math
 from collections.abc import Sequence
 from dataclasses import dataclass
 from datetime import UTC, date, datetime, timedelta, tzinfo
+from typing import cast
 
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._literals import AyanamshaName, ConventionName, EventKindName, MomentBodyName
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place, _finite, julian_day, utc_of
 
 __all__ = ["Event", "Place", "RiseSet", "crossings", "events", "rise_set", "rise_sets"]
 
-BODIES = _names.listed(zentaric.find_events, "body")
-KINDS = _names.listed(zentaric.find_events, "kind")
-CONVENTIONS = _names.listed(zentaric.rise_set_times, "convention")
+BODIES = cast(tuple[MomentBodyName, ...], _names.listed(zentaric.find_events, "body"))
+KINDS = cast(tuple[EventKindName, ...], _names.listed(zentaric.find_events, "kind"))
+CONVENTIONS = cast(tuple[ConventionName, ...], _names.listed(zentaric.rise_set_times, "convention"))
 _STATIONS = {1: "direct", -1: "retrograde"}
 _J2000_JD, _J2000_WALL, _DAY = 2451545.0, datetime(2000, 1, 1, 12), timedelta(days=1)
 _J2000_ORDINAL = date(2000, 1, 1).toordinal()
@@ -88,7 +90,8 @@ def _check_year(name: str, year: int) -> None:
                          f"{MIN_YEAR} to {MAX_YEAR}")
 
 
-def events(start: datetime, end: datetime, kind: str, body: str = "Moon", ayanamsha: str = "Lahiri") -> list[Event]:
+def events(start: datetime, end: datetime, kind: EventKindName, body: MomentBodyName = "Moon",
+           ayanamsha: AyanamshaName = "Lahiri") -> list[Event]:
     """Every change of `kind` in [start, end) (aware datetimes), in time order.
 
     Kinds: "sign" and "nakshatra" (the body's sidereal longitude, any body), "tithi" (the Moon's longitude less
@@ -107,8 +110,8 @@ def events(start: datetime, end: datetime, kind: str, body: str = "Moon", ayanam
     return [Event(utc_of(jd).astimezone(zone), kind, body, before, after) for jd, before, after in found]
 
 
-def crossings(body: str, longitude: float, start: datetime, end: datetime,
-              ayanamsha: str = "Lahiri") -> list[datetime]:
+def crossings(body: MomentBodyName, longitude: float, start: datetime, end: datetime,
+              ayanamsha: AyanamshaName = "Lahiri") -> list[datetime]:
     """Every moment in [start, end) at which the body's sidereal longitude (tropical with "Tropical") passes
     `longitude` degrees, retrograde passes included: transits over natal points, solar and lunar returns."""
     body = _names.choice("body", body, BODIES)
@@ -149,8 +152,8 @@ def _midnights(first: date, count: int, zone: tzinfo) -> list[float]:
     return starts
 
 
-def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
-              convention: str = "hindu") -> list[RiseSet]:
+def rise_sets(first: date, last: date, place: Place, body: MomentBodyName = "Sun",
+              convention: ConventionName = "hindu") -> list[RiseSet]:
     """`rise_set` for every local day from `first` to `last` (both included), from one search."""
     for name, day in (("first", first), ("last", last)):
         if not isinstance(day, date) or isinstance(day, datetime):
@@ -195,7 +198,7 @@ def rise_sets(first: date, last: date, place: Place, body: str = "Sun",
     return result
 
 
-def rise_set(day: date, place: Place, body: str = "Sun", convention: str = "hindu") -> RiseSet:
+def rise_set(day: date, place: Place, body: MomentBodyName = "Sun", convention: ConventionName = "hindu") -> RiseSet:
     """The first rise, set and upper transit of `body` on the local `day` of `place` (from its midnight to the
     next), as aware datetimes in the place's zone; None for what does not happen that day, and then `always`
     says whether the body stayed above or below the horizon all day.

@@ -17,11 +17,12 @@ import functools
 import re
 from dataclasses import dataclass
 from datetime import date, datetime, time, timedelta, tzinfo
-from typing import Any, TypeVar
+from typing import Any, Literal, TypeVar
 
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._literals import AyanamshaName, ConventionName, LanguageName, NameTableName
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place
 
 #: Julian Day of 1970-01-01 00:00 UTC.
@@ -154,7 +155,7 @@ def _made(cls: type[_T], fields: dict[str, Any]) -> _T:
 
 
 @functools.cache
-def _labels(table: str, language: str) -> tuple[str, ...]:
+def _labels(table: NameTableName | Literal["nakshatra"], language: LanguageName) -> tuple[str, ...]:
     """Every row of a name table in a language (nakshatras from their own table)."""
     if table == "nakshatra":
         return tuple(zentaric.nakshatra_name_i18n(index, language) for index in range(27))
@@ -167,7 +168,8 @@ def _karana_row(number: int) -> int:
     return 10 if number == 1 else number - 51 if number >= 58 else (number - 2) % 7
 
 
-def _check(day: object, place: object, convention: str, ayanamsha: str, language: str) -> tuple[str, str]:
+def _check(day: object, place: object, convention: ConventionName, ayanamsha: AyanamshaName,
+           language: LanguageName) -> tuple[AyanamshaName, LanguageName]:
     if not isinstance(day, date) or isinstance(day, datetime):
         raise TypeError(f"day must be a datetime.date, not {type(day).__name__}")
     if not isinstance(place, Place):
@@ -214,22 +216,22 @@ def _limbs(kind: str, times: list[float], numbers: bytes, language: str, zone: t
 
 
 @functools.cache
-def _masa(number: int, adhika: bool, kshaya: int, language: str) -> Masa:
+def _masa(number: int, adhika: bool, kshaya: int, language: LanguageName) -> Masa:
     names = _labels("masa", "en")
     return Masa(number + 1, names[number], _labels("masa", language)[number], adhika,
                 names[kshaya] if kshaya >= 0 else None)
 
 
 @functools.cache
-def _name(table: str, number: int, row: int, language: str) -> Name:
+def _name(table: str, number: int, row: int, language: LanguageName) -> Name:
     return Name(number, _labels(table, "en")[row], _labels(table, language)[row])
 
 
 _NO_SUNRISE = re.compile(r"^no (sunrise|sunset) on day (\d+)")
 
 
-def panchanga_range(start: date, end: date, place: Place, convention: str = "hindu", ayanamsha: str = "Lahiri",
-                    language: str = "en") -> list[Panchanga]:
+def panchanga_range(start: date, end: date, place: Place, convention: ConventionName = "hindu",
+                    ayanamsha: AyanamshaName = "Lahiri", language: LanguageName = "en") -> list[Panchanga]:
     """The panchanga of every day from `start` to `end`, both included, from one search over the whole range.
 
     Each day's sunrise is the first in the 24 hours from its local midnight (the first day's midnight in the place's
@@ -290,8 +292,8 @@ def panchanga_range(start: date, end: date, place: Place, convention: str = "hin
     return result
 
 
-def panchanga(day: date, place: Place, convention: str = "hindu", ayanamsha: str = "Lahiri",
-              language: str = "en") -> Panchanga:
+def panchanga(day: date, place: Place, convention: ConventionName = "hindu", ayanamsha: AyanamshaName = "Lahiri",
+              language: LanguageName = "en") -> Panchanga:
     """The panchanga of one day (see `panchanga_range`)."""
     return panchanga_range(day, day, place, convention, ayanamsha, language)[0]
 

@@ -14,6 +14,7 @@ from collections.abc import Iterable, Sequence
 from datetime import date, datetime, timedelta
 from typing import Any
 
+from zentaric_chart._literals import AyanamshaName, ConventionName, LanguageName
 from zentaric_chart.batch import _pandas
 from zentaric_chart.birth import Place
 from zentaric_chart.panchanga import FLAT_COLUMNS, flat_row, panchanga_range
@@ -35,7 +36,8 @@ def _runs(days: list[date]) -> list[list[date]]:
     return runs
 
 
-def _rows(place: Place, days: list[date], convention: str, ayanamsha: str, language: str) -> list[dict[str, Any]]:
+def _rows(place: Place, days: list[date], convention: ConventionName, ayanamsha: AyanamshaName,
+          language: LanguageName) -> list[dict[str, Any]]:
     try:
         return [{**flat_row(p), "error": None}
                 for p in panchanga_range(days[0], days[-1], place, convention, ayanamsha, language)]
@@ -46,8 +48,8 @@ def _rows(place: Place, days: list[date], convention: str, ayanamsha: str, langu
     return [row for day in days for row in _rows(place, [day], convention, ayanamsha, language)]
 
 
-def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], convention: str = "hindu",
-                    ayanamsha: str = "Lahiri", language: str = "en") -> Any:
+def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], convention: ConventionName = "hindu",
+                    ayanamsha: AyanamshaName = "Lahiri", language: LanguageName = "en") -> Any:
     """A pandas DataFrame with a row per place and day (see the module's docstring)."""
     pandas = _pandas()  # the [batch] extra, with a clear error when it is missing
     for argument, given in (("days", days), ("places", places)):

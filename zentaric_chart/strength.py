@@ -7,10 +7,11 @@ from typing import TYPE_CHECKING, Any, TypeVar
 
 import zentaric
 
+from zentaric_chart._literals import RequiredStrengthName
 from zentaric_chart.vargas import graha_longitudes
 
 if TYPE_CHECKING:
-    from zentaric_chart.chart import Chart
+    from zentaric_chart.chart_data import ChartData as Chart
 
 PLANETS = ("Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn")
 _T = TypeVar("_T")
@@ -96,7 +97,7 @@ class BhavaBala:
     total: float
 
 
-def _strengths(chart: Chart, required: str) -> Any:
+def _strengths(chart: Chart, required: RequiredStrengthName) -> Any:
     """The module's shadbala of the chart's own places (nothing is computed again but the Vedic day)."""
     return zentaric.shadbala(graha_longitudes(chart), chart.lagna.longitude, chart.houses.mc_sidereal,
                              chart.ayanamsha_value, chart.julian_day, chart.birth.latitude, chart.birth.longitude,
@@ -111,7 +112,7 @@ def _filled(cls: type[_T], fields: dict[str, Any]) -> _T:
     return made
 
 
-def shadbala(chart: Chart, required: str = "bphs") -> dict[str, Shadbala]:
+def shadbala(chart: Chart, required: RequiredStrengthName = "bphs") -> dict[str, Shadbala]:
     """Shadbala of Sun..Saturn; `required` "bphs" (Sun 6.5 rupas) or "raman" (Sun 5)."""
     return {name: _filled(Shadbala, parts) for name, parts in _strengths(chart, required)["planets"].items()}
 

@@ -9,6 +9,7 @@ from __future__ import annotations
 import unicodedata
 from collections.abc import Iterable, Sequence
 
+from zentaric_chart._literals import VargaName
 from zentaric_chart.chart import Chart
 from zentaric_chart.dasha import LEVEL_NAMES, Period
 
@@ -109,7 +110,7 @@ def _walk(periods: Iterable[Period]) -> Iterable[Period]:
         yield from _walk(period.sub_periods)
 
 
-def varga_text(chart: Chart, varga: str) -> str:
+def varga_text(chart: Chart, varga: VargaName) -> str:
     """One divisional chart as a table: each point's sign in the varga, and Sun..Saturn's Vedic dignity there."""
     divisional = chart.varga(varga)
     dignities = chart.vedic_dignities(divisional.code)

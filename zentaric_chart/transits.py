@@ -11,11 +11,12 @@ from __future__ import annotations
 
 from dataclasses import dataclass, fields
 from datetime import UTC, date, datetime, timedelta, tzinfo
-from typing import Any
+from typing import Any, Literal
 
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._literals import AyanamshaName, DashaSystemName
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import Chart, natal
 from zentaric_chart.dasha import _instant, dasha
@@ -66,7 +67,7 @@ def _place_or_none(place: object) -> None:
         raise TypeError(f"place must be a Place or None, not {type(place).__name__}")
 
 
-def _chart_at(birth: Birth, moment: datetime, ayanamsha: str, place: Place | None = None) -> Chart:
+def _chart_at(birth: Birth, moment: datetime, ayanamsha: AyanamshaName, place: Place | None = None) -> Chart:
     where = place if place is not None else birth.place
     return natal(Birth(moment.astimezone(UTC).replace(tzinfo=None), where.latitude, where.longitude, tz="UTC"),
                  ayanamsha=ayanamsha, houses="WholeSign")
@@ -104,7 +105,7 @@ class Transits:
         return next(transit for transit in self.bodies if transit.body == wanted)
 
 
-def transits(birth: Birth, when: datetime | date | str, ayanamsha: str = "Lahiri") -> Transits:
+def transits(birth: Birth, when: datetime | date | str, ayanamsha: AyanamshaName = "Lahiri") -> Transits:
     """Gochara at `when` (an aware datetime, or a date or ISO text read in the birth's zone): Phaladeepika's
     favourable houses from the natal Moon with their vedha (see `zentaric.gochara`)."""
     require_birth(birth)
@@ -136,7 +137,7 @@ class Phase:
 
 
 def sade_sati(birth: Birth, start: datetime | date | str | None = None, end: datetime | date | str | None = None,
-              ayanamsha: str = "Lahiri") -> list[Phase]:
+              ayanamsha: AyanamshaName = "Lahiri") -> list[Phase]:
     """Sade Sati and dhaiya spans between `start` (default: the birth) and `end` (default: a century later)."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
@@ -191,7 +192,8 @@ _LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars",
           "Jupiter")
 
 
-def _return(birth: Birth, body: str, after: datetime, window: timedelta, ayanamsha: str) -> datetime:
+def _return(birth: Birth, body: Literal["Sun", "Moon"], after: datetime, window: timedelta,
+            ayanamsha: AyanamshaName) -> datetime:
     natal_longitude = _chart_at(birth, birth.utc, ayanamsha).body(body).longitude
     found = zentaric.find_crossings(body, natal_longitude, julian_day(after), julian_day(_shifted(after, window)),
                                    ayanamsha)
@@ -204,7 +206,7 @@ def _return_chart(chart: Chart, moment: datetime, **year: Any) -> Return:
     return Return(**{field.name: getattr(chart, field.name) for field in fields(Chart)}, moment=moment, **year)
 
 
-def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha: str = "Lahiri") -> Return:
+def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha: AyanamshaName = "Lahiri") -> Return:
     """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary): its
     chart, muntha and year lord."""
     require_birth(birth)
@@ -236,7 +238,7 @@ def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha:
 
 
 def lunar_return(birth: Birth, after: datetime | date | str, place: Place | None = None,
-                 ayanamsha: str = "Lahiri") -> Return:
+                 ayanamsha: AyanamshaName = "Lahiri") -> Return:
     """The Moon's first return to its natal sidereal longitude after `after`, and its chart."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
@@ -259,7 +261,7 @@ _SIGN_NAMES = tuple(zentaric.sign_name(index) for index in range(12))
 
 
 def timeline(birth: Birth, start: datetime | date | str, end: datetime | date | str, levels: int = 2,
-             ayanamsha: str = "Lahiri", system: str = "vimshottari") -> list[TimelineEvent]:
+             ayanamsha: AyanamshaName = "Lahiri", system: DashaSystemName = "vimshottari") -> list[TimelineEvent]:
     """Everything that changes between `start` and `end`, in time order: dasha periods beginning (to `levels`),
     the sign ingresses of Jupiter, Saturn and Rahu and the stations of Jupiter and Saturn, Sade Sati and dhaiya
     phases beginning and ending, and Jupiter and Saturn crossing the natal Moon and lagna."""

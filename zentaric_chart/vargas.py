@@ -5,18 +5,19 @@ from __future__ import annotations
 
 from collections.abc import Iterator, Mapping, Sequence
 from dataclasses import dataclass
-from typing import TYPE_CHECKING
+from typing import TYPE_CHECKING, cast
 
 import zentaric
 
 from zentaric_chart import _names
+from zentaric_chart._literals import GrahaName, VargaGroupName, VargaName
 
 if TYPE_CHECKING:
-    from zentaric_chart.chart import Chart
+    from zentaric_chart.chart_data import ChartData as Chart
 
 #: The grahas in the module's order (that of `zentaric.planet_name`): Sun, Moon, Mars, Mercury, Jupiter, Venus,
 #: Saturn, Rahu, Ketu.
-GRAHAS = tuple(zentaric.planet_name(index) for index in range(9))
+GRAHAS = cast(tuple[GrahaName, ...], tuple(zentaric.planet_name(index) for index in range(9)))
 #: The sixteen vargas by code, "d1" .. "d60", in the order of their parts.
 VARGA_CODES = tuple(dict.fromkeys(_names.VARGA_CODES.values()))
 #: The Vimshopaka groups the module weighs ("Shadvarga", "Saptavarga", "Dashavarga", "Shodashavarga").
@@ -34,7 +35,7 @@ class VargaChart(Mapping[str, str]):
     to English sign name; `sign_indices` has the signs as 0 (Aries) .. 11 (Pisces), `labels` in the chart's
     language."""
 
-    code: str
+    code: VargaName
     name: str
     sign_indices: Mapping[str, int]
     labels: Mapping[str, str]
@@ -52,7 +53,7 @@ class VargaChart(Mapping[str, str]):
         return dict(self)
 
 
-def varga(chart: Chart, name: str) -> VargaChart:
+def varga(chart: Chart, name: VargaName) -> VargaChart:
     """The divisional chart `name` ("navamsha", "d9", "D-9", ...) of the lagna and the nine bodies."""
     _names.varga(name)
     code = _names.varga_code(name)
@@ -73,14 +74,14 @@ def vedic_dignities(longitudes: Sequence[float]) -> dict[str, str]:
     return dict(zip(GRAHAS, zentaric.vedic_dignity(longitudes)))
 
 
-def dignities(chart: Chart, name: str = "d1") -> dict[str, str]:
+def dignities(chart: Chart, name: VargaName = "d1") -> dict[str, str]:
     """Vedic dignity of Sun..Saturn in a varga ("Exalted", "Moolatrikona", "Own", "GreatFriend", "Friend",
     "Neutral", "Enemy", "GreatEnemy", "Debilitated"), the five-fold relationships from the birth chart."""
     _names.varga(name)
     return dict(zip(GRAHAS, zentaric.vedic_dignity(graha_longitudes(chart), _names.varga_code(name))))
 
 
-def vimshopaka(chart: Chart, group: str = "shodashavarga") -> dict[str, float]:
+def vimshopaka(chart: Chart, group: VargaGroupName = "shodashavarga") -> dict[str, float]:
     """Vimshopaka bala (0..20) of Sun..Saturn over a group of vargas: "shadvarga", "saptavarga", "dashavarga" or
     "shodashavarga"."""
     _names.vimshopaka_group(group)
@@ -100,7 +101,7 @@ class Sight:
 def drishti(chart: Chart) -> dict[str, Sight]:
     """Graha drishti of each body: the 7th sign from it; Mars also the 4th and 8th, Jupiter the 5th and 9th, Saturn
     the 3rd and 10th; Rahu and Ketu the 7th only."""
-    sight = dict(zip(GRAHAS, zentaric.graha_drishti(graha_longitudes(chart))))
+    sight: dict[str, list[int]] = dict(zip(GRAHAS, zentaric.graha_drishti(graha_longitudes(chart))))
     result = {}
     for body in chart.bodies:
         signs = tuple(sight[body.name])

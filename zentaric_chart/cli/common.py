@@ -10,7 +10,7 @@ import signal
 import sys
 from collections.abc import Callable, Sequence
 from datetime import UTC, date, datetime, time, tzinfo
-from typing import Any, NoReturn, Protocol
+from typing import Any, NoReturn, Protocol, TypeVar
 
 from zentaric_chart import _names
 from zentaric_chart._files import replacing_text
@@ -98,7 +98,10 @@ def houses_option(parser: argparse.ArgumentParser) -> None:
                         help=f"house system: {', '.join(_names.HOUSE_SYSTEMS)}, any case (default Placidus)")
 
 
-def name(option: str, check: Callable[[str], str], value: str) -> str:
+Name = TypeVar("Name", bound=str)
+
+
+def name(option: str, check: Callable[[str], Name], value: str) -> Name:
     """`check(value)`, with an unknown name reported against `option`."""
     try:
         return check(value)

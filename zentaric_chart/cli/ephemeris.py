@@ -14,6 +14,7 @@ import zentaric
 from tqdm import tqdm
 
 from zentaric_chart import _names
+from zentaric_chart._literals import AyanamshaName, NodeName
 from zentaric_chart.birth import Birth
 from zentaric_chart.cli.common import UsageError, ayanamsha_option, moment, name, node_option
 
@@ -47,8 +48,8 @@ def _step(text: str) -> timedelta:
 
 
 def ephemeris_rows(start: datetime, stop: datetime, step: timedelta, bodies: Sequence[str],
-                   ayanamsha: str = "Lahiri", progress: bool = False,
-                   node: str = "mean") -> Iterator[dict[str, object]]:
+                   ayanamsha: AyanamshaName = "Lahiri", progress: bool = False,
+                   node: NodeName = "mean") -> Iterator[dict[str, object]]:
     """Per step and body: UTC time, sidereal longitude, nakshatra, pada and retrograde flag.
 
     One module chart per step gives every body at once (geocentric positions do not depend on the place).

@@ -11,6 +11,7 @@ import zentaric
 from tqdm import tqdm
 
 from zentaric_chart import _names
+from zentaric_chart._literals import AyanamshaName, EventKindName, LanguageName, MomentBodyName
 from zentaric_chart.cli.common import (UsageError, ayanamsha_option, moment, name, time_zone, within_ephemeris,
                                       write_rows)
 from zentaric_chart.moments import BODIES, KINDS, Event, events
@@ -34,7 +35,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     return parser
 
 
-def found_events(start: datetime, stop: datetime, kind: str, body: str, ayanamsha: str,
+def found_events(start: datetime, stop: datetime, kind: EventKindName, body: MomentBodyName, ayanamsha: AyanamshaName,
                  progress: bool) -> Iterator[Event]:
     """The events of [start, stop), a chunk of the range at a time."""
     chunks = max(1, -(-(stop - start) // CHUNK))
@@ -45,7 +46,7 @@ def found_events(start: datetime, stop: datetime, kind: str, body: str, ayanamsh
             bar.update()
 
 
-def _label(kind: str, part: int | str, language: str) -> str:
+def _label(kind: str, part: int | str, language: LanguageName) -> str:
     if kind == "sign" and isinstance(part, int):
         return zentaric.sign_name(part, language)
     if kind == "nakshatra" and isinstance(part, int):

@@ -10,6 +10,7 @@ from typing import Any
 from tqdm import tqdm
 
 from zentaric_chart import _names
+from zentaric_chart._literals import ConventionName, MomentBodyName
 from zentaric_chart.birth import Place
 from zentaric_chart.cli.common import UsageError, name, time_zone, within_ephemeris, write_rows
 from zentaric_chart.moments import BODIES, CONVENTIONS, RiseSet, rise_sets
@@ -43,7 +44,8 @@ def _day(option: str, text: str) -> date:
         raise UsageError(option, f"{text!r} is not a date such as 2026-12-06") from None
 
 
-def days(first: date, last: date, place: Place, body: str, convention: str, progress: bool) -> Iterator[RiseSet]:
+def days(first: date, last: date, place: Place, body: MomentBodyName, convention: ConventionName,
+         progress: bool) -> Iterator[RiseSet]:
     chunks = -(-((last - first).days + 1) // CHUNK_DAYS)
     with tqdm(total=chunks, file=sys.stderr, unit="year", disable=not (progress and chunks > 1)) as bar:
         for index in range(chunks):
