@@ -34,6 +34,7 @@ __all__ = [
     "match_manglik",
     "yogas",
     "compute_natal_record",
+    "compute_natal_numbers",
     "find_events",
     "find_crossings",
     "rise_set_times",
@@ -369,6 +370,10 @@ def compute_natal_record(year: SupportsIndex, month: SupportsIndex, day: Support
                          longitude: SupportsFloat | SupportsIndex, ayanamsha: _Ayanamsha = "Lahiri",
                          house_system: _HouseSystem = "Placidus", language: _Language = "en",
                          node: _Node = "mean") -> _NatalRecord: ...
+def compute_natal_numbers(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
+                          minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
+                          longitude: SupportsFloat | SupportsIndex, ayanamsha: _Ayanamsha = "Lahiri",
+                          house_system: _HouseSystem = "Placidus", node: _Node = "mean") -> bytes: ...
 def find_events(start_jd: SupportsFloat | SupportsIndex, end_jd: SupportsFloat | SupportsIndex, kind: _EventKind,
                 body: _MomentBody = "Moon", ayanamsha: _Ayanamsha = "Lahiri") -> list[tuple[float, int, int]]: ...
 def find_crossings(body: _MomentBody, longitude: SupportsFloat | SupportsIndex,

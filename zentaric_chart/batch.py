@@ -5,7 +5,7 @@
 
 `births` has a `time` column (an aware datetime, a naive one, or ISO-8601 text), optionally `tz` (the IANA zone a
 naive time is read in; naive times without one are UTC) and `fold`, and `latitude`, `longitude`. Every birth goes
-through `Birth` and the module's `compute_natal_record` at `Birth.utc`, and its columns hold exactly what `natal`
+through `Birth` and the module's `compute_natal_numbers` at `Birth.utc`, and its columns hold exactly what `natal`
 shows for it: `<body>_<field>` for the bodies of `Chart.bodies` and the fields of `BODY_FIELDS`, `lagna_<field>`,
 the cusps in both zodiacs, and `utc`, `julian_day`, `ayanamsha_value`, `polar_fallback`. A birth that cannot be
 computed gets its message in `error` and missing values elsewhere; the other rows go on.
@@ -54,7 +54,6 @@ SIGNS: tuple[str, ...] = tuple(zentaric.sign_name(index) for index in range(12))
 NAKSHATRAS: tuple[str, ...] = tuple(zentaric.get_nakshatra(index * 40.0 / 3.0 + 1.0)["nakshatra"]
                                     for index in range(27))
 DIGNITIES: tuple[str, ...] = ("Domicile", "Exaltation", "Detriment", "Fall", "Peregrine")
-_DIGNITY_CODES = {name: code for code, name in enumerate(DIGNITIES)}
 
 #: Kind of each field: "float", "whole" (an integer), "flag", or the table whose index it holds.
 _FIELD_KINDS = {"sign": "SIGNS", "nakshatra": "NAKSHATRAS", "dignity": "DIGNITIES", "sign_index": "whole",
@@ -91,8 +90,8 @@ def _packed_as(column: str) -> str:
 _PACKED = [column for column in COLUMNS if column != "error" and _packed_as(column) == column]
 _SLOTS = {column: _PACKED.index(_packed_as(column)) for column in COLUMNS if column != "error"}
 _WIDTH = len(_PACKED)
-_ROW = struct.Struct(f"={_WIDTH}d")
-_FAILED = _ROW.pack(*(math.nan,) * _WIDTH)
+_FAILED = struct.pack(f"={_WIDTH}d", *(math.nan,) * _WIDTH)
+_MINUTES = struct.Struct("=d")  # the first column; the module's row of numbers holds the others
 _EPOCH = datetime(1970, 1, 1, tzinfo=UTC)
 _MINUTE = timedelta(minutes=1)
 
@@ -140,24 +139,11 @@ def require_pyarrow() -> None:
 
 
 def _chart_row(utc: datetime, latitude: float, longitude: float, ayanamsha: AyanamshaName, houses: HouseSystemName,
-               node: NodeName = "mean") -> list[Any]:
-    """The numbers of one birth's columns (see _SLOTS), from the module's chart record at the UTC minute `utc`:
-    the light path to what `natal` gives, with no dataclass built."""
-    record = zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude,
-                                           ayanamsha, houses, "en", node)
-    values: list[Any] = [(utc - _EPOCH) // _MINUTE, record["julian_day"], record["ayanamsha_value"]]
-    for body in record["bodies"]:
-        values += (body["longitude"], body["sign_index"], body["degree"], body["nakshatra_index"], body["pada"],
-                   body["house"], _DIGNITY_CODES[body["dignity"]], body["retrograde"], body["speed"],
-                   body["latitude"], body["distance"])
-    lagna = record["lagna"]
-    values += (lagna["longitude"], lagna["sign_index"], lagna["degree"], lagna["nakshatra_index"], lagna["pada"])
-    house_data = record["houses"]
-    values += house_data["cusps_sidereal"]
-    values += house_data["cusps_tropical"]
-    values += (house_data["asc_tropical"], house_data["mc_sidereal"], house_data["mc_tropical"],
-               house_data["polar_fallback"])
-    return values
+               node: NodeName = "mean") -> bytes:
+    """One birth's packed row (see _SLOTS) at the UTC minute `utc`: the minute, then the numbers of the module's
+    chart record in the columns' order (`compute_natal_numbers`), the light path to what `natal` gives."""
+    return _MINUTES.pack((utc - _EPOCH) // _MINUTE) + zentaric.compute_natal_numbers(
+        utc.year, utc.month, utc.day, utc.hour, utc.minute, latitude, longitude, ayanamsha, houses, node)
 
 
 def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Sequence[Any], zones: Sequence[Any],
@@ -173,14 +159,13 @@ def chart_rows(times: Sequence[Any], latitudes: Sequence[Any], longitudes: Seque
     for when, latitude, longitude, zone, fold in zip(times, latitudes, longitudes, zones, folds, strict=True):
         utc = _plain_utc(when, latitude, longitude, zone, fold)
         if utc is not None:  # the common row, without Birth's readings: the same minute Birth would give
-            numbers.append(_ROW.pack(*_chart_row(utc, latitude, longitude, ayanamsha, houses, node)))
+            numbers.append(_chart_row(utc, latitude, longitude, ayanamsha, houses, node))
             errors.append(None)
             continue
         try:
             birth = Birth(_given("time", when), _given("latitude", latitude), _given("longitude", longitude),
                           tz="UTC" if _blank(zone) else zone, fold=None if _blank(fold) else _fold(fold))
-            numbers.append(_ROW.pack(*_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses,
-                                                 node)))
+            numbers.append(_chart_row(birth.utc, birth.latitude, birth.longitude, ayanamsha, houses, node))
             errors.append(None)
         except _ROW_ERRORS as error:
             numbers.append(_FAILED)

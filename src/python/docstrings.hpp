@@ -437,6 +437,23 @@ inline constexpr auto VARSHA_LORDS_DOC = docstring<VARSHA_LORDS>(
     "Raises:\n"
     "    ValueError: as shadbala; IndexError: a sign above 11.");
 
+inline constexpr auto COMPUTE_NATAL_NUMBERS_DOC = docstring<COMPUTE_NATAL_NUMBERS>(
+    "Compute the numbers of compute_natal_record's chart as one row of doubles, for tables of many charts.\n\n"
+    "Args:\n"
+    "    year, month, day, hour, minute, latitude, longitude: as compute_natal_chart (UTC).\n"
+    "    ayanamsha: ", AYANAMSHA_LIST.chars, AYANAMSHA_MATCHING, "\n"
+    "    house_system: ", HOUSE_SYSTEM_LIST.chars, ".\n"
+    "    node: ", LUNAR_NODE_LIST.chars, " (Rahu: the mean node or the true orbit's; Ketu opposite).\n\n"
+    "Returns:\n"
+    "    bytes of 134 doubles in native byte order (struct format \"=134d\"), each equal to its member of\n"
+    "    compute_natal_record: julian_day, ayanamsha_value; for each body, Sun, Moon, Mercury, Venus, Mars,\n"
+    "    Jupiter, Saturn, Rahu, Ketu: longitude, sign_index, degree, nakshatra_index, pada, house, dignity\n"
+    "    (0 Domicile, 1 Exaltation, 2 Detriment, 3 Fall, 4 Peregrine), retrograde (1 or 0), speed, latitude,\n"
+    "    distance; for the lagna: longitude, sign_index, degree, nakshatra_index, pada; cusps_sidereal (12),\n"
+    "    cusps_tropical (12), asc_tropical, mc_sidereal, mc_tropical, polar_fallback (1 or 0).\n\n"
+    "Raises:\n"
+    "    ValueError: as compute_natal_chart, or an unknown node.");
+
 inline constexpr auto FIND_EVENTS_DOC = docstring<FIND_EVENTS>(
     "Every moment in [start_jd, end_jd) at which a body enters a sign or a nakshatra, a tithi, yoga or karana\n"
     "ends, or a planet stations, from the chart's apparent positions and true ayanamsha, found to 0.1 s.\n\n"

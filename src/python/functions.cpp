@@ -225,6 +225,18 @@ PyObject* compute_natal_record(const Argument* a) {
     return new_natal_record(record.value(), language.value());
 }
 
+PyObject* compute_natal_numbers(const Argument* a) {
+    const Result<LunarNode> node = parse_lunar_node(a[9].text);
+    const Result<NatalRecord> record = natal_record(
+        static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
+        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
+        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text,
+        node ? node.value() : LunarNode::Mean);
+    if (!record) return raise_error(record.error());
+    if (!node) return raise_error(node.error());
+    return new_natal_numbers(record.value());
+}
+
 }  // namespace zentaric::python
 
 namespace zentaric::python {

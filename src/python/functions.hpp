@@ -53,6 +53,10 @@ inline constexpr Signature COMPUTE_NATAL_RECORD{"compute_natal_record", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
     {"house_system", K::Text, "Placidus"}, {"language", K::Text, "en"}, {"node", K::Text, "mean"}}};
+inline constexpr Signature COMPUTE_NATAL_NUMBERS{"compute_natal_numbers", {
+    {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
+    {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
+    {"house_system", K::Text, "Placidus"}, {"node", K::Text, "mean"}}};
 
 inline constexpr Signature VEDIC_DIGNITY{"vedic_dignity", {{"longitudes", K::Longitudes}, {"varga", K::Text, "d1"}}};
 inline constexpr Signature VIMSHOPAKA_BALA{"vimshopaka_bala", {
@@ -126,6 +130,7 @@ PyObject* manglik(const Argument* a);              // yoga_functions.cpp
 PyObject* match_manglik(const Argument* a);
 PyObject* yogas(const Argument* a);
 PyObject* compute_natal_record(const Argument* a);
+PyObject* compute_natal_numbers(const Argument* a);
 PyObject* find_events(const Argument* a);
 PyObject* find_crossings(const Argument* a);
 PyObject* rise_set_times(const Argument* a);

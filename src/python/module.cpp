@@ -64,6 +64,7 @@ PyMethodDef MODULE_FUNCTIONS[] = {
     ZENTARIC_METHOD(match_manglik, MATCH_MANGLIK),
     ZENTARIC_METHOD(yogas, YOGAS),
     ZENTARIC_METHOD(compute_natal_record, COMPUTE_NATAL_RECORD),
+    ZENTARIC_METHOD(compute_natal_numbers, COMPUTE_NATAL_NUMBERS),
     ZENTARIC_METHOD(find_events, FIND_EVENTS),
     ZENTARIC_METHOD(find_crossings, FIND_CROSSINGS),
     ZENTARIC_METHOD(rise_set_times, RISE_SET_TIMES),

@@ -55,5 +55,8 @@ PyObject* new_houses_dict(const HouseCusps& houses);
 PyObject* new_dasha_periods_dict(const DashaPeriods& periods);
 // The compute_natal_record dictionary (see its docstring), names in `language`.
 PyObject* new_natal_record(const NatalRecord& record, locale::Language language);
+inline constexpr std::size_t NATAL_NUMBER_COUNT = 2 + 9 * 11 + 5 + 12 + 12 + 4;
+// The compute_natal_numbers bytes: the record's numbers as native doubles, in the order its docstring gives.
+PyObject* new_natal_numbers(const NatalRecord& record);
 
 }  // namespace zentaric::python

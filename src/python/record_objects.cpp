@@ -185,7 +185,43 @@ PyObject* new_aspect(const Aspect& aspect) {
                      {Applying, PyBool_FromLong(aspect.applying)}});
 }
 
+// The numbers of a place: longitude, sign_index, degree, nakshatra_index, pada.
+double* put_place(double* out, const ZodiacPlace& place) {
+    const double sign = place.sign_index;
+    *out++ = place.longitude;
+    *out++ = sign;
+    *out++ = place.longitude - 30.0 * sign;
+    *out++ = place.nakshatra;
+    *out++ = place.pada;
+    return out;
+}
+
 }  // namespace
+
+PyObject* new_natal_numbers(const NatalRecord& record) {
+    std::array<double, NATAL_NUMBER_COUNT> numbers{};
+    double* out = numbers.data();
+    *out++ = record.julian_day;
+    *out++ = record.ayanamsha_value;
+    for (const GrahaRecord& graha : record.grahas) {
+        out = put_place(out, graha.place);
+        *out++ = graha.house;
+        *out++ = static_cast<double>(static_cast<unsigned>(graha.dignity));
+        *out++ = graha.retrograde ? 1.0 : 0.0;
+        *out++ = graha.speed;
+        *out++ = graha.latitude;
+        *out++ = graha.distance;
+    }
+    out = put_place(out, record.lagna);
+    for (double cusp : record.sidereal_cusps) *out++ = cusp;
+    for (double cusp : record.houses.cusps) *out++ = cusp;
+    *out++ = record.houses.asc;
+    *out++ = record.mc_sidereal;
+    *out++ = record.houses.mc;
+    *out++ = record.houses.polar_fallback ? 1.0 : 0.0;
+    return PyBytes_FromStringAndSize(reinterpret_cast<const char*>(numbers.data()),
+                                     static_cast<Py_ssize_t>(sizeof numbers));
+}
 
 PyObject* new_natal_record(const NatalRecord& record, Language language) {
     if (!make_keys()) return nullptr;
