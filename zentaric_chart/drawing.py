@@ -438,19 +438,25 @@ def _radius(wheel: _Wheel, phi: float, extent: tuple[float, float], tier: int, t
     def farthest(r: float) -> float:
         return math.hypot(r * cos + half_width, r * sin + half_height)
 
-    def nearest(r: float) -> float:
-        return math.hypot(max(r * cos - half_width, 0.0), max(r * sin - half_height, 0.0))
-
-    low, high = inner, outer  # the largest radius whose farthest corner stays inside the band, by bisection
-    for _ in range(30):
-        middle = (low + high) / 2
-        low, high = (middle, high) if farthest(middle) <= outer else (low, middle)
-    largest = low
-    low, high = inner, outer  # the smallest whose nearest point stays outside the aspect circle
-    for _ in range(30):
-        middle = (low + high) / 2
-        low, high = (low, middle) if nearest(middle) >= inner else (middle, high)
-    smallest = high
+    # The largest radius whose farthest corner stays inside the band: the root of
+    # r² + 2 r reach + w² + h² = outer², reach = w |cos| + h |sin| (w, h the box's half sides).
+    reach = cos * half_width + sin * half_height
+    corners = half_width * half_width + half_height * half_height
+    room = reach * reach + outer * outer - corners
+    largest = min(max(math.sqrt(room) - reach, inner), outer) if room >= 0 else inner
+    # The smallest whose nearest point stays outside the aspect circle: that distance grows with r, along a
+    # corner (both sides past the centre's axes), or along the side that faces the centre.
+    found: list[float] = []
+    square = reach * reach - corners + inner * inner
+    if square >= 0:
+        r = reach + math.sqrt(square)
+        if r * cos >= half_width and r * sin >= half_height:
+            found.append(r)
+    if cos > 0 and (inner + half_width) / cos * sin <= half_height:
+        found.append((inner + half_width) / cos)
+    if sin > 0 and (inner + half_height) / sin * cos <= half_width:
+        found.append((inner + half_height) / sin)
+    smallest = min(max(min(found), inner), outer) if found else outer
     if smallest > largest or farthest(largest) > outer:
         return math.nan
     if tiers == 1:
@@ -512,6 +518,37 @@ def _sign_labels(wheel: _Wheel, ideal: list[float], extents: list[tuple[float, f
     return None
 
 
+def _packed_labels(wheel: _Wheel, extents: list[tuple[float, float]], low: float, high: float,
+                   pad: float) -> list[tuple[float, float]] | None:
+    """(screen angle, radius) of each label of a sign too crowded for circles (longitude order kept): each label in
+    turn at the first angle past the one before it, and there at the outermost radius where its box lies inside the
+    sector and the band and clear of the labels already placed; None when one finds no place."""
+    span = (high - low) % (2 * math.pi)
+    angles = [span * k / 90 for k in range(91)]
+    inner, outer = BAND_IN * wheel.size, BAND_OUT * wheel.size
+    radii = [outer - (outer - inner) * k / 48 for k in range(49)]
+    placed: list[tuple[float, float]] = []
+    boxes: list[tuple[float, float, float, float]] = []
+    start = 0.0
+    for extent in extents:
+        spot = next(((offset, radius) for offset in angles if offset >= start for radius in radii
+                     if _clear(wheel, wheel.box(low + offset, radius, extent), boxes, low, high, pad)), None)
+        if spot is None:
+            return None
+        placed.append((low + spot[0], spot[1]))
+        boxes.append(wheel.box(low + spot[0], spot[1], extent))
+        start = spot[0] + ORDER_STEP
+    return placed
+
+
+def _clear(wheel: _Wheel, box: tuple[float, float, float, float], boxes: list[tuple[float, float, float, float]],
+           low: float, high: float, pad: float) -> bool:
+    """Whether a box lies in the sector and the band, `pad` clear of every box of `boxes`."""
+    left, top, right, bottom = box
+    return (not any(left < b[2] + pad and b[0] < right + pad and top < b[3] + pad and b[1] < bottom + pad
+                    for b in boxes) and wheel.fits(box, low, high))
+
+
 def _overlaps(boxes: list[tuple[float, float, float, float]]) -> bool:
     return any(a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
                for i, a in enumerate(boxes) for b in boxes[i + 1:])
@@ -520,7 +557,8 @@ def _overlaps(boxes: list[tuple[float, float, float, float]]) -> bool:
 def _layout(wheel: _Wheel, bodies: Sequence[BodyPoint], texts: list[str], font: float
             ) -> list[tuple[float, float, float]]:
     """Where each body label goes (screen angle, radius) and its type size: every label inside its sign's sector
-    and the label band, in longitude order, on as few circles as hold them at the largest type that fits."""
+    and the label band, in longitude order, on as few circles as hold them at the largest type that fits, or
+    else packed into the sector from its start (eight or nine bodies in one sign)."""
     spots: list[tuple[float, float, float]] = [(wheel.angle(body.longitude), 0.305 * wheel.size, font * 0.75)
                                                for body in bodies]  # kept only where no layout fits a sign
     for sign in range(12):
@@ -533,7 +571,7 @@ def _layout(wheel: _Wheel, bodies: Sequence[BodyPoint], texts: list[str], font: 
             size = font * scale
             extents = [(text_width(texts[index], size), 1.5 * size) for index in members]
             found = _sign_labels(wheel, [wheel.angle(bodies[index].longitude) for index in members], extents, low,
-                                 high, 0.12 * size)
+                                 high, 0.12 * size) or _packed_labels(wheel, extents, low, high, 0.12 * size)
             if found is not None:
                 for index, (phi, radius) in zip(members, found):
                     spots[index] = (phi, radius, size)
@@ -612,7 +650,8 @@ def _wheel(figure: Figure, language: LanguageName, size: float) -> ET.Element:
 
     shorts = short_names(language)
     texts = [_label(shorts[body.planet], body.longitude % 30, body.retrograde, language) for body in figure.bodies]
-    for body, text, (phi, radius, label_font) in zip(figure.bodies, texts, _layout(wheel, figure.bodies, texts, font)):
+    spots = _layout(wheel, figure.bodies, texts, font)
+    for body, text, (phi, radius, label_font) in zip(figure.bodies, texts, spots):
         (tx1, ty1), (tx2, ty2) = point(body.longitude, ring), point(body.longitude, BAND_OUT * size)
         _line(root, tx1, ty1, tx2, ty2, INK, 1.5)
         width, height = text_width(text, label_font), 1.5 * label_font
@@ -623,6 +662,7 @@ def _wheel(figure: Figure, language: LanguageName, size: float) -> ET.Element:
             _line(root, tx2, ty2, lx, ly, FAINT, 0.6)
         ax, ay = point(body.longitude, aspect_radius)
         ET.SubElement(root, "circle", {"cx": _n(ax), "cy": _n(ay), "r": _n(0.006 * size), "fill": INK})
+    for body, text, (phi, radius, label_font) in zip(figure.bodies, texts, spots):  # over every leader line
         x, y = wheel.point(phi, radius)
         _text(root, x, y + 0.35 * label_font, text, label_font,
               **{"text-anchor": "middle", "fill": INK, "class": "body", "data-planet": str(body.planet),

@@ -142,12 +142,22 @@ def wheel_faults(chart, boxes, size=480):
     return faults + overlapping([box for _, box in boxes])
 
 
-@pytest.mark.parametrize("name", [name for name in CHARTS if name != "crowded-triangle"])  # 8 in one sign: open
+@pytest.mark.parametrize("name", CHARTS)
 @pytest.mark.parametrize("language", ["en", "hi", "ta"])
 def test_wheel_labels_keep_their_sign_their_order_and_clear_of_the_axes(name, language):
     found = labels(CHARTS[name].svg(style="wheel", language=language))
     assert sorted(planet for planet, _ in found) == list(range(9))
     assert wheel_faults(CHARTS[name], [(planet, box) for planet, box in found if planet >= 0]) == []
+
+
+# Eight bodies within 3.5° of one sign (the most one sign can hold: Rahu and Ketu are opposite), its sector turned
+# through the whole circle: the labels once piled up on each other there.
+@pytest.mark.parametrize("lagna", range(5, 360, 30))
+@pytest.mark.parametrize("language", ["en", "ta"])
+def test_wheel_keeps_eight_bodies_of_one_sign_apart_in_any_turn(lagna, language):
+    chart = crowded(CHARTS["delhi-1990"], [40.0, 40.5, 41.0, 41.5, 42.0, 42.5, 43.0, 43.5, 223.0], lagna)
+    found = labels(chart.svg(style="wheel", language=language))
+    assert wheel_faults(chart, [(planet, box) for planet, box in found if planet >= 0]) == []
 
 
 def test_wheel_shows_the_ascendant_and_midheaven_at_their_degrees():
@@ -204,7 +214,7 @@ SIZE = 480
 SHOWN = [("delhi-1990", style, language, "d1") for style in ("south", "north", "wheel") for language in ("en", "hi")]
 SHOWN += [("delhi-1990", ("south", "north")[k % 2], "en", varga) for k, varga in enumerate(VARGA_CODES[1:])]
 SHOWN += [(name, style, language, "d1") for language in ("en", "hi", "ta")
-          for name, style in (("crowded", "wheel"), ("crowded-triangle", "north"))]
+          for name, style in (("crowded", "wheel"), ("crowded-triangle", "north"), ("crowded-triangle", "wheel"))]
 SHOWN += [("crowded", "south", "hi", "d1+sav")]  # "+sav": with show="sav"
 MEASURE = """<script>
 document.body.dataset.boxes = JSON.stringify([...document.querySelectorAll('svg')].map(svg =>
