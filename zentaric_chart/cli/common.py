@@ -70,8 +70,8 @@ def report(command: str, run: Callable[[], None]) -> int:
 def ayanamsha_option(parser: argparse.ArgumentParser) -> None:
     parser.add_argument("--ayanamsha", default="Lahiri", help=(
         f"sidereal zodiac: any of the module's {len(_names.AYANAMSHAS)} systems by name, in any case, blanks, _ and - "
-        "ignored, kp and chitrapaksha too (an unknown name lists them); default Lahiri, the classical table's; "
-        f"LahiriIcrc is the Calendar Reform Committee's: {', '.join(_names.AYANAMSHAS)}"))
+        "ignored, kp and chitrapaksha too; default Lahiri, the classical table's (LahiriIcrc is the Calendar Reform "
+        f"Committee's): {', '.join(_names.AYANAMSHAS)}"))
 
 
 def node_option(parser: argparse.ArgumentParser) -> None:

@@ -9,7 +9,7 @@ from typing import Any
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
 from zentaric_chart.chart import natal
-from zentaric_chart.cli.common import UsageError, birth, name
+from zentaric_chart.cli.common import UsageError, ayanamsha_option, birth, name
 from zentaric_chart.matching import SYSTEMS, Manglik, Match, match
 
 PERSON = ("DATE", "TIME", "TZ", "LAT", "LON")
@@ -21,7 +21,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
         parser.add_argument(f"--{role}", required=True, nargs=5, metavar=PERSON,
                             help=f"the {role}'s local birth date and time, IANA zone, latitude and longitude")
     parser.add_argument("--system", choices=SYSTEMS, default="ashtakoota", help="default ashtakoota (guna milan)")
-    parser.add_argument("--ayanamsha", default="Lahiri", help="sidereal zodiac (default Lahiri)")
+    ayanamsha_option(parser)
     parser.add_argument("--manglik-without-2nd", action="store_true",
                         help="read the manglik dosha from Mars in the 1st, 4th, 7th, 8th and 12th only (default: the "
                              "2nd too)")

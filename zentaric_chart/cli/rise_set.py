@@ -29,7 +29,8 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
     parser.add_argument("--tz", required=True, help="IANA time zone of the place, such as Asia/Kolkata")
     parser.add_argument("--elevation", type=float, default=0.0, help="metres above sea level (default 0)")
-    parser.add_argument("--body", default="Sun", help="Sun (default), Moon or a planet")
+    parser.add_argument("--body", default="Sun", help="Sun (default), Moon, Mercury, Venus, Mars, Jupiter, Saturn, "
+                                                       "Uranus or Neptune, any case")
     parser.add_argument("--convention", default="hindu", help=(
         "hindu (default: the disc's centre on the geometric horizon, no refraction), civil (the upper limb, 34' "
         "of refraction, seen from the place), civil-twilight, nautical-twilight, astronomical-twilight"))
