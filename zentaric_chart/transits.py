@@ -16,7 +16,7 @@ from typing import Any, Literal
 import zentaric
 
 from zentaric_chart import _names
-from zentaric_chart._literals import AyanamshaName, DashaSystemName
+from zentaric_chart._literals import AyanamshaName, DashaSystemName, GrahaName
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day, require_birth
 from zentaric_chart.chart import Chart, natal
 from zentaric_chart.dasha import _instant, dasha
@@ -99,7 +99,7 @@ class Transits:
     moon_tara: int
     moon_tara_name: str
 
-    def body(self, name: str) -> Transit:
+    def body(self, name: GrahaName) -> Transit:
         """The transit of `name` ("Sun" .. "Ketu", any case)."""
         wanted = _names.choice("body", name, GRAHAS)
         return next(transit for transit in self.bodies if transit.body == wanted)

@@ -211,14 +211,23 @@ PyObject* ashtakavarga(const Argument* a) {
     return result;
 }
 
+namespace {
+
+// The natal record of the arguments compute_natal_record and compute_natal_numbers begin with (the UTC minute, the
+// place, the ayanamsha and the house system), Rahu the mean node unless `node` names the true one.
+Result<NatalRecord> record_of(const Argument* a, const Result<LunarNode>& node) {
+    return natal_record(static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
+                        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
+                        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text,
+                        node ? node.value() : LunarNode::Mean);
+}
+
+}  // namespace
+
 PyObject* compute_natal_record(const Argument* a) {
     const Result<locale::Language> language = locale::parse_language(a[9].text);
     const Result<LunarNode> node = parse_lunar_node(a[10].text);
-    const Result<NatalRecord> record = natal_record(
-        static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
-        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
-        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text,
-        node ? node.value() : LunarNode::Mean);
+    const Result<NatalRecord> record = record_of(a, node);
     if (!record) return raise_error(record.error());
     if (!language) return raise_error(language.error());
     if (!node) return raise_error(node.error());
@@ -227,11 +236,7 @@ PyObject* compute_natal_record(const Argument* a) {
 
 PyObject* compute_natal_numbers(const Argument* a) {
     const Result<LunarNode> node = parse_lunar_node(a[9].text);
-    const Result<NatalRecord> record = natal_record(
-        static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
-        static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
-        static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text,
-        node ? node.value() : LunarNode::Mean);
+    const Result<NatalRecord> record = record_of(a, node);
     if (!record) return raise_error(record.error());
     if (!node) return raise_error(node.error());
     return new_natal_numbers(record.value());
