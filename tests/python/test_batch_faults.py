@@ -75,11 +75,9 @@ def test_an_interrupted_write_leaves_the_old_file_and_no_part(tmp_path, monkeypa
 
 def _writing(pid, folder):
     """Whether process `pid` has a file other than the births open in `folder`: the output it writes."""
-    for handle in os.listdir(f"/proc/{pid}/fd"):
-        with contextlib.suppress(OSError):
-            if os.path.dirname(os.readlink(f"/proc/{pid}/fd/{handle}")) == str(folder) and not os.readlink(
-                    f"/proc/{pid}/fd/{handle}").endswith("births.csv"):
-                return True
+    with contextlib.suppress(OSError):  # the process ended
+        opened = [os.readlink(f"/proc/{pid}/fd/{handle}") for handle in os.listdir(f"/proc/{pid}/fd")]
+        return any(os.path.dirname(name) == str(folder) and not name.endswith("births.csv") for name in opened)
     return False
 
 
