@@ -8,7 +8,6 @@ import sys
 import zoneinfo
 from datetime import UTC, datetime, timedelta, timezone
 
-import pandas
 import pytest
 
 from zentaric_chart import (Birth, Place, charts_frame, crossings, dasha, dasha_at, from_julian_day, julian_day,
@@ -46,15 +45,11 @@ NOW = datetime(2026, 1, 1, tzinfo=UTC)
     (lambda: crossings("Sun", 10**400, NOW, NOW + timedelta(days=9)), ValueError, ["longitude"]),
     (lambda: manglik(BIRTH, with_second=10**400), TypeError, ["with_second"]),
     (lambda: match(BIRTH, None), TypeError, ["girl", "NoneType"]),
-    (lambda: match(BIRTH, BIRTH, system=None), TypeError, ["matching system"]),
     (lambda: match_frame(BIRTH, {}), TypeError, ["candidates", "dict"]),
-    (lambda: match_frame(BIRTH, pandas.DataFrame({"moon_pada": [1]})), ValueError, ["candidates", "moon_degree"]),
     (lambda: transits(BIRTH, datetime(1, 1, 1)), ValueError, ["when", "UTC"]),
-    (lambda: lunar_return(BIRTH, datetime(9999, 12, 31, tzinfo=UTC)), ValueError, ["after", "ephemeris"]),
     (lambda: lunar_return(BIRTH, NOW, place="Delhi"), TypeError, ["place", "str"]),
     (lambda: solar_return(BIRTH, 10**400), ValueError, ["year", "ephemeris"]),
     (lambda: to_ics(["x"]), TypeError, ["events", "TimelineEvent"]),
-    (lambda: to_ics([], name=None), TypeError, ["name"]),
     (lambda: panchanga_frame(None, []), TypeError, ["days"]),
 ])
 def test_package_refusals_name_the_argument(call, kind, words):
