@@ -269,6 +269,9 @@ def panchanga_range(start: date, end: date, place: Place, convention: Convention
             for row in days for jd in row[3:5]]
     spans = _moments([jd for row in days for jd in row[14:24]], zone)
     new, set_dict = _new_object, _set_attribute
+    varas = [_name("vara", vara, vara, language) for vara in range(7)]
+    ritus = [_name("ritu", ritu + 1, ritu, language) for ritu in range(6)]
+    first = start.toordinal()
     result = []
     for k, row in enumerate(days):
         (_, _, _, _, _, vara, t0, tn, n0, nn, y0, yn, k0, kn, *_, masa, adhika, kshaya, purnimanta, purnimanta_adhika,
@@ -280,15 +283,15 @@ def panchanga_range(start: date, end: date, place: Place, convention: Convention
             intervals.append(interval)
         day_tithis = tuple(tithis[t0:t0 + tn])
         result.append(_made(Panchanga, {
-            "day": start + timedelta(days=k), "place": place, "convention": convention, "ayanamsha": ayanamsha,
+            "day": date.fromordinal(first + k), "place": place, "convention": convention, "ayanamsha": ayanamsha,
             "language": language, "sunrise": sunrises[k], "sunset": sunsets[k], "next_sunrise": sunrises[k + 1],
-            "moonrise": moon[2 * k], "moonset": moon[2 * k + 1], "vara": _name("vara", vara, vara, language),
+            "moonrise": moon[2 * k], "moonset": moon[2 * k + 1], "vara": varas[vara],
             "paksha": day_tithis[0].paksha, "tithis": day_tithis, "nakshatras": tuple(nakshatras[n0:n0 + nn]),
             "yogas": tuple(yogas[y0:y0 + yn]), "karanas": tuple(karanas[k0:k0 + kn]), "rahu_kalam": intervals[0],
             "yamaganda": intervals[1], "gulika_kalam": intervals[2], "abhijit": intervals[3],
             "brahma_muhurta": intervals[4], "masa": _masa(masa, adhika, kshaya, language),
             "purnimanta_masa": _masa(purnimanta, purnimanta_adhika, -1, language),
-            "ritu": _name("ritu", ritu + 1, ritu, language), "ayana": "uttarayana" if uttarayana else "dakshinayana"}))
+            "ritu": ritus[ritu], "ayana": "uttarayana" if uttarayana else "dakshinayana"}))
     return result
 
 

@@ -1,5 +1,6 @@
 #include "moments/sampled_sky.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -11,7 +12,7 @@ namespace zentaric::moments {
 
 namespace {
 
-constexpr std::size_t MOST_NODES = 32;
+constexpr std::size_t MOST_NODES = 64;
 static_assert(MOON_NODES <= MOST_NODES && SUN_NODES <= MOST_NODES);
 
 // The Chebyshev node x_k = cos(π (k + ½) / n) of the first kind.
@@ -139,10 +140,13 @@ Result<SampledSky, EphemerisError> sample_sky(Ayanamsha system, double start, do
                                               SkyBodies bodies) {
     // In TT, a little wider than the range (Delta T moves within it).
     const double first = to_terrestrial_time(start) - 0.01, span = end - start + 0.02;
+    // A shorter segment takes fewer nodes: in proportion, and four more, but never fewer than a short span takes.
     const auto series = [&](double longest, std::size_t nodes, std::size_t short_nodes) {
         const auto segments = static_cast<std::size_t>(std::ceil(span / longest));
-        return SegmentedChebyshev(first, span / static_cast<double>(segments), segments,
-                                  span <= SHORT_SPAN_DAYS ? short_nodes : nodes);
+        const double length = span / static_cast<double>(segments);
+        const auto scaled = static_cast<std::size_t>(std::ceil(static_cast<double>(nodes) * length / longest));
+        return SegmentedChebyshev(first, length, segments,
+                                  span <= SHORT_SPAN_DAYS ? short_nodes : std::clamp(scaled + 4, short_nodes, nodes));
     };
     const bool with_sun = bodies != SkyBodies::Moon, with_moon = bodies != SkyBodies::Sun;
     const SegmentedChebyshev none;

@@ -73,14 +73,14 @@ struct SampledSky {
     bool covers(double first_tt, double last_tt, SkyDetail needed) const noexcept;
 };
 
-// The longest segment and the nodes per segment: the series read back within 2e-8° (Moon) and 1e-9° (Sun) of the
-// positions they were sampled from, 0.15 ms and 0.1 ms of their motions, from 1.25 (Moon) and 0.75 (Sun) evaluations
-// a day (the Sun on 18 nodes would be 2e-8° off, 1.5 ms). A span of up to 8 days needs fewer: 12 nodes for the
-// Moon and 8 for the Sun.
-inline constexpr double MOON_SEGMENT_DAYS = 16.0;
-inline constexpr std::size_t MOON_NODES = 20;
-inline constexpr double SUN_SEGMENT_DAYS = 32.0;
-inline constexpr std::size_t SUN_NODES = 24;
+// The longest segment and the nodes per segment: the series read back within 1e-8° (Moon) and 1e-9° (Sun) of the
+// positions they were sampled from, under 0.1 ms of their motions, from one (Moon) and 0.63 (Sun) evaluations a day
+// (the Moon on 20 nodes over 16 days was 2e-8° off, the Sun on 18 over 32 days 2e-8°, 1.5 ms of its motion). A
+// shorter segment takes nodes in proportion, and four more; a span of up to 8 days 12 for the Moon and 8 for the Sun.
+inline constexpr double MOON_SEGMENT_DAYS = 48.0;
+inline constexpr std::size_t MOON_NODES = 48;
+inline constexpr double SUN_SEGMENT_DAYS = 48.0;
+inline constexpr std::size_t SUN_NODES = 30;
 inline constexpr double SHORT_SPAN_DAYS = 8.0;
 inline constexpr std::size_t MOON_SHORT_NODES = 12;
 inline constexpr std::size_t SUN_SHORT_NODES = 8;
