@@ -90,7 +90,8 @@ class Panchanga:
         the daytime; brahma_muhurta: the 14th of the 15 muhurtas of the night before sunrise.
     masa: the amanta month at sunrise, named from the sidereal sign the Sun occupies at the new moon opening it
         (Pisces: Chaitra); purnimanta_masa: the month from full moon to full moon, named for the amanta month that
-        holds its closing full moon. ritu: by pairs of amanta months. ayana: "uttarayana" from the Sun's sidereal
+        holds its closing full moon; an adhika month keeps its place, new moon to new moon, in both reckonings
+        (between the dark and the bright half of the purnimanta month of its name). ritu: by pairs of amanta months. ayana: "uttarayana" from the Sun's sidereal
         entry into Capricorn to its entry into Cancer, else "dakshinayana".
     """
 
@@ -201,6 +202,11 @@ def _limb_rows(kind: str, language: str) -> tuple[tuple[str, str, str | None], .
     return tuple(rows)
 
 
+def _limb_label(kind: str, number: int, language: str = "en") -> str:
+    """The localised name of tithi (1..30), nakshatra, yoga (1..27) or karana (1..60) number `number`."""
+    return _limb_rows(kind, _names.language(language))[number][1]
+
+
 def _limbs(kind: str, times: list[float], numbers: bytes, language: str, zone: tzinfo) -> list[Limb]:
     """The limbs between consecutive crossings of a kind, each built once and shared by the days it spans."""
     rows, moments = _limb_rows(kind, language), _moments(times, zone)
@@ -309,7 +315,8 @@ FLAT_COLUMNS: tuple[str, ...] = (
       for suffix in ("_number", "", "_label", "_end")),
     *(f"{span}_{edge}" for span in ("rahu_kalam", "yamaganda", "gulika_kalam", "abhijit", "brahma_muhurta")
       for edge in ("start", "end")),
-    "masa_number", "masa", "masa_label", "adhika", "kshaya_masa", "purnimanta_masa", "ritu", "ritu_label", "ayana")
+    "masa_number", "masa", "masa_label", "adhika", "kshaya_masa", "purnimanta_masa", "purnimanta_adhika", "ritu",
+    "ritu_label", "ayana")
 
 
 def flat_row(day: Panchanga) -> dict[str, object]:
@@ -329,5 +336,6 @@ def flat_row(day: Panchanga) -> dict[str, object]:
         row.update({f"{span}_start": interval.start, f"{span}_end": interval.end})
     row.update({"masa_number": day.masa.number, "masa": day.masa.name, "masa_label": day.masa.label,
                 "adhika": day.masa.adhika, "kshaya_masa": day.masa.kshaya, "purnimanta_masa": day.purnimanta_masa.name,
+                "purnimanta_adhika": day.purnimanta_masa.adhika,
                 "ritu": day.ritu.name, "ritu_label": day.ritu.label, "ayana": day.ayana})
     return row

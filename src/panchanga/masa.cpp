@@ -24,7 +24,12 @@ bool months_at(std::span<const NewMoon> new_moons, double jd, bool shukla, Month
     const auto opening = static_cast<std::size_t>(after - new_moons.begin());
     if (opening == 0 || opening + 1 >= new_moons.size()) return false;
     out.amanta = lunation_month(new_moons[opening - 1], new_moons[opening]);
-    out.purnimanta = shukla ? out.amanta : lunation_month(new_moons[opening], new_moons[opening + 1]);
+    if (shukla || out.amanta.adhika) {
+        out.purnimanta = out.amanta;
+    } else {
+        out.purnimanta = lunation_month(new_moons[opening], new_moons[opening + 1]);
+        out.purnimanta.adhika = false;  // the dark half opening the nija month, should an adhika month follow
+    }
     return true;
 }
 

@@ -38,7 +38,9 @@ constexpr bool is_uttarayana(std::uint8_t sun_sign) noexcept { return sun_sign >
 
 // The months of a moment: the amanta month it falls in, and the purnimanta month (full moon to full moon), named
 // for the amanta month that holds its closing full moon: the same month in the bright half, the next amanta month
-// in the dark half, an adhika month keeping its flag between the full moons that bound it.
+// in the dark half. An adhika month keeps its place, new moon to new moon, in both reckonings: between the full moons
+// that bound it the purnimanta month of its name runs its dark half, the adhika month, then its bright half (the
+// dark half before an adhika month is the nija month's, its own dark half the adhika's).
 struct MonthsAt {
     LunarMonth amanta;
     LunarMonth purnimanta;

@@ -90,9 +90,12 @@ TEST(Masa, AdhikaMonthAndThePurnimantaMonthOfTheDarkHalf) {
     ASSERT_TRUE(months_at(NEW_MOONS, 60.0, true, months));
     EXPECT_EQ(months.amanta.masa, 2);
     EXPECT_TRUE(months.amanta.adhika);  // the Sun stays in Taurus from 52° to 59.5°: adhika Jyeshtha
-    ASSERT_TRUE(months_at(NEW_MOONS, 80.0, false, months));
-    EXPECT_EQ(months.purnimanta.masa, 2);  // nija Jyeshtha follows
+    ASSERT_TRUE(months_at(NEW_MOONS, 50.0, false, months));
+    EXPECT_EQ(months.purnimanta.masa, 2);  // Vaishakha's dark half opens nija Jyeshtha, before the adhika month
     EXPECT_FALSE(months.purnimanta.adhika);
+    ASSERT_TRUE(months_at(NEW_MOONS, 80.0, false, months));
+    EXPECT_EQ(months.purnimanta.masa, 2);  // the adhika month's dark half is its own in both reckonings
+    EXPECT_TRUE(months.purnimanta.adhika);
     EXPECT_FALSE(months_at(NEW_MOONS, 100.0, true, months));  // no new moon after the closing one
 }
 

@@ -83,15 +83,20 @@ def test_kalams_and_muhurtas_follow_from_sunrise_and_sunset_to_the_millisecond()
         assert abs(day.brahma_muhurta.end - (day.sunrise - night / 15)) <= timedelta(milliseconds=1)
 
 
-@pytest.mark.parametrize("day, masa, adhika, purnimanta", [
-    (date(2023, 7, 25), "Shravana", True, "Shravana"),    # adhika Shravana, 18 July to 16 August 2023
-    (date(2023, 8, 25), "Shravana", False, "Shravana"),   # nija Shravana, bright half
-    (date(2026, 5, 25), "Jyeshtha", True, "Jyeshtha"),    # adhika Jyeshtha, 17 May to 15 June 2026
-    (date(2026, 12, 7), "Kartika", False, "Margashirsha"),  # the dark half: the purnimanta month is the next
+# The purnimanta months around adhika Shravana 2023 as the North Indian almanacs print them: Shravana's dark half
+# (4-17 July), adhika Shravana whole (18 July - 16 August), Shravana's bright half.
+@pytest.mark.parametrize("day, masa, adhika, purnimanta, purnimanta_adhika", [
+    (date(2023, 7, 10), "Ashadha", False, "Shravana", False),
+    (date(2023, 7, 25), "Shravana", True, "Shravana", True),    # adhika Shravana, 18 July to 16 August 2023
+    (date(2023, 8, 5), "Shravana", True, "Shravana", True),     # its dark half
+    (date(2023, 8, 25), "Shravana", False, "Shravana", False),  # nija Shravana, bright half
+    (date(2026, 5, 25), "Jyeshtha", True, "Jyeshtha", True),    # adhika Jyeshtha, 17 May to 15 June 2026
+    (date(2026, 12, 7), "Kartika", False, "Margashirsha", False),  # the dark half: the purnimanta month is the next
 ])
-def test_lunar_month_with_adhika_and_purnimanta(day, masa, adhika, purnimanta):
+def test_lunar_month_with_adhika_and_purnimanta(day, masa, adhika, purnimanta, purnimanta_adhika):
     found = panchanga(day, DELHI)
-    assert (found.masa.name, found.masa.adhika, found.purnimanta_masa.name) == (masa, adhika, purnimanta)
+    assert (found.masa.name, found.masa.adhika, found.purnimanta_masa.name, found.purnimanta_masa.adhika) == (
+        masa, adhika, purnimanta, purnimanta_adhika)
 
 
 def test_a_day_without_sunrise_and_impossible_requests_are_refused():

@@ -15,6 +15,7 @@ from zentaric_chart._literals import AyanamshaName, EventKindName, LanguageName,
 from zentaric_chart.cli.common import (UsageError, ayanamsha_option, moment, name, time_zone, within_ephemeris,
                                       write_rows)
 from zentaric_chart.moments import BODIES, KINDS, Event, events
+from zentaric_chart.panchanga import _limb_label
 
 #: Ranges longer than this are searched a chunk at a time, with a progress bar on a terminal.
 CHUNK = timedelta(days=366)
@@ -30,7 +31,8 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--body", default="Moon", help=f"one of {', '.join(BODIES)} (default Moon)")
     parser.add_argument("--tz", default="UTC", help="IANA zone of the dates and of the times shown (default UTC)")
     ayanamsha_option(parser)
-    parser.add_argument("--lang", default="en", help="language of sign and nakshatra names (default en)")
+    parser.add_argument("--lang", default="en", help="language of the names of signs, nakshatras, tithis, yogas and "
+                        "karanas in text (default en)")
     parser.add_argument("--format", choices=("text", "json", "csv"), default="text")
     return parser
 
@@ -51,6 +53,8 @@ def _label(kind: str, part: int | str, language: LanguageName) -> str:
         return zentaric.sign_name(part, language)
     if kind == "nakshatra" and isinstance(part, int):
         return zentaric.nakshatra_name_i18n(part, language)
+    if kind in ("tithi", "yoga", "karana") and isinstance(part, int):
+        return f"{_limb_label(kind, part, language)} ({part})"
     return str(part)
 
 

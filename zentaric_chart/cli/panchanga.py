@@ -89,7 +89,8 @@ def day_text(p: Panchanga) -> str:
         f"  {spans}",
         f"  abhijit {_clock(p.abhijit.start, d)}-{_clock(p.abhijit.end, d)}  brahma muhurta "
         f"{_clock(p.brahma_muhurta.start, d)}-{_clock(p.brahma_muhurta.end, d)}",
-        f"  masa {masa} (amanta), {p.purnimanta_masa.label} (purnimanta); ritu {p.ritu.label}; {p.ayana}"])
+        f"  masa {masa} (amanta), {p.purnimanta_masa.label}{' (adhika)' if p.purnimanta_masa.adhika else ''} "
+        f"(purnimanta); ritu {p.ritu.label}; {p.ayana}"])
 
 
 def _plain(value: object) -> object:
