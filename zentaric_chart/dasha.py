@@ -36,7 +36,8 @@ def _snake(name: str) -> str:
 
 #: The systems `dasha` and `dasha_at` accept, as the module lists them ("vimshottari", "yogini", ..., "chara").
 DASHA_SYSTEMS: tuple[str, ...] = tuple(_snake(name) for name in _names.listed(zentaric.compute_dasha_periods, "system"))
-#: The lengths of the dasha year: "julian" (365.25 days), "sidereal", "savana" (360), "tropical", ...
+#: The lengths of the dasha year: "julian" (365.25 days), "sidereal", "savana" (360), "tropical", "solar" (from birth
+#: to the Sun's first return to its sidereal longitude at birth).
 DASHA_YEARS: tuple[str, ...] = _names.listed(zentaric.compute_dasha_periods, "year_length")
 
 _RECORD = struct.Struct("=ddIBBxx")  # start_jd, end_jd, descendants, position, level
