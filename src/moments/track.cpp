@@ -27,6 +27,11 @@ constexpr double ACCEPTED_STEP_SPEED_DAYS = 1e-6;
 constexpr double ROOT_CHECK_DAYS = 1e-3;
 constexpr double LONGEST_CORRECTION_DAYS = 2.0;
 
+// A turn this near a level (seven times the cut samples' error) is searched again on the full series, over the days
+// around it (a body turning 0.01° past a level spends less than four days beyond it).
+constexpr double NEAR_LEVEL_DEGREES = 0.01;
+constexpr double TURN_WINDOW_DAYS = 8.0;
+
 const TrackedBodyRow* tracked_row(MomentBody body) noexcept {
     for (const TrackedBodyRow& row : TRACKED_BODY_TABLE)
         if (row.body == body) return &row;
@@ -168,11 +173,7 @@ Result<std::vector<Event>> Track::events(EventKind kind) const {
     std::vector<Event> events;
     Result<std::size_t, EphemerisError> found = std::size_t{0};
     if (kind == EventKind::Station) {
-        // Speeds at the samples: the five-point central difference of the longitudes.
-        auto speed = [&](std::int64_t index) -> Result<double, EphemerisError> {
-            const double* l = &longitude_[static_cast<std::size_t>(index + MARGIN)];
-            return (l[-2] - 8.0 * l[-1] + 8.0 * l[1] - l[2]) / (12.0 * h);
-        };
+        auto speed = [&](std::int64_t index) -> Result<double, EphemerisError> { return speed_sample(index); };
         FullSpeed full_speed(longitude);
         const Levels levels{0.0, 0.0};
         found = scan_crossings(
@@ -182,16 +183,9 @@ Result<std::vector<Event>> Track::events(EventKind kind) const {
             },
             [&](const Crossing& c) { events.push_back(station(c)); });
     } else {
-        const Levels levels{0.0, 360.0 / kind_row.divisions};
-        found = scan_crossings(
-            [&](std::int64_t index) -> Result<double, EphemerisError> {
-                return longitude_[static_cast<std::size_t>(index + MARGIN)];
-            },
-            start_, end_, plan, levels,
-            [&](double guess, double slope, double level, double longest) {
-                return polish_checked(longitude, guess, slope, level, levels, longest, ACCEPTED_STEP_LONGITUDE_DAYS);
-            },
-            [&](const Crossing& c) { events.push_back(part_change(kind, c)); });
+        Result<std::vector<Crossing>> crossed = level_crossings(Levels{0.0, 360.0 / kind_row.divisions});
+        if (!crossed) return crossed.error();
+        for (const Crossing& c : crossed.value()) events.push_back(part_change(kind, c));
     }
     if (!found.ok()) return search_failure(found.error());
     return events;
@@ -199,20 +193,53 @@ Result<std::vector<Event>> Track::events(EventKind kind) const {
 
 Result<std::vector<Crossing>> Track::crossings(double longitude) const {
     if (!std::isfinite(longitude)) return value_error("crossings: the longitude must be a finite number of degrees");
+    return level_crossings(Levels{normalize_degrees(longitude), 360.0});
+}
+
+double Track::speed_sample(std::int64_t index) const noexcept {
+    const double* l = &longitude_[static_cast<std::size_t>(index + MARGIN)];
+    return (l[-2] - 8.0 * l[-1] + 8.0 * l[1] - l[2]) / (12.0 * row_.step_days);
+}
+
+Result<std::vector<Crossing>> Track::level_crossings(const Levels& levels) const {
+    const double h = row_.step_days;
     FullLongitude full(moment_body_row(row_.body), ayanamsha_, row_.planet);
-    const Levels levels{normalize_degrees(longitude), 360.0};
-    std::vector<Crossing> times;
-    Result<std::size_t, EphemerisError> found = scan_crossings(
-        [&](std::int64_t index) -> Result<double, EphemerisError> {
-            return longitude_[static_cast<std::size_t>(index + MARGIN)];
-        },
-        start_, end_, SamplingPlan{row_.step_days, 2}, levels,
+    std::vector<Crossing> found;
+    const auto sample = [&](std::int64_t index) -> Result<double, EphemerisError> {
+        return longitude_[static_cast<std::size_t>(index + MARGIN)];
+    };
+    Result<std::size_t, EphemerisError> scanned = scan_crossings(
+        sample, start_, end_, SamplingPlan{h, 2}, levels,
         [&](double guess, double slope, double level, double longest) {
             return polish_checked(full, guess, slope, level, levels, longest, ACCEPTED_STEP_LONGITUDE_DAYS);
         },
-        [&](const Crossing& c) { times.push_back(c); });
-    if (!found.ok()) return search_failure(found.error());
-    return times;
+        [&](const Crossing& c) { found.push_back(c); });
+    if (!scanned.ok()) return search_failure(scanned.error());
+    // Where the body turns within NEAR_LEVEL_DEGREES of a level, the cut samples cannot tell whether it reaches the
+    // level: the days around the turn are searched again on the full series, and their crossings replace the scan's.
+    const auto steps = static_cast<std::int64_t>(std::ceil((end_ - start_) / h));
+    bool replaced = false;
+    for (std::int64_t i = -1; i <= steps; ++i) {
+        if ((speed_sample(i) > 0.0) == (speed_sample(i + 1) > 0.0)) continue;
+        double y[6];
+        for (int j = 0; j < 6; ++j) y[j] = longitude_[static_cast<std::size_t>(i - 2 + j + MARGIN)];
+        const detail::Quintic fit = detail::fit_quintic(y);
+        const double s = (fit.slope(-0.5) > 0.0) != (fit.slope(1.5) > 0.0) ? detail::solve_extremum(fit, -0.5, 1.5) : 0.5;
+        const double turn = fit.value(s);
+        const double nearest = std::fabs(std::remainder(turn - levels.offset, levels.spacing));
+        if (nearest > NEAR_LEVEL_DEGREES) continue;
+        const double t = start_ + (static_cast<double>(i) + s) * h;
+        const double a = std::max(t - TURN_WINDOW_DAYS, start_), b = std::min(t + TURN_WINDOW_DAYS, end_);
+        if (!(b > a)) continue;
+        std::erase_if(found, [&](const Crossing& c) { return c.jd_ut >= a && c.jd_ut < b; });
+        Result<std::size_t, EphemerisError> searched = find_crossings(
+            full, a, b, SamplingPlan{1.0, 2}, levels, [&](const Crossing& c) { found.push_back(c); });
+        if (!searched.ok()) return search_failure(searched.error());
+        replaced = true;
+    }
+    if (replaced)
+        std::sort(found.begin(), found.end(), [](const Crossing& x, const Crossing& y) { return x.jd_ut < y.jd_ut; });
+    return found;
 }
 
 Result<double> Track::longitude_at(double jd_ut) const {

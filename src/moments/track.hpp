@@ -61,6 +61,11 @@ private:
     Track(const TrackedBodyRow& row, Ayanamsha ayanamsha, double start, double end)
         : row_(row), ayanamsha_(ayanamsha), start_(start), end_(end) {}
 
+    // The speed at sample `index` (the five-point difference of the longitudes), degrees per day.
+    double speed_sample(std::int64_t index) const noexcept;
+    // Every crossing of the levels by the longitude, in time order.
+    Result<std::vector<Crossing>> level_crossings(const Levels& levels) const;
+
     TrackedBodyRow row_;
     Ayanamsha ayanamsha_;
     double start_;

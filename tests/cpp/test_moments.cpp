@@ -182,6 +182,32 @@ INSTANTIATE_TEST_SUITE_P(
                       TrackCase{MomentBody::Saturn, 1757583.0, 3650.0},  // the year 100: the series' powers of t
                       TrackCase{MomentBody::Ketu, 2451545.0, 7300.0}));
 
+// A level half an arcsecond inside or outside a turn: the cut samples cannot tell the two apart, the full series can.
+TEST(Track, SettlesALevelGrazedAtAStation) {
+    const double start = 2451545.0, end = start + 3650.0;
+    const auto track = Track::sample(MomentBody::Saturn, Ayanamsha::Lahiri, start, end);
+    ASSERT_TRUE(track.ok());
+    const auto stations = track.value().events(EventKind::Station);
+    ASSERT_TRUE(stations.ok());
+    ASSERT_GE(stations.value().size(), 18u);
+    for (const Event& e : stations.value()) {
+        const double turn = track.value().longitude_at(e.jd_ut).value();
+        const double inward = e.after == RETROGRADE ? -1.0 : 1.0;  // towards the side the body reaches
+        for (const double arcseconds : {0.5, -0.5}) {
+            const double level = turn + inward * arcseconds / 3600.0;
+            const auto passages = track.value().crossings(level);
+            const auto searched = find_longitude_crossings(MomentBody::Saturn, level, Ayanamsha::Lahiri, start, end);
+            ASSERT_TRUE(passages.ok() && searched.ok());
+            int near = 0;
+            for (const Crossing& p : passages.value()) near += std::fabs(p.jd_ut - e.jd_ut) < 10.0;
+            EXPECT_EQ(near, arcseconds > 0.0 ? 2 : 0) << e.jd_ut;
+            ASSERT_EQ(passages.value().size(), searched.value().size()) << e.jd_ut;
+            for (std::size_t k = 0; k < searched.value().size(); ++k)
+                EXPECT_NEAR(passages.value()[k].jd_ut, searched.value()[k], 1e-4) << e.jd_ut;  // a grazing root
+        }
+    }
+}
+
 struct RiseCase {
     MomentBody body;
     HorizonConvention convention;
