@@ -310,6 +310,22 @@ def _pool_context() -> Any:
                                        else "spawn")
 
 
+def _start_fork_server(context: Any) -> None:
+    """The fork server started (where the pool forks its workers from one) ignoring Ctrl-C, as the workers do: a
+    Ctrl-C while the server still imported its modules ended it with a traceback on the terminal. The server keeps
+    the disposition it starts with; this process ignores Ctrl-C only while it spawns the server (from the main
+    thread, the one that may set it)."""
+    if context.get_start_method() != "forkserver" or threading.current_thread() is not threading.main_thread():
+        return
+    from multiprocessing import forkserver
+    previous = signal.signal(signal.SIGINT, signal.SIG_IGN)
+    try:
+        forkserver.ensure_running()
+    finally:
+        if previous is not None:  # None: a handler set outside Python, which cannot be put back from here
+            signal.signal(signal.SIGINT, previous)
+
+
 def _start_worker(parent: int) -> None:
     """In each pool worker: Ctrl-C is the parent's to handle, and the worker ends as soon as the parent process
     does, however it ends (a killed parent cannot shut its pool down, and the workers would wait for tasks for
@@ -393,7 +409,9 @@ def _run(task: Task, ayanamsha: AyanamshaName, houses: HouseSystemName, processe
         return _joined(parts)
     size = chunk_size(count, processes)
     starts = range(0, count, size)
-    with ProcessPoolExecutor(processes_used(count, processes), mp_context=_pool_context(),
+    context = _pool_context()
+    _start_fork_server(context)
+    with ProcessPoolExecutor(processes_used(count, processes), mp_context=context,
                              initializer=_start_worker, initargs=(os.getpid(),)) as pool:
         futures: dict[Future[Rows], int] = {
             pool.submit(_chart_task, _part(task, start, size), ayanamsha, houses, node): start

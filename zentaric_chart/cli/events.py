@@ -31,8 +31,8 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--body", default="Moon", help=f"one of {', '.join(BODIES)} (default Moon)")
     parser.add_argument("--tz", default="UTC", help="IANA zone of the dates and of the times shown (default UTC)")
     ayanamsha_option(parser)
-    parser.add_argument("--lang", default="en", help="language of the names of signs, nakshatras, tithis, yogas and "
-                        "karanas in text (default en)")
+    parser.add_argument("--lang", default="en", help=f"language of the names of signs, nakshatras, tithis, yogas and "
+                        f"karanas in text: {', '.join(_names.LANGUAGES)} (default en)")
     parser.add_argument("--format", choices=("text", "json", "csv"), default="text")
     return parser
 
