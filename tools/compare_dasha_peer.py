@@ -7,6 +7,11 @@
   whose years differ, put down to the rule pyjhora adds (a year for an exalted lord, one less for a debilitated
   one), to Scorpio's and Aquarius' two lords, or to neither.
 
+Differences kept: pyjhora groups Shashtihayani's stars over 27 (Saturn Shravana..Shatabhisha, Rahu three), where the
+alternation of 3 and 4 stars needs the 28 with Abhijit (Saturn from Abhijit, Rahu Shatabhisha..Revati), so a Moon in
+Abhijit's span or in Shatabhisha has another first lord there; in Chara dasha pyjhora adds a year for an exalted lord
+and takes one for a debilitated one, which K.N. Rao rejects, and chooses Scorpio's and Aquarius' lord its own way.
+
 Prints the figures; nothing is stored. pyjhora takes about a second a call, so the first N births only:
     .venv/bin/python tools/compare_dasha_peer.py [N]     (the `reference` extra installed; N defaults to 20)
 """
