@@ -183,11 +183,17 @@ def _check(day: object, place: object, convention: ConventionName, ayanamsha: Ay
     return _names.ayanamsha(ayanamsha), _names.language(language)
 
 
+#: Adding and subtracting 1.5 × 2**52 rounds a float below 2**51 in magnitude to a whole number (half to even)
+#: without leaving floats: a third cheaper than round() for a year's 7,000 times.
+_ROUNDING = 6755399441055744.0
+
+
 def _moments(jds: list[float], zone: tzinfo) -> list[datetime]:
     """Julian Days as aware datetimes in `zone`, rounded to the millisecond, in one comprehension (a year's 7,000
-    times are most of this module's share of panchanga_range)."""
-    stamp, epoch = datetime.fromtimestamp, _UNIX_EPOCH_JD
-    return [stamp(round((jd - epoch) * 86_400_000) / 1000.0, zone) for jd in jds]
+    times are most of this module's share of panchanga_range; the milliseconds since 1970 of the years 1..2998 stay
+    below 2**51)."""
+    stamp, epoch, rounding = datetime.fromtimestamp, _UNIX_EPOCH_JD, _ROUNDING
+    return [stamp(((jd - epoch) * 86_400_000.0 + rounding - rounding) / 1000.0, zone) for jd in jds]
 
 
 @functools.cache
@@ -270,9 +276,9 @@ def panchanga_range(start: date, end: date, place: Place, convention: Convention
     # Moon's events and the ends of the five spans of each day.
     sunrises = _moments([row[0] for row in days] + [days[-1][2]], zone)
     sunsets = _moments([row[1] for row in days], zone)
-    stamp, epoch = datetime.fromtimestamp, _UNIX_EPOCH_JD
-    moon = [None if jd is None else stamp(round((jd - epoch) * 86_400_000) / 1000.0, zone)
-            for row in days for jd in row[3:5]]
+    moon_times = [jd for row in days for jd in row[3:5]]
+    moon_moments = iter(_moments([jd for jd in moon_times if jd is not None], zone))
+    moon = [None if jd is None else next(moon_moments) for jd in moon_times]
     spans = _moments([jd for row in days for jd in row[14:24]], zone)
     new, set_dict = _new_object, _set_attribute
     varas = [_name("vara", vara, vara, language) for vara in range(7)]
