@@ -79,7 +79,8 @@ def node_option(parser: argparse.ArgumentParser) -> None:
                         help="Rahu: the mean node (default) or the node of the Moon's true orbit; Ketu opposite")
 
 
-def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("text", "json")) -> None:
+def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("text", "json"),
+                  english: bool = False) -> None:
     parser.add_argument("--date", required=True, help="local birth date, YYYY-MM-DD")
     parser.add_argument("--time", required=True, help="local birth time, HH:MM[:SS]")
     parser.add_argument("--tz", required=True, help="IANA time zone, such as Asia/Kolkata")
@@ -88,8 +89,9 @@ def birth_options(parser: argparse.ArgumentParser, formats: tuple[str, ...] = ("
     parser.add_argument("--fold", type=int, choices=(0, 1),
                         help="for a wall time that happens twice (0: the first) or not at all")
     ayanamsha_option(parser)
-    parser.add_argument("--lang", default="en", help=f"language of the names: {', '.join(_names.LANGUAGES)} or "
-                                                     f"{', '.join(_names.LANGUAGE_NAMES)} (default en)")
+    parser.add_argument("--lang", default="en", help="en (or english) only: its names are English" if english else
+                        f"language of the names: {', '.join(_names.LANGUAGES)} or "
+                        f"{', '.join(_names.LANGUAGE_NAMES)} (default en)")
     parser.add_argument("--format", choices=formats, default="text", help=f"{', '.join(formats)} (default text)")
 
 

@@ -16,7 +16,7 @@ from zentaric_chart.transits import timeline, to_ics
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser(
         "timeline", help="dasha changes, ingresses, stations, Sade Sati and transits between two dates")
-    birth_options(parser, ("text", "json", "csv", "ics"))
+    birth_options(parser, ("text", "json", "csv", "ics"), english=True)
     parser.add_argument("--from", dest="start", required=True, help="start, YYYY-MM-DD[THH:MM] in the birth's zone")
     parser.add_argument("--to", dest="stop", required=True, help="end, YYYY-MM-DD[THH:MM] in the birth's zone")
     parser.add_argument("--levels", type=int, default=2, help="dasha levels 1..5 (default 2)")

@@ -14,7 +14,7 @@ from zentaric_chart.transits import transits
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser(
         "transits", help="the grahas at a moment from the natal Moon and lagna (gochara)")
-    birth_options(parser)
+    birth_options(parser, english=True)
     parser.add_argument("--at", required=True, help="the moment, YYYY-MM-DD[THH:MM] in the birth's zone")
     return parser
 
