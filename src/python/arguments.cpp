@@ -164,6 +164,17 @@ bool convert_text(PyObject* object, Argument& out) {
     return true;
 }
 
+// A longitude of NaN or inf would read as Aries 0°: refused, naming the argument ("the longitude must be a finite
+// number", or for an item of a sequence "the longitudes must be finite numbers").
+bool convert_longitude(const char* name, PyObject* object, Argument& out, bool item = false) {
+    if (!convert_float(object, out)) return false;
+    if (std::isfinite(out.number)) return true;
+    raise_exception(PyExc_ValueError, PyUnicode_FromFormat("argument '%s': the %s", name,
+                                                           item ? "longitudes must be finite numbers"
+                                                                : "longitude must be a finite number"));
+    return false;
+}
+
 bool convert_longitudes(const char* name, PyObject* object, Argument& out) {
     PyObject* sequence = PySequence_Fast(object, "expected a sequence of 9 longitudes");
     if (sequence == nullptr) return false;
@@ -176,13 +187,8 @@ bool convert_longitudes(const char* name, PyObject* object, Argument& out) {
     }
     for (Py_ssize_t i = 0; ok && i < count; ++i) {
         Argument item{};
-        ok = convert_float(PySequence_Fast_GET_ITEM(sequence, i), item);
+        ok = convert_longitude(name, PySequence_Fast_GET_ITEM(sequence, i), item, true);
         out.longitudes[i] = item.number;
-        if (ok && !std::isfinite(item.number)) {  // a longitude of NaN or inf would read as Aries 0°
-            raise_exception(PyExc_ValueError,
-                            PyUnicode_FromFormat("argument '%s': the longitudes must be finite numbers", name));
-            ok = false;
-        }
     }
     Py_DECREF(sequence);
     return ok;
@@ -196,6 +202,7 @@ bool convert(const Parameter& parameter, PyObject* object, Argument& out) {
         case ArgumentKind::Index: return convert_index(object, out);
         case ArgumentKind::Float: return convert_float(object, out);
         case ArgumentKind::Text: return convert_text(object, out);
+        case ArgumentKind::Longitude: return convert_longitude(parameter.name, object, out);
         case ArgumentKind::Longitudes: return convert_longitudes(parameter.name, object, out);
     }
     return false;

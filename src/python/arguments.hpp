@@ -12,9 +12,9 @@
 
 namespace zentaric::python {
 
-// Longitudes: a sequence of the nine grahas' sidereal longitudes (Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn,
-// Rahu, Ketu), each converted as a Float.
-enum class ArgumentKind : std::uint8_t { Int32, UInt32, UInt8, Index, Float, Text, Longitudes };
+// Longitude: one sidereal longitude (a lagna), a Float that must be finite. Longitudes: a sequence of the nine
+// grahas' sidereal longitudes (Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu), each a Longitude.
+enum class ArgumentKind : std::uint8_t { Int32, UInt32, UInt8, Index, Float, Text, Longitude, Longitudes };
 
 inline constexpr std::size_t LONGITUDE_COUNT = 9;
 
@@ -22,7 +22,7 @@ inline constexpr std::size_t LONGITUDE_COUNT = 9;
 struct Argument {
     std::int64_t integer;   // Int32, UInt32, UInt8
     std::uint64_t index;    // Index
-    double number;          // Float
+    double number;          // Float, Longitude
     std::string_view text;  // Text: UTF-8 owned by the argument object (valid during the call), or the default
     double longitudes[LONGITUDE_COUNT];  // Longitudes
 };

@@ -164,7 +164,7 @@ inline constexpr auto VEDIC_DIGNITY_DOC = docstring<VEDIC_DIGNITY>(
     "    list of 7 str, Sun..Saturn: Exalted, Moolatrikona, Own, GreatFriend, Friend, Neutral, Enemy, GreatEnemy\n"
     "    or Debilitated.\n\n"
     "Raises:\n"
-    "    ValueError: unknown varga name, or not 9 longitudes.");
+    "    ValueError: unknown varga name, not 9 longitudes or a longitude that is not finite.");
 
 inline constexpr auto VIMSHOPAKA_BALA_DOC = docstring<VIMSHOPAKA_BALA>(
     "Vimshopaka bala (0..20) of Sun..Saturn over a group of vargas, with Parashara's weights.\n\n"
@@ -174,7 +174,7 @@ inline constexpr auto VIMSHOPAKA_BALA_DOC = docstring<VIMSHOPAKA_BALA>(
     "Returns:\n"
     "    list of 7 float, Sun..Saturn.\n\n"
     "Raises:\n"
-    "    ValueError: unknown group, or not 9 longitudes.");
+    "    ValueError: unknown group, not 9 longitudes or a longitude that is not finite.");
 
 inline constexpr auto GRAHA_DRISHTI_DOC = docstring<GRAHA_DRISHTI>(
     "Signs each graha aspects (graha drishti): the 7th from its sign; Mars also the 4th and 8th, Jupiter the 5th\n"
@@ -184,7 +184,7 @@ inline constexpr auto GRAHA_DRISHTI_DOC = docstring<GRAHA_DRISHTI>(
     "Returns:\n"
     "    list of 9 lists of sign indices 0..11, Sun..Ketu, in the order of the houses counted from the graha.\n\n"
     "Raises:\n"
-    "    ValueError: not 9 longitudes.");
+    "    ValueError: not 9 longitudes or a longitude that is not finite.");
 
 inline constexpr auto RASHI_DRISHTI_DOC = docstring<RASHI_DRISHTI>(
     "Signs a sign aspects (Jaimini's rashi drishti).\n\n"
@@ -205,7 +205,7 @@ inline constexpr auto JAIMINI_DOC = docstring<JAIMINI>(
     "    dict with karakas ({karaka: graha name}, AK first), karakamsha (navamsha sign of the AK) and arudhas\n"
     "    (sign indices of A1..A12; A1 the arudha lagna, A12 the upapada).\n\n"
     "Raises:\n"
-    "    ValueError: karakas other than 7 or 8, or not 9 longitudes.");
+    "    ValueError: karakas other than 7 or 8, not 9 longitudes or a longitude that is not finite.");
 
 inline constexpr auto ASHTAKAVARGA_DOC = docstring<ASHTAKAVARGA>(
     "Ashtakavarga of Sun..Saturn (BPHS ch. 66-69): the bindus the eight contributors (Sun..Saturn and the lagna)\n"
@@ -218,7 +218,7 @@ inline constexpr auto ASHTAKAVARGA_DOC = docstring<ASHTAKAVARGA>(
     "    trikona shodhana, after both reductions), sarva (12 counts), prastara ({planet: {contributor: sign\n"
     "    indices where it gave a bindu}}), rashi_pinda, graha_pinda, shodhya_pinda (7 int each).\n\n"
     "Raises:\n"
-    "    ValueError: not 9 longitudes.");
+    "    ValueError: not 9 longitudes or a longitude that is not finite.");
 inline constexpr auto SPECIAL_LAGNAS_DOC = docstring<SPECIAL_LAGNAS>(
     "Special lagnas and upagrahas of a birth, from the sunrise that opens its Vedic day.\n\n"
     "Args:\n"
@@ -272,7 +272,7 @@ inline constexpr auto GOCHARA_DOC = docstring<GOCHARA>(
     "    list of 9 tuples, Sun..Ketu: (house from the Moon, house from the lagna, favourable, the graha whose\n"
     "    vedha obstructs a favourable transit or None).\n\n"
     "Raises:\n"
-    "    ValueError: not 9 longitudes; IndexError: a sign above 11.");
+    "    ValueError: not 9 longitudes or a longitude that is not finite; IndexError: a sign above 11.");
 
 inline constexpr auto SATURN_PHASES_DOC = docstring<SATURN_PHASES>(
     "Saturn's phases from the natal Moon over a range: Sade Sati (the 12th, 1st and 2nd signs: rising, peak,\n"
@@ -331,7 +331,7 @@ inline constexpr auto MATCH_MOONS_DOC = docstring<MATCH_MOONS>(
     "    raised it, cancelled_by: the classical cancellations that apply, name and rule each). A cancellation\n"
     "    is reported, never applied to the scores.\n\n"
     "Raises:\n"
-    "    ValueError: unknown system.");
+    "    ValueError: unknown system or a longitude that is not finite.");
 
 inline constexpr auto MATCH_MOON_PLACES_DOC = docstring<MATCH_MOON_PLACES>(
     "Match one Moon against each of the 216 places a partner's Moon can hold.\n\n"
@@ -344,7 +344,7 @@ inline constexpr auto MATCH_MOON_PLACES_DOC = docstring<MATCH_MOON_PLACES>(
     "    when the partner's Moon is at 15 degrees of its sign or more, + 0 otherwise. Every Moon of one place\n"
     "    matches alike, so a table of partners is scored by looking up their places.\n\n"
     "Raises:\n"
-    "    ValueError: unknown role or system.");
+    "    ValueError: unknown role or system, or a longitude that is not finite.");
 
 #define ZENTARIC_CHART_ARGS(prefix) \
     "    " prefix "longitudes: sidereal longitudes in degrees of Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn,\n" \
@@ -358,7 +358,9 @@ inline constexpr auto MANGLIK_DOC = docstring<MANGLIK>(
     "    with_second: 0 for the reading without the 2nd house (1, 4, 7, 8, 12).\n\n"
     "Returns:\n"
     "    dict with readings (from Lagna, Moon, Venus: house of Mars and dosha), dosha (from any of them),\n"
-    "    cancelled_by (the exceptions that apply, name and rule each) and stands (a dosha no exception cancels).");
+    "    cancelled_by (the exceptions that apply, name and rule each) and stands (a dosha no exception cancels).\n\n"
+    "Raises:\n"
+    "    ValueError: not 9 longitudes or a longitude that is not finite.");
 
 inline constexpr auto MATCH_MANGLIK_DOC = docstring<MATCH_MANGLIK>(
     "A couple's manglik match: it agrees when both or neither carry a dosha that stands.\n\n"
@@ -367,7 +369,9 @@ inline constexpr auto MATCH_MANGLIK_DOC = docstring<MATCH_MANGLIK>(
     ZENTARIC_CHART_ARGS("girl_")
     "    with_second: 0 for the reading without the 2nd house.\n\n"
     "Returns:\n"
-    "    dict with boy and girl (as manglik gives them) and agrees.");
+    "    dict with boy and girl (as manglik gives them) and agrees.\n\n"
+    "Raises:\n"
+    "    ValueError: not 9 longitudes or a longitude that is not finite.");
 
 inline constexpr auto YOGAS_DOC = docstring<YOGAS>(
     "The classical yogas a chart holds, houses counted by whole signs from the lagna.\n\n"
@@ -376,7 +380,9 @@ inline constexpr auto YOGAS_DOC = docstring<YOGAS>(
     "\n"
     "Returns:\n"
     "    list of dicts with name, bodies (the grahas that form it), rule and source, in the table's order; a yoga\n"
-    "    formed by several pairs appears once for each.");
+    "    formed by several pairs appears once for each.\n\n"
+    "Raises:\n"
+    "    ValueError: not 9 longitudes or a longitude that is not finite.");
 
 #undef ZENTARIC_CHART_ARGS
 

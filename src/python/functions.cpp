@@ -2,7 +2,6 @@
 #include "python/functions.hpp"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <limits>
 #include <string>
@@ -192,7 +191,6 @@ PyObject* new_prastara(const Ashtakavarga& av) {
 }  // namespace
 
 PyObject* ashtakavarga(const Argument* a) {
-    if (!std::isfinite(a[1].number)) return raise_error(value_error("ashtakavarga: the lagna must be finite"));
     const auto grahas = graha_signs(graha_longitudes(a[0]));
     std::array<std::uint8_t, ASHTAKAVARGA_CONTRIBUTORS> signs{};
     for (std::size_t planet = 0; planet < ASHTAKAVARGA_PLANETS; ++planet) signs[planet] = grahas[planet];

@@ -40,15 +40,15 @@ inline constexpr Signature COMPUTE_NATAL_CHART{"compute_natal_chart", {
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
     {"house_system", K::Text, "Placidus"}}};
 inline constexpr Signature MATCH_MOONS{"match_moons", {
-    {"boy_moon_longitude", K::Float}, {"girl_moon_longitude", K::Float}, {"system", K::Text, "ashtakoota"}}};
+    {"boy_moon_longitude", K::Longitude}, {"girl_moon_longitude", K::Longitude}, {"system", K::Text, "ashtakoota"}}};
 inline constexpr Signature MATCH_MOON_PLACES{"match_moon_places", {
-    {"moon_longitude", K::Float}, {"role", K::Text, "boy"}, {"system", K::Text, "ashtakoota"}}};
+    {"moon_longitude", K::Longitude}, {"role", K::Text, "boy"}, {"system", K::Text, "ashtakoota"}}};
 inline constexpr Signature MANGLIK{"manglik", {
-    {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"with_second", K::UInt8, 1}}};
+    {"longitudes", K::Longitudes}, {"lagna", K::Longitude}, {"with_second", K::UInt8, 1}}};
 inline constexpr Signature MATCH_MANGLIK{"match_manglik", {
-    {"boy_longitudes", K::Longitudes}, {"boy_lagna", K::Float}, {"girl_longitudes", K::Longitudes},
-    {"girl_lagna", K::Float}, {"with_second", K::UInt8, 1}}};
-inline constexpr Signature YOGAS{"yogas", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
+    {"boy_longitudes", K::Longitudes}, {"boy_lagna", K::Longitude}, {"girl_longitudes", K::Longitudes},
+    {"girl_lagna", K::Longitude}, {"with_second", K::UInt8, 1}}};
+inline constexpr Signature YOGAS{"yogas", {{"longitudes", K::Longitudes}, {"lagna", K::Longitude}}};
 inline constexpr Signature COMPUTE_NATAL_RECORD{"compute_natal_record", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
@@ -77,12 +77,12 @@ inline constexpr Signature SATURN_PHASES{"saturn_phases", {
 inline constexpr Signature TRANSIT_CALENDAR{"transit_calendar", {
     {"moon_longitude", K::Float}, {"lagna_longitude", K::Float}, {"start_jd", K::Float}, {"end_jd", K::Float},
     {"ayanamsha", K::Text, "Lahiri"}}};
-inline constexpr Signature ASHTAKAVARGA{"ashtakavarga", {{"longitudes", K::Longitudes}, {"lagna", K::Float}}};
+inline constexpr Signature ASHTAKAVARGA{"ashtakavarga", {{"longitudes", K::Longitudes}, {"lagna", K::Longitude}}};
 inline constexpr Signature SPECIAL_LAGNAS{"special_lagnas", {
     {"jd", K::Float}, {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
     {"convention", K::Text, "hindu"}}};
 inline constexpr Signature JAIMINI{"jaimini", {
-    {"longitudes", K::Longitudes}, {"lagna", K::Float}, {"karakas", K::UInt8, 7}}};
+    {"longitudes", K::Longitudes}, {"lagna", K::Longitude}, {"karakas", K::UInt8, 7}}};
 inline constexpr Signature COMPUTE_DASHA_PERIODS{"compute_dasha_periods", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"system", K::Text, "Vimshottari"}, {"levels", K::UInt8, 3},
