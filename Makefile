@@ -42,14 +42,26 @@ demo: install
 # the drawing tests.
 DEBIAN_TEST_PACKAGES := libgtest-dev clang chromium fonts-noto-core
 
-test-deps: $(PY)
+# The test and benchmark extras, installed again only when the package's sources change (like the plain install, whose
+# stamp they refresh too: they install the same package, so `make demo` after `make test` does not install again).
+TEST_INSTALLED := $(VENV)/.zentaric-test-installed
+BENCH_INSTALLED := $(VENV)/.zentaric-bench-installed
+
+$(TEST_INSTALLED): $(PY) $(PACKAGE_SOURCES)
+	$(PY) -m pip install --quiet --disable-pip-version-check ".[test]"
+	touch $(INSTALLED) $@
+
+$(BENCH_INSTALLED): $(PY) $(PACKAGE_SOURCES)
+	$(PY) -m pip install --quiet --disable-pip-version-check ".[reference,bench]"  # pyswisseph, drik-panchanga: the peers
+	touch $(INSTALLED) $@
+
+test-deps: $(PY) $(TEST_INSTALLED)
 	@missing=$$(for p in $(DEBIAN_TEST_PACKAGES); do dpkg -s "$$p" >/dev/null 2>&1 || echo "$$p"; done); \
 	 [ -z "$$missing" ] || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq $$missing; }
 	@# a decimal-comma locale for the test that messages and documents do not follow the locale
 	@locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' || { \
 	  dpkg -s locales >/dev/null 2>&1 || { $(SUDO) apt-get update -qq && $(SUDO) apt-get install -y -qq locales; }; \
 	  $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8; }
-	$(PY) -m pip install --quiet --disable-pip-version-check ".[test]"
 
 $(CPP_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(CPP_BUILD) -DCMAKE_BUILD_TYPE=Release -DZENTARIC_BUILD_TESTS=ON -DZENTARIC_BUILD_MODULE=OFF
@@ -97,8 +109,7 @@ test-sanitize: test-deps $(SANITIZE_BUILD)/CMakeCache.txt
 	PYTHONPATH=$(SANITIZE_BUILD) ZENTARIC_PROBE_LIB=$(abspath $(SANITIZE_BUILD))/libzentaric_probe.so \
 	$(PY) -m pytest tests/python -q -p no:cacheprovider
 
-bench: install $(CPP_BUILD)/CMakeCache.txt
-	$(PY) -m pip install --quiet --disable-pip-version-check ".[reference,bench]"  # pyswisseph, drik-panchanga: the peers
+bench: $(BENCH_INSTALLED) $(CPP_BUILD)/CMakeCache.txt
 	cmake --build $(CPP_BUILD) -j $(JOBS)
 	# bench_natal_chart runs inside bench/run.py, beside the Python rows and the reference.
 	for b in $(CPP_BUILD)/bench_*; do if [ -x "$$b" ] && [ "$${b##*/}" != bench_natal_chart ]; then "$$b"; fi; done
