@@ -260,7 +260,7 @@ double arc_root(Function&& f, double a, double fa, double b, double fb) noexcept
 }  // namespace
 
 Result<HorizonEvents> find_rise_set(MomentBody body, const Observer& place, HorizonConvention convention,
-                                    double start, double end, const SampledSky* sampled) {
+                                    double start, double end, const SampledSky* sampled, bool transits) {
     Result<bool> valid = check_body(body, place, convention);
     if (!valid) return valid.error();
     if (end < start) return value_error("rise_set: the end of the range comes before its start");
@@ -289,7 +289,7 @@ Result<HorizonEvents> find_rise_set(MomentBody body, const Observer& place, Hori
         double jd;
         bool upper;
     };
-    std::vector<Transit> transits;
+    std::vector<Transit> meridian;
     Result<std::size_t, EphemerisError> found = find_crossings(
         [&](double jd) -> Result<double, EphemerisError> {
             double hour_angle, altitude;
@@ -297,16 +297,16 @@ Result<HorizonEvents> find_rise_set(MomentBody body, const Observer& place, Hori
             return hour_angle;
         },
         start - TRANSIT_MARGIN_DAYS, end + TRANSIT_MARGIN_DAYS, HOUR_ANGLE_PLAN, Levels{0.0, 180.0},
-        [&](const Crossing& c) { transits.push_back(Transit{c.jd_ut, c.level % 2 == 0}); });
+        [&](const Crossing& c) { meridian.push_back(Transit{c.jd_ut, c.level % 2 == 0}); }, transits);
     if (!found.ok()) return value_error(found.error().text());
 
     double previous_altitude = 0.0;
-    for (std::size_t i = 0; i < transits.size(); ++i) {
-        const double altitude = altitude_at(transits[i].jd);
-        if (transits[i].upper && transits[i].jd >= start && transits[i].jd < end)
-            result.events.push_back(HorizonEvent{transits[i].jd, HorizonEventKind::Transit});
+    for (std::size_t i = 0; i < meridian.size(); ++i) {
+        const double altitude = altitude_at(meridian[i].jd);
+        if (transits && meridian[i].upper && meridian[i].jd >= start && meridian[i].jd < end)
+            result.events.push_back(HorizonEvent{meridian[i].jd, HorizonEventKind::Transit});
         if (i > 0 && (previous_altitude > 0.0) != (altitude > 0.0)) {
-            const double t = arc_root(altitude_at, transits[i - 1].jd, previous_altitude, transits[i].jd, altitude);
+            const double t = arc_root(altitude_at, meridian[i - 1].jd, previous_altitude, meridian[i].jd, altitude);
             if (t >= start && t < end)
                 result.events.push_back(
                     HorizonEvent{t, altitude > 0.0 ? HorizonEventKind::Rise : HorizonEventKind::Set});

@@ -78,9 +78,13 @@ inline constexpr double HORIZON_REFRACTION_DEGREES = 34.0 / 60.0;
 // Every rise, set and upper meridian transit of a body in [start, end) (UT Julian Days), in time order. Fails for
 // the nodes, for a twilight of another body than the Sun, for a latitude outside ±90° or a non-finite place, and on
 // a range outside the ephemeris. The Sun's or the Moon's places come from `sampled` when it holds them (sampled
-// with SkyDetail::Places over the range, a week more either side), else from the theories.
+// with SkyDetail::Places over the range, a week more either side), else from the theories. Without `transits` the
+// upper transits are left out, and the meridian passages that split the time into arcs of rising and falling
+// altitude are taken from the fit of the hour angle unpolished (a search for rises and sets only: the altitude is at
+// its extreme there, so a passage a little off moves nothing).
 Result<HorizonEvents> find_rise_set(MomentBody body, const Observer& place, HorizonConvention convention,
-                                    double start, double end, const SampledSky* sampled = nullptr);
+                                    double start, double end, const SampledSky* sampled = nullptr,
+                                    bool transits = true);
 
 // The body's altitude above the convention's horizon (degrees; positive: risen) at a UT Julian Day, from its
 // apparent position at that instant: what find_rise_set solves, evaluated directly.

@@ -209,10 +209,12 @@ Result<std::size_t, EphemerisError> scan_crossings(Sample&& sample, double start
 
 // Every crossing of the levels by `function` in [start, end) (UT Julian Days), in time order, passed to
 // `emit(const Crossing&)`. `function(jd_ut)` gives a Result<double, EphemerisError>; it is sampled from
-// start − 2·step to the end plus three steps. The count of crossings, or the function's first failure.
+// start − 2·step to the end plus three steps. The count of crossings, or the function's first failure. Unpolished,
+// the crossings are the fit's (for a search that only needs them to split the time into pieces).
 template <class Function, class Emit>
 Result<std::size_t, EphemerisError> find_crossings(Function&& function, double start, double end,
-                                                   const SamplingPlan& plan, const Levels& levels, Emit&& emit) {
+                                                   const SamplingPlan& plan, const Levels& levels, Emit&& emit,
+                                                   bool polished = true) {
     double previous = 0.0;
     auto sample = [&](std::int64_t index) -> Result<double, EphemerisError> {
         Result<double, EphemerisError> value = function(start + static_cast<double>(index) * plan.step_days);
@@ -221,7 +223,8 @@ Result<std::size_t, EphemerisError> find_crossings(Function&& function, double s
         if (levels.spacing != 0.0 && index > -2) v = previous + std::remainder(v - previous, 360.0);
         return previous = v;
     };
-    auto polish = [&](double guess, double slope, double level, double longest) {
+    auto polish = [&](double guess, double slope, double level, double longest) -> Result<double, EphemerisError> {
+        if (!polished) return guess;
         return polish_root(function, guess, slope, level, levels, longest);
     };
     return scan_crossings(sample, start, end, plan, levels, polish, emit);

@@ -92,7 +92,7 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
 
     // Sunrises and sunsets of every day, with the sunset before the first sunrise.
     const auto sun = moments::find_rise_set(moments::MomentBody::Sun, request.place, request.convention,
-                                            first_midnight - 1.0, last_midnight + 1.0, &sky);
+                                            first_midnight - 1.0, last_midnight + 1.0, &sky, false);
     if (!sun.ok()) return sun.error();
     const std::vector<HorizonEvent>& sun_events = sun.value().events;
     std::vector<double> sunrises(request.days + 1), sunsets(request.days + 1);
@@ -116,7 +116,7 @@ Result<PanchangaRange> compute_panchanga(const PanchangaRequest& request) {
 
     // The Moon's risings and settings (always the upper limb through refraction, seen from the place).
     const auto moon = moments::find_rise_set(moments::MomentBody::Moon, request.place, moments::HorizonConvention::Civil,
-                                             sunrises.front(), sunrises.back(), &sky);
+                                             sunrises.front(), sunrises.back(), &sky, false);
     if (!moon.ok()) return moon.error();
     std::vector<double> moonrises, moonsets;
     for (const HorizonEvent& event : moon.value().events) {
