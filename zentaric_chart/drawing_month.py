@@ -84,8 +84,9 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
             inner = CELL_WIDTH - 2 * PAD
             attributes = {"class": "cell-text", "data-day": str(number)}
             _text(cell, x + PAD, y + 22, str(number), 18, inner / 2, fill=INK, **attributes, **{"font-weight": "bold"})
-            _text(cell, x + CELL_WIDTH / 2, y + 20, f"{day.paksha[0].upper()} {day.tithi.number}", 11, inner / 2,
-                  fill=MUTED, **attributes)
+            # the tithi counted within its paksha, as almanacs print it: S 1..15 (15 Purnima), K 1..15 (15 Amavasya)
+            paksha_day = f"{day.paksha[0].upper()} {(day.tithi.number - 1) % 15 + 1}"
+            _text(cell, x + CELL_WIDTH / 2, y + 20, paksha_day, 11, inner / 2, fill=MUTED, **attributes)
             _text(cell, x + PAD, y + 44, _limb_line(day.tithi, day), 13, inner, fill=INK, **attributes)
             _text(cell, x + PAD, y + 63, _limb_line(day.nakshatra, day), 13, inner, fill=INK, **attributes)
             sun_x, sun_y = x + PAD + 6, y + CELL_HEIGHT - 13

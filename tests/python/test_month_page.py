@@ -43,3 +43,15 @@ def test_browser_draws_every_text_inside_its_day(tmp_path, language):
     from PIL import Image
     ink = Image.open(png).convert("L").point(lambda value: 255 if value < 200 else 0)
     assert 0.01 < ink.histogram()[255] / (924 * 562) < 0.5
+
+
+def test_tithis_are_counted_within_their_paksha():
+    days = panchanga_range(date(2026, 12, 1), date(2026, 12, 31), DELHI)
+    texts = {t.get("data-day"): [] for t in ET.fromstring(month_page(days, "en")).iter(SVG + "text")}
+    for t in ET.fromstring(month_page(days, "en")).iter(SVG + "text"):
+        texts[t.get("data-day")].append(t.text)
+    marks = [next(s for s in texts[str(d.day.day)] if re.fullmatch(r"[SK] \d+", s or "")) for d in days]
+    assert all(1 <= int(m[2:]) <= 15 for m in marks)
+    # December 2026 at Delhi: Amavasya (tithi 30, krishna's 15th) at sunrise on the 8th, Pratipada on the 9th and
+    # 10th, and no sunrise in Purnima (it falls between the sunrises of the 23rd and 24th, Krishna Pratipada)
+    assert (marks[7], marks[8], marks[9], marks[22], marks[23]) == ("K 15", "S 1", "S 1", "S 14", "K 1")
