@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "chart/chart_analysis.hpp"
-#include "chart/vedic_day.hpp"
 #include "common/fixed_decimal.hpp"
 #include "houses/house_cusps.hpp"
 #include "moments/sky.hpp"
+#include "moments/vedic_day.hpp"
 #include "time/angles.hpp"
 #include "time/delta_t.hpp"
 #include "time/earth_orientation.hpp"
@@ -31,7 +31,7 @@ Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude
     if (!zodiac) return zodiac.error();
     const Result<moments::HorizonConvention> horizon = moments::parse_horizon_convention(convention);
     if (!horizon) return horizon.error();
-    const Result<VedicDay> day = vedic_day(jd_ut, latitude, longitude, horizon.value());
+    const Result<moments::VedicDay> day = moments::vedic_day(jd_ut, latitude, longitude, horizon.value());
     if (!day) return day.error();
     const auto [sunrise, sunset, next_sunrise] = day.value();
     if (!day.value().complete())

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "chart/vedic_day.hpp"
+#include "moments/vedic_day.hpp"
 #include "time/angles.hpp"
 #include "time/delta_t.hpp"
 #include "time/earth_orientation.hpp"
@@ -47,8 +47,8 @@ Result<ChartStrength> chart_strength(const ChartPlaces& chart, std::string_view 
     const double hour_angle = normalize_degrees(ramc - sun_ra);
     in.sun_hour_angle = hour_angle > 180.0 ? hour_angle - 360.0 : hour_angle;
     // The Vedic day: the last sunrise at or before the birth, the sunset and sunrise after it.
-    const Result<VedicDay> vedic =
-        vedic_day(in.jd_ut, chart.latitude, chart.longitude, moments::HorizonConvention::Hindu);
+    const Result<moments::VedicDay> vedic =
+        moments::vedic_day(in.jd_ut, chart.latitude, chart.longitude, moments::HorizonConvention::Hindu);
     if (!vedic) return vedic.error();
     if (!vedic.value().complete())
         return value_error("Shadbala needs a sunrise and a sunset: the Sun does not rise and set on the birth's day");

@@ -4,12 +4,15 @@
 #include <cmath>
 #include <random>
 
-#include "chart/vedic_day.hpp"
+#include "moments/vedic_day.hpp"
 
 namespace zentaric {
 namespace {
 
 using moments::HorizonConvention;
+using moments::searched_vedic_day;
+using moments::vedic_day;
+using moments::VedicDay;
 
 class VedicDayAgainstSearch : public ::testing::TestWithParam<HorizonConvention> {};
 

@@ -1,7 +1,7 @@
 // The Vedic day holding an instant. The search runs find_rise_set over the three days around it; the fast path finds
 // the three events on a cheap Sun (Meeus ch. 25) made to agree with the full series at the instant, and polishes each
 // on the full series (altitude_above_horizon) by Newton's method.
-#include "chart/vedic_day.hpp"
+#include "moments/vedic_day.hpp"
 
 #include <optional>
 
@@ -10,7 +10,7 @@
 #include "time/delta_t.hpp"
 #include "time/sidereal_time.hpp"
 
-namespace zentaric {
+namespace zentaric::moments {
 namespace {
 
 constexpr double J2000 = 2451545.0;
@@ -109,12 +109,12 @@ private:
 // The root of the full altitude from the model's event by Newton's method with the model's rate. A step below 3e-6
 // day leaves an error of the order of the step squared times the altitude's curvature (microseconds). NaN if it
 // does not settle.
-double polished(const SunModel& model, const moments::Observer& place, moments::HorizonConvention convention,
+double polished(const SunModel& model, const Observer& place, HorizonConvention convention,
                 double jd_ut) {
     if (std::isnan(jd_ut)) return NAN;
     for (int pass = 0; pass < 6; ++pass) {
         const Result<double> altitude =
-            moments::altitude_above_horizon(moments::MomentBody::Sun, place, convention, jd_ut);
+            altitude_above_horizon(MomentBody::Sun, place, convention, jd_ut);
         if (!altitude) return NAN;
         const double rate = (model.altitude(jd_ut + 1e-4) - model.altitude(jd_ut - 1e-4)) / 2e-4;
         const double step = altitude.value() / rate;
@@ -125,14 +125,14 @@ double polished(const SunModel& model, const moments::Observer& place, moments::
 }
 
 std::optional<VedicDay> fast_vedic_day(double jd_ut, double latitude, double longitude,
-                                       moments::HorizonConvention convention) {
-    const moments::HorizonConventionRow& row = moments::horizon_convention_row(convention);
+                                       HorizonConvention convention) {
+    const HorizonConventionRow& row = horizon_convention_row(convention);
     // The centre's altitude at the events; the Sun's semi-diameter is taken as 16′ (the polish has the true one).
     const double event_altitude =
-        row.centre_altitude - (row.upper_limb_refracted ? moments::HORIZON_REFRACTION_DEGREES + 16.0 / 60.0 : 0.0);
+        row.centre_altitude - (row.upper_limb_refracted ? HORIZON_REFRACTION_DEGREES + 16.0 / 60.0 : 0.0);
     SunModel model(latitude, longitude, event_altitude);
     if (!(std::fabs(latitude) < 90.0) || !std::isfinite(longitude) || !model.anchor(jd_ut)) return std::nullopt;
-    const moments::Observer place{latitude, longitude, 0.0};
+    const Observer place{latitude, longitude, 0.0};
     double rise = model.event_near(jd_ut, true);
     if (rise > jd_ut) rise = model.event_near(rise - 1.0, true);
     double sunrise = polished(model, place, convention, rise);
@@ -149,25 +149,25 @@ std::optional<VedicDay> fast_vedic_day(double jd_ut, double latitude, double lon
 }  // namespace
 
 Result<VedicDay> searched_vedic_day(double jd_ut, double latitude, double longitude,
-                                    moments::HorizonConvention convention) {
-    const Result<moments::HorizonEvents> found = moments::find_rise_set(
-        moments::MomentBody::Sun, moments::Observer{latitude, longitude, 0.0}, convention, jd_ut - 1.5, jd_ut + 1.5);
+                                    HorizonConvention convention) {
+    const Result<HorizonEvents> found = find_rise_set(
+        MomentBody::Sun, Observer{latitude, longitude, 0.0}, convention, jd_ut - 1.5, jd_ut + 1.5);
     if (!found) return found.error();
     VedicDay day{NAN, NAN, NAN};
-    for (const moments::HorizonEvent& event : found.value().events)
-        if (event.kind == moments::HorizonEventKind::Rise && event.jd_ut <= jd_ut) day.sunrise = event.jd_ut;
-    for (const moments::HorizonEvent& event : found.value().events) {
+    for (const HorizonEvent& event : found.value().events)
+        if (event.kind == HorizonEventKind::Rise && event.jd_ut <= jd_ut) day.sunrise = event.jd_ut;
+    for (const HorizonEvent& event : found.value().events) {
         if (!(event.jd_ut > day.sunrise)) continue;
-        if (event.kind == moments::HorizonEventKind::Set && std::isnan(day.sunset)) day.sunset = event.jd_ut;
-        if (event.kind == moments::HorizonEventKind::Rise && !std::isnan(day.sunset) && std::isnan(day.next_sunrise))
+        if (event.kind == HorizonEventKind::Set && std::isnan(day.sunset)) day.sunset = event.jd_ut;
+        if (event.kind == HorizonEventKind::Rise && !std::isnan(day.sunset) && std::isnan(day.next_sunrise))
             day.next_sunrise = event.jd_ut;
     }
     return day;
 }
 
-Result<VedicDay> vedic_day(double jd_ut, double latitude, double longitude, moments::HorizonConvention convention) {
+Result<VedicDay> vedic_day(double jd_ut, double latitude, double longitude, HorizonConvention convention) {
     if (const std::optional<VedicDay> day = fast_vedic_day(jd_ut, latitude, longitude, convention)) return *day;
     return searched_vedic_day(jd_ut, latitude, longitude, convention);
 }
 
-}  // namespace zentaric
+}  // namespace zentaric::moments
