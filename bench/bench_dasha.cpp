@@ -2,7 +2,6 @@
 // records of every dasha system to 3 and 5 levels.
 //   bench_dasha [repetitions]
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -11,26 +10,10 @@
 
 #include "format/dasha_json.hpp"
 #include "vedic/dasha.hpp"
+#include "timing.hpp"
 #include "vedic/dasha_periods.hpp"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Best of `repetitions` runs of `work`, in milliseconds.
-template <class Work>
-double best_milliseconds(int repetitions, Work&& work) {
-    double best = 1e300;
-    for (int run = 0; run < repetitions; ++run) {
-        const auto started = Clock::now();
-        work();
-        const std::chrono::duration<double, std::milli> elapsed = Clock::now() - started;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
-
-}  // namespace
+using zentaric::bench::best_milliseconds;
 
 int main(int argc, char** argv) {
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;

@@ -2,32 +2,15 @@
 // the sampling of their longitudes, and the whole range; and of one day.
 //   bench_panchanga [repetitions]
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 #include "moments/rise_set.hpp"
-#include "panchanga/panchanga.hpp"
 #include "moments/sampled_sky.hpp"
+#include "panchanga/panchanga.hpp"
+#include "timing.hpp"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Best of `repetitions` runs of `work`, in milliseconds.
-template <class Work>
-double best_milliseconds(int repetitions, Work&& work) {
-    double best = 1e300;
-    for (int run = 0; run < repetitions; ++run) {
-        const auto started = Clock::now();
-        work();
-        const std::chrono::duration<double, std::milli> elapsed = Clock::now() - started;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
-
-}  // namespace
+using zentaric::bench::best_milliseconds;
 
 int main(int argc, char** argv) {
     using namespace zentaric;
