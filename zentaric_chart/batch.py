@@ -16,6 +16,7 @@ that take or make frames, so that pool workers start quickly.
 from __future__ import annotations
 
 import ast
+import contextlib
 import csv
 import importlib
 import math
@@ -29,7 +30,7 @@ import threading
 import time
 import types
 import warnings
-from collections.abc import Callable, Mapping, Sequence
+from collections.abc import Callable, Iterator, Mapping, Sequence
 from concurrent.futures import FIRST_COMPLETED, Future, ProcessPoolExecutor, wait
 from datetime import UTC, date, datetime, timedelta
 from typing import Any, BinaryIO
@@ -419,16 +420,41 @@ def _run(task: Task, ayanamsha: AyanamshaName, houses: HouseSystemName, processe
         done: dict[int, Rows] = {}
         pending = set(futures)
         try:
-            while pending:
-                finished, pending = wait(pending, return_when=FIRST_COMPLETED)
-                for future in finished:
-                    done[futures[future]] = future.result()
-                    advance(len(done[futures[future]][1]))
+            while pending:  # again if a handler returned instead of raising
+                with _signals_held() as held:
+                    while pending and not held:
+                        finished, pending = wait(pending, timeout=0.1, return_when=FIRST_COMPLETED)
+                        for future in finished:
+                            done[futures[future]] = future.result()
+                            advance(len(done[futures[future]][1]))
         except BaseException:
             for future in pending:
                 future.cancel()
             raise
     return _joined([done[start] for start in starts])
+
+
+@contextlib.contextmanager
+def _signals_held() -> Iterator[list[int]]:
+    """Ctrl-C and SIGTERM noted while the pool's results are awaited, and acted on (their handlers run) once the
+    wait is left. Raised inside `wait`, they could leave a future's lock held, and the pool's shutdown then waited
+    for ever. Only the main thread may set handlers; elsewhere the signals act as they are."""
+    if threading.current_thread() is not threading.main_thread():
+        yield []
+        return
+    held: list[int] = []
+    previous = {number: signal.getsignal(number) for number in (signal.SIGINT, signal.SIGTERM)}
+    for number, handler in previous.items():
+        if handler is not signal.SIG_IGN and handler is not None:
+            signal.signal(number, lambda received, frame: held.append(received))
+    try:
+        yield held
+    finally:
+        for number, handler in previous.items():
+            if handler is not None:
+                signal.signal(number, handler)
+        if held:
+            signal.raise_signal(held[0])
 
 
 def _joined(parts: list[Rows]) -> Rows:
