@@ -36,6 +36,19 @@ def table(rows: Sequence[Sequence[str]], right: Sequence[int] = (), indent: str 
     return lines
 
 
+def filled(items: Sequence[str], first: str, rest: str, limit: int = 80) -> list[str]:
+    """Items two blanks apart in lines of at most `limit` columns (by `width`): the first line opens with `first`,
+    the others with `rest`; an item wider than a line has one to itself."""
+    lines, line, opened = [], first, False
+    for item in items:
+        if opened and width(line) + 2 + width(item) > limit:
+            lines.append(line)
+            line, opened = rest, False
+        line += "  " + item if opened else item
+        opened = True
+    return [*lines, line]
+
+
 def dms(degrees: float) -> str:
     """Degrees as d°mm′ss″, rounded to the second."""
     seconds = round(degrees * 3600)

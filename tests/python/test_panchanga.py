@@ -2,12 +2,14 @@
 skyfield with JPL DE421 and the same Lahiri zodiac, Hindu sunrises from pyswisseph), and its days' structure."""
 import json
 import pathlib
+import re
 import statistics
 from datetime import date, timedelta
 
 import pytest
 
 import zentaric
+from zentaric_chart._names import LANGUAGES
 from zentaric_chart.birth import Place
 from zentaric_chart.panchanga import panchanga, panchanga_range
 
@@ -131,6 +133,18 @@ def test_command_line_text_csv_and_the_polar_night(capsys):
     assert json.loads(capsys.readouterr().out)[0]["place"]["tz"] == "Asia/Kolkata"
     assert main(["panchanga", "--date", "2026-12-20", "--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo"]) == 2
     assert "does not rise on 2026-12-20" in capsys.readouterr().err
+
+
+@pytest.mark.parametrize("language", LANGUAGES)
+def test_command_line_text_is_worded_in_its_language_within_80_columns(capsys, language):
+    from zentaric_chart.cli import main
+    from zentaric_chart.text import width
+    assert main(["panchanga", "--date", "2026-06-01", "--days", "30", "--lang", language, "--lat", "59.91", "--lon",
+                 "10.75", "--tz", "Europe/Oslo"]) == 0  # short nights: brahma muhurta starts the day before
+    lines = capsys.readouterr().out.splitlines()
+    assert max(width(line) for line in lines) <= 80
+    if language not in ("en", "sa"):  # Sanskrit is printed in IAST
+        assert [line for line in lines if re.search("[A-Za-z]", line)] == []
 
 
 def test_frame_has_a_row_per_place_and_day_and_an_error_for_a_day_without_sunrise():

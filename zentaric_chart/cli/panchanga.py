@@ -11,12 +11,17 @@ from datetime import date, datetime, timedelta, tzinfo
 from typing import Any
 
 from zentaric_chart import _names
+from zentaric_chart._panchanga_words import word
 from zentaric_chart.birth import Place, zone
 from zentaric_chart.cli.common import UsageError, ayanamsha_option, check_output, name, write_output
-from zentaric_chart.panchanga import CONVENTIONS, FLAT_COLUMNS, Limb, Panchanga, flat_row, panchanga_range
+from zentaric_chart.panchanga import (CONVENTIONS, FLAT_COLUMNS, Interval, Limb, Masa, Panchanga, _labels, flat_row,
+                                      panchanga_range)
+from zentaric_chart.text import filled, width
 
 #: The most days one command computes (about 270 years).
 MOST_DAYS = 100_000
+#: The limbs as the text prints them, one row each.
+LIMB_KINDS = ("tithi", "nakshatra", "yoga", "karana")
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -66,31 +71,44 @@ def _clock(moment: datetime | None, day: date) -> str:
     return moment.strftime("%H:%M:%S") if moment.date() == day else moment.strftime("%Y-%m-%d %H:%M:%S")
 
 
-def _limbs_text(limbs: tuple[Limb, ...], day: date) -> str:
-    return ", then ".join(f"{limb.label} ({limb.number}) until {_clock(limb.end, day)}" for limb in limbs)
-
-
 def day_text(p: Panchanga) -> str:
-    """A day as lines of text."""
-    d = p.day
-    masa = f"{p.masa.label}{' (adhika)' if p.masa.adhika else ''}"
+    """A day as lines of text, the field words in the day's language, each line within 80 columns on screen."""
+    d, language = p.day, p.language
+
+    def said(key: str) -> str:
+        return word(key, language)
+
+    def until(moment: datetime | None) -> str:
+        return said("until").format(_clock(moment, d))
+
+    def limb(one: Limb) -> str:
+        return f"{one.label} ({one.number}) {until(one.end)}"
+
+    def span(key: str, interval: Interval) -> str:
+        return f"{said(key)} {_clock(interval.start, d)}-{_clock(interval.end, d)}"
+
+    def month(masa: Masa) -> str:
+        return masa.label + (f" ({said('adhika')})" if masa.adhika else "")
+
+    lines = [f"{d.isoformat()} {p.vara.label}"]
+    for moments in ((("sunrise", p.sunrise), ("sunset", p.sunset), ("next sunrise", p.next_sunrise)),
+                    (("moonrise", p.moonrise), ("moonset", p.moonset))):
+        lines += filled([f"{said(key)} {_clock(moment, d)}" for key, moment in moments], "  ", "  ")
+    column = max(width(said(key)) for key in LIMB_KINDS) + 2
+    for key in LIMB_KINDS:
+        limbs: tuple[Limb, ...] = getattr(p, key + "s")
+        first = limb(limbs[0]) if key != "tithi" else f"{said(p.paksha)} {limb(limbs[0])}"
+        lines.append(f"  {said(key)}{' ' * (column - width(said(key)))}{first}")  # a limb a line
+        lines += [f"{' ' * (column + 2)}{said('then')} {limb(later)}" for later in limbs[1:]]
+    lines += filled([span(key, getattr(p, key.replace(" ", "_"))) for key in (
+        "rahu kalam", "yamaganda", "gulika kalam", "abhijit", "brahma muhurta")], "  ", "  ")
+    masa = f"{said('masa')} {month(p.masa)}"
     if p.masa.kshaya:
-        masa += f", {p.masa.kshaya} kshaya"
-    spans = "  ".join(f"{label} {_clock(s.start, d)}-{_clock(s.end, d)}" for label, s in (
-        ("rahu kalam", p.rahu_kalam), ("yamaganda", p.yamaganda), ("gulika kalam", p.gulika_kalam)))
-    return "\n".join([
-        f"{d.isoformat()} {p.vara.label}",
-        f"  sunrise {_clock(p.sunrise, d)}  sunset {_clock(p.sunset, d)}  next sunrise {_clock(p.next_sunrise, d)}",
-        f"  moonrise {_clock(p.moonrise, d)}  moonset {_clock(p.moonset, d)}",
-        f"  tithi      {p.paksha} {_limbs_text(p.tithis, d)}",
-        f"  nakshatra  {_limbs_text(p.nakshatras, d)}",
-        f"  yoga       {_limbs_text(p.yogas, d)}",
-        f"  karana     {_limbs_text(p.karanas, d)}",
-        f"  {spans}",
-        f"  abhijit {_clock(p.abhijit.start, d)}-{_clock(p.abhijit.end, d)}  brahma muhurta "
-        f"{_clock(p.brahma_muhurta.start, d)}-{_clock(p.brahma_muhurta.end, d)}",
-        f"  masa {masa} (amanta), {p.purnimanta_masa.label}{' (adhika)' if p.purnimanta_masa.adhika else ''} "
-        f"(purnimanta); ritu {p.ritu.label}; {p.ayana}"])
+        skipped = _labels("masa", language)[_labels("masa", "en").index(p.masa.kshaya)]
+        masa += f", {skipped} {said('kshaya')}"
+    lines += filled([f"{masa} ({said('amanta')})", f"{month(p.purnimanta_masa)} ({said('purnimanta')})",
+                     f"{said('ritu')} {p.ritu.label}", said(p.ayana)], "  ", "  ")
+    return "\n".join(lines)
 
 
 def _plain(value: object) -> object:
