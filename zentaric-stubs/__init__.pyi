@@ -369,7 +369,7 @@ def compute_natal_record(year: SupportsIndex, month: SupportsIndex, day: Support
                          minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
                          longitude: SupportsFloat | SupportsIndex, ayanamsha: _Ayanamsha = "Lahiri",
                          house_system: _HouseSystem = "Placidus", language: _Language = "en",
-                         node: _Node = "mean") -> _NatalRecord: ...
+                         node: _Node = "mean", second: SupportsFloat | SupportsIndex = 0.0) -> _NatalRecord: ...
 def compute_natal_numbers(year: SupportsIndex, month: SupportsIndex, day: SupportsIndex, hour: SupportsIndex,
                           minute: SupportsIndex, latitude: SupportsFloat | SupportsIndex,
                           longitude: SupportsFloat | SupportsIndex, ayanamsha: _Ayanamsha = "Lahiri",

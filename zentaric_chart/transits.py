@@ -18,7 +18,7 @@ import zentaric
 from zentaric_chart import _names
 from zentaric_chart._literals import AyanamshaName, DashaSystemName, GrahaName
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, Place, from_julian_day, julian_day, require_birth
-from zentaric_chart.chart import Chart, natal
+from zentaric_chart.chart import Chart, chart_from_record
 from zentaric_chart.dasha import _instant, dasha
 from zentaric_chart.vargas import GRAHAS, graha_longitudes
 
@@ -68,9 +68,16 @@ def _place_or_none(place: object) -> None:
 
 
 def _chart_at(birth: Birth, moment: datetime, ayanamsha: AyanamshaName, place: Place | None = None) -> Chart:
+    """The whole-sign chart of the instant `moment` to the millisecond (not its minute) at the birth place or `place`:
+    its `julian_day` and every place are the instant's; its `birth` is a UTC Birth of `moment`, whose `utc` is the
+    nearest minute (a Birth's resolution)."""
     where = place if place is not None else birth.place
-    return natal(Birth(moment.astimezone(UTC).replace(tzinfo=None), where.latitude, where.longitude, tz="UTC"),
-                 ayanamsha=ayanamsha, houses="WholeSign")
+    utc = moment.astimezone(UTC)
+    at = Birth(utc.replace(tzinfo=None), where.latitude, where.longitude, tz="UTC")
+    record = zentaric.compute_natal_record(utc.year, utc.month, utc.day, utc.hour, utc.minute, where.latitude,
+                                           where.longitude, ayanamsha, "WholeSign",
+                                           second=utc.second + utc.microsecond / 1e6)
+    return chart_from_record(at, record, "en")
 
 
 @dataclass(frozen=True)
@@ -165,9 +172,11 @@ class Office:
 
 @dataclass(frozen=True, kw_only=True)
 class Return(Chart):
-    """A solar return (the Tajika varsha pravesha) or a lunar return: the `Chart` cast for the minute nearest the
-    `moment` the body is back at its natal sidereal longitude (the module's resolution; `moment` is exact), at the
-    birth place or the place given (whole-sign houses), with, for a solar return, the `muntha` (the natal lagna's
+    """A solar return (the Tajika varsha pravesha) or a lunar return: the `Chart` of the `moment` (to the
+    millisecond) the body is back at its natal sidereal longitude, at the birth place or the place given (whole-sign
+    houses). Its `julian_day`, bodies, lagna and houses are those of `moment` itself; its `birth` is a UTC Birth of
+    `moment`, so `birth.utc` is the nearest whole minute (a Birth's resolution) and `to_json()`, the module's
+    document of a whole minute, describes that minute. For a solar return it also holds the `muntha` (the natal lagna's
     sign advanced one sign a year, 0..11), its `muntha_sign` and `muntha_lord`, the `year_lord` (varsheshvara: the
     strongest office-bearer by shadbala that aspects the varsha lagna, else the strongest; see
     `zentaric.varsha_lords`), the five `offices` and whether the year began by day (`by_day`). The year lord and the

@@ -53,14 +53,15 @@ Result<std::vector<TropicalPosition>> chart_body_positions(double jd_ut) {
 
 Result<NatalChart> natal_chart(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                      std::uint32_t minute, double latitude, double longitude,
-                                     std::string_view ayanamsha, std::string_view house_system) {
+                                     std::string_view ayanamsha, std::string_view house_system, double second) {
     Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);
     if (!zodiac.ok()) return zodiac.error();
     Result<HouseSystem> houses = parse_house_system(house_system);
     if (!houses.ok()) return houses.error();
 
     const double fractional_day =
-        (static_cast<double>(day) + static_cast<double>(hour) / 24.0) + static_cast<double>(minute) / 1440.0;
+        (static_cast<double>(day) + static_cast<double>(hour) / 24.0) + static_cast<double>(minute) / 1440.0 +
+        second / 86400.0;
     const double jd = calendar_to_jd(year, month, fractional_day);
     if (jd < JD_MIN || jd > JD_MAX) return date_out_of_range(jd);
 

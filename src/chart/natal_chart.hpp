@@ -53,9 +53,11 @@ struct NatalChart {
 
 // The chart for a UTC date and time (not validated: hour 25 runs into the next day), latitude (degrees north)
 // and longitude (degrees east), or the first of: unknown ayanamsha, unknown house system, Julian Day outside the
-// ephemeris range, a body the ephemeris cannot compute.
+// ephemeris range, a body the ephemeris cannot compute. `second` adds seconds to the minute (a return chart is cast
+// for its exact instant); at 0 the Julian Day is the minute's to the last bit.
 Result<NatalChart> natal_chart(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                      std::uint32_t minute, double latitude, double longitude,
-                                     std::string_view ayanamsha, std::string_view house_system);
+                                     std::string_view ayanamsha, std::string_view house_system,
+                                     double second = 0.0);
 
 }  // namespace zentaric

@@ -89,9 +89,10 @@ NatalRecord natal_record(const NatalChart& chart, LunarNode node) {
 
 Result<NatalRecord> natal_record(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                  std::uint32_t minute, double latitude, double longitude,
-                                 std::string_view ayanamsha, std::string_view house_system, LunarNode node) {
+                                 std::string_view ayanamsha, std::string_view house_system, LunarNode node,
+                                 double second) {
     Result<NatalChart> chart = natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha,
-                                           house_system);
+                                           house_system, second);
     if (!chart.ok()) return chart.error();
     return natal_record(chart.value(), node);
 }

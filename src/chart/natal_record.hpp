@@ -67,6 +67,6 @@ NatalRecord natal_record(const NatalChart& chart, LunarNode node = LunarNode::Me
 Result<NatalRecord> natal_record(std::int32_t year, std::uint32_t month, std::uint32_t day, std::uint32_t hour,
                                  std::uint32_t minute, double latitude, double longitude,
                                  std::string_view ayanamsha, std::string_view house_system,
-                                 LunarNode node = LunarNode::Mean);
+                                 LunarNode node = LunarNode::Mean, double second = 0.0);
 
 }  // namespace zentaric

@@ -393,10 +393,12 @@ inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>
     "    ayanamsha: ", AYANAMSHA_LIST.chars, AYANAMSHA_MATCHING, "\n"
     "    house_system: ", HOUSE_SYSTEM_LIST.chars, ".\n"
     "    language: ", LANGUAGE_LIST.chars, " (or english, hindi, ...): the language of the labels.\n"
-    "    node: ", LUNAR_NODE_LIST.chars, " (Rahu: the mean node or the true orbit's; Ketu opposite).\n\n"
+    "    node: ", LUNAR_NODE_LIST.chars, " (Rahu: the mean node or the true orbit's; Ketu opposite).\n"
+    "    second: seconds past the minute, 0 <= second < 60 (default 0: the minute itself, the Julian Day\n"
+    "        compute_natal_chart uses).\n\n"
     "Returns:\n"
     "    dict with ayanamsha and house_system (the names parsed), ayanamsha_value (degrees subtracted from\n"
-    "    every tropical longitude), julian_day (UT), and:\n"
+    "    every tropical longitude), julian_day (UT, of the minute and second), and:\n"
     "    bodies: tuple of 9 dicts, Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu (the chosen node) and\n"
     "        Ketu (opposite Rahu), each with the members of a place (below) and name, label, latitude\n"
     "        (degrees), speed (degrees per day), distance (AU), retrograde, house (1..12), dignity (Western)\n"
@@ -409,7 +411,7 @@ inline constexpr auto COMPUTE_NATAL_RECORD_DOC = docstring<COMPUTE_NATAL_RECORD>
     "        mc_tropical and mc_sidereal.\n"
     "    aspects: tuple of dicts with body1, body2 (names, Sun to Rahu), type, orb, strength, applying.\n\n"
     "Raises:\n"
-    "    ValueError: as compute_natal_chart, or an unknown language or node.");
+    "    ValueError: as compute_natal_chart, an unknown language or node, or a second outside 0 to 60.");
 
 inline constexpr auto TRANSIT_CALENDAR_DOC = docstring<TRANSIT_CALENDAR>(
     "The slow sky of a life's calendar over a range, each slow body sampled once for all its searches: the\n"

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chart/special_lagnas.hpp"
+#include "common/fixed_decimal.hpp"
 #include "common/result.hpp"
 #include "chart/natal_record.hpp"
 #include "format/chart_json.hpp"
@@ -212,20 +213,25 @@ PyObject* ashtakavarga(const Argument* a) {
 namespace {
 
 // The natal record of the arguments compute_natal_record and compute_natal_numbers begin with (the UTC minute, the
-// place, the ayanamsha and the house system), Rahu the mean node unless `node` names the true one.
-Result<NatalRecord> record_of(const Argument* a, const Result<LunarNode>& node) {
+// place, the ayanamsha and the house system), Rahu the mean node unless `node` names the true one, `second` seconds
+// past the minute.
+Result<NatalRecord> record_of(const Argument* a, const Result<LunarNode>& node, double second = 0.0) {
     return natal_record(static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),
                         static_cast<std::uint32_t>(a[2].integer), static_cast<std::uint32_t>(a[3].integer),
                         static_cast<std::uint32_t>(a[4].integer), a[5].number, a[6].number, a[7].text, a[8].text,
-                        node ? node.value() : LunarNode::Mean);
+                        node ? node.value() : LunarNode::Mean, second);
 }
 
 }  // namespace
 
 PyObject* compute_natal_record(const Argument* a) {
+    const double second = a[11].number;
+    if (!(second >= 0.0 && second < 60.0))  // NaN too
+        return raise_error(value_error("second " + fixed_decimal(second) +
+                                       " is outside the accepted range 0 to 60 (seconds past the minute)"));
     const Result<locale::Language> language = locale::parse_language(a[9].text);
     const Result<LunarNode> node = parse_lunar_node(a[10].text);
-    const Result<NatalRecord> record = record_of(a, node);
+    const Result<NatalRecord> record = record_of(a, node, second);
     if (!record) return raise_error(record.error());
     if (!language) return raise_error(language.error());
     if (!node) return raise_error(node.error());

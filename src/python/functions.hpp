@@ -52,7 +52,8 @@ inline constexpr Signature YOGAS{"yogas", {{"longitudes", K::Longitudes}, {"lagn
 inline constexpr Signature COMPUTE_NATAL_RECORD{"compute_natal_record", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
-    {"house_system", K::Text, "Placidus"}, {"language", K::Text, "en"}, {"node", K::Text, "mean"}}};
+    {"house_system", K::Text, "Placidus"}, {"language", K::Text, "en"}, {"node", K::Text, "mean"},
+    {"second", K::Float, 0.0}}};
 inline constexpr Signature COMPUTE_NATAL_NUMBERS{"compute_natal_numbers", {
     {"year", K::Int32}, {"month", K::UInt32}, {"day", K::UInt32}, {"hour", K::UInt32}, {"minute", K::UInt32},
     {"latitude", K::Float}, {"longitude", K::Float}, {"ayanamsha", K::Text, "Lahiri"},
