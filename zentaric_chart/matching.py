@@ -10,6 +10,8 @@ Every score, dosha and cancellation is the module's (`match_moons`, `match_moon_
 """
 from __future__ import annotations
 
+import functools
+import itertools
 import re
 from collections.abc import Mapping
 from dataclasses import dataclass, replace
@@ -20,12 +22,14 @@ import zentaric
 from zentaric_chart import _names
 from zentaric_chart.birth import Birth
 from zentaric_chart.chart import Chart, natal
-from zentaric_chart.vargas import graha_longitudes
+from zentaric_chart.vargas import GRAHAS, graha_longitudes
 
 SYSTEMS: tuple[str, ...] = ("ashtakoota", "porutham")
 ROLES: tuple[str, ...] = ("boy", "girl")
 #: The columns of a candidates frame that `match_frame` reads.
 _MOON_COLUMNS = ("moon_nakshatra_index", "moon_pada", "moon_degree")
+#: The columns it reads for the candidates' manglik, in the order `_manglik_columns` takes them.
+_MANGLIK_COLUMNS = ("lagna_sign_index", "moon_sign_index", "venus_sign_index", "mars_sign_index", "jupiter_sign_index")
 
 
 @dataclass(frozen=True)
@@ -183,21 +187,86 @@ def column_name(koota: str) -> str:
     return re.sub(r"\W+", "_", koota.lower())
 
 
-def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoota", role: str = "boy") -> Any:
+@functools.cache
+def _manglik_tables(with_second: bool) -> tuple[Any, Any, tuple[str, ...]]:
+    """The module's manglik as lookup tables: whether Mars k signs on from the lagna, the Moon or Venus raises the
+    dosha (3 x 12), and for each placing of Mars, Jupiter, the Moon and the lagna (by sign, key ((mars * 12 +
+    jupiter) * 12 + moon) * 12 + lagna) the code of the exceptions that apply, their names joined by "; " being
+    `texts[code]` ("" for none). The exceptions read only those four signs; a test holds every row of a frame to
+    `manglik` of its chart."""
+    import numpy
+
+    def longitudes(mars: int, jupiter: int, moon: int, venus: int) -> list[float]:
+        signs = {"Mars": mars, "Jupiter": jupiter, "Moon": moon, "Venus": venus}
+        return [signs.get(graha, 0) * 30.0 + 15.0 for graha in GRAHAS]
+
+    raises = numpy.asarray([[reading["dosha"] for reading in
+                             zentaric.manglik(longitudes(k, 0, 0, 0), 15.0, with_second)["readings"]]
+                            for k in range(12)]).T
+    texts: dict[tuple[str, ...], int] = {(): 0}
+    codes: list[int] = []
+    read, lagnas = zentaric.manglik, [sign * 30.0 + 15.0 for sign in range(12)]
+    for mars, jupiter, moon in itertools.product(range(12), repeat=3):
+        placed = longitudes(mars, jupiter, moon, mars)  # Venus with Mars: the dosha is raised, its exceptions read
+        for lagna in lagnas:
+            names = tuple(c["name"] for c in read(placed, lagna, with_second)["cancelled_by"])
+            codes.append(texts.setdefault(names, len(texts)))
+    return raises, numpy.asarray(codes, dtype=numpy.intp), tuple("; ".join(names) for names in texts)
+
+
+def _manglik_columns(candidates: Any, profile: Chart, with_second: bool) -> dict[str, Any]:
+    """The candidates' manglik columns (see `match_frame`) from their signs of the lagna, Moon, Venus, Mars and
+    Jupiter; missing values where a row (or the frame) lacks one."""
+    from zentaric_chart.batch import _pandas
+    pandas = _pandas()
+    import numpy
+
+    count = len(candidates)
+    signs = {column: candidates[column].to_numpy(dtype="float64", na_value=numpy.nan) if column in candidates.columns
+             else numpy.full(count, numpy.nan) for column in _MANGLIK_COLUMNS}
+    known = ~numpy.any([numpy.isnan(values) for values in signs.values()], axis=0) if count else numpy.ones(0, bool)
+    lagna, moon, venus, mars, jupiter = (numpy.nan_to_num(signs[column]).astype(numpy.intp) % 12
+                                         for column in _MANGLIK_COLUMNS)
+    raises, codes, texts = _manglik_tables(with_second)
+    readings = [raises[r][(mars - reference) % 12] for r, reference in enumerate((lagna, moon, venus))]
+    dosha = readings[0] | readings[1] | readings[2]
+    cancelled = numpy.where(dosha, codes[((mars * 12 + jupiter) * 12 + moon) * 12 + lagna], 0)
+    stands = dosha & (cancelled == 0)
+    own = zentaric.manglik(graha_longitudes(profile), profile.lagna.longitude, with_second)["stands"]
+
+    def flags(values: Any) -> Any:
+        return pandas.arrays.BooleanArray(numpy.asarray(values, dtype=bool), ~known)
+
+    return {"manglik_lagna": flags(readings[0]), "manglik_moon": flags(readings[1]),
+            "manglik_venus": flags(readings[2]), "manglik": flags(dosha),
+            "manglik_cancelled_by": pandas.Categorical.from_codes(numpy.where(known, cancelled, -1), texts),
+            "manglik_stands": flags(stands), "manglik_agrees": flags(stands == own)}
+
+
+def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoota", role: str = "boy",
+                with_second: bool = True) -> Any:
     """One profile scored against a frame of candidates as `charts_frame` returns them (the columns
-    `moon_nakshatra_index`, `moon_pada` and `moon_degree` are read; a row without them scores missing values).
+    `moon_nakshatra_index`, `moon_pada` and `moon_degree` are read for the kootas, a row without them scoring
+    missing values; `lagna_sign_index`, `moon_sign_index`, `venus_sign_index`, `mars_sign_index` and
+    `jupiter_sign_index` for manglik, whose columns are missing values where these are).
 
     `role` is the profile's ("boy": the candidates are the girls). One row per candidate, same index: a float column
     per koota (`varna` .. `nadi`, or `dina` .. `vedha`), `total`, and per koota that can raise a dosha
     `<koota>_dosha` (nullable boolean) and `<koota>_cancelled_by` (categorical: the cancellations' names joined
-    by "; ", "" where none applies). Vectorised over the candidates: the module scores the profile against each of
-    the 216 places a Moon can hold, and every candidate looks its place up."""
+    by "; ", "" where none applies). Then the candidate's manglik (`with_second=False`: Mars read in the 1st, 4th,
+    7th, 8th and 12th only), as `manglik` gives it: `manglik_lagna`, `manglik_moon`, `manglik_venus` (the dosha
+    from each), `manglik` (from any), `manglik_cancelled_by` (the exceptions' names joined by "; ", "" where none
+    applies or there is no dosha), `manglik_stands`, and `manglik_agrees`, the couple's dosha match (both or
+    neither carry a dosha that stands), all nullable booleans but the categorical. Vectorised over the candidates:
+    the module scores the profile against each of the 216 places a Moon can hold, and every candidate looks its
+    place up; manglik is looked up in the same way by the candidate's signs."""
     from zentaric_chart.batch import _pandas
     pandas = _pandas()
     import numpy
 
     system = _names.choice("matching system", system, SYSTEMS)
     role = _names.choice("role", role, ROLES)
+    with_second = _flag(with_second)
     if not isinstance(candidates, pandas.DataFrame):
         raise TypeError(f"candidates must be a pandas DataFrame, as charts_frame gives, not "
                         f"{type(candidates).__name__}")
@@ -205,7 +274,8 @@ def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoo
     if missing:
         raise ValueError(f"candidates needs the columns {', '.join(_MOON_COLUMNS)} (as charts_frame gives them); "
                          f"missing: {', '.join(missing)}")
-    moon = _chart(profile, "profile").body("Moon").longitude
+    profile_chart = _chart(profile, "profile")
+    moon = profile_chart.body("Moon").longitude
     places = [_match(data) for data in zentaric.match_moon_places(moon, role, system)]
     nakshatra = candidates["moon_nakshatra_index"].to_numpy(dtype="float64", na_value=numpy.nan)
     pada = candidates["moon_pada"].to_numpy(dtype="float64", na_value=numpy.nan)
@@ -231,4 +301,5 @@ def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoo
         categories = sorted(set(texts))
         place_codes = numpy.asarray([categories.index(text) for text in texts] + [-1])
         columns[f"{column_name(name)}_cancelled_by"] = pandas.Categorical.from_codes(place_codes[codes], categories)
+    columns.update(_manglik_columns(candidates, profile_chart, with_second))
     return pandas.DataFrame(columns, index=candidates.index)

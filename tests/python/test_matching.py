@@ -5,8 +5,10 @@ import collections
 import dataclasses
 import json
 import pathlib
+import random
 import subprocess
 import sys
+from datetime import datetime, timedelta
 
 import pandas
 import pytest
@@ -137,28 +139,45 @@ def test_unknown_names_are_refused():
                                                                               tz="Asia/Kolkata"), "koota")
 
 
-@pytest.mark.parametrize("role", ["boy", "girl"])
-def test_frame_rows_are_the_single_matches(role):
+@pytest.mark.parametrize("role, with_second", [("boy", True), ("girl", False)])
+def test_frame_rows_are_the_single_matches(role, with_second):
     profile = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    rng = random.Random(28)
     births = [Birth(f"19{60 + k}-0{1 + k % 9}-1{k % 10} 0{k % 10}:1{k % 6}", 10.0 + k, 70.0 + k, tz="Asia/Kolkata")
-              for k in range(30)]
+              for k in range(30)] + [Birth(datetime(1950, 1, 1) + timedelta(minutes=rng.randrange(50 * 525960)),
+                                           rng.uniform(-50, 60), rng.uniform(-180, 180), tz="UTC") for _ in range(170)]
     from zentaric_chart.batch import charts_frame
     frame = charts_frame(pandas.DataFrame({"time": [b.utc.isoformat() for b in births],
                                            "latitude": [b.latitude for b in births],
                                            "longitude": [b.longitude for b in births]}), processes=1)
     frame.loc[3, "moon_pada"] = pandas.NA
-    scored = match_frame(profile, frame, "ashtakoota", role)
+    frame.loc[4, "mars_sign_index"] = pandas.NA
+    scored = match_frame(profile, frame, "ashtakoota", role, with_second=with_second)
+    cancellations = set()
     for k, birth in enumerate(births):
+        single = match(profile, birth, with_second=with_second) if role == "boy" else match(
+            birth, profile, with_second=with_second)
+        couple = single.manglik
+        own = couple.girl if role == "boy" else couple.boy
+        manglik_columns = [scored.loc[k, c] for c in ("manglik_lagna", "manglik_moon", "manglik_venus", "manglik",
+                                                       "manglik_stands", "manglik_agrees")]
+        if k == 4:
+            assert all(value is pandas.NA for value in manglik_columns) and scored["manglik_cancelled_by"].isna()[4]
+        else:
+            assert manglik_columns == [*(r.dosha for r in own.readings), own.dosha, own.stands, couple.agrees]
+            names = "; ".join(c.name for c in own.cancelled_by)
+            assert scored.loc[k, "manglik_cancelled_by"] == names
+            cancellations.add(names)
         if k == 3:
             assert scored["total"].isna()[3] and scored["nadi_dosha"].isna()[3]
             continue
-        single = match(profile, birth) if role == "boy" else match(birth, profile)
         assert scored.loc[k, "total"] == single.total
         assert [scored.loc[k, c] for c in ("varna", "graha_maitri", "nadi")] == [
             single.koota(n).score for n in ("Varna", "Graha Maitri", "Nadi")]
         nadi = [d for d in single.doshas if d.name == "Nadi"]
         assert scored.loc[k, "nadi_dosha"] == bool(nadi)
         assert scored.loc[k, "nadi_cancelled_by"] == "; ".join(c.name for d in nadi for c in d.cancelled_by)
+    assert len(cancellations) > 6  # the rows meet most exceptions, alone and together
 
 
 def test_command_line_prints_the_match_and_names_the_faulty_option():
