@@ -183,6 +183,7 @@ class Chart(ChartData):
             "rashi_drishti": {point: plain(asdict(sight)) for point, sight in self.rashi_drishti().items()},
             "karakas": {f"{scheme}": plain(asdict(self.karakas(scheme))) for scheme in (7, 8)},
             "arudhas": {pada: plain(asdict(arudha)) for pada, arudha in self.arudhas().items()},
+            "yogas": [plain(asdict(yoga)) for yoga in self.yogas()],
             **self._day_readings(plain),
         }
 

@@ -1,5 +1,7 @@
 """Yogas and manglik on charts built by placing the grahas: each yoga holds in one chart and fails in a chart one
 graha away from it."""
+import json
+
 import pytest
 
 import zentaric
@@ -83,6 +85,8 @@ def test_yoga_holds_and_just_fails(yoga, holds, fails, bodies):
 def test_every_yoga_of_the_table_is_tested_and_each_result_names_its_source():
     chart = natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"))
     assert all(yoga.source and yoga.rule for yoga in chart.yogas())
+    assert json.loads(json.dumps(chart.to_dict()))["yogas"] == [
+        {"name": y.name, "bodies": list(y.bodies), "rule": y.rule, "source": y.source} for y in chart.yogas()]
     names = {row[0] for row in YOGAS}
     seen = {name for row in YOGAS for signs in row[1:3] for name, _ in found(signs)}
     assert seen <= names and len(names) == len(YOGAS) >= 40
