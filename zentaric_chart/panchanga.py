@@ -169,18 +169,26 @@ def _karana_row(number: int) -> int:
     return 10 if number == 1 else number - 51 if number >= 58 else (number - 2) % 7
 
 
+def checked_names(convention: ConventionName, ayanamsha: AyanamshaName,
+                  language: LanguageName) -> tuple[AyanamshaName, LanguageName]:
+    """The ayanamsha and language as the module takes them; UnknownName (a ValueError) for a name it does not know,
+    the convention included."""
+    if convention not in CONVENTIONS:
+        raise _names.UnknownName("convention", str(convention), CONVENTIONS, _names.closest(str(convention),
+                                                                                           CONVENTIONS))
+    return _names.ayanamsha(ayanamsha), _names.language(language)
+
+
 def _check(day: object, place: object, convention: ConventionName, ayanamsha: AyanamshaName,
            language: LanguageName) -> tuple[AyanamshaName, LanguageName]:
     if not isinstance(day, date) or isinstance(day, datetime):
         raise TypeError(f"day must be a datetime.date, not {type(day).__name__}")
     if not isinstance(place, Place):
         raise TypeError(f"place must be a Place, not {type(place).__name__}")
-    if convention not in CONVENTIONS:
-        raise _names.UnknownName("convention", str(convention), CONVENTIONS, _names.closest(str(convention),
-                                                                                           CONVENTIONS))
+    names = checked_names(convention, ayanamsha, language)
     if not MIN_YEAR + 1 <= day.year <= MAX_YEAR - 1:  # the night before the first day and the day after the last
         raise ValueError(f"day {day.isoformat()} is outside the years {MIN_YEAR + 1} to {MAX_YEAR - 1}")
-    return _names.ayanamsha(ayanamsha), _names.language(language)
+    return names
 
 
 #: Adding and subtracting 1.5 × 2**52 rounds a float below 2**51 in magnitude to a whole number (half to even)

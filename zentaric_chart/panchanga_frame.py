@@ -6,10 +6,12 @@ One row per place and day (places in the given order, each with every day), the 
 `zentaric_chart.panchanga.FLAT_COLUMNS` and `error`: the limbs prevailing at sunrise with their ends, the kalams,
 muhurtas and months. Moments are UTC timestamps (the places' zones differ; `tz` says each row's zone). A day that
 cannot be computed (the Sun does not rise there that day) gets its message in `error` and missing values elsewhere;
-the other rows go on. Consecutive days of a place share one search (`panchanga_range`).
+the other rows go on. An unknown convention, ayanamsha or language raises UnknownName before anything is computed, and a Tropical zodiac
+ValueError. Consecutive days of a place share one search (`panchanga_range`).
 """
 from __future__ import annotations
 
+import re
 from collections.abc import Iterable, Sequence
 from datetime import date, datetime, timedelta
 from typing import Any
@@ -17,11 +19,14 @@ from typing import Any
 from zentaric_chart._literals import AyanamshaName, ConventionName, LanguageName
 from zentaric_chart.batch import _pandas
 from zentaric_chart.birth import Place
-from zentaric_chart.panchanga import FLAT_COLUMNS, flat_row, panchanga_range
+from zentaric_chart.panchanga import FLAT_COLUMNS, checked_names, flat_row, panchanga_range
 
 #: Columns of moments (UTC timestamps) and of whole numbers and flags (nullable).
 _MOMENTS = tuple(c for c in FLAT_COLUMNS if c in ("sunrise", "sunset", "next_sunrise", "moonrise", "moonset")
                  or c.endswith(("_end", "_start")))
+#: The errors of a day of its own (the Sun does not rise or set there; a date outside the years): the frame notes
+#: them in `error` and goes on.
+_DAY_FAULT = re.compile(r"the Sun does not (rise|set) on |day \S+ is outside the years ")
 _WHOLE = ("vara_number", "tithi_number", "nakshatra_number", "yoga_number", "karana_number", "masa_number")
 
 
@@ -42,6 +47,8 @@ def _rows(place: Place, days: list[date], convention: ConventionName, ayanamsha:
         return [{**flat_row(p), "error": None}
                 for p in panchanga_range(days[0], days[-1], place, convention, ayanamsha, language)]
     except ValueError as error:
+        if not _DAY_FAULT.match(str(error)):
+            raise  # a fault of the call (a Tropical zodiac), not of a day
         if len(days) == 1:
             return [{"date": days[0], "latitude": place.latitude, "longitude": place.longitude, "tz": str(place.tz),
                      "error": str(error)}]
@@ -55,6 +62,7 @@ def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], co
     for argument, given in (("days", days), ("places", places)):
         if not isinstance(given, Iterable) or isinstance(given, (str, bytes)):
             raise TypeError(f"{argument} must be an iterable of {argument[:-1]}s, not {type(given).__name__}")
+    checked_names(convention, ayanamsha, language)  # a misspelt name fails the call, not every row
     dates = [d.date() if isinstance(d, datetime) else d for d in days]
     rows: list[dict[str, Any]] = []
     for place in places:

@@ -155,3 +155,7 @@ def test_frame_has_a_row_per_place_and_day_and_an_error_for_a_day_without_sunris
     assert frame["error"].isna().tolist() == [True] * 3 + [False] * 3
     assert str(frame["sunrise"].dtype) .startswith("datetime64") and frame["tithi_number"].dtype == "Int64"
     assert frame.loc[0, "sunrise"] == panchanga(date(2026, 12, 1), DELHI).sunrise
+    for wrong, message in (({"ayanamsha": "Lahri"}, "did you mean"), ({"convention": "hindoo"}, "did you mean"),
+                           ({"language": "hindu"}, "did you mean"), ({"ayanamsha": "Tropical"}, "sidereal")):
+        with pytest.raises(ValueError, match=message):  # the call fails, not every row
+            panchanga_frame([date(2026, 12, 1)], [DELHI], **wrong)
