@@ -209,6 +209,49 @@ def chara_first_cycle(grahas, lagna):
     return [(SIGN_NAMES[(first + step * k) % 12], years((first + step * k) % 12)) for k in range(12)]
 
 
+CHARA_ANTARDASHAS_FORWARD = {"Aries", "Leo", "Virgo", "Libra", "Aquarius", "Pisces"}
+
+
+def chara_antardashas(sign):
+    """The twelve antardasha signs of a Chara period of `sign`: from the sign after it round to the sign itself,
+    forward for Aries, Leo, Virgo, Libra, Aquarius and Pisces, backward for the others."""
+    at = SIGN_NAMES.index(sign)
+    step = 1 if sign in CHARA_ANTARDASHAS_FORWARD else -1
+    return [SIGN_NAMES[(at + step * k) % 12] for k in range(1, 13)]
+
+
+# The conditional dashas of BPHS ch. 46 with one star to each lord: the star whose lord comes first in the cycle,
+# and the direction of the count from it (Dwadashottari counts from the birth star on to Revati).
+STAR_COUNTED_FROM = {"shodashottari": ("Pushya", 1), "dwadashottari": ("Revati", -1),
+                     "panchottari": ("Anuradha", 1), "shatabdika": ("Revati", 1),
+                     "chaturashiti_sama": ("Swati", 1), "dwisaptati_sama": ("Moola", 1),
+                     "shattrimsha_sama": ("Shravana", 1)}
+ABHIJIT = (276.0 + 40.0 / 60.0, 280.0 + 53.0 / 60.0 + 20.0 / 3600.0)
+
+
+def first_lord(system, moon_longitude):
+    """(lord, balance) of the first maha dasha of a conditional dasha: with one star a lord, the star's place in the
+    count from the system's first star, the balance the star's unelapsed part; Shashtihayani counts 28 stars
+    (Abhijit 276°40' to 280°53'20" cut from Uttara Ashadha and Shravana) from Ashwini in groups of 3 and 4 stars,
+    its balance the unelapsed part of the group."""
+    lords = list(SYSTEM_YEARS[system])
+    longitude = normalize_degrees(moon_longitude)
+    if system == "shashtihayani":
+        starts = [k * NAKSHATRA_SPAN for k in range(21)] + [ABHIJIT[0], ABHIJIT[1]] + \
+                 [k * NAKSHATRA_SPAN for k in range(22, 27)] + [360.0]
+        star = max(k for k in range(28) if starts[k] <= longitude)
+        group, first = 0, 0
+        while first + (3, 4)[group % 2] <= star:
+            first += (3, 4)[group % 2]
+            group += 1
+        end = starts[first + (3, 4)[group % 2]]
+        return lords[group], (end - longitude) / (end - starts[first])
+    star, elapsed = _star(moon_longitude)
+    name, direction = STAR_COUNTED_FROM[system]
+    count = (direction * (star - 1 - NAKSHATRA_NAMES.index(name))) % 27
+    return lords[count % len(lords)], 1.0 - elapsed
+
+
 # Each nakshatra dasha's lords and years in cycle order, as the classical tables give them (BPHS ch. 46; Yogini).
 SYSTEM_YEARS = {
     "vimshottari": dict(zip(LORD_NAMES, LORD_YEARS)),

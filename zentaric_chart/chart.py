@@ -184,20 +184,24 @@ class Chart(ChartData):
             "karakas": {f"{scheme}": plain(asdict(self.karakas(scheme))) for scheme in (7, 8)},
             "arudhas": {pada: plain(asdict(arudha)) for pada, arudha in self.arudhas().items()},
             "yogas": [plain(asdict(yoga)) for yoga in self.yogas()],
+            "ashtakavarga": plain(asdict(self.ashtakavarga())),
             **self._day_readings(plain),
         }
 
     def _day_readings(self, plain: Any) -> dict[str, Any]:
-        """The special lagnas and upagrahas for to_dict; none where the Sun does not rise and set that day."""
+        """The special lagnas, upagrahas, shadbala and bhava bala for to_dict (each reads the Vedic day holding the
+        birth); none where the Sun does not rise and set that day."""
         try:
             special, upagrahas = lagnas.day_readings(self)
         except ValueError:
-            return {"special_lagnas": None, "upagrahas": None}
+            return {"special_lagnas": None, "upagrahas": None, "shadbala": None, "bhava_bala": None}
         fields = {key: value.isoformat() if isinstance(value, datetime) else value
                   for key, value in vars(special).items()}
         return {"special_lagnas": plain({key: asdict(value) if isinstance(value, Placement) else value
                                          for key, value in fields.items()}),
-                "upagrahas": {name: plain(asdict(place)) for name, place in upagrahas.items()}}
+                "upagrahas": {name: plain(asdict(place)) for name, place in upagrahas.items()},
+                "shadbala": {planet: asdict(bala) for planet, bala in self.shadbala().items()},
+                "bhava_bala": {f"{house}": asdict(bala) for house, bala in self.bhava_bala().items()}}
 
 
 def natal_record(birth: Birth, ayanamsha: AyanamshaName, houses: HouseSystemName, language: LanguageName = "en",

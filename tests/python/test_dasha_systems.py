@@ -7,6 +7,7 @@ import json
 import struct
 import sys
 from datetime import UTC, date, datetime, timedelta
+from itertools import accumulate
 from pathlib import Path
 
 import pytest
@@ -15,7 +16,7 @@ import zentaric
 from zentaric_chart import DASHA_SYSTEMS, Birth, dasha, dasha_at, julian_day
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
-from dasha_reference import SYSTEM_YEARS  # noqa: E402
+from dasha_reference import STAR_COUNTED_FROM, SYSTEM_YEARS, chara_antardashas, first_lord  # noqa: E402
 
 RECORD = struct.Struct("=ddIBBxx")
 REFERENCE = json.loads((Path(__file__).parents[1] / "data" / "dasha" / "systems_reference.json").read_text())
@@ -54,21 +55,45 @@ def test_vimshottari_row_gives_compute_dasha_periods_bit_for_bit():
         assert periods(case, "vimshottari", levels=3)[1] == list(walk(document["maha_dashas"])), case["utc"]
 
 
+@pytest.mark.parametrize("system", [*STAR_COUNTED_FROM, "shashtihayani"])
+def test_conditional_dashas_start_from_the_stated_star(system):
+    for case in BIRTHS:
+        chart = json.loads(zentaric.compute_natal_chart(*case["utc"], case["latitude"], case["longitude"]))
+        lord, balance = first_lord(system, chart["planets"][1]["longitude"])
+        result, mahas = periods(case, system)
+        assert (mahas[0][0], result["balance"]) == (lord, pytest.approx(balance, abs=1e-9)), case["utc"]
+
+
 def test_chara_signs_and_years_follow_the_rule():
     for case in BIRTHS:
-        _, mahas = periods(case, "chara")
-        first_cycle = [[sign, round((end - start) / 365.25, 9)] for sign, start, end, _ in mahas[:12]]
+        _, records = periods(case, "chara", levels=2)
+        mahas = [k for k, record in enumerate(records) if record[3] == 1]
+        first_cycle = [[records[k][0], round((records[k][2] - records[k][1]) / 365.25, 9)] for k in mahas[:12]]
         assert first_cycle == case["chara"], case["utc"]
         # the second cycle completes each sign's twelve years
-        second = {sign: round((end - start) / 365.25, 9) for sign, start, end, _ in mahas[12:]}
+        second = {records[k][0]: round((records[k][2] - records[k][1]) / 365.25, 9) for k in mahas[12:]}
         assert all(second.get(sign, 0) + years == 12 for sign, years in case["chara"])
+        # twelve equal antardashas from the sign after the maha sign round to the maha sign
+        for k in mahas[::5]:
+            sign, start, end, _ = records[k]
+            antars = records[k + 1:k + 13]
+            assert [antar[0] for antar in antars] == chara_antardashas(sign), (case["utc"], sign)
+            assert all(b - a == pytest.approx((end - start) / 12, abs=1e-6) for _, a, b, _ in antars)
 
 
 @pytest.mark.parametrize("system", sorted(SYSTEM_YEARS))
 def test_sub_periods_take_the_lords_share_from_the_parents_lord(system):
     years = SYSTEM_YEARS[system]
-    _, records = periods(BIRTHS[0], system, levels=2)
+    result, records = periods(BIRTHS[0], system, levels=2)
     mahas = [k for k, record in enumerate(records) if record[3] == 1]
+    # the first maha dasha's are those of its full period from the notional start, cut at birth
+    lord, birth, end, _ = records[0]
+    full = (end - birth) / result["balance"]
+    order = list(years)[list(years).index(lord):] + list(years)[:list(years).index(lord)]
+    bounds = list(accumulate([full * years[sub] / sum(years.values()) for sub in order], initial=end - full))
+    kept = [(sub, max(a, birth), b) for sub, a, b in zip(order, bounds, bounds[1:]) if b > birth]
+    assert [(sub, pytest.approx(a, abs=1e-6), pytest.approx(b, abs=1e-6)) for sub, a, b in kept] == \
+           [(sub, a, b) for sub, a, b, _ in records[1:mahas[1]]]
     parent = records[mahas[1]]  # whole: the first is cut at birth
     subs = records[mahas[1] + 1:mahas[2]]
     first_cycle = [records[k][0] for k in mahas][:len(years)]

@@ -1,6 +1,7 @@
 """Shadbala of real births against what can be stated without the core: uchcha bala from the chart's own longitudes
 and the exaltation points of BPHS ch. 3, naisargika bala, the Vedic day holding the birth and its weekday lord."""
 import datetime
+import json
 import math
 
 import pytest
@@ -30,6 +31,9 @@ def test_shadbala_parts_that_follow_from_the_chart_and_the_day(when, latitude, l
                  + strength.drik)
         assert strength.total == pytest.approx(parts, abs=1e-9)
         assert strength.ratio == pytest.approx(strength.rupas / strength.required, abs=1e-12)
+        # BPHS ch. 27: ishta phala the geometric mean of uchcha and cheshta bala, kashta of their shortfalls from 60
+        assert (strength.ishta, strength.kashta) == pytest.approx(
+            (math.sqrt(strength.uchcha * strength.cheshta), math.sqrt((60 - strength.uchcha) * (60 - strength.cheshta))))
     assert sum(strength.yuddha for strength in bala.values()) == pytest.approx(0, abs=1e-9)
     # The Vedic day: sunrise before the birth, the next after it; its weekday (of the sunrise's local date) rules.
     found = zentaric.shadbala(graha_longitudes(chart), chart.lagna.longitude, chart.houses.mc_sidereal,
@@ -39,7 +43,14 @@ def test_shadbala_parts_that_follow_from_the_chart_and_the_day(when, latitude, l
     local_day = datetime.date.fromordinal(int(found["sunrise"] + longitude / 360 + 0.5) - 1721425)
     assert [name for name, strength in bala.items() if strength.vara == 45] == [WEEKDAY_LORD[local_day.weekday()]]
     assert chart.shadbala("raman")["Sun"].required == 5 and bala["Sun"].required == 6.5
-    assert [bhava.lord for bhava in chart.bhava_bala().values()][:1] == [
+    houses = chart.bhava_bala()
+    assert all(house.lord_strength == bala[house.lord].total for house in houses.values())
+    # to_dict carries the same readings as plain values
+    document = json.loads(json.dumps(chart.to_dict()))
+    assert document["shadbala"]["Moon"]["paksha"] == bala["Moon"].paksha
+    assert document["bhava_bala"]["10"]["total"] == houses[10].total
+    assert document["ashtakavarga"]["prastara"]["Sun"]["Lagna"] == list(chart.ashtakavarga().prastara["Sun"]["Lagna"])
+    assert [bhava.lord for bhava in houses.values()][:1] == [
         ["Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Saturn",
          "Jupiter"][chart.lagna.sign_index]]
 
@@ -50,6 +61,8 @@ def test_unknown_required_polar_day_and_non_finite_places_are_refused():
         chart.shadbala("nasa")
     with pytest.raises(ValueError, match="does not rise and set"):
         chart.shadbala()
+    polar = chart.to_dict()
+    assert (polar["shadbala"], polar["bhava_bala"], sum(polar["ashtakavarga"]["sarva"])) == (None, None, 337)
     places = [graha_longitudes(chart), 0.0, 270.0, 23.7, chart.julian_day, 28.6, 77.2]
     for at in range(1, 7):
         with pytest.raises(ValueError, match="must be finite numbers"):

@@ -1,7 +1,8 @@
 """`zentaric chart`: a natal chart as text, JSON or an SVG drawing.
 
 `--format json` prints the package's reading (`Chart.to_dict()`: the bodies with their Vedic dignity, the sixteen
-vargas, Vimshopaka bala, both drishtis, karakas, arudhas, special lagnas and upagrahas, labels in `--lang`);
+vargas, Vimshopaka bala, both drishtis, karakas, arudhas, yogas, ashtakavarga, special lagnas, upagrahas, shadbala
+and bhava bala, labels in `--lang`);
 `--format module-json` prints the module's chart document (`compute_natal_chart`) byte for byte.
 """
 from __future__ import annotations
@@ -23,9 +24,9 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser(
         "chart", help="a natal chart",
         description="A natal chart. --format json prints the package's reading (Chart.to_dict(): bodies with their "
-                    "Vedic dignity, the sixteen vargas, vimshopaka, drishti, rashi drishti, karakas, arudhas, special "
-                    "lagnas, upagrahas; labels in --lang); --format module-json the module's chart document "
-                    "(compute_natal_chart) byte for byte.")
+                    "Vedic dignity, the sixteen vargas, vimshopaka, drishti, rashi drishti, karakas, arudhas, yogas, "
+                    "ashtakavarga, special lagnas, upagrahas, shadbala, bhava bala; labels in --lang); --format "
+                    "module-json the module's chart document (compute_natal_chart) byte for byte.")
     birth_options(parser, ("text", "json", "module-json", "svg"))
     parser.add_argument("--style", choices=STYLES, help="drawing for --format svg (default south)")
     parser.add_argument("--varga", help="divisional chart drawn by --format svg, or printed by --format text or json "
