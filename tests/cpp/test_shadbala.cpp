@@ -89,6 +89,31 @@ TEST(Shadbala, WorkedChartSaturnPartByPart) {
     EXPECT_NEAR(saturn.total(), 402.51707, 1e-5);
 }
 
+TEST(Shadbala, WorkedChartMoonPartByPart) {
+    const ShadbalaParts moon = shadbala(worked_chart(), RequiredStrength::Bphs)[1].parts;
+    EXPECT_NEAR(moon.uchcha, 23.0 / 3, 1e-12);  // 157° from deep exaltation (Taurus 3°)
+    // Libra 10°, on the boundary of D9 and D30 parts (the part starting there). Every lord is a natural neutral of
+    // the Moon but the Sun (friend); D1 Libra, Venus in the 8th: enemy 3.75; D2 odd sign first half, Leo (Sun, the
+    // 7th: neutral 7.5); D3 second decanate, Aquarius (Saturn in the 5th: enemy 3.75); D7 part 3 of an odd sign,
+    // Sagittarius (Jupiter in the 3rd: friend 15); D9 air sign from Libra, part 4 Capricorn (Saturn: 3.75); D12 part
+    // 5, Aquarius (3.75); D30 10-18° of an odd sign, Jupiter's Sagittarius (15).
+    EXPECT_DOUBLE_EQ(moon.saptavargaja, 52.5);
+    EXPECT_EQ(moon.ojayugma, 15);    // a feminine planet: odd sign 0, even navamsha (Capricorn) 15
+    EXPECT_EQ(moon.kendra, 60);      // house 7
+    EXPECT_EQ(moon.drekkana, 0);     // a feminine planet gains only in the third decanate
+    EXPECT_NEAR(moon.dig, 80.0 / 3, 1e-12);      // 80° from its powerless point, the midheaven
+    EXPECT_NEAR(moon.nathonnata, 6, 1e-12);      // nocturnal: (180 − 162) / 3
+    EXPECT_NEAR(moon.paksha, 2 * 179.0 / 3, 1e-12);  // 179° from the Sun, as a benefic, doubled
+    EXPECT_EQ(moon.tribhaga + moon.abda + moon.masa + moon.vara + moon.hora, 0);
+    // Tropical 214°: kranti −12.85242°, counted south for the Moon: 60 (24 + 12.85242) / 48.
+    EXPECT_NEAR(moon.ayana, 46.06552, 1e-5);
+    EXPECT_NEAR(moon.cheshta, 179.0 / 3, 1e-12);  // its paksha bala, not doubled
+    // Sun 179° behind: 58 (malefic); Mars 90°: 45 + 15 (malefic); Mercury 200°: 50; Jupiter 305°: none; Venus
+    // 150°: 0; Saturn 245°: 27.5 (malefic). (−58 − 60 + 50 − 27.5) / 4.
+    EXPECT_NEAR(moon.drik, -23.875, 1e-12);
+    EXPECT_NEAR(moon.total(), 420.45243, 1e-5);
+}
+
 TEST(Shadbala, WorkedChartLordsOfTimeGoToTheirPlanets) {
     const auto bala = shadbala(worked_chart(), RequiredStrength::Raman);
     EXPECT_EQ(bala[4].parts.abda, 15);      // Jupiter's year
