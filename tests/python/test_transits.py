@@ -12,7 +12,7 @@ import zentaric
 
 from conftest import name_table
 from zentaric_chart import Birth, Chart, julian_day, natal, timeline_frame
-from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics
+from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics, transits
 
 # Phaladeepika ch. 26: favourable house from the Moon -> the house whose occupant obstructs it (vedha).
 GOCHARA = {"Sun": "3:9 6:12 10:4 11:5", "Moon": "1:5 3:9 6:12 7:2 10:4 11:8", "Mars": "3:12 6:9 11:5",
@@ -66,15 +66,41 @@ def births(count):
 def test_sade_sati_boundaries_are_saturns_ingresses(probe):
     lahiri = [row[0] for row in name_table("ayanamsha")].index("Lahiri")
     assert lahiri == 0
-    spans = 0
+    spans = resumed = 0
     for birth in births(100):
-        for phase in sade_sati(birth, end=birth.utc + timedelta(days=30 * 365.25)):
+        phases = sade_sati(birth, end=birth.utc + timedelta(days=30 * 365.25))
+        for phase in phases:
             for moment, is_open in ((phase.start, phase.open_start), (phase.end, phase.open_end)):
                 if not is_open:
                     jd = julian_day(moment)
                     assert abs(ingress_near(probe, jd) - jd) * 86400 < 1.0
                     spans += 1
-    assert spans > 500
+        # Saturn leaves a phase's sign retrograde and comes back: the phase resumes, no other between the two spans
+        for earlier, later in zip(phases, phases[1:]):
+            assert earlier.end <= later.start
+            resumed += earlier.phase == later.phase
+    assert spans > 500 and resumed > 20
+
+
+SIGNS = [zentaric.sign_name(k) for k in range(12)]
+TARAS = [tara.replace("_", " ") for tara in "Janma Sampat Vipat Kshema Pratyari Sadhaka Vadha Mitra Parama_Mitra".split()]
+
+
+def test_transits_read_the_sky_at_the_instant_from_the_natal_moon_and_lagna(probe):
+    for k, birth in enumerate(births(12)):
+        when = birth.utc + timedelta(days=400 * k + 7, seconds=29.5)
+        found = transits(birth, when)
+        natal_chart = natal(birth, houses="WholeSign")
+        moon, lagna = natal_chart.body("Moon"), natal_chart.lagna
+        for transit in found.bodies:
+            sign = SIGNS.index(transit.sign)
+            assert (transit.house_from_moon, transit.house_from_lagna) == (
+                (sign - moon.sign_index) % 12 + 1, (sign - lagna.sign_index) % 12 + 1)
+        now_moon = found.body("Moon")
+        assert abs((now_moon.longitude - sidereal(probe, "Moon", julian_day(when)) + 180) % 360 - 180) < 1e-7
+        star = int(now_moon.longitude // (40 / 3))
+        count = (star - moon.nakshatra_index) % 27 + 1  # counted from the natal star, itself the first
+        assert (found.moon_tara, found.moon_tara_name) == ((count - 1) % 9 + 1, TARAS[(count - 1) % 9])
 
 
 # Tajika Neelakanthi: the tri-rashi lords of the varsha lagna's sign by day and by night, the sign lords, and the
