@@ -1,5 +1,6 @@
 """Transits: gochara against Phaladeepika's table stated here, Sade Sati boundaries against Saturn's ingresses found
 by bisection on the chart's own positions (the probe), solar and lunar returns, the timeline and its calendar file."""
+import collections
 import csv
 import ctypes
 import pathlib
@@ -21,7 +22,7 @@ GOCHARA = {"Sun": "3:9 6:12 10:4 11:5", "Moon": "1:5 3:9 6:12 7:2 10:4 11:8", "M
            "Ketu": "3:12 6:9 11:5"}
 NO_VEDHA = [{"Sun", "Saturn"}, {"Moon", "Mercury"}]
 GRAHAS = list(GOCHARA)
-BODY = {"Sun": 0, "Moon": 1, "Saturn": 7}  # the ephemeris's body numbers
+BODY = {"Sun": 0, "Moon": 1, "Jupiter": 6, "Saturn": 7, "Rahu": 11}  # the ephemeris's body numbers
 
 
 @pytest.mark.parametrize("seed", range(300))
@@ -178,6 +179,54 @@ def test_tropical_solar_returns_match_swisseph():
         birth = Birth(row["birth_utc"], 12.97, 77.59, tz="UTC")
         back = solar_return(birth, int(row["year"]), ayanamsha="Tropical")
         assert abs(julian_day(back.moment) - float(row["return_jd_ut"])) * 86400 < 10, row
+
+
+def crossing_near(probe, body, level, jd, hours=1.0):
+    """The moment `body` crosses the sidereal longitude `level` within `hours` of jd, by bisection."""
+    offset = lambda t: (sidereal(probe, body, t) - level + 180) % 360 - 180
+    low, high = jd - hours / 24, jd + hours / 24
+    assert offset(low) * offset(high) < 0, (body, level, jd)
+    while high - low > 1e-7:
+        middle = (low + high) / 2
+        low, high = (middle, high) if offset(low) * offset(middle) > 0 else (low, middle)
+    return (low + high) / 2
+
+
+def station_near(probe, body, jd, step=0.25):
+    """The turning point of `body`'s longitude near jd: the vertex of the parabola through three samples."""
+    before, at, after = (sidereal(probe, body, jd + k * step) for k in (-1, 0, 1))
+    return jd + step * (before - after) / (2 * (before - 2 * at + after))
+
+
+def test_timeline_moments_are_the_skys_own(probe):
+    """Each ingress, station and passage of the timeline against the chart's own positions (the probe); every sign
+    change of Jupiter, Saturn and Rahu seen on samples two days apart is there; its Sade Sati events are sade_sati's."""
+    for birth in births(3):
+        start = birth.utc + timedelta(days=3000)
+        events = timeline(birth, start, start + timedelta(days=40 * 365.25), levels=1)
+        natal_chart = natal(birth, houses="WholeSign")
+        points = {"natal Moon": natal_chart.body("Moon").longitude, "natal lagna": natal_chart.lagna.longitude}
+        ingresses = collections.Counter()
+        for event in events:
+            jd, body = julian_day(event.time), event.description.split()[0]
+            if event.kind == "ingress":
+                entered = SIGNS.index(event.description.split(" enters ")[1])
+                forward = int(sidereal(probe, body, jd - 0.5) // 30) == (entered - 1) % 12
+                boundary = entered * 30 if forward else (entered + 1) * 30
+                assert abs(crossing_near(probe, body, boundary % 360, jd) - jd) * 86400 < 1.0, event
+                ingresses[body] += 1
+            elif event.kind == "station":
+                assert abs(station_near(probe, body, jd) - jd) * 86400 < 60.0, event
+            elif event.kind == "transit":
+                level = points[event.description.split(" crosses the ")[1].split(" (")[0]]
+                assert abs(crossing_near(probe, body, level, jd) - jd) * 86400 < 1.0, event
+        first, last = julian_day(start), julian_day(start + timedelta(days=40 * 365.25))
+        for body in ("Jupiter", "Saturn", "Rahu"):
+            signs = [int(sidereal(probe, body, first + day) // 30) for day in range(0, int(last - first), 2)]
+            assert ingresses[body] == sum(a != b for a, b in zip(signs, signs[1:])) > 0, body
+        phases = sade_sati(birth, start, start + timedelta(days=40 * 365.25))
+        bounds = sorted([p.start for p in phases if not p.open_start] + [p.end for p in phases if not p.open_end])
+        assert [e.time for e in events if e.kind == "sade_sati"] == bounds
 
 
 def test_timeline_in_order_and_its_calendar_round_trips():
