@@ -1,12 +1,17 @@
 """The `zentaric` command line, run as a separate process: its documents (refusals: test_bad_input.py)."""
+import csv
+import dataclasses
 import json
 import subprocess
 import sys
+from datetime import UTC
 
+import icalendar
 import pytest
 
 import zentaric
 from zentaric_chart import Birth, natal
+from zentaric_chart.transits import timeline, transits
 
 BIRTH = ["--date", "1990-05-15", "--time", "16:00", "--tz", "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090"]
 
@@ -84,3 +89,26 @@ def test_version_and_a_bare_command():
     bare = run()
     assert bare.returncode == 0 and "{chart,dasha,ephemeris" in bare.stdout
 
+
+
+def test_transits_and_timeline_documents_are_the_package_readings(tmp_path):
+    born = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    result = run("transits", *BIRTH, "--at", "2026-12-07T10:15", "--format", "json")
+    assert result.returncode == 0, result.stderr
+    found = transits(born, "2026-12-07T10:15")
+    assert json.loads(result.stdout) == json.loads(json.dumps({
+        "when": found.when.isoformat(), "moon_tara": found.moon_tara, "moon_tara_name": found.moon_tara_name,
+        "bodies": [dataclasses.asdict(b) for b in found.bodies]}))
+    events = timeline(born, "2026-01-01", "2030-12-31")
+    span = ("--from", "2026-01-01", "--to", "2030-12-31")
+    assert run("timeline", *BIRTH, *span, "--format", "ics", "-o", str(tmp_path / "life.ics")).returncode == 0
+    calendar = icalendar.Calendar.from_ical((tmp_path / "life.ics").read_bytes())
+    assert [(c.get("dtstart").dt, str(c.get("summary")), str(c.get("categories").cats[0])) for c in
+            calendar.walk("VEVENT")] == [(e.time.astimezone(UTC).replace(microsecond=0), e.description,
+                                          e.kind.upper()) for e in events]
+    assert json.loads(run("timeline", *BIRTH, *span, "--format", "json").stdout) == [
+        {"time": e.time.isoformat(), "kind": e.kind, "description": e.description} for e in events]
+    rows = list(csv.DictReader(run("timeline", *BIRTH, *span, "--format", "csv").stdout.splitlines()))
+    assert [(r["kind"], r["description"]) for r in rows] == [(e.kind, e.description) for e in events]
+    text = run("timeline", *BIRTH, *span).stdout.splitlines()
+    assert len(text) == len(events) and text[0].endswith(events[0].description)
