@@ -202,12 +202,17 @@ _LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars",
 
 
 def _return(birth: Birth, body: Literal["Sun", "Moon"], after: datetime, window: timedelta,
-            ayanamsha: AyanamshaName) -> datetime:
+            ayanamsha: AyanamshaName, near: datetime | None = None) -> datetime:
+    """The body's first return to its natal sidereal longitude within `window` after `after`, or the one nearest
+    `near`."""
     natal_longitude = _chart_at(birth, birth.utc, ayanamsha).body(body).longitude
     found = zentaric.find_crossings(body, natal_longitude, julian_day(after), julian_day(_shifted(after, window)),
                                    ayanamsha)
     if not found:
         raise ValueError(f"no return of the {body} found within {window.days} days after {after.isoformat()}")
+    if near is not None:
+        target = julian_day(near)
+        found = sorted(found, key=lambda jd: abs(jd - target))
     return from_julian_day(found[0]).astimezone(birth.zone)
 
 
@@ -216,8 +221,8 @@ def _return_chart(chart: Chart, moment: datetime, **year: Any) -> Return:
 
 
 def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha: AyanamshaName = "Lahiri") -> Return:
-    """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary): its
-    chart, muntha and year lord."""
+    """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary, which
+    a birth centuries away can move by weeks): its chart, muntha and year lord."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
     if not isinstance(year, int) or isinstance(year, bool):
@@ -230,7 +235,9 @@ def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha:
         anniversary = local.replace(year=year)
     except ValueError:  # 29 February
         anniversary = local.replace(year=year, day=28)
-    moment = _return(birth, "Sun", _shifted(anniversary, -timedelta(days=20)), timedelta(days=40), ayanamsha)
+    # a sidereal year is about 20 minutes longer than the calendar's: over centuries the return drifts by weeks
+    moment = _return(birth, "Sun", _shifted(anniversary, -timedelta(days=183)), timedelta(days=366), ayanamsha,
+                     near=anniversary)
     chart = _chart_at(birth, moment, ayanamsha, place)
     natal_lagna = _chart_at(birth, birth.utc, ayanamsha).lagna.sign_index
     muntha = (natal_lagna + year - local.year) % 12

@@ -169,6 +169,15 @@ def test_returns_come_back_to_the_natal_longitude(probe):
         assert timedelta(0) < moon.moment - (birth.utc + timedelta(days=1000)) < timedelta(days=28)
 
 
+@pytest.mark.parametrize("year", [1500, 2900])
+def test_a_solar_return_centuries_after_the_birth_is_found(year):
+    """The sidereal year outlasts the calendar's by about 20 minutes: 14 centuries move the return by 20 days."""
+    birth = Birth("0100-03-21 12:00", 28.6, 77.2, tz="UTC")
+    back = solar_return(birth, year)
+    drift = (back.body("Sun").longitude - natal(birth).body("Sun").longitude + 180) % 360 - 180
+    assert abs(drift) * 3600 < 0.01 and back.moment.year == year
+
+
 RETURNS = list(csv.DictReader(line for line in (pathlib.Path(__file__).parents[1] / "data" / "returns_swisseph.csv")
                                .read_text().splitlines() if not line.startswith("#")))
 
