@@ -85,6 +85,21 @@ def moments_section(rounds=5):
         ratios.sort()
         print(f"  {label:49s} {min(ours) * 1e6:8.2f}   median ratio {ratios[len(ratios) // 2]:.2f} to the reference")
     print(f"  {'swe.rise_trans BIT_HINDU_RISING x 730 (reference)':49s} {min(theirs) * 1e6:8.2f}")
+    slow_planets_section()
+
+
+def slow_planets_section():
+    """Sign and nakshatra changes and passages of a longitude of Jupiter..Neptune over a century (the planets' tracks,
+    no reference routine in the peer), and their stations (the full series)."""
+    searches = {"sign": lambda body: zentaric.find_events(START, START + CENTURY, "sign", body),
+                "nakshatra": lambda body: zentaric.find_events(START, START + CENTURY, "nakshatra", body),
+                "crossings of 100 deg": lambda body: zentaric.find_crossings(body, 100.0, START, START + CENTURY),
+                "station": lambda body: zentaric.find_events(START, START + CENTURY, "station", body)}
+    print(f"moments: Jupiter..Neptune over 2000-2100{'ms a search':>40s}")
+    for label, search in searches.items():
+        costs = [best_seconds(lambda: search(body)) * 1e3 for body in ("Jupiter", "Saturn", "Uranus", "Neptune")]
+        print(f"  {label:22s} Jupiter {costs[0]:6.1f}  Saturn {costs[1]:6.1f}  Uranus {costs[2]:6.1f}  "
+              f"Neptune {costs[3]:6.1f}")
 
 
 if __name__ == "__main__":

@@ -1,9 +1,12 @@
 #include "moments/events.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "moments/sampled_sky.hpp"
+#include "moments/track.hpp"
 #include "time/angles.hpp"
 #include "time/delta_t.hpp"
 
@@ -50,6 +53,19 @@ double sampled_longitude(MomentBody body, const SampledSky& sky, double jd_tt) n
 
 SkyBodies sampled_alone(MomentBody body) noexcept { return body == MomentBody::Sun ? SkyBodies::Sun : SkyBodies::Moon; }
 
+// The track of a planet it follows over [start, end), when the search asks for it and the track's samples lie
+// within the ephemeris; else nothing (and the full series is searched).
+std::optional<Track> planet_track(SlowPlanetSearch search, MomentBody body, Ayanamsha ayanamsha, double start,
+                                  double end) {
+    if (search != SlowPlanetSearch::Track || !(end >= start)) return std::nullopt;
+    const auto row = std::find_if(TRACKED_BODY_TABLE.begin(), TRACKED_BODY_TABLE.end(),
+                                  [body](const TrackedBodyRow& tracked) { return tracked.body == body; });
+    if (row == TRACKED_BODY_TABLE.end() || !row->planet) return std::nullopt;
+    Result<Track> track = Track::sample(body, ayanamsha, start, end);
+    if (!track) return std::nullopt;
+    return std::move(track.value());
+}
+
 int part_number(std::int64_t level, int divisions, int first_number) noexcept {
     const std::int64_t index = ((level % divisions) + divisions) % divisions;
     return static_cast<int>(index) + first_number;
@@ -90,7 +106,7 @@ Result<bool> check_stationing(MomentBody body) {
 Error search_failure(const EphemerisError& error) { return value_error(error.text()); }
 
 Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsha ayanamsha, double start,
-                                       double end) {
+                                       double end, SlowPlanetSearch search) {
     const EventKindRow& kind_row = event_kind_row(kind);
     const MomentBodyRow& body_row = moment_body_row(body);
     if (kind_row.of_moon_and_sun && body != MomentBody::Moon)
@@ -127,6 +143,8 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
                 ayanamsha, sampled_alone(body), start, end, levels,
                 [body](const SampledSky& sky, double tt) { return sampled_longitude(body, sky, tt); },
                 add_part_change);
+        } else if (std::optional<Track> track = planet_track(search, body, ayanamsha, start, end)) {
+            return track->events(kind);
         } else {
             found = find_crossings(SiderealLongitude{body, ayanamsha}, start, end, plan, levels, add_part_change);
         }
@@ -136,13 +154,19 @@ Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsh
 }
 
 Result<std::vector<double>> find_longitude_crossings(MomentBody body, double longitude, Ayanamsha ayanamsha,
-                                                     double start, double end) {
+                                                     double start, double end, SlowPlanetSearch search) {
     if (!std::isfinite(longitude)) return value_error("crossings: the longitude must be a finite number of degrees");
     if (end < start) return value_error("crossings: the end of the range comes before its start");
     const SamplingPlan plan = sampled_body(body) ? SAMPLED_PLAN : moment_body_row(body).longitude;
     Result<bool> range = check_search_range("crossings", start, end, 2.0 * plan.step_days, 3.0 * plan.step_days + 1.0);
     if (!range) return range.error();
     std::vector<double> times;
+    if (std::optional<Track> track = planet_track(search, body, ayanamsha, start, end)) {
+        Result<std::vector<Crossing>> passages = track->crossings(longitude);
+        if (!passages) return passages.error();
+        for (const Crossing& passage : passages.value()) times.push_back(passage.jd_ut);
+        return times;
+    }
     const Levels levels{normalize_degrees(longitude), 360.0};
     auto add = [&](const Crossing& c) { times.push_back(c.jd_ut); };
     Result<std::size_t, EphemerisError> found =

@@ -70,15 +70,23 @@ Result<bool> check_stationing(MomentBody body);
 // A search's failure on the ephemeris as a ValueError.
 Error search_failure(const EphemerisError& error);
 
+// How the sign and nakshatra changes and the passages of Jupiter, Saturn, Uranus and Neptune are searched: over
+// their track (moments/track.hpp: cheap samples shared by all the roots, each root polished on the full series; 10 to
+// 40 times faster) or by sampling the full series every few days. Both give the same roots to well under a
+// millisecond; the track is taken unless its margin of samples would leave the ephemeris (its first and last four
+// months). Stations are always searched on the full series.
+enum class SlowPlanetSearch : std::uint8_t { Track, FullSeries };
+
 // Every event of a kind for a body in [start, end) (UT Julian Days), in time order. Fails on an unknown
 // combination (a limb of the Moon and the Sun for another body; a station of the Sun, the Moon or a node) and on a
 // range outside the ephemeris.
 Result<std::vector<Event>> find_events(EventKind kind, MomentBody body, Ayanamsha ayanamsha, double start,
-                                       double end);
+                                       double end, SlowPlanetSearch search = SlowPlanetSearch::Track);
 
 // Every moment in [start, end) at which the body's sidereal longitude (tropical for Tropical) passes `longitude`
 // degrees, either way, in time order.
 Result<std::vector<double>> find_longitude_crossings(MomentBody body, double longitude, Ayanamsha ayanamsha,
-                                                     double start, double end);
+                                                     double start, double end,
+                                                     SlowPlanetSearch search = SlowPlanetSearch::Track);
 
 }  // namespace zentaric::moments
