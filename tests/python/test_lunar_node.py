@@ -2,6 +2,7 @@
 import json
 import subprocess
 import sys
+import xml.etree.ElementTree as ET
 
 import pytest
 
@@ -24,6 +25,16 @@ def test_rahu_is_the_chosen_node_of_the_modules_chart_with_its_house_and_aspects
     pairs = [(names[a["body1"]], names[a["body2"]], a["type"]) for a in document["aspects"]]
     assert {(a.body1, a.body2, a.type) for a in chart.aspects if "Rahu" == a.body2} == {
         pair for pair in pairs if pair[1] == "Rahu" and "Node" not in pair[0]}
+
+
+@pytest.mark.parametrize("node, rahu_sign", [("mean", 5), ("true", 6)])
+def test_the_drawing_puts_the_chosen_rahu_and_its_ketu_in_their_signs(node, rahu_sign):
+    cells, sign = {}, None
+    for element in ET.fromstring(natal(BIRTH, "LahiriIcrc", node=node).svg("south")).iter():
+        sign = element.get("data-sign", sign)
+        if element.get("data-planet") in ("7", "8"):  # Rahu, Ketu
+            cells[element.get("data-planet")] = int(sign)
+    assert cells == {"7": rahu_sign, "8": (rahu_sign + 6) % 12}
 
 
 def test_the_command_line_and_chara_dasha_read_the_chosen_node():

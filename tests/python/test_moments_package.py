@@ -1,6 +1,11 @@
 """zentaric_chart.moments and the `events` and `rise-set` commands: local days, zones, polar days, refusals."""
+import fcntl
 import json
+import os
+import pty
+import struct
 import subprocess
+import termios
 import sys
 from datetime import UTC, date, datetime, timedelta
 from zoneinfo import ZoneInfo
@@ -83,3 +88,25 @@ def test_commands_write_text_json_and_csv():
                                             "nakshatra", "--tz", "Asia/Kolkata").stdout
     refused = run("rise-set", "--from", "2024-01-01", *place, "--convention", "civl")
     assert refused.returncode == 2 and "did you mean 'civil'" in refused.stderr
+
+
+@pytest.mark.parametrize("command, chunks, rows", [
+    (["events", "--from", "2020-01-01", "--to", "2023-01-01", "--kind", "nakshatra", "--body", "Jupiter"], 3,
+     lambda: len(events(datetime(2020, 1, 1, tzinfo=UTC), datetime(2023, 1, 1, tzinfo=UTC), "nakshatra", "Jupiter"))),
+    (["rise-set", "--from", "2023-12-31", "--to", "2025-01-01", "--lat", "28.6", "--lon", "77.2", "--tz",
+      "Asia/Kolkata"], 2, lambda: 368)])
+def test_long_ranges_show_a_progress_bar_on_a_terminal_and_lose_no_row_between_chunks(command, chunks, rows):
+    terminal, stderr = pty.openpty()
+    fcntl.ioctl(stderr, termios.TIOCSWINSZ, struct.pack("HHHH", 24, 80, 0, 0))  # a terminal of 80 columns
+    done = subprocess.run([sys.executable, "-m", "zentaric_chart", *command, "--format", "csv"], stdout=subprocess.PIPE,
+                          stderr=stderr, text=True, timeout=120, check=True)
+    os.close(stderr)
+    shown = b""
+    while True:
+        try:
+            shown += os.read(terminal, 65536)
+        except OSError:
+            break
+    os.close(terminal)
+    assert f"{chunks}/{chunks} [" in shown.decode() and len(done.stdout.splitlines()) == rows() + 1
+    assert run(*command, "--format", "csv").stderr == ""  # no bar into a pipe
