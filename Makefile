@@ -26,7 +26,7 @@ venv: $(PY)
 
 # Installed again only when a file it is built from has changed since the last install (a stamp in the venv).
 INSTALLED := $(VENV)/.zentaric-installed
-PACKAGE_SOURCES := pyproject.toml CMakeLists.txt $(shell find src locale zentaric_chart zentaric-stubs -type f \
+PACKAGE_SOURCES := pyproject.toml CMakeLists.txt _zentaric_cli.py $(shell find src locale zentaric_chart zentaric-stubs -type f \
                      -not -name '*.pyc' 2>/dev/null)
 
 $(INSTALLED): $(PY) $(PACKAGE_SOURCES)
@@ -86,7 +86,7 @@ test-python:
 # The installed stubs (zentaric-stubs) against the module itself, and the package and examples under mypy --strict.
 test-typing:
 	$(PY) -m mypy.stubtest zentaric
-	$(PY) -m mypy --strict zentaric_chart examples
+	$(PY) -m mypy --strict zentaric_chart examples _zentaric_cli.py
 
 test: test-deps test-cpp test-cpp-clang test-python test-typing test-ratio
 

@@ -4,6 +4,7 @@ import json
 import math
 import os
 import pathlib
+import subprocess
 import sys
 import zoneinfo
 from datetime import UTC, datetime, timedelta, timezone
@@ -137,6 +138,22 @@ def test_ctrl_c_anywhere_in_a_subcommand_is_one_line_and_status_130(argv, capsys
         status, _, said = run(at)
         assert (status, said.splitlines()[-1], "Traceback" in said) == (130, f"zentaric {argv[0]}: interrupted", False)
         assert set(os.listdir(tmp_path)) <= {"births.csv", argv[-1]}
+
+
+@pytest.mark.not_sanitized("a pure-Python entry point in a process of its own")
+@pytest.mark.parametrize("loading", ["zentaric_chart", "zentaric", "zentaric_chart.drawing", "zentaric_chart.cli.batch"])
+def test_ctrl_c_while_the_console_script_loads_the_package_is_one_line_and_status_130(loading):
+    """The installed `zentaric` script, with Ctrl-C arriving as `loading` is imported (about 0.1 s after start)."""
+    script = pathlib.Path(sys.executable).with_name("zentaric")
+    interrupt = ("import runpy, sys\n"
+                 "class Interrupt:\n"
+                 "    def find_spec(self, name, path=None, target=None):\n"
+                 f"        if name == {loading!r}: raise KeyboardInterrupt\n"
+                 "sys.meta_path.insert(0, Interrupt())\n"
+                 f"sys.argv = [{str(script)!r}, '--version']\n"
+                 f"runpy.run_path({str(script)!r}, run_name='__main__')\n")
+    run = subprocess.run([sys.executable, "-c", interrupt], capture_output=True, text=True, timeout=60)
+    assert (run.returncode, run.stdout, run.stderr) == (130, "", "zentaric: interrupted\n")
 
 
 def test_a_default_range_or_search_window_stops_at_the_ephemeris_edge():
