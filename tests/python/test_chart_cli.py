@@ -11,6 +11,7 @@ import pytest
 
 import zentaric
 from zentaric_chart import Birth, natal
+from zentaric_chart.cli import main
 from zentaric_chart.transits import timeline, transits
 
 BIRTH = ["--date", "1990-05-15", "--time", "16:00", "--tz", "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090"]
@@ -112,3 +113,23 @@ def test_transits_and_timeline_documents_are_the_package_readings(tmp_path):
     assert [(r["kind"], r["description"]) for r in rows] == [(e.kind, e.description) for e in events]
     text = run("timeline", *BIRTH, *span).stdout.splitlines()
     assert len(text) == len(events) and text[0].endswith(events[0].description)
+
+
+@pytest.mark.parametrize("command", ["rise-set", "panchanga"])
+def test_day_ranges_read_from_and_to_and_the_older_date_and_days(command, capsys):
+    place = ["--lat", "28.6", "--lon", "77.2", "--tz", "Asia/Kolkata", "--format", "csv"]
+    texts = []
+    for days in (["--from", "2026-01-01", "--to", "2026-01-03"], ["--date", "2026-01-01", "--days", "3"],
+                 ["--from", "2026-01-01", "--days", "3"], ["--date", "2026-01-01", "--to", "2026-01-03"]):
+        assert main([command, *days, *place]) == 0
+        texts.append(capsys.readouterr().out)
+    assert len(texts[0].splitlines()) == 1 + 3 and texts == texts[:1] * 4  # a header and three days
+    for clash in (["--from", "2026-01-01", "--date", "2026-01-01"], ["--from", "2026-01-01", "--to", "2026-01-03",
+                                                                     "--days", "3"]):
+        with pytest.raises(SystemExit) as refused:
+            main([command, *clash, *place])
+        assert refused.value.code == 2 and "not allowed with" in capsys.readouterr().err
+    with pytest.raises(SystemExit):
+        main([command, "--help"])
+    shown = capsys.readouterr().out
+    assert "--from DATE" in shown and "--to DATE" in shown and "--date" not in shown and "--days" not in shown

@@ -9,7 +9,7 @@ import os
 import signal
 import sys
 from collections.abc import Callable, Sequence
-from datetime import UTC, date, datetime, time, tzinfo
+from datetime import UTC, date, datetime, time, timedelta, tzinfo
 from typing import Any, NoReturn, Protocol, TypeVar
 
 from zentaric_chart import _names
@@ -158,6 +158,51 @@ def ephemeris_moment(option: str, text: str, place: tzinfo) -> datetime:
     value = moment(option, text, place)
     within_ephemeris(option, value.astimezone(UTC).year)
     return value
+
+
+def day_range_options(parser: argparse.ArgumentParser, first: Any, first_help: str) -> None:
+    """The local days of a range: --from and --to (included), as every range of this command line is given; `first`
+    the group (of the parser) --from belongs to. --date and --days, the spelling `zentaric panchanga` had first, are
+    read too (not in the help): --date for --from, --days N for the N days from it."""
+    first.add_argument("--from", dest="start", metavar="DATE", help=f"{first_help}, YYYY-MM-DD")
+    first.add_argument("--date", help=argparse.SUPPRESS)
+    last = parser.add_mutually_exclusive_group()
+    last.add_argument("--to", dest="stop", metavar="DATE", help="last local date, included (default: the --from day)")
+    last.add_argument("--days", type=int, help=argparse.SUPPRESS)
+
+
+def first_day_option(args: argparse.Namespace) -> str:
+    """The option that gave the range's first day: --from, or --date in the older spelling."""
+    return "--from" if args.start is not None else "--date"
+
+
+def day_range(args: argparse.Namespace, most_days: int) -> tuple[date, date]:
+    """The first and last day of the options `day_range_options` added, at most `most_days` of them."""
+    option = first_day_option(args)
+    text = args.start if args.start is not None else args.date
+    if text is None:
+        raise UsageError("--from", "the first day of the range is required")
+    first = _day(option, text)
+    if args.days is not None:
+        if not 1 <= args.days <= most_days:
+            raise UsageError("--days", f"{args.days} is outside the accepted range 1 to {most_days}")
+        try:
+            return first, first + timedelta(days=args.days - 1)
+        except OverflowError:
+            raise UsageError("--days", f"{args.days} days from {first} run past the year 9999") from None
+    last = first if args.stop is None else _day("--to", args.stop)
+    if last < first:
+        raise UsageError("--to", f"{args.stop} is before {option} {text}")
+    if (last - first).days >= most_days:
+        raise UsageError("--to", f"{first} to {last} is more than {most_days} days")
+    return first, last
+
+
+def _day(option: str, text: str) -> date:
+    try:
+        return date.fromisoformat(text)
+    except ValueError:
+        raise UsageError(option, f"{text!r} is not a date such as 2026-12-07") from None
 
 
 def within_ephemeris(option: str, year: int) -> None:

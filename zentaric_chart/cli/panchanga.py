@@ -13,7 +13,8 @@ from typing import Any
 from zentaric_chart import _names
 from zentaric_chart._panchanga_words import word
 from zentaric_chart.birth import Place, zone
-from zentaric_chart.cli.common import UsageError, ayanamsha_option, check_output, name, write_output
+from zentaric_chart.cli.common import (UsageError, ayanamsha_option, check_output, day_range, day_range_options,
+                                       first_day_option, name, write_output)
 from zentaric_chart.panchanga import (CONVENTIONS, FLAT_COLUMNS, Interval, Limb, Masa, Panchanga, _labels, flat_row,
                                       panchanga_range)
 from zentaric_chart.text import filled, width
@@ -28,9 +29,8 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser(
         "panchanga", help="tithi, nakshatra, yoga, karana, kalams and lunar month of each day at a place")
     when = parser.add_mutually_exclusive_group(required=True)
-    when.add_argument("--date", help="the first local date, YYYY-MM-DD")
+    day_range_options(parser, when, "the first local date")
     when.add_argument("--month", help="a whole month, YYYY-MM (with --format svg: its calendar page)")
-    parser.add_argument("--days", type=int, default=1, help="how many days from --date (default 1)")
     parser.add_argument("--lat", required=True, type=float, help="latitude, degrees north (-90..90)")
     parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
     parser.add_argument("--tz", required=True, help="IANA time zone, such as Asia/Kolkata")
@@ -50,18 +50,11 @@ def _days(args: argparse.Namespace) -> tuple[date, date]:
             first = date.fromisoformat(args.month + "-01")
         except ValueError:
             raise UsageError("--month", f"{args.month!r} is not a month such as 2026-12") from None
+        if args.stop is not None or args.days is not None:
+            raise UsageError("--to" if args.days is None else "--days", "a --month is a whole month already")
         following = (first.replace(day=28) + timedelta(days=4)).replace(day=1)
         return first, following - timedelta(days=1)
-    try:
-        first = date.fromisoformat(args.date)
-    except ValueError:
-        raise UsageError("--date", f"{args.date!r} is not a date such as 2026-12-07") from None
-    if not 1 <= args.days <= MOST_DAYS:
-        raise UsageError("--days", f"{args.days} is outside the accepted range 1 to {MOST_DAYS}")
-    try:
-        return first, first + timedelta(days=args.days - 1)
-    except OverflowError:
-        raise UsageError("--days", f"{args.days} days from {first} run past the year 9999") from None
+    return day_range(args, MOST_DAYS)
 
 
 def _clock(moment: datetime | None, day: date) -> str:
@@ -137,7 +130,7 @@ def document(args: argparse.Namespace) -> str:
     except ValueError as error:
         message = str(error)
         option = {"latitude": "--lat", "longitude": "--lon", "elevation": "--elevation"}.get(
-            message.split(" ", 1)[0], "--ayanamsha" if "sidereal zodiac" in message else "--date")
+            message.split(" ", 1)[0], "--ayanamsha" if "sidereal zodiac" in message else first_day_option(args))
         raise UsageError(option, message) from None
     if args.format == "json":
         return json.dumps([_plain(dataclasses.asdict(p)) for p in days], ensure_ascii=False, indent=1)

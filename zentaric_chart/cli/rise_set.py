@@ -12,19 +12,21 @@ from tqdm import tqdm
 from zentaric_chart import _names
 from zentaric_chart._literals import ConventionName, MomentBodyName
 from zentaric_chart.birth import Place
-from zentaric_chart.cli.common import UsageError, name, time_zone, within_ephemeris, write_rows
+from zentaric_chart.cli.common import (UsageError, day_range, day_range_options, first_day_option, name, time_zone,
+                                       within_ephemeris, write_rows)
 from zentaric_chart.moments import BODIES, CONVENTIONS, RiseSet, rise_sets
 
 #: Days per search; ranges longer than one chunk show a progress bar on a terminal.
 CHUNK_DAYS = 366
 COLUMNS = ("date", "rise", "set", "transit", "always")
+#: The most days one command computes: the ephemeris' whole span.
+MOST_DAYS = 1_100_000
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser: argparse.ArgumentParser = subcommands.add_parser(
         "rise-set", help="rising, setting and meridian transit for each day of a range")
-    parser.add_argument("--from", dest="start", required=True, help="first local date, YYYY-MM-DD")
-    parser.add_argument("--to", dest="stop", help="last local date, included (default: --from)")
+    day_range_options(parser, parser.add_mutually_exclusive_group(), "first local date")
     parser.add_argument("--lat", required=True, type=float, help="latitude, degrees north (-90..90)")
     parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
     parser.add_argument("--tz", required=True, help="IANA time zone of the place, such as Asia/Kolkata")
@@ -36,13 +38,6 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
         "of refraction, seen from the place), civil-twilight, nautical-twilight, astronomical-twilight"))
     parser.add_argument("--format", choices=("text", "json", "csv"), default="text")
     return parser
-
-
-def _day(option: str, text: str) -> date:
-    try:
-        return date.fromisoformat(text)
-    except ValueError:
-        raise UsageError(option, f"{text!r} is not a date such as 2026-12-06") from None
 
 
 def days(first: date, last: date, place: Place, body: MomentBodyName, convention: ConventionName,
@@ -61,12 +56,9 @@ def _time(moment: datetime | None) -> str | None:
 
 
 def run(args: argparse.Namespace) -> None:
-    first = _day("--from", args.start)
-    last = _day("--to", args.stop) if args.stop else first
-    if last < first:
-        raise UsageError("--to", f"{args.stop} is before --from {args.start}")
-    within_ephemeris("--from", first.year)
-    within_ephemeris("--to", last.year)
+    first, last = day_range(args, MOST_DAYS)
+    within_ephemeris(first_day_option(args), first.year)
+    within_ephemeris("--to" if args.days is None else "--days", last.year)
     time_zone("--tz", args.tz)
     try:
         place = Place(args.lat, args.lon, args.tz, args.elevation)
@@ -80,7 +72,7 @@ def run(args: argparse.Namespace) -> None:
                  "transit": _time(day.transit), "always": day.always}
                 for day in days(first, last, place, body, convention, sys.stderr.isatty())]
     except ValueError as error:
-        raise UsageError("--body" if "body" in str(error) or "point of" in str(error) else "--from/--to",
+        raise UsageError("--body" if "body" in str(error) or "point of" in str(error) else first_day_option(args),
                          str(error)) from None
     def line(row: dict[str, Any]) -> str:
         clock = "  ".join(f"{key} {str(row[key])[11:19] if row[key] else '--:--:--'}"
