@@ -10,8 +10,8 @@ import icalendar
 import pytest
 
 import zentaric
-from zentaric_chart import Birth, natal
-from zentaric_chart.cli import main
+from zentaric_chart import DASHA_SYSTEMS, DASHA_YEARS, Birth, _names, moments, natal
+from zentaric_chart.cli import main, parser
 from zentaric_chart.transits import timeline, transits
 
 BIRTH = ["--date", "1990-05-15", "--time", "16:00", "--tz", "Asia/Kolkata", "--lat", "28.6139", "--lon", "77.2090"]
@@ -133,3 +133,24 @@ def test_day_ranges_read_from_and_to_and_the_older_date_and_days(command, capsys
         main([command, "--help"])
     shown = capsys.readouterr().out
     assert "--from DATE" in shown and "--to DATE" in shown and "--date" not in shown and "--days" not in shown
+
+
+def test_every_name_option_lists_its_accepted_values_in_the_help():
+    tables = {"--ayanamsha": _names.AYANAMSHAS, "--houses": _names.HOUSE_SYSTEMS, "--varga": _names.VARGAS,
+              "--lang": _names.LANGUAGES, "--system": DASHA_SYSTEMS, "--year": DASHA_YEARS, "--kind": moments.KINDS,
+              "--bodies": _names.BODIES, "--body": moments.BODIES, "--convention": moments.CONVENTIONS}
+    commands = next(action for action in parser()._actions if action.dest == "command").choices
+    missing = []
+    for command, options in commands.items():
+        for action in options._actions:
+            option = action.option_strings[-1] if action.option_strings else ""
+            if option == "--format" or action.choices:  # argparse lists choices itself
+                missing += [] if action.choices else [(command, option)]
+                continue
+            accepted = tables.get(option, ())
+            if option == "--lang" and "only" in action.help:
+                accepted = ("en",)
+            if (command, option) == ("rise-set", "--body"):  # the nodes neither rise nor set
+                accepted = tuple(body for body in accepted if not body.endswith(("Rahu", "Ketu")))
+            missing += [(command, option, value) for value in accepted if value not in action.help]
+    assert not missing
