@@ -1,7 +1,7 @@
 """Writes tests/data/bad_inputs.json: the hostile-input campaign that test_bad_input.py and test_batch_faults.py
 replay against the command line and `zentaric batch`.
 
-"command_lines": about 640 argument lists of `zentaric` that must end with status 2 and one line on standard error,
+"command_lines": about 460 argument lists of `zentaric` that must end with status 2 and one line on standard error,
 each with the words that line must hold: every option of every subcommand given values it must refuse (empty,
 malformed, out of range, overlong, a folder for a zone, a moment whose UTC instant leaves the calendar), two
 faults at once, each required option left out, and names one letter off (whose line must suggest the right one).
