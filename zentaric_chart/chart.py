@@ -32,7 +32,7 @@ from zentaric_chart._literals import (AyanamshaName, ConventionName, HouseSystem
 from zentaric_chart.birth import Birth, require_birth
 from zentaric_chart.chart_data import (BODY_NAMES, PLANET_ROWS, Aspect, Body, ChartData, Houses, Lagna, Placement,
                                        UnknownBody)
-from zentaric_chart.drawing import BodyPoint, Figure, Style, draw
+from zentaric_chart.drawing import SHOWN, BodyPoint, Figure, Style, draw
 from zentaric_chart.jaimini import Arudha, Karakas
 from zentaric_chart.lagnas import SpecialLagnas
 from zentaric_chart.strength import Ashtakavarga, BhavaBala, Shadbala
@@ -140,7 +140,7 @@ class Chart(ChartData):
         seven (default: the chart's); size in pixels; show "sav" puts each sign's sarvashtakavarga bindus in its
         cell (south, "d1"). See `zentaric_chart.drawing`."""
         figure = self.figure()
-        if show == "sav":
+        if show is not None and _names.choice("show", show, SHOWN) == "sav":
             figure = replace(figure, bindus=self.ashtakavarga().sarva)
         return draw(figure, style, varga, self.language if language is None else language, size, show)
 

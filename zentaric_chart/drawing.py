@@ -678,10 +678,7 @@ def draw(figure: Figure, style: Style = "south", varga: VargaName = "d1", langua
     (the wheel only for the birth chart, "d1"); language one of the module's seven; size the picture's side in
     pixels (the drawing scales with its viewBox); show None or "sav" (the sarvashtakavarga bindus of
     `figure.bindus` in each sign, on the south chart of "d1")."""
-    if not isinstance(style, str):
-        raise TypeError(f"style must be a str, not {type(style).__name__}")
-    if style not in STYLES:
-        raise _names.UnknownName("style", style, STYLES, _names.closest(style, STYLES))
+    style = _names.choice("style", style, STYLES)
     if isinstance(size, bool) or not isinstance(size, (int, float)):
         raise TypeError(f"size must be a number of pixels, not {type(size).__name__}")
     if not (0 < size < 1e6):  # beyond a million pixels the coordinates lose their decimals
@@ -690,10 +687,7 @@ def draw(figure: Figure, style: Style = "south", varga: VargaName = "d1", langua
     _names.varga(varga)  # the module's check of the name, with the closest accepted one
     canonical = _names.varga_code(varga)
     if show is not None:
-        if not isinstance(show, str):
-            raise TypeError(f"show must be a str or None, not {type(show).__name__}")
-        if show not in SHOWN:
-            raise _names.UnknownName("show", show, SHOWN, _names.closest(show, SHOWN))
+        show = _names.choice("show", show, SHOWN)
         if style != "south" or canonical != "d1":
             raise ValueError(f"show={show!r} is drawn on the South Indian birth chart (style 'south', varga 'd1'), "
                              f"not style {style!r}, varga {varga!r}")

@@ -210,4 +210,6 @@ def rise_set(day: date, place: Place, body: MomentBodyName = "Sun", convention: 
     the horizon. Under every convention the Moon keeps its ecliptic latitude. An elevated place (`elevation`)
     lowers the horizon of rise and set by the dip.
     """
+    if not isinstance(day, date) or isinstance(day, datetime):
+        raise TypeError(f"day must be a date, not {type(day).__name__}")
     return rise_sets(day, day, place, body, convention)[0]

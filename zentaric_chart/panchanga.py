@@ -28,7 +28,7 @@ from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Place
 #: Julian Day of 1970-01-01 00:00 UTC.
 _UNIX_EPOCH_JD = 2440587.5
 #: The sunrise conventions the Vedic day may open with.
-CONVENTIONS = ("hindu", "civil")
+CONVENTIONS: tuple[ConventionName, ...] = ("hindu", "civil")
 
 
 @dataclass(frozen=True)
@@ -170,17 +170,14 @@ def _karana_row(number: int) -> int:
 
 
 def checked_names(convention: ConventionName, ayanamsha: AyanamshaName,
-                  language: LanguageName) -> tuple[AyanamshaName, LanguageName]:
-    """The ayanamsha and language as the module takes them; UnknownName (a ValueError) for a name it does not know,
-    the convention included."""
-    if convention not in CONVENTIONS:
-        raise _names.UnknownName("convention", str(convention), CONVENTIONS, _names.closest(str(convention),
-                                                                                           CONVENTIONS))
-    return _names.ayanamsha(ayanamsha), _names.language(language)
+                  language: LanguageName) -> tuple[ConventionName, AyanamshaName, LanguageName]:
+    """The convention, ayanamsha and language as the module takes them (given in any case); UnknownName (a
+    ValueError) for a name it does not know."""
+    return _names.choice("convention", convention, CONVENTIONS), _names.ayanamsha(ayanamsha), _names.language(language)
 
 
 def _check(day: object, place: object, convention: ConventionName, ayanamsha: AyanamshaName,
-           language: LanguageName) -> tuple[AyanamshaName, LanguageName]:
+           language: LanguageName) -> tuple[ConventionName, AyanamshaName, LanguageName]:
     if not isinstance(day, date) or isinstance(day, datetime):
         raise TypeError(f"day must be a datetime.date, not {type(day).__name__}")
     if not isinstance(place, Place):
@@ -258,7 +255,7 @@ def panchanga_range(start: date, end: date, place: Place, convention: Convention
     zone and every 24 hours from it, so a change of clocks inside the range shifts that window by an hour). A day
     whose Sun does not rise or set (polar day or night) raises ValueError: the Vedic day has no start.
     """
-    ayanamsha, language = _check(start, place, convention, ayanamsha, language)
+    convention, ayanamsha, language = _check(start, place, convention, ayanamsha, language)
     _check(end, place, convention, ayanamsha, language)
     count = (end - start).days + 1
     if count < 1:

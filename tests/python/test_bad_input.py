@@ -12,8 +12,8 @@ from datetime import UTC, datetime, timedelta, timezone
 import pytest
 
 from zentaric_chart import (Birth, Place, charts_frame, crossings, dasha, dasha_at, from_julian_day, julian_day,
-                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, sade_sati,
-                            solar_return, to_ics, transits)
+                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, rise_set,
+                            sade_sati, solar_return, to_ics, transits)
 from zentaric_chart.cli import main
 
 KOLKATA = dict(tz="Asia/Kolkata")
@@ -52,6 +52,7 @@ NOW = datetime(2026, 1, 1, tzinfo=UTC)
     (lambda: solar_return(BIRTH, 10**400), ValueError, ["year", "ephemeris"]),
     (lambda: to_ics(["x"]), TypeError, ["events", "TimelineEvent"]),
     (lambda: panchanga_frame(None, []), TypeError, ["days"]),
+    (lambda: rise_set("2026-12-07", Place(0, 0, "UTC")), TypeError, ["day", "str"]),
 ])
 def test_package_refusals_name_the_argument(call, kind, words):
     with pytest.raises(kind) as error:
@@ -141,7 +142,8 @@ def test_ctrl_c_anywhere_in_a_subcommand_is_one_line_and_status_130(argv, capsys
 
 
 @pytest.mark.not_sanitized("a pure-Python entry point in a process of its own")
-@pytest.mark.parametrize("loading", ["zentaric_chart", "zentaric", "zentaric_chart.drawing", "zentaric_chart.cli.batch"])
+@pytest.mark.parametrize("loading", ["zentaric_chart", "zentaric", "zentaric_chart.drawing",
+                                     "zentaric_chart.cli.batch"])
 def test_ctrl_c_while_the_console_script_loads_the_package_is_one_line_and_status_130(loading):
     """The installed `zentaric` script, with Ctrl-C arriving as `loading` is imported (about 0.1 s after start)."""
     script = pathlib.Path(sys.executable).with_name("zentaric")

@@ -8,13 +8,14 @@ import pathlib
 import random
 import unicodedata
 import zoneinfo
-from datetime import UTC, datetime, timedelta
+from datetime import UTC, date, datetime, timedelta
 
 import pytest
 
 import zentaric
 from conftest import name_table
-from zentaric_chart import Birth, _names, dasha, dasha_at, from_julian_day, julian_day, natal, text
+from zentaric_chart import Birth, Place, _names, dasha, dasha_at, from_julian_day, julian_day, natal, panchanga, text
+from zentaric_chart.cli import main
 
 MILLISECOND_DAYS = 1e-3 / 86400
 SWISSEPH = json.loads((pathlib.Path(__file__).parents[1] / "data" / "lagna_swisseph.json").read_text())
@@ -173,3 +174,17 @@ def test_text_columns_line_up_on_screen_and_stay_within_80(language):
     start = lines.index(next(line for line in lines if line.startswith("Body")))
     words = ["Dignity"] + [body.dignity for body in chart.bodies]  # the last column starts in one screen column
     assert len({screen(row[:row.rindex(word)]) for row, word in zip(lines[start:start + 10], words)}) == 1
+
+
+def test_names_are_read_in_any_case_in_the_package_and_on_the_command_line(capsys):
+    chart = natal(BIRTHS[0])
+    assert chart.svg(style="NORTH") == chart.svg(style="north") and chart.svg(show="SAV") == chart.svg(show="sav")
+    place = Place(28.6, 77.2, "Asia/Kolkata")
+    assert panchanga(date(2026, 12, 7), place, "CIVIL") == panchanga(date(2026, 12, 7), place, "civil")
+    born = ["1990-05-15", "16:00", "Asia/Kolkata", "28.6", "77.2"]
+    options = [part for pair in zip(("--date", "--time", "--tz", "--lat", "--lon"), born) for part in pair]
+    for argv in (["chart", *options, "--format", "svg", "--style", "NORTH"],
+                 ["panchanga", "--from", "2026-12-07", "--lat", "28.6", "--lon", "77.2", "--tz", "UTC",
+                  "--convention", "Civil"],
+                 ["match", "--boy", *born, "--girl", *born, "--system", "PORUTHAM"]):
+        assert main(argv) == 0, capsys.readouterr().err

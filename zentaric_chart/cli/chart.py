@@ -28,7 +28,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
                     "ashtakavarga, special lagnas, upagrahas, shadbala, bhava bala; labels in --lang); --format "
                     "module-json the module's chart document (compute_natal_chart) byte for byte.")
     birth_options(parser, ("text", "json", "module-json", "svg"))
-    parser.add_argument("--style", choices=STYLES, help="drawing for --format svg (default south)")
+    parser.add_argument("--style", type=str.lower, choices=STYLES, help="drawing for --format svg (default south)")
     parser.add_argument("--varga", help="divisional chart drawn by --format svg, or printed by --format text or json "
                                         f"(default d1: the whole chart): {', '.join(_names.VARGAS)}, any case")
     parser.add_argument("-o", "--output", help="write to this file instead of standard output")

@@ -20,7 +20,8 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     for role in ("boy", "girl"):
         parser.add_argument(f"--{role}", required=True, nargs=5, metavar=PERSON,
                             help=f"the {role}'s local birth date and time, IANA zone, latitude and longitude")
-    parser.add_argument("--system", choices=SYSTEMS, default="ashtakoota", help="default ashtakoota (guna milan)")
+    parser.add_argument("--system", type=str.lower, choices=SYSTEMS, default="ashtakoota",
+                        help="default ashtakoota (guna milan)")
     ayanamsha_option(parser)
     parser.add_argument("--manglik-without-2nd", action="store_true",
                         help="read the manglik dosha from Mars in the 1st, 4th, 7th, 8th and 12th only (default: the "

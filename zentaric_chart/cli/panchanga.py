@@ -35,7 +35,7 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--lon", required=True, type=float, help="longitude, degrees east (-180..180)")
     parser.add_argument("--tz", required=True, help="IANA time zone, such as Asia/Kolkata")
     parser.add_argument("--elevation", type=float, default=0.0, help="metres above sea level (default 0)")
-    parser.add_argument("--convention", choices=CONVENTIONS, default="hindu",
+    parser.add_argument("--convention", type=str.lower, choices=CONVENTIONS, default="hindu",
                         help="sunrise: hindu (centre of the disc, no refraction; default) or civil (upper limb)")
     ayanamsha_option(parser)
     parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
