@@ -12,7 +12,7 @@ import pytest
 import zentaric
 
 from conftest import name_table
-from zentaric_chart import Birth, Chart, julian_day, natal, timeline_frame
+from zentaric_chart import Birth, Chart, Place, julian_day, natal, timeline_frame
 from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics, transits
 
 # Phaladeepika ch. 26: favourable house from the Moon -> the house whose occupant obstructs it (vedha).
@@ -158,6 +158,10 @@ def test_returns_come_back_to_the_natal_longitude(probe):
         assert abs((back.lagna.longitude - exact + 180) % 360 - 180) * 3600 < 0.02
         assert back.birth.utc == back.moment.astimezone(UTC).replace(second=0, microsecond=0) + timedelta(
             minutes=back.moment.second >= 30)
+        elsewhere = solar_return(birth, birth.utc.year + 33, place=Place(-33.87, 151.21, "Australia/Sydney"))
+        assert elsewhere.moment == back.moment and elsewhere.muntha == back.muntha
+        exact = lagna_between_minutes(back.moment.astimezone(UTC), -33.87, 151.21)
+        assert abs((elsewhere.lagna.longitude - exact + 180) % 360 - 180) * 3600 < 0.02
         if back.year_lord is not None:  # a polar year's chart has no shadbala
             lord, offices, by_day = year_lord(back, natal_lagna, back.muntha)
             assert (back.year_lord, [o.graha for o in back.offices], back.by_day) == (lord, offices, by_day)
