@@ -9,7 +9,7 @@ one timeline of everything that changes. The rules are the module's (`gochara`, 
 """
 from __future__ import annotations
 
-from dataclasses import dataclass, fields
+from dataclasses import asdict, dataclass, fields
 from datetime import UTC, date, datetime, timedelta, tzinfo
 from typing import Any, Literal
 
@@ -195,6 +195,14 @@ class Return(Chart):
     def chart(self) -> Chart:
         """The chart itself (a Return is one; kept for code written when the chart was a member)."""
         return self
+
+    def to_dict(self) -> dict[str, Any]:
+        """The chart's `to_dict()` with the return's own members: `moment` (ISO-8601 text), the muntha, the year
+        lord, the offices (a list of dicts, or None) and `by_day`."""
+        offices = None if self.offices is None else [asdict(office) for office in self.offices]
+        return {**super().to_dict(), "moment": self.moment.isoformat(), "muntha": self.muntha,
+                "muntha_sign": self.muntha_sign, "muntha_lord": self.muntha_lord, "year_lord": self.year_lord,
+                "offices": offices, "by_day": self.by_day}
 
 
 _LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Saturn",

@@ -3,6 +3,7 @@ by bisection on the chart's own positions (the probe), solar and lunar returns, 
 import collections
 import csv
 import ctypes
+import json
 import pathlib
 import random
 from datetime import UTC, datetime, timedelta
@@ -158,6 +159,12 @@ def test_returns_come_back_to_the_natal_longitude(probe):
         assert abs((back.lagna.longitude - exact + 180) % 360 - 180) * 3600 < 0.02
         assert back.birth.utc == back.moment.astimezone(UTC).replace(second=0, microsecond=0) + timedelta(
             minutes=back.moment.second >= 30)
+        document = json.loads(json.dumps(back.to_dict()))
+        assert (document["moment"], document["muntha"], document["year_lord"], document["julian_day"]) == (
+            back.moment.isoformat(), back.muntha, back.year_lord, back.julian_day)
+        assert document["offices"] == (None if back.offices is None else [
+            {"office": o.office, "graha": o.graha, "strength": o.strength, "aspects_lagna": o.aspects_lagna}
+            for o in back.offices])
         elsewhere = solar_return(birth, birth.utc.year + 33, place=Place(-33.87, 151.21, "Australia/Sydney"))
         assert elsewhere.moment == back.moment and elsewhere.muntha == back.muntha
         exact = lagna_between_minutes(back.moment.astimezone(UTC), -33.87, 151.21)
