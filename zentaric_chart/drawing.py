@@ -121,14 +121,43 @@ def short_names(language: LanguageName = "en") -> tuple[str, ...]:
     return tuple("".join(units[:length]) for units, length in zip(names, lengths))
 
 
-def text_width(text: str, font_size: float) -> float:
-    """Advance width of a text in pixels, estimated on the generous side for the Noto fonts."""
+#: The scripts whose Noto letters run wider than the others: (first, last code point, em of a letter, em of a spacing
+#: vowel sign), for `text_width(..., bound=True)`. Measured in headless Chromium over every name and panchanga word of
+#: these languages, the true width is at most 0.997 of that bound in Tamil, 0.998 in Telugu and 0.989 in Kannada
+#: (with the common 0.82 and 0.35 it reaches 1.75, 1.36 and 1.39).
+_WIDE_SCRIPTS = ((0x0B80, 0x0BFF, 1.22, 0.65), (0x0C00, 0x0C7F, 1.06, 0.65), (0x0C80, 0x0CFF, 1.02, 0.65))
+
+
+def _spacing_parts(char: str) -> int:
+    """How many spacing marks a vowel sign is drawn as (Tamil ௌ = ெ + ௗ: 2)."""
+    parts = unicodedata.decomposition(char).split()
+    if not parts:
+        return int(unicodedata.category(char) == "Mc")
+    return sum(_spacing_parts(chr(int(part, 16))) for part in parts)
+
+
+@lru_cache(maxsize=4096)
+def _wide_script_em(char: str) -> float | None:
+    """The em of a letter or spacing vowel sign of a wide script; None for any other character."""
+    for first, last, letter, sign in _WIDE_SCRIPTS:
+        if first <= ord(char) <= last:
+            return sign * max(1, _spacing_parts(char)) if unicodedata.category(char) == "Mc" else letter
+    return None
+
+
+def text_width(text: str, font_size: float, bound: bool = False) -> float:
+    """Advance width of a text in pixels, estimated for the Noto fonts: the chart layouts are tuned to this estimate,
+    which runs short for Tamil, Telugu and Kannada; `bound` takes those scripts at their measured widths, for a text
+    shrunk until it fits a box (the month page)."""
     em = 0.0
     for char in text:
         category = unicodedata.category(char)
         if category in ("Mn", "Me", "Cf"):
             continue
-        if category == "Mc":
+        wide = _wide_script_em(char) if bound else None
+        if wide is not None:
+            em += wide
+        elif category == "Mc":
             em += 0.35
         elif char == " ":
             em += 0.28

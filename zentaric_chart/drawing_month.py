@@ -2,8 +2,8 @@
 font stack of the chart drawings), a week a row from Sunday, a cell a day with the tithi and the nakshatra
 prevailing at sunrise, each with the time it ends, and the sunrise. Festivals are left out.
 
-Every text of a cell is sized to fit inside the cell (by the drawings' own generous width estimate), which the tests
-check against headless Chromium's boxes."""
+Every text of a cell is sized to fit inside the cell (by the drawings' width estimate with the wide scripts at their
+measured widths), which the tests check against headless Chromium's boxes."""
 from __future__ import annotations
 
 import calendar
@@ -12,6 +12,7 @@ from collections.abc import Sequence
 from datetime import datetime
 
 from zentaric_chart._literals import LanguageName
+from zentaric_chart._panchanga_words import word
 from zentaric_chart.drawing import FONT_FAMILY, GRID, INK, text_width
 from zentaric_chart.panchanga import Limb, Panchanga
 
@@ -27,7 +28,7 @@ def _n(value: float) -> str:
 def _text(parent: ET.Element, x: float, y: float, text: str, size: float, width: float, **attributes: str) -> None:
     """A line of text starting at x, shrunk until it fits `width` (down to 55% of `size`)."""
     fitted = size
-    while text_width(text, fitted) > width and fitted > 0.55 * size:
+    while text_width(text, fitted, bound=True) > width and fitted > 0.55 * size:
         fitted *= 0.95
     element = ET.SubElement(parent, "text", {"x": _n(x), "y": _n(y), "font-size": _n(fitted), **attributes})
     element.text = text
@@ -58,7 +59,7 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
     ET.SubElement(root, "rect", {"x": "0", "y": "0", "width": _n(width), "height": _n(height), "fill": "#ffffff"})
     months = []
     for day in days:
-        month = f"{day.masa.label}{' (adhika)' if day.masa.adhika else ''}"
+        month = day.masa.label + (f" ({word('adhika', language)})" if day.masa.adhika else "")
         if month not in months:
             months.append(month)
     _text(root, PAD, 26, f"{first.day:%Y-%m}  {' / '.join(months)}", 20, width - 2 * PAD, fill=INK,
@@ -85,7 +86,9 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
             attributes = {"class": "cell-text", "data-day": str(number)}
             _text(cell, x + PAD, y + 22, str(number), 18, inner / 2, fill=INK, **attributes, **{"font-weight": "bold"})
             # the tithi counted within its paksha, as almanacs print it: S 1..15 (15 Purnima), K 1..15 (15 Amavasya)
-            paksha_day = f"{day.paksha[0].upper()} {(day.tithi.number - 1) % 15 + 1}"
+            # in English, the paksha's own word in the other languages (कृष्ण 8)
+            paksha = word(day.paksha, language)
+            paksha_day = f"{paksha[0].upper() if paksha == day.paksha else paksha} {(day.tithi.number - 1) % 15 + 1}"
             _text(cell, x + CELL_WIDTH / 2, y + 20, paksha_day, 11, inner / 2, fill=MUTED, **attributes)
             _text(cell, x + PAD, y + 44, _limb_line(day.tithi, day), 13, inner, fill=INK, **attributes)
             _text(cell, x + PAD, y + 63, _limb_line(day.nakshatra, day), 13, inner, fill=INK, **attributes)

@@ -22,7 +22,7 @@ document.body.dataset.boxes = JSON.stringify([...document.querySelectorAll('text
 </script>"""
 
 
-@pytest.mark.parametrize("language", ["en", "hi"])
+@pytest.mark.parametrize("language", ["en", "hi", "ta"])  # Tamil: the widest letters of the seven
 def test_browser_draws_every_text_inside_its_day(tmp_path, language):
     if shutil.which("chromium") is None:
         pytest.skip("chromium is not installed (make test-deps installs it)")
@@ -30,6 +30,9 @@ def test_browser_draws_every_text_inside_its_day(tmp_path, language):
     cells = {int(r.get("data-day")): [float(r.get(k)) for k in ("x", "y", "width", "height")]
              for r in ET.fromstring(svg).iter(SVG + "rect") if r.get("data-day")}
     assert sorted(cells) == list(range(1, 32))
+    if language == "hi":  # every word of a day in Devanagari, the paksha too
+        assert [t.text for t in ET.fromstring(svg).iter(SVG + "text")
+                if t.get("class") == "cell-text" and re.search("[A-Za-z]", t.text or "")] == []
     page = tmp_path / "month.html"
     page.write_text(f'<!DOCTYPE html><html><head><meta charset="utf-8"></head><body style="margin:0">{svg}'
                     f'{MEASURE}</body></html>', encoding="utf-8")
