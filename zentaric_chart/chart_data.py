@@ -21,8 +21,9 @@ def normalized(degrees: float) -> float:
     return 0.0 if value >= 360.0 else value
 
 
-class UnknownBody(KeyError):
-    """A body name the chart does not have; the message names the closest one."""
+class UnknownBody(KeyError, ValueError):
+    """A body name the chart does not have; the message names the closest one. A KeyError, as a lookup by name,
+    and a ValueError, as every other unknown name of the package."""
 
     def __str__(self) -> str:
         return str(self.args[0])

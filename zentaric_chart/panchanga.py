@@ -177,14 +177,16 @@ def checked_names(convention: ConventionName, ayanamsha: AyanamshaName,
 
 
 def _check(day: object, place: object, convention: ConventionName, ayanamsha: AyanamshaName,
-           language: LanguageName) -> tuple[ConventionName, AyanamshaName, LanguageName]:
+           language: LanguageName, argument: str = "day") -> tuple[ConventionName, AyanamshaName, LanguageName]:
+    """The names checked, and `day` (the caller's `argument`) and `place` refused when they are not a date and a
+    Place or when the day lies beyond the ephemeris."""
     if not isinstance(day, date) or isinstance(day, datetime):
-        raise TypeError(f"day must be a datetime.date, not {type(day).__name__}")
+        raise TypeError(f"{argument} must be a datetime.date, not {type(day).__name__}")
     if not isinstance(place, Place):
         raise TypeError(f"place must be a Place, not {type(place).__name__}")
     names = checked_names(convention, ayanamsha, language)
     if not MIN_YEAR + 1 <= day.year <= MAX_YEAR - 1:  # the night before the first day and the day after the last
-        raise ValueError(f"day {day.isoformat()} is outside the years {MIN_YEAR + 1} to {MAX_YEAR - 1}")
+        raise ValueError(f"{argument} {day.isoformat()} is outside the years {MIN_YEAR + 1} to {MAX_YEAR - 1}")
     return names
 
 
@@ -255,8 +257,8 @@ def panchanga_range(start: date, end: date, place: Place, convention: Convention
     zone and every 24 hours from it, so a change of clocks inside the range shifts that window by an hour). A day
     whose Sun does not rise or set (polar day or night) raises ValueError: the Vedic day has no start.
     """
-    convention, ayanamsha, language = _check(start, place, convention, ayanamsha, language)
-    _check(end, place, convention, ayanamsha, language)
+    convention, ayanamsha, language = _check(start, place, convention, ayanamsha, language, "start")
+    _check(end, place, convention, ayanamsha, language, "end")
     count = (end - start).days + 1
     if count < 1:
         raise ValueError(f"end {end.isoformat()} is before start {start.isoformat()}")
@@ -315,6 +317,7 @@ def panchanga_range(start: date, end: date, place: Place, convention: Convention
 def panchanga(day: date, place: Place, convention: ConventionName = "hindu", ayanamsha: AyanamshaName = "Lahiri",
               language: LanguageName = "en") -> Panchanga:
     """The panchanga of one day (see `panchanga_range`)."""
+    _check(day, place, convention, ayanamsha, language)
     return panchanga_range(day, day, place, convention, ayanamsha, language)[0]
 
 

@@ -7,13 +7,13 @@ import pathlib
 import subprocess
 import sys
 import zoneinfo
-from datetime import UTC, datetime, timedelta, timezone
+from datetime import UTC, date, datetime, timedelta, timezone
 
 import pytest
 
 from zentaric_chart import (Birth, Place, charts_frame, crossings, dasha, dasha_at, from_julian_day, julian_day,
-                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, rise_set,
-                            sade_sati, solar_return, to_ics, transits)
+                            lunar_return, manglik, match, match_frame, natal, panchanga_frame, panchanga_range,
+                            rise_set, sade_sati, solar_return, to_ics, transits)
 from zentaric_chart.cli import main
 
 KOLKATA = dict(tz="Asia/Kolkata")
@@ -53,6 +53,8 @@ NOW = datetime(2026, 1, 1, tzinfo=UTC)
     (lambda: to_ics(["x"]), TypeError, ["events", "TimelineEvent"]),
     (lambda: panchanga_frame(None, []), TypeError, ["days"]),
     (lambda: rise_set("2026-12-07", Place(0, 0, "UTC")), TypeError, ["day", "str"]),
+    (lambda: panchanga_range(date(2026, 1, 1), "2026-01-02", Place(0, 0, "UTC")), TypeError, ["end", "str"]),
+    (lambda: natal(BIRTH).body("plut"), ValueError, ["body", "'plut'"]),
 ])
 def test_package_refusals_name_the_argument(call, kind, words):
     with pytest.raises(kind) as error:
