@@ -59,7 +59,7 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
     ET.SubElement(root, "rect", {"x": "0", "y": "0", "width": _n(width), "height": _n(height), "fill": "#ffffff"})
     months = []
     for day in days:
-        month = day.masa.label + (f" ({word('adhika', language)})" if day.masa.adhika else "")
+        month = f"{word('adhika', language)} {day.masa.label}" if day.masa.adhika else day.masa.label
         if month not in months:
             months.append(month)
     _text(root, PAD, 26, f"{first.day:%Y-%m}  {' / '.join(months)}", 20, width - 2 * PAD, fill=INK,

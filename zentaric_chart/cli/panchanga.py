@@ -81,7 +81,7 @@ def day_text(p: Panchanga) -> str:
         return f"{said(key)} {_clock(interval.start, d)}-{_clock(interval.end, d)}"
 
     def month(masa: Masa) -> str:
-        return masa.label + (f" ({said('adhika')})" if masa.adhika else "")
+        return f"{said('adhika')} {masa.label}" if masa.adhika else masa.label  # as almanacs say it: adhika Shravana
 
     lines = [f"{d.isoformat()} {p.vara.label}"]
     for moments in ((("sunrise", p.sunrise), ("sunset", p.sunset), ("next sunrise", p.next_sunrise)),
