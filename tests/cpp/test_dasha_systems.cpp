@@ -50,8 +50,14 @@ TEST(DashaConditions, ReadTheChartsSignsAsBphsStatesThem) {
         {DashaSystem::Shatabdika, lagna_at(1.0, {}), true},     // Aries navamsha of Aries: vargottama
         {DashaSystem::Shatabdika, lagna_at(5.0, {}), false},
         {DashaSystem::Dwadashottari, lagna_at(5.0, {}), true},  // Taurus navamsha: Venus's
+        {DashaSystem::Dwadashottari, lagna_at(1.0, {}), false},  // Aries navamsha: Mars's
+        {DashaSystem::Panchottari, lagna_at(8.0, {}), true},     // Aries 8°: the 4th dwadashamsha, Cancer
+        {DashaSystem::Panchottari, lagna_at(92.0, {}), true},    // Cancer 2°: the first, Cancer
+        {DashaSystem::Panchottari, lagna_at(5.0, {}), false},    // Aries 5°: Gemini
         {DashaSystem::ChaturashitiSama, placed({{Graha::Saturn, 280.0}}), true},
+        {DashaSystem::ChaturashitiSama, placed({}), false},  // Saturn in Aries, not the 10th
         {DashaSystem::DwisaptatiSama, placed({{Graha::Mars, 185.0}}), true},
+        {DashaSystem::DwisaptatiSama, placed({{Graha::Venus, 45.0}}), false},  // Mars in the lagna, Venus in the 2nd
         {DashaSystem::ShattrimshaSama, lagna_at(5.0, {{Graha::Sun, 300.0}}), true},  // Sun's hora, the Sun risen
         {DashaSystem::ShattrimshaSama, lagna_at(5.0, {{Graha::Sun, 100.0}}), false},
         {DashaSystem::Shodashottari, lagna_at(5.0, {{Graha::Sun, 0.0}, {Graha::Moon, 90.0}}), true},  // Shukla
