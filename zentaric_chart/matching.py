@@ -187,6 +187,21 @@ def column_name(koota: str) -> str:
     return re.sub(r"\W+", "_", koota.lower())
 
 
+def _column(candidates: Any, name: str, low: float, high: float, whole: bool = True) -> Any:
+    """A candidates column as floats, NaN where missing; ValueError naming the column and the row's label for a value
+    that is no index of `low`..`high` (or, not `whole`, a number in [low, high))."""
+    import numpy
+    values = candidates[name].to_numpy(dtype="float64", na_value=numpy.nan)
+    known = values[~numpy.isnan(values)]
+    bad = (known < low) | (known > high) | (known == high if not whole else known != numpy.floor(known))
+    if bad.any():
+        position = int(numpy.flatnonzero(~numpy.isnan(values))[numpy.argmax(bad)])
+        what = f"a whole number {low} to {high}" if whole else f"a number from {low:g} up to (not including) {high:g}"
+        raise ValueError(f"candidates' {name} holds {float(values[position]):g} at row {candidates.index[position]!r}: "
+                         f"it must be {what}, as charts_frame gives it")
+    return values
+
+
 @functools.cache
 def _manglik_tables(with_second: bool) -> tuple[Any, Any, tuple[str, ...]]:
     """The module's manglik as lookup tables: whether Mars k signs on from the lagna, the Moon or Venus raises the
@@ -222,7 +237,7 @@ def _manglik_columns(candidates: Any, profile: Chart, with_second: bool) -> dict
     import numpy
 
     count = len(candidates)
-    signs = {column: candidates[column].to_numpy(dtype="float64", na_value=numpy.nan) if column in candidates.columns
+    signs = {column: _column(candidates, column, 0, 11) if column in candidates.columns
              else numpy.full(count, numpy.nan) for column in _MANGLIK_COLUMNS}
     known = ~numpy.any([numpy.isnan(values) for values in signs.values()], axis=0) if count else numpy.ones(0, bool)
     lagna, moon, venus, mars, jupiter = (numpy.nan_to_num(signs[column]).astype(numpy.intp) % 12
@@ -277,9 +292,9 @@ def match_frame(profile: Chart | Birth, candidates: Any, system: str = "ashtakoo
     profile_chart = _chart(profile, "profile")
     moon = profile_chart.body("Moon").longitude
     places = [_match(data) for data in zentaric.match_moon_places(moon, role, system)]
-    nakshatra = candidates["moon_nakshatra_index"].to_numpy(dtype="float64", na_value=numpy.nan)
-    pada = candidates["moon_pada"].to_numpy(dtype="float64", na_value=numpy.nan)
-    degree = candidates["moon_degree"].to_numpy(dtype="float64", na_value=numpy.nan)
+    nakshatra = _column(candidates, "moon_nakshatra_index", 0, 26)
+    pada = _column(candidates, "moon_pada", 1, 4)
+    degree = _column(candidates, "moon_degree", 0.0, 30.0, whole=False)
     known = ~(numpy.isnan(nakshatra) | numpy.isnan(pada) | numpy.isnan(degree))
     codes = numpy.where(known, (numpy.nan_to_num(nakshatra) * 4 + numpy.nan_to_num(pada) - 1) * 2 + (degree >= 15.0),
                         len(places)).astype(numpy.intp)

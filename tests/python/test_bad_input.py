@@ -9,6 +9,7 @@ import sys
 import zoneinfo
 from datetime import UTC, date, datetime, timedelta, timezone
 
+import pandas
 import pytest
 
 from zentaric_chart import (Birth, Place, charts_frame, crossings, dasha, dasha_at, from_julian_day, julian_day,
@@ -19,6 +20,7 @@ from zentaric_chart.cli import main
 KOLKATA = dict(tz="Asia/Kolkata")
 BIRTH = Birth("1990-05-15 16:00", 28.6139, 77.2090, **KOLKATA)
 NOW = datetime(2026, 1, 1, tzinfo=UTC)
+CANDIDATES = pandas.DataFrame({"moon_nakshatra_index": [3, 4], "moon_pada": [1, 2], "moon_degree": [12.0, 28.0]})
 
 
 @pytest.mark.parametrize("call, kind, words", [
@@ -47,6 +49,10 @@ NOW = datetime(2026, 1, 1, tzinfo=UTC)
     (lambda: manglik(BIRTH, with_second=10**400), TypeError, ["with_second"]),
     (lambda: match(BIRTH, None), TypeError, ["girl", "NoneType"]),
     (lambda: match_frame(BIRTH, {}), TypeError, ["candidates", "dict"]),
+    (lambda: match_frame(BIRTH, CANDIDATES.assign(moon_nakshatra_index=[3, -1])), ValueError,
+     ["moon_nakshatra_index", "-1", "row 1", "0 to 26"]),  # read as the last place before
+    (lambda: match_frame(BIRTH, CANDIDATES.assign(moon_pada=[1, 7])), ValueError, ["moon_pada", "7", "1 to 4"]),
+    (lambda: match_frame(BIRTH, CANDIDATES.assign(mars_sign_index=[12, 0])), ValueError, ["mars_sign_index", "12"]),
     (lambda: transits(BIRTH, datetime(1, 1, 1)), ValueError, ["when", "UTC"]),
     (lambda: lunar_return(BIRTH, NOW, place="Delhi"), TypeError, ["place", "str"]),
     (lambda: solar_return(BIRTH, 10**400), ValueError, ["year", "ephemeris"]),
