@@ -38,7 +38,8 @@ def add_parser(subcommands: Any) -> argparse.ArgumentParser:
     parser.add_argument("--convention", type=str.lower, choices=CONVENTIONS, default="hindu",
                         help="sunrise: hindu (centre of the disc, no refraction; default) or civil (upper limb)")
     ayanamsha_option(parser)
-    parser.add_argument("--lang", default="en", help="language of the names: en hi sa ta te kn bn (default en)")
+    parser.add_argument("--lang", default="en",
+                        help="language of the names and of the text's words: en hi sa ta te kn bn (default en)")
     parser.add_argument("--format", choices=("text", "json", "csv", "svg"), default="text")
     parser.add_argument("-o", "--output", help="write to this file instead of standard output")
     return parser
