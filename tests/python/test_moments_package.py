@@ -50,9 +50,12 @@ def test_events_are_aware_in_the_zone_of_start_and_name_the_motion_of_stations()
     assert all(e.after == e.before % 30 + 1 for e in tithis)
 
 
-def test_crossings_count_the_retrograde_passes():
+def test_crossings_count_the_retrograde_passes_and_take_the_tropical_zodiac_when_asked():
     start = datetime(2000, 1, 1, tzinfo=UTC)
     assert len(crossings("Saturn", 36.0, start, start + timedelta(days=730))) == 3
+    equinox = crossings("Sun", 0.0, datetime(2024, 1, 1, tzinfo=UTC), datetime(2024, 6, 1, tzinfo=UTC), "Tropical")
+    # the March equinox of 2024 at 03:06 UT (US Naval Observatory); the sidereal Sun reaches 0 deg on April 13
+    assert len(equinox) == 1 and abs(equinox[0] - datetime(2024, 3, 20, 3, 6, tzinfo=UTC)) < timedelta(seconds=60)
 
 
 @pytest.mark.parametrize("call, error", [
