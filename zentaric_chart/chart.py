@@ -67,7 +67,7 @@ class Chart(ChartData):
 
         >>> chart = natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"), houses="WholeSign")
         >>> chart.lagna.sign, chart.body("moon").nakshatra, chart.houses.cusps_sidereal[0]
-        ('Virgo', 'Shravana', 150.0)
+        ('Virgo', 'Uttara Ashadha', 150.0)
     """
 
     def varga(self, name: VargaName) -> VargaChart:
