@@ -154,7 +154,8 @@ def _midnights(first: date, count: int, zone: tzinfo) -> list[float]:
 
 def rise_sets(first: date, last: date, place: Place, body: MomentBodyName = "Sun",
               convention: ConventionName = "hindu") -> list[RiseSet]:
-    """`rise_set` for every local day from `first` to `last` (both included), from one search."""
+    """`rise_set` for every local day from `first` to `last` (both included), from one search; a day the clocks
+    skipped (Pacific/Apia 2011-12-30) is left out."""
     for name, day in (("first", first), ("last", last)):
         if not isinstance(day, date) or isinstance(day, datetime):
             raise TypeError(f"{name} must be a date, not {type(day).__name__}")
@@ -177,6 +178,8 @@ def rise_sets(first: date, last: date, place: Place, body: MomentBodyName = "Sun
     zone, result, index, count = place.zone, [], 0, len(found)
     for k, day in enumerate(days):
         end, up_at_start = starts[k + 1], above
+        if end <= starts[k]:
+            continue  # a day the clocks skipped (Pacific/Apia 2011-12-30) has no hours
         rise: float | None = None
         setting: float | None = None
         transit: float | None = None
@@ -212,4 +215,7 @@ def rise_set(day: date, place: Place, body: MomentBodyName = "Sun", convention: 
     """
     if not isinstance(day, date) or isinstance(day, datetime):
         raise TypeError(f"day must be a date, not {type(day).__name__}")
-    return rise_sets(day, day, place, body, convention)[0]
+    found = rise_sets(day, day, place, body, convention)
+    if not found:
+        raise ValueError(f"{day.isoformat()} is not a day in {place.zone}: its clocks skipped it")
+    return found[0]

@@ -249,20 +249,47 @@ def _name(table: str, number: int, row: int, language: LanguageName) -> Name:
 _NO_SUNRISE = re.compile(r"^no (sunrise|sunset) on day (\d+)")
 
 
+_DAY_LENGTH = timedelta(days=1)
+
+
+def _local_days(start: date, count: int, zone: tzinfo) -> list[tuple[date, int, timedelta]]:
+    """The runs of the `count` days from `start` whose local midnights share one UTC offset: (first day, days,
+    offset). A day the clocks skipped (Pacific/Apia 2011-12-30: its midnight is the next day's) is in none."""
+    offsets = [datetime.combine(start + timedelta(days=k), time(0), zone).utcoffset() or timedelta(0)
+               for k in range(count + 1)]
+    runs: list[tuple[date, int, timedelta]] = []
+    for k in range(count):
+        if offsets[k + 1] - offsets[k] >= _DAY_LENGTH:
+            continue  # the local day has no hours
+        day, offset = start + timedelta(days=k), offsets[k]
+        if runs and runs[-1][2] == offset and runs[-1][0] + timedelta(days=runs[-1][1]) == day:
+            runs[-1] = (runs[-1][0], runs[-1][1] + 1, offset)
+        else:
+            runs.append((day, 1, offset))
+    return runs
+
+
 def panchanga_range(start: date, end: date, place: Place, convention: ConventionName = "hindu",
                     ayanamsha: AyanamshaName = "Lahiri", language: LanguageName = "en") -> list[Panchanga]:
     """The panchanga of every day from `start` to `end`, both included, from one search over the whole range.
 
-    Each day's sunrise is the first in the 24 hours from its local midnight (the first day's midnight in the place's
-    zone and every 24 hours from it, so a change of clocks inside the range shifts that window by an hour). A day
-    whose Sun does not rise or set (polar day or night) raises ValueError: the Vedic day has no start.
+    Each day's sunrise is the first in the 24 hours from its local midnight, as `panchanga` finds it (the days
+    between two changes of the place's clocks share one search). A day the clocks skipped (Pacific/Apia
+    2011-12-30) has no panchanga and is left out. A day whose Sun does not rise or set (polar day or night) raises
+    ValueError: the Vedic day has no start.
     """
     convention, ayanamsha, language = _check(start, place, convention, ayanamsha, language, "start")
     _check(end, place, convention, ayanamsha, language, "end")
     count = (end - start).days + 1
     if count < 1:
         raise ValueError(f"end {end.isoformat()} is before start {start.isoformat()}")
-    offset = datetime.combine(start, time(0), place.zone).utcoffset() or timedelta(0)
+    return [day for first, days, offset in _local_days(start, count, place.zone)
+            for day in _days(first, days, offset, place, convention, ayanamsha, language)]
+
+
+def _days(start: date, count: int, offset: timedelta, place: Place, convention: ConventionName,
+          ayanamsha: AyanamshaName, language: LanguageName) -> list[Panchanga]:
+    """`count` days from `start` whose local midnights are all `offset` from UTC, from one search."""
     try:
         days, crossings = zentaric.compute_panchanga(start.year, start.month, start.day, count, place.latitude,
                                                      place.longitude, place.elevation,
@@ -318,7 +345,10 @@ def panchanga(day: date, place: Place, convention: ConventionName = "hindu", aya
               language: LanguageName = "en") -> Panchanga:
     """The panchanga of one day (see `panchanga_range`)."""
     _check(day, place, convention, ayanamsha, language)
-    return panchanga_range(day, day, place, convention, ayanamsha, language)[0]
+    found = panchanga_range(day, day, place, convention, ayanamsha, language)
+    if not found:
+        raise ValueError(f"{day.isoformat()} is not a day in {place.zone}: its clocks skipped it")
+    return found[0]
 
 
 #: The columns of `flat_row`, in order: the place and day, then the day's moments and limbs at sunrise.

@@ -69,6 +69,26 @@ def test_days_of_a_range_are_the_single_days_and_limbs_follow_each_other():
     assert single == days[date(2026, 7, 15).toordinal() - date(2026, 1, 1).toordinal()]
 
 
+# Each day of a range opens at the sunrise of its own local date, as the day alone does, across changes of the clocks:
+# in Lapland's summer time the sunrise comes before 01:00 (a range started in winter time took the next day's, then
+# refused the days before the midnight Sun), and Samoa skipped 2011-12-30 (the days after it were one day late).
+@pytest.mark.parametrize("place, start, end, skipped", [
+    (Place(66.6, 19.8, "Europe/Stockholm"), date(2024, 3, 20), date(2024, 6, 16), None),
+    (Place(-13.83, -171.76, "Pacific/Apia"), date(2011, 12, 27), date(2012, 1, 3), date(2011, 12, 30)),
+])
+def test_each_day_of_a_range_opens_at_its_own_sunrise_when_the_clocks_change(place, start, end, skipped):
+    days = panchanga_range(start, end, place)
+    assert [d.day for d in days] == [start + timedelta(days=k) for k in range((end - start).days + 1)
+                                     if start + timedelta(days=k) != skipped]
+    for day in days:
+        alone = panchanga(day.day, place)
+        assert day.sunrise.date() == day.day and day.next_sunrise == alone.next_sunrise
+        assert (day.sunrise, day.vara, day.tithi.number) == (alone.sunrise, alone.vara, alone.tithi.number)
+    if skipped:
+        with pytest.raises(ValueError, match="skipped"):
+            panchanga(skipped, place)
+
+
 def test_kalams_and_muhurtas_follow_from_sunrise_and_sunset_to_the_millisecond():
     # Rahu kalam by the mnemonic (Monday 2, Saturday 3, Friday 4, Wednesday 5, Thursday 6, Tuesday 7, Sunday 8);
     # Yamaganda and Gulika the eighths of Jupiter and Saturn counted from the weekday's lord.
