@@ -150,6 +150,8 @@ def sade_sati(birth: Birth, start: datetime | date | str | None = None, end: dat
     ayanamsha = _names.ayanamsha(ayanamsha)
     first = birth.utc if start is None else _moment("start", start, birth.zone)
     last = _shifted(first, _CENTURY) if end is None else _moment("end", end, birth.zone)
+    if last < first:
+        raise ValueError(f"end {last.isoformat()} comes before start {first.isoformat()}")
     moon = _chart_at(birth, birth.utc, ayanamsha).body("Moon").sign_index
     zone = birth.zone
     return [Phase(name, PHASE_HOUSES[name], from_julian_day(s).astimezone(zone), from_julian_day(e).astimezone(zone),
@@ -211,11 +213,13 @@ _LORDS = ("Mars", "Venus", "Mercury", "Moon", "Sun", "Mercury", "Venus", "Mars",
 
 def _return(birth: Birth, body: Literal["Sun", "Moon"], after: datetime, window: timedelta,
             ayanamsha: AyanamshaName, near: datetime | None = None) -> datetime:
-    """The body's first return to its natal sidereal longitude within `window` after `after`, or the one nearest
-    `near`."""
+    """The body's first return to its natal sidereal longitude within `window` after `after` (strictly later, to the
+    millisecond of the moments given: asked after a return, the next one), or the one nearest `near`."""
     natal_longitude = _chart_at(birth, birth.utc, ayanamsha).body(body).longitude
     found = zentaric.find_crossings(body, natal_longitude, julian_day(after), julian_day(_shifted(after, window)),
                                    ayanamsha)
+    if near is None:
+        found = [jd for jd in found if from_julian_day(jd) > after]
     if not found:
         raise ValueError(f"no return of the {body} found within {window.days} days after {after.isoformat()}")
     if near is not None:
@@ -343,10 +347,10 @@ def to_ics(events: list[TimelineEvent], name: str = "zentaric timeline") -> str:
     strays = [type(event).__name__ for event in events if not isinstance(event, TimelineEvent)]
     if strays:
         raise TypeError(f"events must be a list of TimelineEvent (as timeline gives), not of {strays[0]}")
-    stamp = datetime.now(UTC).strftime("%Y%m%dT%H%M%SZ")
+    stamp = _ics_time(datetime.now(UTC))
     lines = ["BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//zentaric//timeline//EN", f"X-WR-CALNAME:{_escape(name)}"]
     for number, event in enumerate(events):
-        when = event.time.astimezone(UTC).strftime("%Y%m%dT%H%M%SZ")
+        when = _ics_time(event.time)
         lines += ["BEGIN:VEVENT", f"UID:{when}-{number}@zentaric", f"DTSTAMP:{stamp}", f"DTSTART:{when}",
                   f"DTEND:{when}", f"SUMMARY:{_escape(event.description)}", f"CATEGORIES:{event.kind.upper()}",
                   "END:VEVENT"]
@@ -354,7 +358,14 @@ def to_ics(events: list[TimelineEvent], name: str = "zentaric timeline") -> str:
     return "\r\n".join(_fold(line) for line in lines) + "\r\n"
 
 
+def _ics_time(moment: datetime) -> str:
+    """The UTC form of RFC 5545 (3.3.5), four digits of year even before 1000 (which strftime's %Y drops)."""
+    utc = moment.astimezone(UTC)
+    return f"{utc.year:04d}{utc:%m%dT%H%M%S}Z"
+
+
 def _escape(text: str) -> str:
+    text = text.replace("\r\n", "\n").replace("\r", "\n")  # a bare CR may not appear in a content line
     return text.replace("\\", "\\\\").replace(";", "\\;").replace(",", "\\,").replace("\n", "\\n")
 
 

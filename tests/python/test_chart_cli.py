@@ -112,7 +112,9 @@ def test_transits_and_timeline_documents_are_the_package_readings(tmp_path):
     rows = list(csv.DictReader(run("timeline", *BIRTH, *span, "--format", "csv").stdout.splitlines()))
     assert [(r["kind"], r["description"]) for r in rows] == [(e.kind, e.description) for e in events]
     text = run("timeline", *BIRTH, *span).stdout.splitlines()
-    assert len(text) == len(events) and text[0].endswith(events[0].description)
+    assert len(text) == len(events) and text[0].endswith(events[0].description.split(" ", 1)[1].split(" (level")[0])
+    deep = run("timeline", *BIRTH, "--from", "2028-08-01", "--to", "2028-10-01", "--levels", "5").stdout.splitlines()
+    assert "Jupiter/Jupiter/Jupiter/Jupiter/Jupiter begins" in "\n".join(deep) and max(map(len, deep)) <= 80
 
 
 @pytest.mark.parametrize("command", ["rise-set", "panchanga"])

@@ -14,7 +14,7 @@ import zentaric
 
 from conftest import name_table
 from zentaric_chart import Birth, Chart, Place, julian_day, natal, timeline_frame
-from zentaric_chart.transits import lunar_return, sade_sati, solar_return, timeline, to_ics, transits
+from zentaric_chart.transits import TimelineEvent, lunar_return, sade_sati, solar_return, timeline, to_ics, transits
 
 # Phaladeepika ch. 26: favourable house from the Moon -> the house whose occupant obstructs it (vedha).
 GOCHARA = {"Sun": "3:9 6:12 10:4 11:5", "Moon": "1:5 3:9 6:12 7:2 10:4 11:8", "Mars": "3:12 6:9 11:5",
@@ -253,3 +253,19 @@ def test_timeline_in_order_and_its_calendar_round_trips():
     assert str(frame.time.dtype) == "datetime64[us, UTC]" and not frame.kind.isna().any()
     assert [(t.to_pydatetime(), k, d) for t, k, d in frame.itertuples(index=False)] == [
         (e.time.astimezone(UTC), e.kind, e.description) for e in events]
+
+
+@pytest.mark.parametrize("offset", [timedelta(0), timedelta(microseconds=1), timedelta(milliseconds=1)])
+def test_a_lunar_return_comes_after_the_instant_given(offset):
+    """Asked after a return (or after the birth itself), the next one: lunar returns can be walked in a loop."""
+    birth = Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata")
+    for after in (birth.utc + offset, lunar_return(birth, "2026-01-01").moment + offset):
+        assert timedelta(days=25) < lunar_return(birth, after).moment - after < timedelta(days=29)
+
+
+@pytest.mark.parametrize("year", [1, 999, 1000])
+def test_a_calendar_of_early_years_round_trips(year):
+    """Years before 1000 keep four digits (strftime's %Y drops them), and a carriage return in a text is escaped."""
+    event = TimelineEvent(datetime(year, 3, 1, 5, 6, 7, tzinfo=UTC), "dasha", "a\r\nb;c")
+    found = icalendar.Calendar.from_ical(to_ics([event])).walk("VEVENT")[0]
+    assert (found.get("dtstart").dt, str(found.get("summary"))) == (event.time, "a\nb;c")

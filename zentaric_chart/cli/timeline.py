@@ -10,7 +10,7 @@ from typing import Any
 from zentaric_chart import _names
 from zentaric_chart.cli.common import (UsageError, birth, birth_options, check_output, english_only, ephemeris_moment,
                                       name, write_output)
-from zentaric_chart.transits import timeline, to_ics
+from zentaric_chart.transits import TimelineEvent, timeline, to_ics
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -45,8 +45,16 @@ def run(args: argparse.Namespace) -> None:
         rows += [[e.time.isoformat(timespec="seconds"), e.kind, e.description] for e in events]
         text = "".join(_csv_line(row) for row in rows)
     else:
-        text = "".join(f"{e.time:%Y-%m-%d %H:%M}  {e.kind:9}  {e.description}\n" for e in events)
+        text = "".join(f"{e.time:%Y-%m-%d %H:%M}  {e.kind:9}  {_short(e)}\n" for e in events)
     write_output(args.output, text, newline="")
+
+
+def _short(event: TimelineEvent) -> str:
+    """The description within 80 columns: a dasha's lords without the system (this command's is Vimshottari) and the
+    level (the number of lords tells it), so that five levels of the longest names still fit."""
+    if event.kind != "dasha":
+        return event.description
+    return event.description.split(" ", 1)[1].rsplit(" (level ", 1)[0]
 
 
 def _csv_line(row: list[str]) -> str:
