@@ -32,10 +32,16 @@ UNNAMED = hasattr(os, "O_TMPFILE") and os.link in os.supports_dir_fd
 def replacing(path: str) -> Iterator[BinaryIO]:
     """A binary file to write, that takes the name `path` (and the permissions of the file it replaces) when the
     block completes. Any failure or interrupt inside the block leaves `path` as it was and no file beside it. The
-    file is closed when the block ends; closing it inside the block is an error."""
+    file is closed when the block ends; closing it inside the block is an error. A `path` that is a device, a pipe or
+    a socket (`-o /dev/null`, `-o /dev/stdout`) is written into directly: it cannot be replaced."""
     if os.path.isdir(path):
         raise IsADirectoryError(errno.EISDIR, os.strerror(errno.EISDIR), path)
-    folder, target = os.path.split(os.path.abspath(path))
+    if not regular_or_absent(path):  # /dev/null, /dev/stdout, a FIFO: written into; a rename would replace the node
+        with open(path, "wb") as stream:
+            yield stream
+        return
+    # through a symbolic link the file it names is replaced (the link stays a link)
+    folder, target = os.path.split(os.path.realpath(path))
     mode = _mode_for(path)
     unnamed = _unnamed(folder) if UNNAMED else None
     temporary: str | None = None
@@ -52,7 +58,7 @@ def replacing(path: str) -> Iterator[BinaryIO]:
             os.fchmod(handle, mode)
             if temporary is None:
                 temporary, _ = _temporary(folder, target, lambda name: _link(handle, name))
-            os.replace(temporary, path)
+            os.replace(temporary, os.path.join(folder, target))
             temporary = None
     finally:
         if temporary is not None:
@@ -68,6 +74,14 @@ def replacing_text(path: str, newline: str | None = None) -> Iterator[TextIO]:
         yield text
         text.flush()
         text.detach()  # the file stays open for `replacing` to give it its name
+
+
+def regular_or_absent(path: str) -> bool:
+    """Whether `path` (its links followed) names a regular file or nothing: what `replacing` can put in its place."""
+    try:
+        return stat.S_ISREG(os.stat(path).st_mode)
+    except OSError:  # nothing there (or no way to it: the folder's check says which)
+        return True
 
 
 def _unnamed(folder: str) -> int | None:

@@ -10,6 +10,7 @@ import pathlib
 import signal
 import subprocess
 import sys
+import threading
 import time
 
 import pandas
@@ -71,6 +72,27 @@ def test_an_interrupted_write_leaves_the_old_file_and_no_part(tmp_path, monkeypa
     with pytest.raises(KeyboardInterrupt):
         batch.write_frame(pandas.DataFrame({"time": [1]}), str(tmp_path / "charts.csv"), "csv")
     assert os.listdir(tmp_path) == ["charts.csv"] and (tmp_path / "charts.csv").read_text() == "the previous run\n"
+
+
+@pytest.mark.parametrize("kind", ["fifo", "symlink"])
+def test_output_through_a_pipe_or_a_link_leaves_them_in_place(tmp_path, kind):
+    """-o /dev/null or /dev/stdout must not rename a file over the device (as root that replaces /dev/null); a link's
+    file is written and the link stays."""
+    output, received = tmp_path / "out", []
+    if kind == "fifo":
+        os.mkfifo(output)
+        reader = threading.Thread(target=lambda: received.append(output.read_text()), daemon=True)
+        reader.start()
+    else:
+        (tmp_path / "elsewhere").mkdir()
+        output.symlink_to(tmp_path / "elsewhere" / "charts.csv")
+    assert main(["panchanga", "--from", "2026-12-07", "--lat", "0", "--lon", "0", "--tz", "UTC", "--format", "csv",
+                 "-o", str(output)]) == 0
+    if kind == "fifo":
+        reader.join(timeout=10)
+        assert output.is_fifo() and received[0].startswith("date,")
+    else:
+        assert output.is_symlink() and (tmp_path / "elsewhere" / "charts.csv").read_text().startswith("date,")
 
 
 def _writing(pid, folder):

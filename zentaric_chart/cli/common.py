@@ -13,7 +13,7 @@ from datetime import UTC, date, datetime, time, timedelta, tzinfo
 from typing import Any, NoReturn, Protocol, TypeVar
 
 from zentaric_chart import _names
-from zentaric_chart._files import replacing_text
+from zentaric_chart._files import regular_or_absent, replacing_text
 from zentaric_chart.birth import MAX_YEAR, MIN_YEAR, Birth, zone
 
 
@@ -224,11 +224,15 @@ def check_output(output: str | None, source: str | None = None) -> None:
     """Refuse, before anything is computed, an -o that could not be written or would destroy the `source` file."""
     if output is None:
         return
-    folder = os.path.dirname(os.path.abspath(output))
-    if not os.path.isdir(folder):
-        raise UsageError("--output", f"the folder {folder!r} does not exist")
     if os.path.isdir(output):
         raise UsageError("--output", f"{output!r} is a folder; name the file to write")
+    if not regular_or_absent(output):  # a device or a pipe: written into, not replaced
+        if not os.access(output, os.W_OK):
+            raise UsageError("--output", f"{output!r} is not writable")
+        return
+    folder = os.path.dirname(os.path.realpath(output))
+    if not os.path.isdir(folder):
+        raise UsageError("--output", f"the folder {folder!r} does not exist")
     if not os.access(folder, os.W_OK | os.X_OK):
         raise UsageError("--output", f"the folder {folder!r} is not writable")
     try:
