@@ -26,7 +26,9 @@ class Karakas:
 
 def karakas(chart: Chart, scheme: int = 7) -> Karakas:
     """Seven karakas (Sun..Saturn by degree within their sign) or eight (Rahu too, by 30° less its degree)."""
-    if scheme not in (7, 8) or isinstance(scheme, bool):
+    if isinstance(scheme, bool) or not isinstance(scheme, int):
+        raise TypeError(f"scheme must be 7 or 8 (an int), not {type(scheme).__name__}")
+    if scheme not in (7, 8):
         raise ValueError(f"scheme must be 7 or 8, not {scheme!r}")
     found = zentaric.jaimini(graha_longitudes(chart), chart.lagna.longitude, scheme)
     return Karakas(scheme, found["karakas"], found["karakamsha"], zentaric.sign_name(found["karakamsha"]))

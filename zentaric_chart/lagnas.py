@@ -9,6 +9,7 @@ from typing import TYPE_CHECKING, Any
 
 import zentaric
 
+from zentaric_chart import _names
 from zentaric_chart._literals import ConventionName
 from zentaric_chart.birth import from_julian_day
 from zentaric_chart.chart_data import Placement
@@ -18,6 +19,8 @@ if TYPE_CHECKING:
 
 #: The upagrahas in the module's order.
 UPAGRAHAS = ("Gulika", "Mandi", "Dhuma", "Vyatipata", "Parivesha", "Indrachapa", "Upaketu")
+#: The sunrises that may open the Vedic day (a twilight does not).
+SUNRISE_CONVENTIONS: tuple[ConventionName, ...] = ("hindu", "civil")
 
 
 @dataclass(frozen=True)
@@ -38,6 +41,7 @@ class SpecialLagnas:
 
 def _day(chart: Chart, convention: ConventionName) -> Mapping[str, Any]:
     birth = chart.birth
+    convention = _names.choice("convention", convention, SUNRISE_CONVENTIONS)
     return zentaric.special_lagnas(chart.julian_day, birth.latitude, birth.longitude, chart.ayanamsha, convention)
 
 

@@ -3,10 +3,11 @@ here."""
 from __future__ import annotations
 
 from dataclasses import dataclass
-from typing import TYPE_CHECKING, Any, TypeVar
+from typing import TYPE_CHECKING, Any, TypeVar, get_args
 
 import zentaric
 
+from zentaric_chart import _names
 from zentaric_chart._literals import RequiredStrengthName
 from zentaric_chart.vargas import graha_longitudes
 
@@ -14,6 +15,8 @@ if TYPE_CHECKING:
     from zentaric_chart.chart_data import ChartData as Chart
 
 PLANETS = ("Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn")
+#: The minimum strengths `shadbala` accepts ("parashara" is "bphs").
+REQUIRED_STRENGTHS: tuple[RequiredStrengthName, ...] = get_args(RequiredStrengthName)
 _T = TypeVar("_T")
 
 
@@ -99,6 +102,7 @@ class BhavaBala:
 
 def _strengths(chart: Chart, required: RequiredStrengthName) -> Any:
     """The module's shadbala of the chart's own places (nothing is computed again but the Vedic day)."""
+    required = _names.choice("required strength", required, REQUIRED_STRENGTHS)
     return zentaric.shadbala(graha_longitudes(chart), chart.lagna.longitude, chart.houses.mc_sidereal,
                              chart.ayanamsha_value, chart.julian_day, chart.birth.latitude, chart.birth.longitude,
                              required)

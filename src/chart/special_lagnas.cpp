@@ -29,7 +29,7 @@ Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude
     if (!std::isfinite(jd_ut)) return value_error("special_lagnas: the Julian Day must be a finite number");
     const Result<Ayanamsha> zodiac = parse_ayanamsha(ayanamsha);
     if (!zodiac) return zodiac.error();
-    const Result<moments::HorizonConvention> horizon = moments::parse_horizon_convention(convention);
+    const Result<moments::HorizonConvention> horizon = moments::parse_sunrise_convention(convention);
     if (!horizon) return horizon.error();
     const Result<moments::VedicDay> day = moments::vedic_day(jd_ut, latitude, longitude, horizon.value());
     if (!day) return day.error();

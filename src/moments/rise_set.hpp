@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -49,6 +50,15 @@ constexpr const HorizonConventionRow& horizon_convention_row(HorizonConvention c
 
 inline Result<HorizonConvention> parse_horizon_convention(std::string_view name) {
     return parse_name(name, HORIZON_CONVENTION_TABLE, "Unknown convention: ");
+}
+
+// A convention that opens a Vedic day (the panchanga's, the special lagnas'): a sunrise, not a twilight.
+inline Result<HorizonConvention> parse_sunrise_convention(std::string_view name) {
+    const Result<HorizonConvention> convention = parse_horizon_convention(name);
+    if (convention && horizon_convention_row(convention.value()).sun_only)
+        return value_error("The Vedic day opens at sunrise: convention must be hindu or civil, not " +
+                           std::string(name));
+    return convention;
 }
 
 // A place: geodetic latitude (degrees north), longitude (degrees east), height above the WGS 84 ellipsoid (metres).

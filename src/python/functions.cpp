@@ -119,12 +119,8 @@ PyObject* panchanga_name(const Argument* a) {
 }
 
 PyObject* compute_panchanga(const Argument* a) {
-    const Result<moments::HorizonConvention> convention = moments::parse_horizon_convention(a[8].text);
+    const Result<moments::HorizonConvention> convention = moments::parse_sunrise_convention(a[8].text);
     if (!convention) return raise_error(convention.error());
-    if (convention.value() != moments::HorizonConvention::Hindu &&
-        convention.value() != moments::HorizonConvention::Civil)
-        return raise_error(value_error("The Vedic day opens at sunrise: convention must be hindu or civil, not " +
-                                       std::string(a[8].text)));
     const Result<Ayanamsha> system = parse_ayanamsha(a[9].text);
     if (!system) return raise_error(system.error());
     const PanchangaRequest request{static_cast<std::int32_t>(a[0].integer), static_cast<std::uint32_t>(a[1].integer),

@@ -63,6 +63,9 @@ CANDIDATES = pandas.DataFrame({"moon_nakshatra_index": [3, 4], "moon_pada": [1, 
     (lambda: rise_set("2026-12-07", Place(0, 0, "UTC")), TypeError, ["day", "str"]),
     (lambda: panchanga_range(date(2026, 1, 1), "2026-01-02", Place(0, 0, "UTC")), TypeError, ["end", "str"]),
     (lambda: natal(BIRTH).body("plut"), ValueError, ["body", "'plut'"]),
+    (lambda: natal(BIRTH).shadbala(None), TypeError, ["required strength", "NoneType"]),
+    (lambda: natal(BIRTH).upagrahas("civil-twilight"), ValueError, ["convention", "'civil-twilight'", "hindu, civil"]),
+    (lambda: natal(BIRTH).karakas(8.0), TypeError, ["scheme", "float"]),
 ])
 def test_package_refusals_name_the_argument(call, kind, words):
     with pytest.raises(kind) as error:

@@ -118,6 +118,12 @@ def test_special_lagnas_and_upagrahas_against_the_swiss_ephemeris_hindu_sunrise(
                 assert abs((value - case[key] + 180) % 360 - 180) < 0.01, key
 
 
+@pytest.mark.parametrize("convention", ["civil-twilight", "nautical twilight", "Astronomical_Twilight"])
+def test_special_lagnas_refuse_a_twilight_for_the_sunrise(convention):
+    with pytest.raises(ValueError, match="hindu or civil"):
+        zentaric.special_lagnas(2448027.1875, 28.6139, 77.2090, convention=convention)
+
+
 def test_chart_special_lagnas_and_a_polar_day_without_sunrise():
     from zentaric_chart import Birth, natal
     chart = natal(Birth("1990-05-15 16:00", 28.6139, 77.2090, tz="Asia/Kolkata"))
