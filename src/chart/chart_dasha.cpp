@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "common/fixed_decimal.hpp"
 #include "moments/events.hpp"
+#include "moments/sky.hpp"
 
 namespace zentaric {
 
@@ -54,6 +56,10 @@ Result<double> solar_year_days(const NatalChart& chart, Ayanamsha ayanamsha) {
     static_assert(CHART_BODY_TABLE[0].id == Body::Sun);
     const double sun = chart.analysis.planets[0].longitude;
     // the return lies a sidereal year (365.256 days) after birth, give or take less than a day
+    if (!(birth + 370.0 <= moments::latest_search_day()))
+        return value_error("year_length solar: the Sun's return a year after birth falls past the ephemeris' last "
+                           "day (Julian Day " + fixed_decimal(moments::latest_search_day(), 1) +
+                           "); take another year length for a birth this late");
     const auto returns = moments::find_longitude_crossings(moments::MomentBody::Sun, sun, ayanamsha, birth + 360.0,
                                                            birth + 370.0);
     if (!returns) return returns.error();

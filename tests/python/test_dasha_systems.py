@@ -164,3 +164,6 @@ def test_solar_year_ends_when_the_sun_is_back_at_its_birth_longitude():
     sun = [json.loads(zentaric.compute_natal_chart(*moment, case["latitude"], case["longitude"]))["planets"][0]
            ["longitude"] for moment in (case["utc"], (again.year, again.month, again.day, again.hour, again.minute))]
     assert abs(sun[1] - sun[0]) < 0.0007  # the Sun's motion in half a minute is 0.0002°
+    # a birth in the last days the ephemeris takes has no return within it: said so, not a search range never asked
+    with pytest.raises(ValueError, match="solar: the Sun's return a year after birth falls past the ephemeris"):
+        zentaric.compute_dasha_periods(2998, 12, 31, 23, 58, 28.6, 77.2, "Vimshottari", 1, "solar")
