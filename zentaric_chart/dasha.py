@@ -9,6 +9,7 @@ one instant, and reads the chain from those few records.
 from __future__ import annotations
 
 import math
+import numbers
 import re
 import struct
 from dataclasses import dataclass, field
@@ -129,9 +130,11 @@ class Period:
 
 
 def _check_levels(levels: int) -> int:
-    if not isinstance(levels, int) or not 1 <= levels <= MAX_LEVELS:
+    if isinstance(levels, bool) or not isinstance(levels, numbers.Integral):
+        raise TypeError(f"levels must be an int 1 to {MAX_LEVELS}, not {type(levels).__name__}")
+    if not 1 <= levels <= MAX_LEVELS:
         raise ValueError(f"levels {levels!r} is outside the accepted range 1 to {MAX_LEVELS}")
-    return levels
+    return int(levels)
 
 
 def check_system(name: object) -> DashaSystemName:
@@ -158,7 +161,7 @@ def _periods(birth: Birth, system: DashaSystemName, levels: int, year: DashaYear
              language: LanguageName, at_jd: float = 0.0, node: NodeName = "mean") -> tuple[_Periods, _DashaPeriods]:
     require_birth(birth)
     name = check_system(system)
-    _check_levels(levels)
+    levels = _check_levels(levels)
     year = check_year(year)
     _names.ayanamsha(ayanamsha)
     _names.language(language)
@@ -231,6 +234,7 @@ def dasha_at(birth: Birth, when: datetime | date | str, system: DashaSystemName 
     `start` returns that period.
     """
     require_birth(birth)
+    levels = _check_levels(levels)
     instant = _instant(when, birth.zone)
     focus = julian_day(instant)
     source = _periods(birth, system, levels, year, ayanamsha, language, focus, node)[0]

@@ -9,6 +9,7 @@ import sys
 import zoneinfo
 from datetime import UTC, date, datetime, timedelta, timezone
 
+import numpy
 import pandas
 import pytest
 
@@ -66,11 +67,17 @@ CANDIDATES = pandas.DataFrame({"moon_nakshatra_index": [3, 4], "moon_pada": [1, 
     (lambda: natal(BIRTH).shadbala(None), TypeError, ["required strength", "NoneType"]),
     (lambda: natal(BIRTH).upagrahas("civil-twilight"), ValueError, ["convention", "'civil-twilight'", "hindu, civil"]),
     (lambda: natal(BIRTH).karakas(8.0), TypeError, ["scheme", "float"]),
+    (lambda: dasha(BIRTH, levels=True), TypeError, ["levels", "bool"]),
+    (lambda: dasha_at(BIRTH, NOW, levels=3.0), TypeError, ["levels", "float"]),
 ])
 def test_package_refusals_name_the_argument(call, kind, words):
     with pytest.raises(kind) as error:
         call()
     assert all(word in str(error.value) for word in words), error.value
+
+
+def test_levels_take_an_integer_of_any_kind_a_frame_gives():
+    assert [p.level for p in dasha_at(BIRTH, NOW, levels=numpy.int64(2))] == [1, 2]
 
 
 @pytest.mark.parametrize("tz", [zoneinfo.ZoneInfo("Asia/Kolkata"), timezone(timedelta(hours=5, minutes=30))])
