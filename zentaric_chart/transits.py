@@ -351,9 +351,10 @@ def to_ics(events: list[TimelineEvent], name: str = "zentaric timeline") -> str:
     lines = ["BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//zentaric//timeline//EN", f"X-WR-CALNAME:{_escape(name)}"]
     for number, event in enumerate(events):
         when = _ics_time(event.time)
+        # an instant: no DTEND, which must come after DTSTART (RFC 5545 3.8.2.2); without it the event ends as it
+        # starts (3.6.1)
         lines += ["BEGIN:VEVENT", f"UID:{when}-{number}@zentaric", f"DTSTAMP:{stamp}", f"DTSTART:{when}",
-                  f"DTEND:{when}", f"SUMMARY:{_escape(event.description)}", f"CATEGORIES:{event.kind.upper()}",
-                  "END:VEVENT"]
+                  f"SUMMARY:{_escape(event.description)}", f"CATEGORIES:{event.kind.upper()}", "END:VEVENT"]
     lines.append("END:VCALENDAR")
     return "\r\n".join(_fold(line) for line in lines) + "\r\n"
 

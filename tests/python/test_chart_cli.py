@@ -10,7 +10,7 @@ import icalendar
 import pytest
 
 import zentaric
-from zentaric_chart import DASHA_SYSTEMS, DASHA_YEARS, Birth, _names, moments, natal
+from zentaric_chart import DASHA_SYSTEMS, DASHA_YEARS, Birth, _names, moments, natal, text
 from zentaric_chart.cli import main, parser
 from zentaric_chart.transits import timeline, transits
 
@@ -113,8 +113,20 @@ def test_transits_and_timeline_documents_are_the_package_readings(tmp_path):
     assert [(r["kind"], r["description"]) for r in rows] == [(e.kind, e.description) for e in events]
     text = run("timeline", *BIRTH, *span).stdout.splitlines()
     assert len(text) == len(events) and text[0].endswith(events[0].description.split(" ", 1)[1].split(" (level")[0])
-    deep = run("timeline", *BIRTH, "--from", "2028-08-01", "--to", "2028-10-01", "--levels", "5").stdout.splitlines()
-    assert "Jupiter/Jupiter/Jupiter/Jupiter/Jupiter begins" in "\n".join(deep) and max(map(len, deep)) <= 80
+
+
+@pytest.mark.parametrize("argv, shown", [
+    (["timeline", *BIRTH, "--from", "2028-08-01", "--to", "2028-10-01", "--levels", "5"],
+     "Jupiter/Jupiter/Jupiter/Jupiter/Jupiter begins"),
+    (["events", "--from", "2026-01-23", "--to", "2026-01-24", "--kind", "nakshatra", "--tz", "Asia/Kolkata", "--lang",
+      "sa"], "Pūrva Bhādrapadā -> Uttara Bhādrapadā"),
+    (["match", "--boy", *BIRTH[1::2], "--girl", "1992-08-01", "06:30", "Asia/Kolkata", "13.08", "80.27"],
+     "(aspected by Jupiter, in Leo or Aquarius)"),
+], ids=["timeline", "events", "match"])
+def test_text_with_the_longest_names_stays_within_80_columns(argv, shown, capsys):
+    assert main(argv) == 0
+    out = capsys.readouterr().out
+    assert shown in out and max(text.width(line) for line in out.splitlines()) <= 80
 
 
 @pytest.mark.parametrize("command", ["rise-set", "panchanga"])

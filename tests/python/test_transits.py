@@ -265,7 +265,9 @@ def test_a_lunar_return_comes_after_the_instant_given(offset):
 
 @pytest.mark.parametrize("year", [1, 999, 1000])
 def test_a_calendar_of_early_years_round_trips(year):
-    """Years before 1000 keep four digits (strftime's %Y drops them), and a carriage return in a text is escaped."""
+    """Years before 1000 keep four digits (strftime's %Y drops them), a carriage return in a text is escaped, and an
+    instant has no DTEND (RFC 5545 wants it after DTSTART)."""
     event = TimelineEvent(datetime(year, 3, 1, 5, 6, 7, tzinfo=UTC), "dasha", "a\r\nb;c")
     found = icalendar.Calendar.from_ical(to_ics([event])).walk("VEVENT")[0]
     assert (found.get("dtstart").dt, str(found.get("summary"))) == (event.time, "a\nb;c")
+    assert "DTEND" not in found  # an instant; a DTEND must come after DTSTART

@@ -79,8 +79,10 @@ def run(args: argparse.Namespace) -> None:
                          str(error)) from None
     def line(row: dict[str, Any]) -> str:
         before, after = (_label(kind, part, language) for part in (row["before"], row["after"]))
-        return f"{row['time']}  {kind} of {body}: {before} -> {after}"
+        return f"{row['time']}  {before} -> {after}"
 
+    if rows and args.format == "text":  # named once: each line then fits in 80 columns with the longest names
+        print(f"{kind} changes of {body}:")
     write_rows(args.format, rows, COLUMNS, line)
     if not rows and args.format == "text":
         print(f"no {kind} change of {body} in the range")

@@ -3,6 +3,7 @@ from __future__ import annotations
 
 import argparse
 import json
+import textwrap
 from dataclasses import asdict
 from typing import Any
 
@@ -43,20 +44,25 @@ def person(option: str, values: list[str]) -> Birth:
         raise UsageError(option, str(error)) from None
 
 
+def _wrapped(line: str, indent: int) -> str:
+    """`line` within 80 columns, its continuation lines indented by `indent` (the text is English only)."""
+    return "\n".join(textwrap.wrap(line, 80, subsequent_indent=" " * indent, break_on_hyphens=False))
+
+
 def match_text(result: Match) -> str:
     lines = [f"{'Koota':<14s} {'Score':>5s} {'of':>4s}  Reason"]
-    lines += [f"{k.name:<14s} {k.score:5g} {k.maximum:4g}  {k.reason}" for k in result.kootas]
+    lines += [_wrapped(f"{k.name:<14s} {k.score:5g} {k.maximum:4g}  {k.reason}", 27) for k in result.kootas]
     lines.append(f"{'Total':<14s} {result.total:5g} {result.maximum:4g}")
     for dosha in result.doshas:
         cleared = "; ".join(f"{c.name} ({c.rule})" for c in dosha.cancelled_by)
-        lines.append(f"{dosha.name} dosha" + (f", cancelled: {cleared}" if cleared else ", not cancelled"))
+        lines.append(_wrapped(f"{dosha.name} dosha" + (f", cancelled: {cleared}" if cleared else ", not cancelled"), 2))
     if result.manglik is not None:
         def state(person: Manglik) -> str:
             cleared = ", ".join(c.name for c in person.cancelled_by)
             return "manglik" if person.stands else f"manglik, cancelled ({cleared})" if person.dosha else "not manglik"
         couple = result.manglik
-        lines.append(f"Manglik: boy {state(couple.boy)}; girl {state(couple.girl)}; "
-                     f"{'agrees' if couple.agrees else 'does not agree'}")
+        lines.append(_wrapped(f"Manglik: boy {state(couple.boy)}; girl {state(couple.girl)}; "
+                              f"{'agrees' if couple.agrees else 'does not agree'}", 2))
     return "\n".join(lines)
 
 
