@@ -95,6 +95,7 @@ WITH_WORDS = [  # a refusal that must name the option and, for a name one letter
     (["dasha", *BIRTH_ARGS, "--levels", "6"], ["--levels", "1 to 5"]),
     (["dasha", *BIRTH_ARGS, "--at", "soon"], ["--at"]),
     (["dasha", *BIRTH_ARGS, "--at", "9999-12-31T23:00-05:00"], ["--at", "years 1 to 9999"]),
+    (["dasha", *BIRTH_ARGS, "--date", "2998-12-31", "--year", "solar"], ["--year", "past the ephemeris"]),
     (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--bodies", "Sun,Jupitor"], ["--bodies", "'Jupiter'"]),
     (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--step", "1y"], ["--step"]),
     (["ephemeris", "--from", "2000-01-01", "--to", "2000-01-02", "--step", "1000000000d"], ["--step"]),

@@ -3,7 +3,8 @@ from __future__ import annotations
 
 import argparse
 import json
-from typing import Any
+from collections.abc import Callable
+from typing import Any, TypeVar
 
 import zentaric
 
@@ -12,6 +13,8 @@ from zentaric_chart.chart import natal
 from zentaric_chart.cli.common import UsageError, birth, birth_options, moment, name, node_option
 from zentaric_chart.dasha import DASHA_SYSTEMS, DASHA_YEARS, Period, check_system, check_year, dasha, dasha_at
 from zentaric_chart.text import periods_text
+
+T = TypeVar("T")
 
 
 def add_parser(subcommands: Any) -> argparse.ArgumentParser:
@@ -37,17 +40,27 @@ def document(args: argparse.Namespace) -> str:
     options: dict[str, Any] = {"system": system, "levels": args.levels, "year": year, "ayanamsha": ayanamsha,
                                "language": language, "node": args.node}
     if args.at is not None:
-        running = dasha_at(born, moment("--at", args.at, born.zone), **options)
+        at = moment("--at", args.at, born.zone)
+        running = _computed(lambda: dasha_at(born, at, **options), year)
         if args.format == "json":
             return json.dumps([_row(p) for p in running])
         return periods_text(running) if running else "no period runs then (before birth or after the last period)"
     if args.format == "json" and system == "vimshottari" and year == "julian":
         chart = natal(born, ayanamsha)
         return zentaric.compute_dasha(chart.body("Moon").longitude, chart.julian_day, args.levels)
-    periods = dasha(born, **options)
+    periods = _computed(lambda: dasha(born, **options), year)
     if args.format == "json":
         return json.dumps({"system": system, "year": year, "periods": [_tree(p) for p in periods]})
     return periods_text(periods)
+
+
+def _computed(periods: Callable[[], T], year: str) -> T:
+    """The periods, or a UsageError for the one failure a valid birth can meet: the solar year of a birth in the
+    ephemeris' last days, whose return falls past it."""
+    try:
+        return periods()
+    except ValueError as error:
+        raise UsageError("--year" if year == "solar" else "--date/--time", str(error)) from None
 
 
 def _row(period: Period) -> dict[str, Any]:
