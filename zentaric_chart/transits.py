@@ -33,6 +33,7 @@ _PHASE_TEXT = {"rising": "Sade Sati rising (12th from the Moon)", "peak": "Sade 
                "setting": "Sade Sati setting (2nd from the Moon)", "kantaka": "Kantaka dhaiya (4th from the Moon)",
                "ashtama": "Ashtama dhaiya (8th from the Moon)"}
 _CENTURY = timedelta(days=36525)
+_HALF_YEAR = 365.25636 / 2  # half a sidereal year, in days
 #: The first and last instants of the ephemeris' years.
 _FIRST = datetime(MIN_YEAR, 1, 1, tzinfo=UTC)
 _LAST = datetime(MAX_YEAR, 12, 31, 23, 59, tzinfo=UTC)
@@ -220,11 +221,16 @@ def _return(birth: Birth, body: Literal["Sun", "Moon"], after: datetime, window:
                                    ayanamsha)
     if near is None:
         found = [jd for jd in found if from_julian_day(jd) > after]
+        if not found:
+            raise ValueError(f"no return of the {body} found within {window.days} days after {after.isoformat()}")
+        return from_julian_day(found[0]).astimezone(birth.zone)
+    # within half a year of `near`: one further off is the next or the previous year's (the search window is cut
+    # at the ephemeris' first and last years)
+    target = julian_day(near)
+    found = sorted((jd for jd in found if abs(jd - target) < _HALF_YEAR), key=lambda jd: abs(jd - target))
     if not found:
-        raise ValueError(f"no return of the {body} found within {window.days} days after {after.isoformat()}")
-    if near is not None:
-        target = julian_day(near)
-        found = sorted(found, key=lambda jd: abs(jd - target))
+        raise ValueError(f"the return of the {body} nearest {near.date().isoformat()} falls outside the ephemeris' "
+                         f"years {MIN_YEAR} to {MAX_YEAR}")
     return from_julian_day(found[0]).astimezone(birth.zone)
 
 
@@ -234,7 +240,8 @@ def _return_chart(chart: Chart, moment: datetime, **year: Any) -> Return:
 
 def solar_return(birth: Birth, year: int, place: Place | None = None, ayanamsha: AyanamshaName = "Lahiri") -> Return:
     """The Sun's return to its natal sidereal longitude in `year` (the one nearest the birthday's anniversary, which
-    a birth centuries away can move by weeks): its chart, muntha and year lord."""
+    a birth centuries away can move by weeks): its chart, muntha and year lord. A ValueError when that return falls
+    outside the ephemeris (a birthday near New Year in its first or last year)."""
     require_birth(birth)
     ayanamsha = _names.ayanamsha(ayanamsha)
     if not isinstance(year, int) or isinstance(year, bool):

@@ -191,6 +191,17 @@ def test_a_solar_return_centuries_after_the_birth_is_found(year):
     assert abs(drift) * 3600 < 0.01 and back.moment.year == year
 
 
+@pytest.mark.parametrize("born, year", [("1990-01-02 12:00", 1), ("1990-12-31 12:00", 2998)])
+def test_a_solar_return_beyond_the_ephemeris_is_refused_not_taken_from_another_year(born, year):
+    """The return nearest the anniversary falls in the years 0 or 2999; the one the clipped search finds is the next
+    or the previous year's."""
+    birth = Birth(born, 28.6, 77.2, tz="Asia/Kolkata")
+    with pytest.raises(ValueError, match="outside the ephemeris"):
+        solar_return(birth, year)
+    neighbour = year + 1 if year == 1 else year - 1  # its return is found, near its own anniversary
+    assert abs(solar_return(birth, neighbour).moment - birth.local().replace(year=neighbour)) < timedelta(days=40)
+
+
 RETURNS = list(csv.DictReader(line for line in (pathlib.Path(__file__).parents[1] / "data" / "returns_swisseph.csv")
                                .read_text().splitlines() if not line.startswith("#")))
 
