@@ -170,6 +170,7 @@ def rise_sets(first: date, last: date, place: Place, body: MomentBodyName = "Sun
     days = [first + timedelta(days=k) for k in range((last - first).days + 1)]
     try:
         starts = _midnights(days[0], len(days) + 1, place.zone)
+        utc_of(starts[0])  # year 1's first day east of Greenwich opens in the year 0 of UTC
     except (OverflowError, ValueError):  # a local midnight outside the calendar in UTC
         raise ValueError(f"the days {first} to {last} in {place.zone} reach outside the years 1 to 9999 in "
                          "UTC") from None

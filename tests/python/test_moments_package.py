@@ -74,6 +74,7 @@ def test_crossings_count_the_retrograde_passes_and_take_the_tropical_zodiac_when
     (lambda: events(datetime(2024, 1, 1, tzinfo=UTC), datetime(2024, 1, 2, tzinfo=UTC), "yoga", "Mars"), ValueError),
     (lambda: rise_set(date(2024, 1, 1), DELHI, "Pluto"), UnknownName),
     (lambda: rise_set(date(2024, 1, 1), DELHI, "Moon", "civil-twilight"), ValueError),
+    (lambda: rise_set(date(1, 1, 1), Place(10.0, 10.0, "Asia/Tokyo")), ValueError),  # was an OverflowError
     (lambda: crossings("Sun", 0.0, datetime(2999, 1, 1, tzinfo=UTC), datetime(3001, 1, 1, tzinfo=UTC)), ValueError),
 ])
 def test_refusals(call, error):
