@@ -5,9 +5,9 @@
 One row per place and day (places in the given order, each with every day), the columns of
 `zentaric_chart.panchanga.FLAT_COLUMNS` and `error`: the limbs prevailing at sunrise with their ends, the kalams,
 muhurtas and months. Moments are UTC timestamps (the places' zones differ; `tz` says each row's zone). A day that
-cannot be computed (the Sun does not rise there that day) gets its message in `error` and missing values elsewhere;
-the other rows go on. An unknown convention, ayanamsha or language raises UnknownName before anything is computed, and a Tropical zodiac
-ValueError. Consecutive days of a place share one search (`panchanga_range`).
+cannot be computed (the Sun does not rise there that day, a year outside the ephemeris, a date the place's clocks
+skipped) gets its message in `error` and missing values elsewhere; the other rows go on. An unknown convention,
+ayanamsha or language raises UnknownName before anything is computed, and a Tropical zodiac ValueError. Consecutive days of a place share one search (`panchanga_range`).
 """
 from __future__ import annotations
 
@@ -26,7 +26,7 @@ _MOMENTS = tuple(c for c in FLAT_COLUMNS if c in ("sunrise", "sunset", "next_sun
                  or c.endswith(("_end", "_start")))
 #: The errors of a day of its own (the Sun does not rise or set there; a date outside the years): the frame notes
 #: them in `error` and goes on.
-_DAY_FAULT = re.compile(r"the Sun does not (rise|set) on |day \S+ is outside the years ")
+_DAY_FAULT = re.compile(r"the Sun does not (rise|set) on |(day|start|end) \S+ is outside the years ")
 _WHOLE = ("vara_number", "tithi_number", "nakshatra_number", "yoga_number", "karana_number", "masa_number")
 
 
@@ -44,15 +44,20 @@ def _runs(days: list[date]) -> list[list[date]]:
 def _rows(place: Place, days: list[date], convention: ConventionName, ayanamsha: AyanamshaName,
           language: LanguageName) -> list[dict[str, Any]]:
     try:
-        return [{**flat_row(p), "error": None}
-                for p in panchanga_range(days[0], days[-1], place, convention, ayanamsha, language)]
+        found = {p.day: {**flat_row(p), "error": None}
+                 for p in panchanga_range(days[0], days[-1], place, convention, ayanamsha, language)}
     except ValueError as error:
         if not _DAY_FAULT.match(str(error)):
             raise  # a fault of the call (a Tropical zodiac), not of a day
         if len(days) == 1:
-            return [{"date": days[0], "latitude": place.latitude, "longitude": place.longitude, "tz": str(place.tz),
-                     "error": str(error)}]
-    return [row for day in days for row in _rows(place, [day], convention, ayanamsha, language)]
+            return [_fault(place, days[0], str(error))]
+        return [row for day in days for row in _rows(place, [day], convention, ayanamsha, language)]
+    skipped = "is not a day in {}: its clocks skipped it"
+    return [found.get(day) or _fault(place, day, f"{day.isoformat()} {skipped.format(place.zone)}") for day in days]
+
+
+def _fault(place: Place, day: date, error: str) -> dict[str, Any]:
+    return {"date": day, "latitude": place.latitude, "longitude": place.longitude, "tz": str(place.tz), "error": error}
 
 
 def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], convention: ConventionName = "hindu",

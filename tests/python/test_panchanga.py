@@ -175,6 +175,10 @@ def test_frame_has_a_row_per_place_and_day_and_an_error_for_a_day_without_sunris
     assert frame["error"].isna().tolist() == [True] * 3 + [False] * 3
     assert str(frame["sunrise"].dtype) .startswith("datetime64") and frame["tithi_number"].dtype == "Int64"
     assert frame.loc[0, "sunrise"] == panchanga(date(2026, 12, 1), DELHI).sunrise
+    # a day of its own that cannot be computed is a row with its error: a year outside the ephemeris (it failed the
+    # call) and a date the clocks skipped (it was left out)
+    errors = list(panchanga_frame([date(1, 1, 1), date(2011, 12, 30)], [Place(-13.83, -171.76, "Pacific/Apia")])["error"])
+    assert "outside the years" in errors[0] and "skipped" in errors[1]
     for wrong, message in (({"ayanamsha": "Lahri"}, "did you mean"), ({"convention": "hindoo"}, "did you mean"),
                            ({"language": "hindu"}, "did you mean"), ({"ayanamsha": "Tropical"}, "sidereal")):
         with pytest.raises(ValueError, match=message):  # the call fails, not every row
