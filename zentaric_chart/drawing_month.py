@@ -76,8 +76,8 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
             x, y = column * CELL_WIDTH, TITLE_HEIGHT + HEADER_HEIGHT + row * CELL_HEIGHT
             cell = ET.SubElement(root, "g", {"class": "cell"})
             rect = {"x": _n(x), "y": _n(y), "width": _n(CELL_WIDTH), "height": _n(CELL_HEIGHT), "stroke": GRID,
-                    "stroke-width": "1", "fill": "#ffffff" if number else SHADE}
-            if number == 0:
+                    "stroke-width": "1", "fill": "#ffffff" if number in by_date else SHADE}
+            if number not in by_date:  # outside the month, or a date the clocks skipped (Pacific/Apia 2011-12-30)
                 ET.SubElement(cell, "rect", rect)
                 continue
             day = by_date[number]

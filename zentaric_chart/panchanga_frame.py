@@ -7,7 +7,8 @@ One row per place and day (places in the given order, each with every day), the 
 muhurtas and months. Moments are UTC timestamps (the places' zones differ; `tz` says each row's zone). A day that
 cannot be computed (the Sun does not rise there that day, a year outside the ephemeris, a date the place's clocks
 skipped) gets its message in `error` and missing values elsewhere; the other rows go on. An unknown convention,
-ayanamsha or language raises UnknownName before anything is computed, and a Tropical zodiac ValueError. Consecutive days of a place share one search (`panchanga_range`).
+ayanamsha or language raises UnknownName before anything is computed, and a Tropical zodiac ValueError.
+Consecutive days of a place share one search (`panchanga_range`).
 """
 from __future__ import annotations
 

@@ -58,3 +58,9 @@ def test_tithis_are_counted_within_their_paksha():
     # December 2026 at Delhi: Amavasya (tithi 30, krishna's 15th) at sunrise on the 8th, Pratipada on the 9th and
     # 10th, and no sunrise in Purnima (it falls between the sunrises of the 23rd and 24th, Krishna Pratipada)
     assert (marks[7], marks[8], marks[9], marks[22], marks[23]) == ("K 15", "S 1", "S 1", "S 14", "K 1")
+
+
+def test_a_date_the_clocks_skipped_is_a_blank_cell():
+    days = panchanga_range(date(2011, 12, 1), date(2011, 12, 31), Place(-13.83, -171.76, "Pacific/Apia"))
+    drawn = {t.get("data-day") for t in ET.fromstring(month_page(days, "en")).iter(SVG + "text")}
+    assert drawn - {None} == {str(n) for n in range(1, 32)} - {"30"}  # Samoa went from 29 December to 31 December

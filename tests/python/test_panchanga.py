@@ -153,6 +153,9 @@ def test_command_line_text_csv_and_the_polar_night(capsys):
     assert json.loads(capsys.readouterr().out)[0]["place"]["tz"] == "Asia/Kolkata"
     assert main(["panchanga", "--date", "2026-12-20", "--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo"]) == 2
     assert "does not rise on 2026-12-20" in capsys.readouterr().err
+    for command in ("panchanga", "rise-set"):  # they printed nothing for a date the clocks skipped
+        assert main([command, "--date", "2011-12-30", "--lat", "-13.8", "--lon", "-171.8", "--tz", "Pacific/Apia"]) == 2
+        assert "skipped" in capsys.readouterr().err
 
 
 @pytest.mark.parametrize("language", LANGUAGES)
@@ -177,7 +180,8 @@ def test_frame_has_a_row_per_place_and_day_and_an_error_for_a_day_without_sunris
     assert frame.loc[0, "sunrise"] == panchanga(date(2026, 12, 1), DELHI).sunrise
     # a day of its own that cannot be computed is a row with its error: a year outside the ephemeris (it failed the
     # call) and a date the clocks skipped (it was left out)
-    errors = list(panchanga_frame([date(1, 1, 1), date(2011, 12, 30)], [Place(-13.83, -171.76, "Pacific/Apia")])["error"])
+    apia = Place(-13.83, -171.76, "Pacific/Apia")
+    errors = list(panchanga_frame([date(1, 1, 1), date(2011, 12, 30)], [apia])["error"])
     assert "outside the years" in errors[0] and "skipped" in errors[1]
     for wrong, message in (({"ayanamsha": "Lahri"}, "did you mean"), ({"convention": "hindoo"}, "did you mean"),
                            ({"language": "hindu"}, "did you mean"), ({"ayanamsha": "Tropical"}, "sidereal")):

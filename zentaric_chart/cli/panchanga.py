@@ -133,6 +133,9 @@ def document(args: argparse.Namespace) -> str:
         option = {"latitude": "--lat", "longitude": "--lon", "elevation": "--elevation"}.get(
             message.split(" ", 1)[0], "--ayanamsha" if "sidereal zodiac" in message else first_day_option(args))
         raise UsageError(option, message) from None
+    if not days:
+        raise UsageError(first_day_option(args), f"{first.isoformat()} is not a day in {args.tz}: its clocks "
+                                                 "skipped it")
     if args.format == "json":
         return json.dumps([_plain(dataclasses.asdict(p)) for p in days], ensure_ascii=False, indent=1)
     if args.format == "csv":

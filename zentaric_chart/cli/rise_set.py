@@ -74,6 +74,10 @@ def run(args: argparse.Namespace) -> None:
     except ValueError as error:
         raise UsageError("--body" if "body" in str(error) or "point of" in str(error) else first_day_option(args),
                          str(error)) from None
+    if not rows:
+        raise UsageError(first_day_option(args), f"{first.isoformat()} is not a day in {args.tz}: its clocks "
+                                                 "skipped it")
+
     def line(row: dict[str, Any]) -> str:
         clock = "  ".join(f"{key} {str(row[key])[11:19] if row[key] else '--:--:--'}"
                           for key in ("rise", "set", "transit"))
