@@ -70,6 +70,9 @@ def panchanga_frame(days: Iterable[date | datetime], places: Sequence[Place], co
             raise TypeError(f"{argument} must be an iterable of {argument[:-1]}s, not {type(given).__name__}")
     checked_names(convention, ayanamsha, language)  # a misspelt name fails the call, not every row
     dates = [d.date() if isinstance(d, datetime) else d for d in days]
+    strays = [type(d).__name__ for d in dates if not isinstance(d, date)]
+    if strays:  # before the days are ordered into runs, which would fail on them with a bare operator error
+        raise TypeError(f"days must be dates (datetime.date), not {strays[0]}")
     rows: list[dict[str, Any]] = []
     for place in places:
         for run in _runs(dates):
