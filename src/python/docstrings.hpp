@@ -234,8 +234,9 @@ inline constexpr auto SPECIAL_LAGNAS_DOC = docstring<SPECIAL_LAGNAS>(
     "    Sun at sunrise advanced 30 degrees per 5, 2.5 and 1 ghati since), gulika and mandi (the lagna at the start\n"
     "    and the middle of Saturn's eighth of the day or night), dhuma, vyatipata, parivesha, indrachapa, upaketu.\n\n"
     "Raises:\n"
-    "    ValueError: unknown ayanamsha or convention, a date outside the ephemeris, or a place where the Sun does\n"
-    "    not rise and set around the birth.");
+    "    ValueError: unknown ayanamsha or convention (a twilight included), a latitude beyond 90 degrees or a\n"
+    "    longitude that is not finite, a date outside the ephemeris, or a place where the Sun does not rise and\n"
+    "    set around the birth.");
 
 inline constexpr auto SHADBALA_DOC = docstring<SHADBALA>(
     "Shadbala of Sun..Saturn and bhava bala of the twelve houses of a chart (BPHS ch. 27, as B.V. Raman works it).\n\n"
@@ -318,7 +319,8 @@ inline constexpr auto COMPUTE_DASHA_PERIODS_DOC = docstring<COMPUTE_DASHA_PERIOD
     "    records in native byte order, struct format \"=ddIBBxx\" (start_jd, end_jd, descendants, position,\n"
     "    level), each period followed by its descendants (its sub-periods, theirs, ...).\n\n"
     "Raises:\n"
-    "    ValueError: unknown system, year length, node or ayanamsha, or a date outside the ephemeris.");
+    "    ValueError: unknown system, year length, node or ayanamsha, a latitude beyond 90 degrees or a longitude\n"
+    "    that is not finite, a date outside the ephemeris, or a solar year whose return falls past it.");
 inline constexpr auto MATCH_MOONS_DOC = docstring<MATCH_MOONS>(
     "Match a couple's Moons: the kootas of guna milan or the ten poruthams.\n\n"
     "Args:\n"

@@ -2,6 +2,7 @@
 births (tests/data/vedic/vargas_pyjhora.json, tools/gen_reference_vargas.py: Lahiri places from pyswisseph) against
 the rules stated independently in tools/vedic_rules.py, and the vargas also against pyjhora's Parashara methods."""
 import json
+import math
 import pathlib
 import sys
 
@@ -122,6 +123,14 @@ def test_special_lagnas_and_upagrahas_against_the_swiss_ephemeris_hindu_sunrise(
 def test_special_lagnas_refuse_a_twilight_for_the_sunrise(convention):
     with pytest.raises(ValueError, match="hindu or civil"):
         zentaric.special_lagnas(2448027.1875, 28.6139, 77.2090, convention=convention)
+
+
+@pytest.mark.parametrize("latitude, longitude", [(math.nan, 77.2), (90.5, 77.2), (28.6, math.inf)])
+@pytest.mark.parametrize("function, before", [
+    (zentaric.special_lagnas, (2448027.1875,)), (zentaric.compute_dasha_periods, (1990, 5, 15, 10, 30))])
+def test_a_place_off_the_earth_is_refused_by_name(function, before, latitude, longitude):
+    with pytest.raises(ValueError, match=rf"^{function.__name__}: the latitude must lie within -90 and 90"):
+        function(*before, latitude, longitude)
 
 
 def test_chart_special_lagnas_and_a_polar_day_without_sunrise():
