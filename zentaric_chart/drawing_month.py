@@ -54,7 +54,8 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
                               "width": _n(width), "height": _n(height), "font-family": FONT_FAMILY, "role": "img"})
     place = first.place
     zone_name = str(place.tz)
-    ET.SubElement(root, "title").text = (f"Panchanga {first.day:%Y-%m}, {place.latitude:.4f}, {place.longitude:.4f}"
+    year_month = first.day.isoformat()[:7]  # not %Y, which does not pad a year before 1000
+    ET.SubElement(root, "title").text = (f"Panchanga {year_month}, {place.latitude:.4f}, {place.longitude:.4f}"
                                          f" ({zone_name})")
     ET.SubElement(root, "rect", {"x": "0", "y": "0", "width": _n(width), "height": _n(height), "fill": "#ffffff"})
     months = []
@@ -62,7 +63,7 @@ def month_page(days: Sequence[Panchanga], language: LanguageName) -> str:
         month = f"{word('adhika', language)} {day.masa.label}" if day.masa.adhika else day.masa.label
         if month not in months:
             months.append(month)
-    _text(root, PAD, 26, f"{first.day:%Y-%m}  {' / '.join(months)}", 20, width - 2 * PAD, fill=INK,
+    _text(root, PAD, 26, f"{year_month}  {' / '.join(months)}", 20, width - 2 * PAD, fill=INK,
           **{"class": "title", "font-weight": "bold"})
     _text(root, PAD, 46, f"{place.latitude:.4f}, {place.longitude:.4f}  {zone_name}  {first.ayanamsha}, "
           f"{first.convention} sunrise", 12, width - 2 * PAD, fill=MUTED, **{"class": "title"})

@@ -149,6 +149,8 @@ def test_command_line_text_csv_and_the_polar_night(capsys):
     assert main(["panchanga", "--month", "2026-12", "--format", "csv", "--lang", "hi", *where]) == 0
     lines = capsys.readouterr().out.splitlines()
     assert len(lines) == 32 and lines[7].split(",")[11] == "सोमवार"
+    assert main(["panchanga", "--date", "0002-01-01", *where]) == 0
+    assert "next sunrise 0002-01-02 " in capsys.readouterr().out  # strftime wrote 2-01-02
     assert main(["panchanga", "--date", "2026-12-07", "--format", "json", *where]) == 0
     assert json.loads(capsys.readouterr().out)[0]["place"]["tz"] == "Asia/Kolkata"
     assert main(["panchanga", "--date", "2026-12-20", "--lat", "69.65", "--lon", "18.96", "--tz", "Europe/Oslo"]) == 2

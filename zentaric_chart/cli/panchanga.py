@@ -62,7 +62,8 @@ def _clock(moment: datetime | None, day: date) -> str:
     """HH:MM:SS, with the date when it is not `day`; "-" when there is none."""
     if moment is None:
         return "-"
-    return moment.strftime("%H:%M:%S") if moment.date() == day else moment.strftime("%Y-%m-%d %H:%M:%S")
+    # the date by isoformat: strftime's %Y does not pad a year before 1000 (2-01-02 for 0002-01-02)
+    return f"{moment:%H:%M:%S}" if moment.date() == day else f"{moment.date().isoformat()} {moment:%H:%M:%S}"
 
 
 def day_text(p: Panchanga) -> str:
