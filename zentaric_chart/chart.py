@@ -196,9 +196,9 @@ class Chart(ChartData):
         except ValueError:
             return {"special_lagnas": None, "upagrahas": None, "shadbala": None, "bhava_bala": None}
         fields = {key: value.isoformat() if isinstance(value, datetime) else value
-                  for key, value in vars(special).items()}
+                  for key, value in (vars(special) if special else {}).items()}
         return {"special_lagnas": plain({key: asdict(value) if isinstance(value, Placement) else value
-                                         for key, value in fields.items()}),
+                                         for key, value in fields.items()}) if special else None,
                 "upagrahas": {name: plain(asdict(place)) for name, place in upagrahas.items()},
                 "shadbala": {planet: asdict(bala) for planet, bala in self.shadbala().items()},
                 "bhava_bala": {f"{house}": asdict(bala) for house, bala in self.bhava_bala().items()}}

@@ -66,16 +66,27 @@ def upagrahas(chart: Chart, convention: ConventionName = "hindu") -> dict[str, P
     return _upagrahas(chart, _day(chart, convention))
 
 
-def day_readings(chart: Chart, convention: ConventionName = "hindu") -> tuple[SpecialLagnas, dict[str, Placement]]:
-    """The special lagnas and the upagrahas from one search of the day."""
+def day_readings(chart: Chart, convention: ConventionName = "hindu") -> tuple[SpecialLagnas | None,
+                                                                               dict[str, Placement]]:
+    """The special lagnas (None where their sunrise falls before the year 1) and the upagrahas from one search of
+    the day."""
     day = _day(chart, convention)
-    return _special(chart, day), _upagrahas(chart, day)
+    try:
+        special: SpecialLagnas | None = _special(chart, day)
+    except ValueError:
+        special = None
+    return special, _upagrahas(chart, day)
 
 
 def _special(chart: Chart, day: Mapping[str, Any]) -> SpecialLagnas:
+    try:
+        sunrise = from_julian_day(day["sunrise"])
+    except ValueError:  # a birth before the first sunrise of the year 1
+        raise ValueError("The sunrise that opens this birth's Vedic day falls before the year 1, which a datetime "
+                         "cannot hold: no special lagnas (the upagrahas and shadbala stand)") from None
     return SpecialLagnas(
         bhava=_placement(chart, day["bhava_lagna"]), hora=_placement(chart, day["hora_lagna"]),
-        ghati=_placement(chart, day["ghati_lagna"]), sunrise=from_julian_day(day["sunrise"]),
+        ghati=_placement(chart, day["ghati_lagna"]), sunrise=sunrise,
         sunset=from_julian_day(day["sunset"]), next_sunrise=from_julian_day(day["next_sunrise"]),
         weekday=day["weekday"], night=day["night"])
 

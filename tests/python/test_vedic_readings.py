@@ -143,3 +143,8 @@ def test_chart_special_lagnas_and_a_polar_day_without_sunrise():
     with pytest.raises(ValueError, match="does not rise and set"):
         polar.upagrahas()
     assert polar.to_dict()["special_lagnas"] is None
+    first = natal(Birth("0001-01-01 00:01", 28.6139, 77.2090, tz="UTC"))  # the day's sunrise lies in the year 0
+    with pytest.raises(ValueError, match="sunrise that opens this birth's Vedic day falls before the year 1"):
+        first.special_lagnas()
+    readings = first.to_dict()
+    assert readings["special_lagnas"] is None and None not in (readings["upagrahas"], readings["shadbala"])
