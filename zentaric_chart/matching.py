@@ -150,9 +150,18 @@ def manglik(person: Chart | Birth, with_second: bool = True) -> Manglik:
     return _manglik(zentaric.manglik(graha_longitudes(chart), chart.lagna.longitude, _flag(with_second)))
 
 
-def manglik_match(boy: Chart | Birth, girl: Chart | Birth, with_second: bool = True) -> ManglikMatch:
-    """A couple's manglik match (charts or births)."""
+def _couple(boy: Chart | Birth, girl: Chart | Birth) -> tuple[Chart, Chart]:
+    """The couple's charts, which must share a zodiac (a birth is charted with Lahiri)."""
     boy_chart, girl_chart = _chart(boy, "boy"), _chart(girl, "girl")
+    if boy_chart.ayanamsha != girl_chart.ayanamsha:
+        raise ValueError(f"the boy's chart is {boy_chart.ayanamsha} and the girl's {girl_chart.ayanamsha}: a match "
+                         "reads both Moons in one zodiac (chart both with the same ayanamsha)")
+    return boy_chart, girl_chart
+
+
+def manglik_match(boy: Chart | Birth, girl: Chart | Birth, with_second: bool = True) -> ManglikMatch:
+    """A couple's manglik match (charts of one zodiac, or births)."""
+    boy_chart, girl_chart = _couple(boy, girl)
     data = zentaric.match_manglik(graha_longitudes(boy_chart), boy_chart.lagna.longitude,
                                   graha_longitudes(girl_chart), girl_chart.lagna.longitude, _flag(with_second))
     return ManglikMatch(_manglik(data["boy"]), _manglik(data["girl"]), data["agrees"])
@@ -174,10 +183,10 @@ def _match(data: Mapping[str, Any]) -> Match:
 def match(boy: Chart | Birth, girl: Chart | Birth, system: str = "ashtakoota", with_second: bool = True) -> Match:
     """The match of a couple from their Moons: `system` "ashtakoota" (guna milan, out of 36) or "porutham" (the ten
     South Indian poruthams, one point each), with the couple's manglik match (`with_second=False`: Mars read in the
-    1st, 4th, 7th, 8th and 12th only). Births are charted with Lahiri."""
+    1st, 4th, 7th, 8th and 12th only). Births are charted with Lahiri; two charts must share their ayanamsha."""
     system = _names.choice("matching system", system, SYSTEMS)
     _flag(with_second)
-    boy_chart, girl_chart = _chart(boy, "boy"), _chart(girl, "girl")
+    boy_chart, girl_chart = _couple(boy, girl)
     kootas = _match(zentaric.match_moons(moon_longitude(boy_chart), moon_longitude(girl_chart), system))
     return replace(kootas, manglik=manglik_match(boy_chart, girl_chart, with_second))
 

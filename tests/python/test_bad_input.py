@@ -49,6 +49,7 @@ CANDIDATES = pandas.DataFrame({"moon_nakshatra_index": [3, 4], "moon_pada": [1, 
     (lambda: crossings("Sun", 10**400, NOW, NOW + timedelta(days=9)), ValueError, ["longitude"]),
     (lambda: manglik(BIRTH, with_second=10**400), TypeError, ["with_second"]),
     (lambda: match(BIRTH, None), TypeError, ["girl", "NoneType"]),
+    (lambda: match(natal(BIRTH, ayanamsha="Raman"), BIRTH), ValueError, ["boy's chart is Raman", "girl's Lahiri"]),
     (lambda: match_frame(BIRTH, {}), TypeError, ["candidates", "dict"]),
     (lambda: match_frame(BIRTH, CANDIDATES.assign(moon_nakshatra_index=[3, -1])), ValueError,
      ["moon_nakshatra_index", "-1", "row 1", "0 to 26"]),  # read as the last place before
