@@ -38,9 +38,8 @@ Result<DashaPeriods> birth_dasha_periods(std::int32_t year, std::uint32_t month,
     const Result<LunarNode> node = parse_lunar_node(node_name);
     if (!node) return node.error();
     // the chart's own range is wider (its houses take any number); a dasha's lagna needs a place on the Earth
-    if (!(std::fabs(latitude) <= 90.0) || !std::isfinite(longitude))
-        return value_error("compute_dasha_periods: the latitude must lie within -90 and 90 degrees and the longitude "
-                           "must be a finite number");
+    const Result<bool> place = moments::check_place("compute_dasha_periods", latitude, longitude);
+    if (!place) return place.error();
     Result<NatalChart> chart = natal_chart(year, month, day, hour, minute, latitude, longitude, ayanamsha, "Equal");
     if (!chart) return chart.error();
     const GrahaPositions positions = chart_grahas(chart.value(), node.value());

@@ -31,9 +31,8 @@ Result<BirthLagnas> birth_lagnas(double jd_ut, double latitude, double longitude
     if (!zodiac) return zodiac.error();
     const Result<moments::HorizonConvention> horizon = moments::parse_sunrise_convention(convention);
     if (!horizon) return horizon.error();
-    if (!(std::fabs(latitude) <= 90.0) || !std::isfinite(longitude))
-        return value_error("special_lagnas: the latitude must lie within -90 and 90 degrees and the longitude must be "
-                           "a finite number");
+    const Result<bool> place = moments::check_place("special_lagnas", latitude, longitude);
+    if (!place) return place.error();
     const Result<moments::VedicDay> day = moments::vedic_day(jd_ut, latitude, longitude, horizon.value());
     if (!day) return day.error();
     const auto [sunrise, sunset, next_sunrise] = day.value();

@@ -58,6 +58,12 @@ Result<double, EphemerisError> MoonSunAngle::operator()(double jd_ut) const {
 double earliest_search_day() noexcept { return JD_MIN + RANGE_MARGIN_DAYS; }
 double latest_search_day() noexcept { return JD_MAX - RANGE_MARGIN_DAYS; }
 
+Result<bool> check_place(std::string_view what, double latitude, double longitude) {
+    if (std::fabs(latitude) <= 90.0 && std::isfinite(longitude)) return true;
+    return value_error(std::string(what) +
+                       ": the latitude must lie within -90 and 90 degrees and the longitude must be a finite number");
+}
+
 Result<bool> check_search_range(std::string_view what, double start, double end, double before, double after) {
     const double first = earliest_search_day();
     const double last = latest_search_day();

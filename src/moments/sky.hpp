@@ -95,4 +95,8 @@ double latest_search_day() noexcept;
 // the message "<what>: the range must lie within Julian Days <first> and <last> (UT), ..." naming the range asked.
 Result<bool> check_search_range(std::string_view what, double start, double end, double before, double after);
 
+// Whether a place lies on the Earth (latitude within ±90°, a finite longitude); if not, the message "<what>: the
+// latitude must lie within -90 and 90 degrees and the longitude must be a finite number".
+Result<bool> check_place(std::string_view what, double latitude, double longitude);
+
 }  // namespace zentaric::moments
